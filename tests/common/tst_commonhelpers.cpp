@@ -1,0 +1,355 @@
+#include "BalloonPath.h"
+#include "Folders.h"
+#include "RandomRange.h"
+#include "TestMain.h"
+#include "TextCodecs.h"
+#include "Trace.h"
+#include "WidgetPlacement.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <climits>
+
+class TestCommonHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void traceLineLayout();
+    void traceGoesToDebugChannelWithoutContext();
+
+    void escapeXml_data();
+    void escapeXml();
+
+    void base64Rfc4648_data();
+    void base64Rfc4648();
+    void base64RoundTripsEveryByteAndNonAscii();
+    void base64DecodeStopsQuietly_data();
+    void base64DecodeStopsQuietly();
+
+    void elidePath_data();
+    void elidePath();
+
+    void randomStaysInRange();
+
+    void removeMissingFolderIsSuccess();
+    void removeTreeWithHiddenAndReadOnlyEntries();
+    void removeNeverFollowsLinks();
+    void removeLinkGivenAsFolder();
+
+    void balloonOutlines_data();
+    void balloonOutlines();
+
+    void centredPosition_data();
+    void centredPosition();
+    void centreWidgetOnWidget();
+};
+
+void TestCommonHelpers::traceLineLayout()
+{
+    const QTime time(9, 5, 3, 7);
+    QCOMPARE(FormatTraceLine(time, QStringLiteral("CFiltersEnum::GenerateList"), QString()),
+             QStringLiteral("09:05:03.007 CFiltersEnum::GenerateList"));
+    QCOMPARE(FormatTraceLine(time, QStringLiteral("CProcessThread::run"), QStringLiteral("x")),
+             QStringLiteral("09:05:03.007 CProcessThread::run. x"));
+    QCOMPARE(FormatTraceLine(QTime(23, 59, 59, 999), QStringLiteral("T"), QString()),
+             QStringLiteral("23:59:59.999 T"));
+}
+
+namespace {
+struct CapturedMessage
+{
+    QtMsgType type = QtFatalMsg;
+    QString text;
+    bool hasFile = true;
+};
+CapturedMessage lastMessage;
+void CaptureHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    lastMessage = {type, text, context.file != nullptr};
+}
+} // namespace
+
+void TestCommonHelpers::traceGoesToDebugChannelWithoutContext()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(CaptureHandler);
+    LogMessage(QStringLiteral("MainWindow::show"), QStringLiteral("devicePixelRatio: 1.00"));
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(lastMessage.type, QtDebugMsg);
+    QVERIFY(!lastMessage.hasFile);
+    QVERIFY(lastMessage.text.endsWith(QStringLiteral(" MainWindow::show. devicePixelRatio: 1.00")));
+    QCOMPARE(lastMessage.text.indexOf(QLatin1Char(' ')), 12); // "HH:MM:SS.mmm "
+}
+
+void TestCommonHelpers::escapeXml_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("escaped");
+    QTest::newRow("ampersand escaped once") << "a<b&c" << "a&lt;b&amp;c";
+    QTest::newRow("all five") << "<\"'&'\">" << "&lt;&quot;&apos;&amp;&apos;&quot;&gt;";
+    QTest::newRow("entity text stays text") << "&amp;" << "&amp;amp;";
+    QTest::newRow("nothing to do") << "Photo 01.jpg" << "Photo 01.jpg";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("non-ASCII untouched") << "Übersicht ©" << "Übersicht ©";
+}
+
+void TestCommonHelpers::escapeXml()
+{
+    QFETCH(QString, plain);
+    QFETCH(QString, escaped);
+    QCOMPARE(EscapeXml(plain), escaped);
+    QCOMPARE(UnescapeXml(escaped), plain);
+}
+
+void TestCommonHelpers::base64Rfc4648_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("encoded");
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("f") << "f" << "Zg==";
+    QTest::newRow("fo") << "fo" << "Zm8=";
+    QTest::newRow("foo") << "foo" << "Zm9v";
+    QTest::newRow("foob") << "foob" << "Zm9vYg==";
+    QTest::newRow("fooba") << "fooba" << "Zm9vYmE=";
+    QTest::newRow("foobar") << "foobar" << "Zm9vYmFy";
+}
+
+void TestCommonHelpers::base64Rfc4648()
+{
+    QFETCH(QString, plain);
+    QFETCH(QString, encoded);
+    QCOMPARE(Base64EncodeString(plain), encoded);
+    QCOMPARE(Base64DecodeString(encoded), plain);
+}
+
+void TestCommonHelpers::base64RoundTripsEveryByteAndNonAscii()
+{
+    QByteArray all;
+    for (int i = 0; i < 256; ++i)
+        all.append(char(i));
+    for (int length = 0; length <= all.size(); length += 37) {
+        const QByteArray part = all.left(length);
+        QCOMPARE(Base64Encode(part), part.toBase64());
+        QCOMPARE(Base64Decode(Base64Encode(part)), part);
+    }
+    const QString password = QStringLiteral("Pässwörd-€-日本-🙂");
+    QCOMPARE(Base64DecodeString(Base64EncodeString(password)), password);
+    QVERIFY(Base64Encode(nullptr, 5).isEmpty());
+}
+
+void TestCommonHelpers::base64DecodeStopsQuietly_data()
+{
+    QTest::addColumn<QByteArray>("encoded");
+    QTest::addColumn<QByteArray>("decoded");
+    QTest::newRow("foreign character ends it") << QByteArray("Zm9v!Zm9v") << QByteArray("foo");
+    QTest::newRow("padding ends it") << QByteArray("Zg==Zm9v") << QByteArray("f");
+    QTest::newRow("unpadded tail of two") << QByteArray("Zm9vYg") << QByteArray("foob");
+    QTest::newRow("unpadded tail of three") << QByteArray("Zm9vYmE") << QByteArray("fooba");
+    QTest::newRow("lone character carries nothing") << QByteArray("Zm9vY") << QByteArray("foo");
+    QTest::newRow("line break ends it") << QByteArray("Zm9v\nYmFy") << QByteArray("foo");
+    QTest::newRow("garbage only") << QByteArray("***") << QByteArray();
+}
+
+void TestCommonHelpers::base64DecodeStopsQuietly()
+{
+    QFETCH(QByteArray, encoded);
+    QFETCH(QByteArray, decoded);
+    QCOMPARE(Base64Decode(encoded), decoded);
+}
+
+void TestCommonHelpers::elidePath_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("quote");
+    QTest::addColumn<QString>("result");
+    const QString path40 = QStringLiteral("/home/user/Pictures/Holiday/IMG_0001.JPG");
+    QCOMPARE(path40.size(), 40);
+    QTest::newRow("40 chars, limit 32, quoted")
+        << path40 << 32 << true << "\"..." + path40.right(32) + "\"";
+    QTest::newRow("40 chars, limit 32") << path40 << 32 << false << "..." + path40.right(32);
+    QTest::newRow("exactly the limit stays whole") << path40.right(32) << 32 << false
+                                                   << path40.right(32);
+    QTest::newRow("short text quoted") << "a.jpg" << 64 << true << "\"a.jpg\"";
+    QTest::newRow("zero limit") << "abc" << 0 << false << "...";
+    QTest::newRow("negative limit") << "abc" << -5 << false << "...";
+    QTest::newRow("empty") << "" << 32 << true << "\"\"";
+}
+
+void TestCommonHelpers::elidePath()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    QFETCH(bool, quote);
+    QFETCH(QString, result);
+    QCOMPARE(ElidePath(text, limit, quote), result);
+    if (quote && text.size() == 40 && limit == 32)
+        QCOMPARE(result.size(), 37);
+}
+
+void TestCommonHelpers::randomStaysInRange()
+{
+    for (int i = 0; i < 50; ++i)
+        QCOMPARE(RandomInRange(1, 1), 1);
+
+    bool sawLow = false, sawHigh = false;
+    for (int i = 0; i < 500; ++i) {
+        const int value = RandomInRange(5, 3); // reversed bounds are swapped
+        QVERIFY(value >= 3 && value <= 5);
+        sawLow |= value == 3;
+        sawHigh |= value == 5;
+    }
+    QVERIFY(sawLow && sawHigh);
+
+    for (int i = 0; i < 100; ++i) {
+        const int value = RandomInRange(INT_MAX - 1, INT_MAX);
+        QVERIFY(value >= INT_MAX - 1);
+    }
+    RandomInRange(INT_MIN, INT_MAX); // full range must not overflow
+}
+
+void TestCommonHelpers::removeMissingFolderIsSuccess()
+{
+    QTemporaryDir dir;
+    QVERIFY(RemoveFolderRecursively(dir.filePath(QStringLiteral("never-made"))));
+}
+
+namespace {
+void WriteFile(const QString &path, const QByteArray &bytes = "data")
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+void TestCommonHelpers::removeTreeWithHiddenAndReadOnlyEntries()
+{
+    QTemporaryDir dir;
+    const QString top = dir.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkpath(top + QStringLiteral("/a/b/.hidden-folder")));
+    WriteFile(top + QStringLiteral("/.hidden"));
+    WriteFile(top + QStringLiteral("/a/photo.jpg"));
+    WriteFile(top + QStringLiteral("/a/b/.hidden-folder/x"));
+    const QString readOnly = top + QStringLiteral("/a/b/read-only.png");
+    WriteFile(readOnly);
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+
+    QVERIFY(RemoveFolderRecursively(top));
+    QVERIFY(!QFileInfo::exists(top));
+    QVERIFY(QFileInfo::exists(dir.path()));
+}
+
+void TestCommonHelpers::removeNeverFollowsLinks()
+{
+    QTemporaryDir dir;
+    const QString outside = dir.filePath(QStringLiteral("outside"));
+    QVERIFY(QDir().mkpath(outside + QStringLiteral("/inner")));
+    WriteFile(outside + QStringLiteral("/keep.jpg"));
+    WriteFile(outside + QStringLiteral("/inner/keep-too.jpg"));
+    const QString outsideFile = dir.filePath(QStringLiteral("lone.jpg"));
+    WriteFile(outsideFile);
+
+    const QString top = dir.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkpath(top + QStringLiteral("/sub")));
+    QVERIFY(QFile::link(outside, top + QStringLiteral("/sub/link-to-folder")));
+    QVERIFY(QFile::link(outsideFile, top + QStringLiteral("/link-to-file")));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), top + QStringLiteral("/dangling")));
+
+    QVERIFY(RemoveFolderRecursively(top));
+    QVERIFY(!QFileInfo::exists(top));
+    QVERIFY(QFileInfo::exists(outside + QStringLiteral("/keep.jpg")));
+    QVERIFY(QFileInfo::exists(outside + QStringLiteral("/inner/keep-too.jpg")));
+    QVERIFY(QFileInfo::exists(outsideFile));
+}
+
+void TestCommonHelpers::removeLinkGivenAsFolder()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QVERIFY(QDir().mkpath(target));
+    WriteFile(target + QStringLiteral("/keep.jpg"));
+    const QString link = dir.filePath(QStringLiteral("link"));
+    QVERIFY(QFile::link(target, link));
+
+    QVERIFY(RemoveFolderRecursively(link));
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QVERIFY(QFileInfo::exists(target + QStringLiteral("/keep.jpg")));
+}
+
+void TestCommonHelpers::balloonOutlines_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QRectF>("bounds");
+    QTest::addColumn<QPointF>("start");
+    QTest::newRow("tail bottom left") << 0 << QRectF(5, 5, 155, 95) << QPointF(30, 5);
+    QTest::newRow("tail bottom right") << 1 << QRectF(5, 5, 155, 105) << QPointF(30, 5);
+    QTest::newRow("tail top left") << 2 << QRectF(5, 0, 155, 95) << QPointF(40, 20);
+}
+
+void TestCommonHelpers::balloonOutlines()
+{
+    QFETCH(int, kind);
+    QFETCH(QRectF, bounds);
+    QFETCH(QPointF, start);
+    const QPainterPath path = MakeBalloonPath(kind);
+    QCOMPARE(path.controlPointRect(), bounds);
+    QVERIFY(QRectF(5, 0, 155, 110).contains(path.boundingRect()));
+    QCOMPARE(QPointF(path.elementAt(0)), start);
+    const QPainterPath::Element last = path.elementAt(path.elementCount() - 1);
+    QCOMPARE(QPointF(last), start); // closed
+    QVERIFY(path.contains(QPointF(80, 50)));
+}
+
+void TestCommonHelpers::centredPosition_data()
+{
+    QTest::addColumn<QRect>("reference");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("position");
+    const QRect screen(0, 0, 1280, 800);
+    QTest::newRow("centred") << QRect(100, 100, 800, 600) << QSize(200, 101) << screen
+                             << QPoint(400, 349);
+    QTest::newRow("left edge") << QRect(-500, 100, 100, 100) << QSize(300, 100) << screen
+                               << QPoint(0, 100);
+    QTest::newRow("right edge") << QRect(1200, 100, 100, 100) << QSize(300, 100) << screen
+                                << QPoint(980, 100);
+    QTest::newRow("bottom edge") << QRect(0, 750, 100, 100) << QSize(100, 200) << screen
+                                 << QPoint(0, 600);
+    QTest::newRow("larger than screen keeps top left") << QRect(0, 0, 1280, 800)
+                                                       << QSize(2000, 1000) << screen
+                                                       << QPoint(0, 0);
+    QTest::newRow("offset screen") << QRect(0, 0, 100, 100) << QSize(100, 100)
+                                   << QRect(1280, 0, 1024, 768) << QPoint(1280, 0);
+    QTest::newRow("no screen, no clamp") << QRect(-500, -500, 100, 100) << QSize(50, 50)
+                                         << QRect() << QPoint(-475, -475);
+}
+
+void TestCommonHelpers::centredPosition()
+{
+    QFETCH(QRect, reference);
+    QFETCH(QSize, frame);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, position);
+    QCOMPARE(CenteredPosition(reference, frame, available), position);
+}
+
+void TestCommonHelpers::centreWidgetOnWidget()
+{
+    QWidget reference;
+    reference.setGeometry(100, 100, 600, 400);
+    QWidget child;
+    child.resize(200, 100);
+    CenterWidgetOnWidget(&reference, &child);
+    const QRect frame = child.frameGeometry();
+    const QRect ref = reference.frameGeometry();
+    QCOMPARE(frame.x(), ref.x() + (ref.width() - frame.width()) / 2);
+    QCOMPARE(frame.y(), ref.y() + (ref.height() - frame.height()) / 2);
+    CenterWidgetOnWidget(nullptr, &child); // no reference: nothing happens
+}
+
+QUENDRASIL_TEST_MAIN(TestCommonHelpers, QApplication)
+#include "tst_commonhelpers.moc"

@@ -1,0 +1,195 @@
+#include "Folders.h"
+#include "HelpTopics.h"
+#include "TestMain.h"
+#include "platform/ColorScheme.h"
+#include "platform/DesktopOpen.h"
+#include "platform/HelpViewer.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TempFolder.h"
+#include "platform/UserName.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPalette>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void userFoldersFollowIsolatedHome();
+    void programDataFolderBesideProgram();
+
+    void tempWorkFolderIsPrivate();
+    void tempWorkFolderRefusesLink();
+    void tempWorkFolderRefusesFile();
+    void tempWorkFolderRefusesOtherOwner();
+
+    void helpPageOpensThroughDesktopWhenPresent();
+    void helpPageMissingOnlyTraces();
+    void helpPageNameCannotClimbOut();
+
+    void userNameMatchesAccount();
+    void darkSchemeFromThemeOrPalette();
+
+private:
+    QString tempWorkPath() const;
+    QStringList m_opened;
+};
+
+void TestPlatform::init()
+{
+    m_opened.clear();
+    Platform::SetLocalPathOpener([this](const QString &path) {
+        m_opened << path;
+        return true;
+    });
+}
+
+void TestPlatform::cleanup()
+{
+    Platform::SetLocalPathOpener({});
+    QFile::remove(tempWorkPath()); // a file or link some tests plant
+    QDir(tempWorkPath()).removeRecursively();
+}
+
+QString TestPlatform::tempWorkPath() const
+{
+    return QDir::tempPath() + QStringLiteral("/QuendrasilTemp-") + QString::number(getuid());
+}
+
+void TestPlatform::userFoldersFollowIsolatedHome()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    QVERIFY(GetDocumentsFolder().startsWith(home));
+    QVERIFY(GetPicturesFolder().startsWith(home));
+    QVERIFY(!GetDocumentsFolder().endsWith(QLatin1Char('/')));
+    QVERIFY(!GetDocumentsFolder().contains(QLatin1Char('\\')));
+}
+
+void TestPlatform::programDataFolderBesideProgram()
+{
+    QCOMPARE(Platform::ProgramDataFolder(), QCoreApplication::applicationDirPath() + "/Data");
+}
+
+void TestPlatform::tempWorkFolderIsPrivate()
+{
+    const QString path = Platform::TempWorkFolder();
+    QCOMPARE(path, tempWorkPath());
+    QVERIFY(path.startsWith(qEnvironmentVariable("TMPDIR")));
+    struct stat info{};
+    QCOMPARE(lstat(QFile::encodeName(path).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_mode & 0777, mode_t(0700));
+
+    // An existing folder with loose permissions is tightened, and the call is repeatable.
+    QCOMPARE(chmod(QFile::encodeName(path).constData(), 0777), 0);
+    QCOMPARE(Platform::TempWorkFolder(), path);
+    QCOMPARE(lstat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0700));
+}
+
+void TestPlatform::tempWorkFolderRefusesLink()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(QFile::link(elsewhere.path(), tempWorkPath()));
+    QVERIFY(Platform::TempWorkFolder().isEmpty());
+    QVERIFY(QFileInfo(tempWorkPath()).isSymLink()); // left alone, not followed
+}
+
+void TestPlatform::tempWorkFolderRefusesFile()
+{
+    QFile file(tempWorkPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(Platform::TempWorkFolder().isEmpty());
+}
+
+void TestPlatform::tempWorkFolderRefusesOtherOwner()
+{
+    if (getuid() != 0)
+        QSKIP("Only root can give a folder to another user");
+    const passwd *nobody = getpwnam("nobody");
+    if (!nobody)
+        QSKIP("No 'nobody' account");
+    QVERIFY(QDir().mkpath(tempWorkPath()));
+    QCOMPARE(chown(QFile::encodeName(tempWorkPath()).constData(), nobody->pw_uid, nobody->pw_gid),
+             0);
+    QVERIFY(Platform::TempWorkFolder().isEmpty());
+}
+
+void TestPlatform::helpPageOpensThroughDesktopWhenPresent()
+{
+    const QString page = QStringLiteral("formats_jpg.html");
+    const QString path = Platform::HelpPagePath(page);
+    QVERIFY(path.startsWith(Platform::ProgramDataFolder() + QStringLiteral("/Help/")));
+    const bool madeFolder = !QFileInfo::exists(QFileInfo(path).path());
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html></html>");
+    }
+    ShowHelpTopic(page);
+    QFile::remove(path);
+    if (madeFolder)
+        QDir().rmdir(QFileInfo(path).path());
+    QCOMPARE(m_opened, QStringList{path});
+}
+
+void TestPlatform::helpPageMissingOnlyTraces()
+{
+    QVERIFY(!Platform::OpenHelpPage(QStringLiteral("no-such-page.html")));
+    QVERIFY(m_opened.isEmpty());
+}
+
+void TestPlatform::helpPageNameCannotClimbOut()
+{
+    QVERIFY(!Platform::OpenHelpPage(QStringLiteral("../../../etc/passwd")));
+    QVERIFY(!Platform::OpenHelpPage(QStringLiteral("..")));
+    QVERIFY(!Platform::OpenHelpPage(QString()));
+    QVERIFY(m_opened.isEmpty());
+}
+
+void TestPlatform::userNameMatchesAccount()
+{
+    const QString name = Platform::CurrentUserName();
+    QVERIFY(!name.isEmpty());
+    const passwd *entry = getpwuid(getuid());
+    if (entry)
+        QCOMPARE(name, QString::fromLocal8Bit(entry->pw_name));
+}
+
+void TestPlatform::darkSchemeFromThemeOrPalette()
+{
+    const QByteArray savedTheme = qgetenv("GTK_THEME");
+    const QPalette savedPalette = QApplication::palette();
+
+    qputenv("GTK_THEME", "Adwaita:dark");
+    QVERIFY(Platform::DesktopPrefersDark());
+    qunsetenv("GTK_THEME");
+
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    QVERIFY(Platform::DesktopPrefersDark());
+
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(240, 240, 240));
+    QApplication::setPalette(light);
+    QVERIFY(!Platform::DesktopPrefersDark());
+
+    QApplication::setPalette(savedPalette);
+    if (!savedTheme.isEmpty())
+        qputenv("GTK_THEME", savedTheme);
+}
+
+QUENDRASIL_TEST_MAIN(TestPlatform, QApplication)
+#include "tst_platform.moc"
