@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// Where and how a job's results go. The field names are the property names of the job
+// documents.
+struct SOutputOptions
+{
+    int OutputFolderStruct = 0; // 0 selected folder, 1 recreate tree, 2 photo's folder, 3 subfolder
+    QString OutputFolder; // the subfolder name of structure 3
+    QString DestPath; // the selected folder
+    bool Multipage = false; // one multi-page document for the whole run
+    QString OutputFormat; // a coder, or the translated keep-original text
+    bool OpenOutputFolder = false;
+    bool OriginalDate = false; // give outputs the source's attributes and times
+    bool DeleteSource = false;
+    bool DisableNotifications = false;
+    bool HideProcessing = false;
+    int Destination = 1; // 1 folder, 2 e-mail, 3 FTP/SFTP
+    bool UseSFTP = false;
+    bool SaveOnDiskMail = false;
+    bool SaveOnDiskFTP = false;
+    bool SaveOnDiskFacebook = false;
+    bool SaveOnDiskFlickr = false;
+    QString FTPUser;
+    QString FTPPassword; // as Base64EncodeString gives it; decode only where it is sent
+    QString FTPHost;
+    QString FTPPort;
+    QString FTPFolder;
+
+    bool operator==(const SOutputOptions &other) const = default;
+};

@@ -1,0 +1,318 @@
+#include "RenameSettings.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Enough for any 32-bit counter; a wider request (the dialog allows 1000) adds only zeros.
+constexpr int MaxCounterDigits = 10;
+
+const char *const MonthNames[12]
+    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+
+struct SDateParts
+{
+    int year = 1900;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+SDateParts PartsOf(const QDateTime &dateTime)
+{
+    const QDate date = dateTime.date();
+    const QTime time = dateTime.time();
+    return { date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second() };
+}
+
+// "YYYY:MM:DD HH:MM:SS", read by position: the separators may be any character.
+bool ParsePhotoDate(const QString &text, SDateParts &parts)
+{
+    if (text.size() < 19)
+        return false;
+    const auto number = [&text](int from, int length, int &value) {
+        bool ok = false;
+        value = text.mid(from, length).toInt(&ok);
+        return ok;
+    };
+    SDateParts read;
+    if (!number(0, 4, read.year) || !number(5, 2, read.month) || !number(8, 2, read.day)
+        || !number(11, 2, read.hour) || !number(14, 2, read.minute) || !number(17, 2, read.second))
+        return false;
+    if (read.day < 1 || read.day > 31 || read.month < 1 || read.month > 12 || read.year < 1900
+        || read.year > 3000 || read.hour < 0 || read.hour > 23 || read.minute < 0
+        || read.minute > 59 || read.second < 0 || read.second > 59)
+        return false;
+    parts = read;
+    return true;
+}
+
+QString DateText(const SDateParts &parts, int dateFormat)
+{
+    const char *month = MonthNames[parts.month - 1];
+    const int shortYear = parts.year < 2000 ? parts.year - 1900 : parts.year - 2000;
+    const int y = parts.year;
+    const int m = parts.month;
+    const int d = parts.day;
+    switch (dateFormat) {
+    case 0:
+        return QString::asprintf("%s-%02d-%04d", month, d, y);
+    case 1:
+        return QString::asprintf("%s-%02d-%02d", month, d, shortYear);
+    case 2:
+        return QString::asprintf("%02d-%s-%04d", d, month, y);
+    case 3:
+        return QString::asprintf("%02d-%s-%02d", d, month, shortYear);
+    case 4:
+        return QString::asprintf("%04d-%s-%02d", y, month, d);
+    case 5:
+        return QString::asprintf("%02d-%s-%02d", shortYear, month, d);
+    case 6:
+        return QString::asprintf("%02d-%02d-%04d", m, d, y);
+    case 7:
+        return QString::asprintf("%02d-%02d-%02d", m, d, shortYear);
+    case 8:
+        return QString::asprintf("%02d-%02d-%04d", d, m, y);
+    case 9:
+        return QString::asprintf("%02d-%02d-%02d", d, m, shortYear);
+    case 10:
+        return QString::asprintf("%04d-%02d-%02d", y, m, d);
+    case 11:
+        return QString::asprintf("%02d-%02d-%02d", shortYear, m, d);
+    default:
+        return QString();
+    }
+}
+
+QString TimeText(const SDateParts &parts, int showTime, int timeFormat)
+{
+    if (timeFormat != 0 && timeFormat != 1)
+        return QString();
+    int hour = parts.hour;
+    QString suffix;
+    if (showTime == 0) {
+        // Noon belongs to PM and midnight is twelve AM.
+        suffix = hour >= 12 ? QStringLiteral(" PM") : QStringLiteral(" AM");
+        hour %= 12;
+        if (hour == 0)
+            hour = 12;
+    } else if (showTime != 1) {
+        return QString();
+    }
+    const QString clock = timeFormat == 0
+        ? QString::asprintf("%02d-%02d", hour, parts.minute)
+        : QString::asprintf("%02d-%02d-%02d", hour, parts.minute, parts.second);
+    return clock + suffix;
+}
+
+// At least `digits` digits, zeros in front, the sign before them.
+QString CounterText(qint64 value, int digits)
+{
+    digits = std::clamp(digits, 1, MaxCounterDigits);
+    const QString magnitude
+        = QString::number(value < 0 ? -value : value).rightJustified(digits, QLatin1Char('0'));
+    return value < 0 ? QLatin1Char('-') + magnitude : magnitude;
+}
+
+int ClampToInt(qint64 value)
+{
+    return int(std::clamp<qint64>(
+        value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+QString FolderNameOf(QString folder)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : folder.mid(slash + 1);
+}
+
+QString CapitaliseWords(const QString &text)
+{
+    QString result = text;
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const bool startsWord = i == 0 || result.at(i - 1) == QLatin1Char(' ');
+        result[i] = startsWord ? result.at(i).toUpper() : result.at(i).toLower();
+    }
+    return result;
+}
+
+void SplitAtLastDot(const QString &text, QString &name, QString &extension)
+{
+    const qsizetype dot = text.lastIndexOf(QLatin1Char('.'));
+    name = dot < 0 ? text : text.left(dot);
+    extension = dot < 0 ? QString() : text.mid(dot);
+}
+
+} // namespace
+
+void SRenameSettings::GenerateFileName(int photoCount, bool preview)
+{
+    if (Preset != 3) {
+        switch (Preset) {
+        case 0:
+            Pattern = QStringLiteral("[Filename].[Extension]");
+            break;
+        case 1:
+            Pattern = photoCount == 1 && !ContinueNumbering
+                ? QStringLiteral("[FolderName].[Extension]")
+                : QStringLiteral("[FolderName] [Counter].[Extension]");
+            break;
+        case 2:
+            Pattern = QStringLiteral("[DateTime].[Extension]");
+            break;
+        default:
+            break;
+        }
+        LowerCaseExt = true;
+        ChangeCase = 0;
+        CounterStart = 1;
+        CountStep = 1;
+        CounterReset = false;
+        CounterDigits = 3;
+        DateType = 0;
+        DateFormat = 0;
+        TimeFormat = 0;
+        ShowTime = 0;
+        SearchReplace = false;
+        SearchFor.clear();
+        ReplaceWith.clear();
+        if (ContinueNumbering && !CounterReset)
+            CounterStart = ClampToInt((qint64(PhotosDoneBefore) + 1) * CountStep);
+    }
+
+    const qsizetype dot = Pattern.lastIndexOf(QLatin1Char('.'));
+    WorkingPattern = dot < 0 ? Pattern : Pattern.left(dot);
+
+    const QString counterSuffix = QStringLiteral(" ([Counter])");
+    const QString lowered = WorkingPattern.toLower();
+    if (AddCounter && !lowered.contains(QLatin1String("[filename]"))
+        && !lowered.contains(QLatin1String("[counter]"))
+        && !lowered.contains(QLatin1String("[datetime]")))
+        WorkingPattern += counterSuffix;
+    if (WorkingPattern.toLower().contains(QLatin1String("([counter])")) && photoCount == 1
+        && !ContinueNumbering && WorkingPattern != counterSuffix)
+        WorkingPattern.remove(counterSuffix);
+
+    WorkingPattern += QStringLiteral(".[Extension]");
+    if (preview)
+        RunningCount = 0;
+
+    QString result;
+    const QString &pattern = WorkingPattern;
+    qsizetype i = 0;
+    while (i < pattern.size()) {
+        const QChar c = pattern.at(i);
+        if (c == QLatin1Char(']')) {
+            ++i;
+            continue;
+        }
+        if (c != QLatin1Char('[')) {
+            result += c;
+            ++i;
+            continue;
+        }
+        const qsizetype close = pattern.indexOf(QLatin1Char(']'), i + 1);
+        if (close < 0)
+            break;
+        QString token = pattern.mid(i + 1, close - i - 1);
+        const qsizetype inner = token.indexOf(QLatin1Char('['));
+        if (inner >= 0)
+            token = token.mid(inner + 1);
+        i = close + 1;
+
+        token = token.toLower();
+        if (token == QLatin1String("filename"))
+            result += PhotoBaseName;
+        else if (token == QLatin1String("foldername"))
+            result += FolderNameOf(PhotoFolder);
+        else if (token == QLatin1String("extension"))
+            result += OutputExtension.toLower();
+        else if (token == QLatin1String("counter"))
+            result += CounterText(qint64(PhotoIndex) * CountStep + CounterStart, CounterDigits);
+        else if (token == QLatin1String("datetime"))
+            result += FormatDate(*this, ShowTime, DateType, DateFormat, TimeFormat);
+    }
+
+    if (!preview)
+        ++RunningCount;
+
+    QString name;
+    QString extension;
+    SplitAtLastDot(result, name, extension);
+    switch (ChangeCase) {
+    case 1:
+        name = name.toLower();
+        break;
+    case 2:
+        name = name.toUpper();
+        break;
+    case 3:
+        name = CapitaliseWords(name);
+        break;
+    default:
+        break;
+    }
+    if (LowerCaseExt)
+        extension = extension.toLower();
+    else if (ChangeCase == 2)
+        extension = extension.toUpper();
+
+    if (SearchReplace && !SearchFor.isEmpty())
+        name.replace(SearchFor, ReplaceWith, Qt::CaseInsensitive);
+
+    // The result is a file name: a separator from the template, a replacement or a document
+    // written elsewhere must not lead the output into another folder.
+    GeneratedName = name + extension;
+    GeneratedName.replace(QLatin1Char('/'), QLatin1Char('_'));
+    GeneratedName.replace(QLatin1Char('\\'), QLatin1Char('_'));
+}
+
+bool SRenameSettings::ChangesFileName() const
+{
+    return Pattern != QLatin1String("[Filename].[Extension]");
+}
+
+void SRenameSettings::ApplyOptions(const SRenameOptions &options)
+{
+    Pattern = options.FilenameFormat + QStringLiteral(".[Extension]");
+    Preset = options.PresetRename;
+    ChangeCase = options.ChangeCase;
+    LowerCaseExt = options.LowerCaseExt;
+    CounterStart = options.CounterStart;
+    CountStep = options.CountStep;
+    CounterDigits = options.CounterDigits;
+    CounterReset = options.CounterReset;
+    DateType = options.DateType;
+    DateFormat = options.DateFormat;
+    ShowTime = options.ShowTime;
+    TimeFormat = options.TimeFormat;
+    SearchReplace = true;
+    SearchFor = options.SearchFor;
+    ReplaceWith = options.ReplaceWith;
+}
+
+QString FormatDate(
+    const SRenameSettings &settings, int showTime, int dateType, int dateFormat, int timeFormat)
+{
+    SDateParts parts;
+    if (dateType != 0) {
+        parts = PartsOf(QDateTime::currentDateTime());
+    } else if (!ParsePhotoDate(settings.PhotoDate, parts)) {
+        const QFileInfo file(settings.PhotoPath);
+        const QDateTime modified = file.exists() ? file.lastModified() : QDateTime();
+        if (modified.isValid())
+            parts = PartsOf(modified);
+    }
+
+    const QString date = DateText(parts, dateFormat);
+    const QString time = TimeText(parts, showTime, timeFormat);
+    return time.isEmpty() ? date : date + QLatin1Char(' ') + time;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One image format the program knows through ImageMagick.
+struct SFormatRecord
+{
+    QString coder; // ImageMagick coder, also the name shown and stored: "JPG", "TIF", "PICT"
+    QString extensions; // "/"-separated, preferred first: "JPG/JPEG/JPE"
+    bool canRead = false;
+    bool canWrite = false;
+    int optionsKind
+        = 0; // 1 general, 2 JPEG, 3 TIFF, 4 PNG, 5 GIF, 6 BMP, 7 PSD, 8 camera RAW, 9 PDF
+    QString description; // not translated
+    bool cameraRaw = false;
+    int group = 0; // 1 common, 2 other
+    bool needsGhostscript = false;
+
+    // The extensions split at "/", in their stored case.
+    QStringList ExtensionList() const;
+};
+
+// The catalogue of formats: filled once at start-up, read-only afterwards, so worker and
+// preview threads read it without a lock.
+class CFormatsEnum
+{
+public:
+    static CFormatsEnum *instance(); // created empty on first use
+    static void DeleteInstance();
+    virtual ~CFormatsEnum();
+
+    // Fills the catalogue; calling it again leaves it as it was.
+    void GenerateList();
+    void Add(const QString &coder, const QString &extensions, bool canRead, bool canWrite,
+        int optionsKind, const QString &description, bool cameraRaw, int group,
+        bool needsGhostscript);
+    // Rebuilds the readable and RAW extension lists and the open-file filter from the rows.
+    void BuildFileDialogFilter();
+
+    // The first row listing the extension, compared upper-cased; an empty record when none.
+    SFormatRecord FindByExtension(const QString &extension) const;
+
+    const QList<SFormatRecord> &Formats() const; // rows in catalogue order
+    const QStringList &ReadableExtensions() const;
+    const QStringList &RawExtensions() const;
+    const QString &FileDialogFilter() const;
+
+private:
+    CFormatsEnum() = default;
+    CFormatsEnum(const CFormatsEnum &) = delete;
+    CFormatsEnum &operator=(const CFormatsEnum &) = delete;
+
+    static CFormatsEnum *m_instance;
+
+    QList<SFormatRecord> m_formats;
+    QStringList m_readableExtensions;
+    QStringList m_rawExtensions;
+    QString m_fileDialogFilter;
+    bool m_generated = false;
+};
