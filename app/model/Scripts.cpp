@@ -111,26 +111,38 @@ bool CScripts::LoadDocument(int &loadMode)
     }
     const QDomElement root = document.documentElement();
 
+    const QString rootName = root.tagName();
+    const bool takesPhotos =
+        rootName == QLatin1String("Project") || rootName == QLatin1String("Script");
+    const QList<QDomElement> imageBlocks = Descendants(root, QStringLiteral("Images"));
+    if (takesPhotos && imageBlocks.size() != 1) {
+        // Refused before anything of the current job is touched.
+        LogMessage(QStringLiteral("CScripts::LoadDocument"),
+                   QStringLiteral("Expected one Images element, found %1").arg(imageBlocks.size()));
+        return false;
+    }
+
     if (root.attribute(QStringLiteral("Version")) != version) {
         VersionWarningHandler handler;
         {
             QMutexLocker locker(&handlerLock);
             handler = WarningHandler();
         }
-        if (handler)
+        // An unattended run must never stop at a message box.
+        const bool silent = rootName == QLatin1String("Script")
+                            && root.attribute(QStringLiteral("Mode")) == QLatin1String("Silent");
+        if (handler && !silent)
             handler(versionWarning);
         else
             LogMessage(QStringLiteral("CScripts::LoadDocument"), versionWarning);
     }
 
     refusedPaths.clear();
-    const QString rootName = root.tagName();
+    if (takesPhotos)
+        profile->ClearScriptState();
     if (rootName == QLatin1String("Project")) {
         images->Clear();
         filters->Clear();
-        const QList<QDomElement> imageBlocks = Descendants(root, QStringLiteral("Images"));
-        if (imageBlocks.size() != 1)
-            return false;
         ParseImages(imageBlocks.first());
     } else if (rootName == QLatin1String("Profile")) {
         filters->Clear();
@@ -152,9 +164,6 @@ bool CScripts::LoadDocument(int &loadMode)
                                                 .toElement();
         if (!firstProperties.isNull())
             ParseScript(firstProperties, loadMode);
-        const QList<QDomElement> imageBlocks = Descendants(root, QStringLiteral("Images"));
-        if (imageBlocks.size() != 1)
-            return false;
         ParseImages(imageBlocks.first());
         ParseSearch(imageBlocks.first());
     }
@@ -189,7 +198,7 @@ void CScripts::ParseImages(const QDomElement &imagesBlock)
     QStringList paths;
     for (QDomElement image = imagesBlock.firstChildElement(QStringLiteral("Image"));
          !image.isNull(); image = image.nextSiblingElement(QStringLiteral("Image")))
-        paths << ToSlashes(UnescapeXml(image.attribute(QStringLiteral("Path"))));
+        paths << ToSlashes(image.attribute(QStringLiteral("Path")));
     for (const QString &path : std::as_const(paths))
         if (!path.isEmpty())
             images->AddImage(path, refusedPaths);
@@ -200,7 +209,7 @@ void CScripts::ParseSearch(const QDomElement &imagesBlock)
     const QString scriptFolder = QFileInfo(documentPath).absolutePath();
     for (QDomElement search = imagesBlock.firstChildElement(QStringLiteral("Search"));
          !search.isNull(); search = search.nextSiblingElement(QStringLiteral("Search"))) {
-        const QString path = ToSlashes(UnescapeXml(search.attribute(QStringLiteral("Path"))));
+        const QString path = ToSlashes(search.attribute(QStringLiteral("Path")));
         const bool withSubfolders = ToFlag(search.attribute(QStringLiteral("Subfolders")));
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
         const QString folder = slash < 0 ? QString() : path.left(slash);
@@ -219,9 +228,10 @@ void CScripts::ParseSearch(const QDomElement &imagesBlock)
 void CScripts::AddFolderImages(const QString &folder, const QString &pattern,
                                bool withSubfolders, int depth)
 {
+    // Sorted: the order of the photos decides how the batch numbers them.
     const QDir dir(folder);
     const QFileInfoList files = dir.entryInfoList(QStringList(pattern),
-                                                  QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+                                                  QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QFileInfo &file : files)
         images->AddImage(dir.absolutePath() + QLatin1Char('/') + file.fileName(), refusedPaths);
     if (!withSubfolders)
@@ -233,7 +243,7 @@ void CScripts::AddFolderImages(const QString &folder, const QString &pattern,
     }
     // Linked folders are not entered: a link back up the tree would never end.
     const QStringList subfolders =
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Unsorted);
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     for (const QString &subfolder : subfolders)
         AddFolderImages(folder + QLatin1Char('/') + subfolder, pattern, true, depth + 1);
 }
@@ -244,7 +254,10 @@ void CScripts::ParseFilters(const QDomElement &filterBlock)
          !element.isNull(); element = element.nextSiblingElement(QStringLiteral("Filter"))) {
         SFilterRecord record;
         record.active = true;
-        record.id = ToInt(element.attribute(QStringLiteral("Id")));
+        bool idOk = false;
+        record.id = element.attribute(QStringLiteral("Id")).toInt(&idOk);
+        if (!idOk || record.id < 1 || record.id > 65535)
+            continue;
         const SFilterInfo info = filtersEnum->FindById(record.id);
         record.name = info.name;
         record.description = info.description;
@@ -260,7 +273,7 @@ void CScripts::ParseFilters(const QDomElement &filterBlock)
                     record.numbers[record.numberCount++] = param.text().toDouble();
             } else if (type == QLatin1String("string")) {
                 if (record.textCount < SFilterRecord::TextSlots)
-                    record.texts[record.textCount++] = UnescapeXml(param.text());
+                    record.texts[record.textCount++] = param.text();
             }
         }
         // A filter the catalogue does not know is left out quietly.
@@ -286,9 +299,9 @@ void CScripts::ParseProfile(const QDomElement &properties)
     // Our own profiles keep name and description here, not on the root.
     ForEachProperty(properties, [&](const QString &name, const QString &text) {
         if (name == QLatin1String("Name") && profileName.isEmpty())
-            profileName = UnescapeXml(text);
+            profileName = text;
         else if (name == QLatin1String("Description"))
-            profileDescription = UnescapeXml(text);
+            profileDescription = text;
     });
 }
 
@@ -297,7 +310,7 @@ void CScripts::ParseRename(const QDomElement &properties)
     SRenameOptions &rename = profile->RenameOptions;
     ForEachProperty(properties, [&](const QString &name, const QString &text) {
         if (name == QLatin1String("FilenameFormat"))
-            rename.FilenameFormat = UnescapeXml(text);
+            rename.FilenameFormat = text;
         else if (name == QLatin1String("CounterStart"))
             rename.CounterStart = ToInt(text);
         else if (name == QLatin1String("CountStep"))
@@ -315,9 +328,9 @@ void CScripts::ParseRename(const QDomElement &properties)
         else if (name == QLatin1String("TimeFormat"))
             rename.TimeFormat = ToInt(text);
         else if (name == QLatin1String("SearchFor"))
-            rename.SearchFor = UnescapeXml(text);
+            rename.SearchFor = text;
         else if (name == QLatin1String("ReplaceWith"))
-            rename.ReplaceWith = UnescapeXml(text);
+            rename.ReplaceWith = text;
         else if (name == QLatin1String("PresetRename"))
             rename.PresetRename = ToInt(text);
         else if (name == QLatin1String("ChangeCase"))
@@ -338,20 +351,20 @@ void CScripts::ParseOutput(const QDomElement &properties)
             LogMessage(QStringLiteral("CScripts::ParseOutput"),
                        QStringLiteral("change1: %1").arg(options.OutputFolderStruct));
         } else if (name == QLatin1String("OutputFolder")) {
-            options.OutputFolder = UnescapeXml(text);
+            options.OutputFolder = ToSlashes(text);
         } else if (name == QLatin1String("DestPath")) {
             // Documents keep "\" separators; on this system a folder needs "/".
-            options.DestPath = ToSlashes(UnescapeXml(text));
+            options.DestPath = ToSlashes(text);
         } else if (name == QLatin1String("FTPUser")) {
             options.FTPUser = text;
         } else if (name == QLatin1String("FTPPassword")) {
             options.FTPPassword = text;
         } else if (name == QLatin1String("FTPHost")) {
-            options.FTPHost = UnescapeXml(text);
+            options.FTPHost = text;
         } else if (name == QLatin1String("FTPFolder")) {
-            options.FTPFolder = UnescapeXml(text);
+            options.FTPFolder = text;
         } else if (name == QLatin1String("FTPPort")) {
-            options.FTPPort = UnescapeXml(text);
+            options.FTPPort = text;
         } else if (name == QLatin1String("UseSFTP")) {
             options.UseSFTP = ToFlag(text);
         } else if (name == QLatin1String("SaveOnDiskFacebook")) {
@@ -378,7 +391,7 @@ void CScripts::ParseFormat(const QDomElement &properties)
         if (name == QLatin1String("OutputFormat"))
             profile->OutputOptions.OutputFormat = text == QLatin1String("Original")
                                                       ? CUserProfile::KeepOriginalFormatText()
-                                                      : UnescapeXml(text);
+                                                      : text;
         else if (name == QLatin1String("Quality"))
             profile->Quality = ToInt(text);
         else if (name == QLatin1String("FileSize"))
@@ -398,11 +411,13 @@ void CScripts::ParseFormat(const QDomElement &properties)
         else if (name == QLatin1String("JpegType"))
             profile->JpegType = ToInt(text);
         else if (name == QLatin1String("CustomProfile"))
-            profile->CustomProfile = ToSlashes(UnescapeXml(text));
+            profile->CustomProfile = ToSlashes(text);
         else if (name == QLatin1String("Multipage"))
             profile->OutputOptions.Multipage = ToFlag(text);
         else if (name == QLatin1String("DefaultFormat"))
             profile->DefaultFormat = text;
+        else if (name == QLatin1String("Lossless"))
+            profile->Lossless = ToFlag(text);
     });
 }
 
@@ -421,11 +436,11 @@ void CScripts::ParseMonitor(const QDomElement &properties)
     profile->MonitorScript = true; // even an empty block marks the job
     ForEachProperty(properties, [&](const QString &name, const QString &text) {
         if (name == QLatin1String("Id"))
-            profile->MonitorId = UnescapeXml(text);
+            profile->MonitorId = text;
         else if (name == QLatin1String("Name"))
-            profile->MonitorName = UnescapeXml(text);
+            profile->MonitorName = text;
         else if (name == QLatin1String("Folder"))
-            profile->MonitorFolder = text;
+            profile->MonitorFolder = ToSlashes(text);
         else if (name == QLatin1String("CreateLog"))
             profile->CreateLog = ToFlag(text);
         else if (name == QLatin1String("Overwrite"))
@@ -435,7 +450,7 @@ void CScripts::ParseMonitor(const QDomElement &properties)
         else if (name == QLatin1String("PicCount"))
             profile->PicCount = ToInt(text);
         else if (name == QLatin1String("Host"))
-            profile->MonitorHost = UnescapeXml(text);
+            profile->MonitorHost = text;
         else if (name == QLatin1String("Type"))
             profile->MonitorType = ToFlag(text) ? 1 : 0;
     });
@@ -445,6 +460,8 @@ bool CScripts::SaveDocument(int kind)
 {
     LogMessage(QStringLiteral("CScripts::SaveDocument"), documentPath);
     output.clear();
+    unstorableText.clear();
+    errorText.clear();
     const auto openRoot = [this](const char *root) {
         output += QLatin1String(Declaration) + LineEnd;
         output += QStringLiteral("<%1 Version=\"%2\">").arg(QLatin1String(root), version)
@@ -468,8 +485,8 @@ bool CScripts::SaveDocument(int kind)
     case Profile:
         openRoot("Profile");
         OpenProperties("Profile");
-        WriteProperty("Name", EscapeXml(profileName));
-        WriteProperty("Description", EscapeXml(profileDescription));
+        WriteProperty("Name", Escape(profileName));
+        WriteProperty("Description", Escape(profileDescription));
         WriteProperty("Category", QStringLiteral("User-Defined"));
         CloseBlock("Properties");
         WriteFilters();
@@ -493,21 +510,52 @@ bool CScripts::SaveDocument(int kind)
         closeRoot("Script");
         break;
     default:
-        break;
+        // Not a document kind: the file on disk is left as it is.
+        errorText = QStringLiteral("Unknown document kind %1").arg(kind);
+        LogMessage(QStringLiteral("CScripts::SaveDocument"), errorText);
+        return false;
+    }
+    if (!unstorableText.isEmpty()) {
+        // A document that could not be loaded again is not written at all.
+        errorText = QCoreApplication::translate(
+                        "QObject", "The text \"%1\" holds characters that cannot be saved.")
+                        .arg(unstorableText);
+        LogMessage(QStringLiteral("CScripts::SaveDocument"), errorText);
+        return false;
     }
 
     // Written aside and renamed into place, so a full disk never destroys the old document.
     QSaveFile file(documentPath);
     if (!file.open(QIODevice::WriteOnly)) {
-        LogMessage(QStringLiteral("CScripts::SaveDocument"), file.errorString());
+        errorText = file.errorString();
+        LogMessage(QStringLiteral("CScripts::SaveDocument"), errorText);
         return false;
     }
     file.write(output.toUtf8());
     if (!file.commit()) {
-        LogMessage(QStringLiteral("CScripts::SaveDocument"), file.errorString());
+        errorText = file.errorString();
+        LogMessage(QStringLiteral("CScripts::SaveDocument"), errorText);
         return false;
     }
     return true;
+}
+
+QString CScripts::Escape(const QString &text)
+{
+    QString result = EscapeXml(text);
+    // Tabs and line breaks survive only as character references (attribute values would turn
+    // them into blanks); other control characters cannot be stored in XML 1.0 at all.
+    for (qsizetype i = result.size() - 1; i >= 0; --i) {
+        const char16_t c = result.at(i).unicode();
+        if (c == u'\t' || c == u'\n' || c == u'\r') {
+            result.replace(i, 1, QStringLiteral("&#%1;").arg(int(c)));
+        } else if (c < 0x20 || c == 0xFFFE || c == 0xFFFF) {
+            if (unstorableText.isEmpty())
+                unstorableText = text;
+            result.remove(i, 1);
+        }
+    }
+    return result;
 }
 
 void CScripts::OpenProperties(const char *className)
@@ -536,7 +584,7 @@ void CScripts::WriteImages()
 {
     output += QStringLiteral("\t<Images>") + LineEnd;
     for (const SImageRecord &image : images->Images())
-        output += QStringLiteral("\t\t<Image Path=\"") + EscapeXml(ToBackslashes(image.pathName))
+        output += QStringLiteral("\t\t<Image Path=\"") + Escape(ToBackslashes(image.pathName))
                   + QStringLiteral("\" />") + LineEnd;
     CloseBlock("Images");
 }
@@ -557,7 +605,7 @@ void CScripts::WriteFilters()
                       + LineEnd;
         const int textCount = qMin<int>(record.textCount, SFilterRecord::TextSlots);
         for (int i = 0; i < textCount; ++i)
-            output += QStringLiteral("\t\t\t<Param Type=\"string\">") + EscapeXml(record.texts[i])
+            output += QStringLiteral("\t\t\t<Param Type=\"string\">") + Escape(record.texts[i])
                       + QStringLiteral("</Param>") + LineEnd;
         output += QStringLiteral("\t\t</Filter>") + LineEnd;
     }
@@ -568,7 +616,7 @@ void CScripts::WriteRename()
 {
     const SRenameOptions &rename = profile->RenameOptions;
     OpenProperties("Rename");
-    WriteProperty("FilenameFormat", EscapeXml(rename.FilenameFormat));
+    WriteProperty("FilenameFormat", Escape(rename.FilenameFormat));
     WriteProperty("CounterStart", rename.CounterStart);
     WriteProperty("CountStep", rename.CountStep);
     WriteProperty("CounterDigits", rename.CounterDigits);
@@ -577,8 +625,8 @@ void CScripts::WriteRename()
     WriteProperty("DateFormat", rename.DateFormat);
     WriteProperty("ShowTime", rename.ShowTime);
     WriteProperty("TimeFormat", rename.TimeFormat);
-    WriteProperty("SearchFor", EscapeXml(rename.SearchFor));
-    WriteProperty("ReplaceWith", EscapeXml(rename.ReplaceWith));
+    WriteProperty("SearchFor", Escape(rename.SearchFor));
+    WriteProperty("ReplaceWith", Escape(rename.ReplaceWith));
     WriteProperty("PresetRename", rename.PresetRename);
     WriteProperty("ChangeCase", rename.ChangeCase);
     WriteProperty("LowerCaseExt", rename.LowerCaseExt ? 1 : 0);
@@ -591,14 +639,14 @@ void CScripts::WriteOutput()
     OpenProperties("Output");
     WriteProperty("Destination", options.Destination);
     WriteProperty("OutputFolderStruct", options.OutputFolderStruct);
-    WriteProperty("OutputFolder", EscapeXml(options.OutputFolder));
+    WriteProperty("OutputFolder", Escape(options.OutputFolder));
     // Only the document gets "\": the job keeps a folder this system can open.
-    WriteProperty("DestPath", EscapeXml(ToBackslashes(options.DestPath)));
-    WriteProperty("FTPUser", EscapeXml(options.FTPUser));
+    WriteProperty("DestPath", Escape(ToBackslashes(options.DestPath)));
+    WriteProperty("FTPUser", Escape(options.FTPUser));
     WriteProperty("FTPPassword", options.FTPPassword);
-    WriteProperty("FTPHost", EscapeXml(options.FTPHost));
-    WriteProperty("FTPFolder", EscapeXml(options.FTPFolder));
-    WriteProperty("FTPPort", EscapeXml(options.FTPPort));
+    WriteProperty("FTPHost", Escape(options.FTPHost));
+    WriteProperty("FTPFolder", Escape(options.FTPFolder));
+    WriteProperty("FTPPort", Escape(options.FTPPort));
     WriteProperty("UseSFTP", options.UseSFTP ? 1 : 0);
     WriteProperty("SaveOnDiskFacebook", options.SaveOnDiskFacebook ? 1 : 0);
     WriteProperty("SaveOnDiskFlickr", options.SaveOnDiskFlickr ? 1 : 0);
@@ -616,7 +664,7 @@ void CScripts::WriteFormat()
     OpenProperties("Format");
     WriteProperty("OutputFormat", format == CUserProfile::KeepOriginalFormatText()
                                       ? QStringLiteral("Original")
-                                      : EscapeXml(format));
+                                      : Escape(format));
     WriteProperty("Quality", profile->Quality);
     WriteProperty("FileSize", profile->FileSize);
     WriteProperty("FixedSize", profile->FixedSize ? 1 : 0);
@@ -626,9 +674,12 @@ void CScripts::WriteFormat()
     WriteProperty("TiffAlg", profile->TiffAlg);
     WriteProperty("TiffType", profile->TiffType);
     WriteProperty("JpegType", profile->JpegType);
-    WriteProperty("CustomProfile", EscapeXml(ToBackslashes(profile->CustomProfile)));
+    WriteProperty("CustomProfile", Escape(ToBackslashes(profile->CustomProfile)));
     WriteProperty("Multipage", profile->OutputOptions.Multipage ? 1 : 0);
-    WriteProperty("DefaultFormat", EscapeXml(profile->DefaultFormat));
+    WriteProperty("DefaultFormat", Escape(profile->DefaultFormat));
+    // Not read by older readers (they skip unknown names); without it a lossless profile
+    // would write lossy files when it runs unattended.
+    WriteProperty("Lossless", profile->Lossless ? 1 : 0);
     CloseBlock("Properties");
 }
 

@@ -26,9 +26,11 @@ public:
     // Reads the document into the job. `loadMode` keeps the caller's value unless a script
     // says otherwise: "Edit Script" gives 3, a CommandId property gives its value.
     bool LoadDocument(int &loadMode);
-    // Writes the job as a project, profile or script; any other kind writes an empty file.
-    // The old file stays untouched unless the new one was written completely.
+    // Writes the job as a project, profile or script. False for any other kind, for text that
+    // a document cannot hold and for a failed write; the old file then stays as it was.
     bool SaveDocument(int kind);
+    // Why the last save failed, for the caller's message.
+    const QString &ErrorText() const { return errorText; }
 
     // Paths the photo list refused during the last load (duplicates, unsupported types).
     const QStringList &RefusedPaths() const { return refusedPaths; }
@@ -62,6 +64,7 @@ private:
     void WriteOutput();
     void WriteFormat();
     void WriteInterface();
+    QString Escape(const QString &text);
     void OpenProperties(const char *className);
     void CloseBlock(const char *element);
     void WriteProperty(const char *name, const QString &value);
@@ -76,4 +79,6 @@ private:
     const QString version = QStringLiteral("3");
     QString versionWarning;
     QString output;
+    QString unstorableText; // the first text of this save that XML cannot hold
+    QString errorText;
 };

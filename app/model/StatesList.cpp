@@ -102,7 +102,7 @@ void CStatesList::Undo()
     }
     mode = 1;
     emit EnableUndo(position >= 2);
-    emit EnableRedo(true);
+    emit EnableRedo(position < count); // only when a redo really exists
 }
 
 void CStatesList::Redo()
@@ -112,7 +112,7 @@ void CStatesList::Redo()
         ++position;
     }
     mode = 2;
-    emit EnableUndo(true);
+    emit EnableUndo(position >= 2);
     emit EnableRedo(position < count);
 }
 

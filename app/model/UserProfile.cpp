@@ -151,6 +151,21 @@ QString CUserProfile::DefaultColorProfile()
     return Platform::ProgramDataFolder() + QStringLiteral("/sRGB.icm");
 }
 
+void CUserProfile::ClearScriptState()
+{
+    SilentScript = false;
+    MonitorScript = false;
+    MonitorId.clear();
+    MonitorName.clear();
+    MonitorFolder.clear();
+    CreateLog = true;
+    Overwrite = false;
+    SilentMode = false;
+    PicCount = 0;
+    MonitorHost.clear();
+    MonitorType = 0;
+}
+
 QString CUserProfile::KeepOriginalFormatText()
 {
     return QCoreApplication::translate("QObject", "Keep original image format (if possible)");

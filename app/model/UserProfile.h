@@ -27,6 +27,9 @@ public:
     void SaveSettings();
     bool IsDarkTheme() const;
     void ResetColorProfile();
+    // Forgets what the last script said about itself (silent run, Monitor block and its
+    // fields), so that a project or script loaded next, or a new job, does not inherit it.
+    void ClearScriptState();
     // Stores the text under StatusTextLock, then emits UpdateStatusBar(). Any thread.
     void SetStatusText(const QString &text);
     QString GetStatusText() const;

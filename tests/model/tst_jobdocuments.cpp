@@ -83,6 +83,15 @@ private slots:
     void saveKinds();
     void failedSaveKeepsOldDocument();
     void versionWarningGoesToHandler();
+    void silentScriptNeverWaitsOnWarning();
+    void controlCharactersSurviveOrFailCleanly();
+    void ampersandTextsComeBackUnchanged();
+    void losslessFlagTravelsWithTheJob();
+    void scriptStateClearedByProjectNotByProfile();
+    void refusedDocumentLeavesJobIntact();
+    void goldenMonitorScript();
+    void goldenDocuments_data();
+    void goldenDocuments();
 
 private:
     QTemporaryDir dir;
@@ -280,7 +289,8 @@ void TestJobDocuments::monitorScriptKeepsNotificationFlags()
     QVERIFY(profile->OutputOptions.DisableNotifications);
     QVERIFY(profile->OutputOptions.HideProcessing);
     QCOMPARE(profile->MonitorId, QStringLiteral("7"));
-    QCOMPARE(profile->MonitorName, QStringLiteral("Job & co"));
+    // Texts are decoded once: a name that really holds "&amp;" keeps it.
+    QCOMPARE(profile->MonitorName, QStringLiteral("Job &amp; co"));
     QCOMPARE(profile->PicCount, 41);
     QCOMPARE(profile->MonitorType, 1);
     QCOMPARE(CListImages::instance()->Images().value(0).pathName, photo);
@@ -454,9 +464,8 @@ void TestJobDocuments::saveKinds()
 
     const QString other = dir.filePath(QStringLiteral("kind.xyz"));
     QVERIFY(WriteBytes(other, "old"));
-    QVERIFY(CScripts(other).SaveDocument(9));
-    QVERIFY(QFileInfo::exists(other));
-    QCOMPARE(QFileInfo(other).size(), 0);
+    QVERIFY(!CScripts(other).SaveDocument(9)); // not a kind: the file stays as it was
+    QCOMPARE(ReadBytes(other), QByteArray("old"));
 }
 
 void TestJobDocuments::failedSaveKeepsOldDocument()
@@ -477,6 +486,222 @@ void TestJobDocuments::versionWarningGoesToHandler()
     QVERIFY(ok); // the load goes on
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().startsWith(QStringLiteral("The project was created")));
+}
+
+void TestJobDocuments::silentScriptNeverWaitsOnWarning()
+{
+    int shown = 0;
+    CScripts::SetVersionWarningHandler([&](const QString &) { ++shown; });
+    const QString path = dir.filePath(QStringLiteral("old-silent.qlr"));
+    QVERIFY(WriteBytes(path, "<Script Version=\"1\" Mode=\"Silent\"><Images/></Script>"));
+    bool ok = false;
+    Load(path, &ok);
+    QVERIFY(ok);
+    QCOMPARE(shown, 0);
+}
+
+void TestJobDocuments::controlCharactersSurviveOrFailCleanly()
+{
+    QStringList rejected;
+    const QString oddPhoto = QStringLiteral("/p/line\nbreak\ttab.jpg");
+    QVERIFY(CListImages::instance()->AddImage(oddPhoto, rejected));
+    CListFilters::instance()->Append(Filter(1000, {}, {QStringLiteral("two\r\nlines")}));
+    const QString path = dir.filePath(QStringLiteral("control.qlp"));
+    QVERIFY(CScripts(path).SaveDocument(CScripts::Project));
+    init();
+    bool ok = false;
+    Load(path, &ok);
+    QVERIFY(ok);
+    QCOMPARE(CListImages::instance()->Images().value(0).pathName, oddPhoto);
+    QCOMPARE(CListFilters::instance()->Filters().value(0).texts[0], QStringLiteral("two\r\nlines"));
+
+    // A character XML 1.0 cannot hold: the save fails and the old document stays.
+    const QByteArray before = ReadBytes(path);
+    CListFilters::instance()->Append(Filter(1000, {}, {QStringLiteral("bell\x07")}));
+    CScripts scripts(path);
+    QVERIFY(!scripts.SaveDocument(CScripts::Project));
+    QVERIFY(scripts.ErrorText().contains(QStringLiteral("bell")));
+    QCOMPARE(ReadBytes(path), before);
+}
+
+void TestJobDocuments::ampersandTextsComeBackUnchanged()
+{
+    QStringList rejected;
+    const QString photo = QStringLiteral("/p/Tom &amp; Jerry's <best>.jpg");
+    QVERIFY(CListImages::instance()->AddImage(photo, rejected));
+    CUserProfile::instance()->RenameOptions.SearchFor = QStringLiteral("&lt;");
+    const QString path = dir.filePath(QStringLiteral("amp.qlr"));
+    QVERIFY(CScripts(path).SaveDocument(CScripts::Script));
+    init();
+    bool ok = false;
+    Load(path, &ok);
+    QVERIFY(ok);
+    QCOMPARE(CListImages::instance()->Images().value(0).pathName, photo);
+    QCOMPARE(CUserProfile::instance()->RenameOptions.SearchFor, QStringLiteral("&lt;"));
+}
+
+void TestJobDocuments::losslessFlagTravelsWithTheJob()
+{
+    CUserProfile *profile = CUserProfile::instance();
+    profile->Lossless = true;
+    const QString path = dir.filePath(QStringLiteral("lossless.qlf"));
+    QVERIFY(CScripts(path).SaveDocument(CScripts::Profile));
+    profile->Lossless = false;
+    bool ok = false;
+    Load(path, &ok);
+    QVERIFY(ok);
+    QVERIFY(profile->Lossless);
+    profile->Lossless = false;
+}
+
+void TestJobDocuments::scriptStateClearedByProjectNotByProfile()
+{
+    CUserProfile *profile = CUserProfile::instance();
+    const QString monitorScript = dir.filePath(QStringLiteral("state.qlr"));
+    QVERIFY(WriteBytes(monitorScript,
+                       ScriptText(" Mode=\"Silent\"",
+                                  "<Images/><Properties Class=\"Monitor\">"
+                                  "<Property Name=\"Id\">3</Property></Properties>")));
+    bool ok = false;
+    Load(monitorScript, &ok);
+    QVERIFY(ok && profile->SilentScript && profile->MonitorScript);
+
+    const QString profilePath = dir.filePath(QStringLiteral("state.qlf"));
+    QVERIFY(CScripts(profilePath).SaveDocument(CScripts::Profile));
+    Load(profilePath, &ok);
+    QVERIFY(ok && profile->SilentScript && profile->MonitorScript); // a script may ask for one
+
+    const QString project = dir.filePath(QStringLiteral("state.qlp"));
+    QVERIFY(CScripts(project).SaveDocument(CScripts::Project));
+    Load(project, &ok);
+    QVERIFY(ok);
+    QVERIFY(!profile->SilentScript);
+    QVERIFY(!profile->MonitorScript);
+    QVERIFY(profile->MonitorId.isEmpty());
+}
+
+void TestJobDocuments::refusedDocumentLeavesJobIntact()
+{
+    QStringList rejected;
+    CListImages::instance()->AddImage(QStringLiteral("/p/keep.jpg"), rejected);
+    CListFilters::instance()->Append(Filter(4010, {1}, {}));
+    for (const QByteArray &text :
+         {QByteArray("<Project Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters></Project>"),
+          QByteArray("<Script Version=\"3\"><Images/><Sub><Images/></Sub></Script>")}) {
+        const QString path = dir.filePath(QStringLiteral("refused.qlp"));
+        QVERIFY(WriteBytes(path, text));
+        bool ok = true;
+        Load(path, &ok);
+        QVERIFY(!ok);
+        QCOMPARE(CListImages::instance()->Count(), 1);
+        QCOMPARE(CListFilters::instance()->Count(), 1);
+        QCOMPARE(CListFilters::instance()->Filters().first().id, 4010);
+    }
+}
+
+namespace {
+// The job that every golden document holds.
+void BuildGoldenJob()
+{
+    QStringList rejected;
+    for (const char *photo : {"/home/anna/Pictures/Holiday 2026/IMG_0001.JPG",
+                              "/home/anna/Pictures/Holiday 2026/Tom & Jerry.png",
+                              "/home/anna/Pictures/raw/DSC_0042.NEF"})
+        CListImages::instance()->AddImage(QString::fromUtf8(photo), rejected);
+    CListFilters::instance()->Append(Filter(5040, {1600, 1200, 1, 0, 1}, {}));
+    CListFilters::instance()->Append(Filter(
+        1010, {12.5, 0, 8, 255, 0.75}, {QStringLiteral("Arial"), QStringLiteral("\"%Y\" <date>")}));
+    CListFilters::instance()->Append(Filter(4040, {}, {}, false));
+    CUserProfile *profile = CUserProfile::instance();
+    profile->RenameOptions.FilenameFormat = QStringLiteral("[FolderName]_[Counter]");
+    profile->RenameOptions.PresetRename = 3;
+    profile->RenameOptions.CounterDigits = 4;
+    profile->RenameOptions.SearchFor = QStringLiteral("IMG");
+    profile->RenameOptions.ReplaceWith = QStringLiteral("Photo");
+    profile->OutputOptions.Destination = 1;
+    profile->OutputOptions.OutputFolderStruct = 3;
+    profile->OutputOptions.OutputFolder = QStringLiteral("web");
+    profile->OutputOptions.DestPath = QStringLiteral("/home/anna/Pictures/Out");
+    profile->OutputOptions.OutputFormat = QStringLiteral("JPG");
+    profile->OutputOptions.FTPPassword = QStringLiteral("c2VjcmV0");
+    profile->OutputOptions.FTPPort = QStringLiteral("21");
+    profile->OutputOptions.OpenOutputFolder = true;
+    profile->Quality = 85;
+    profile->CustomProfile = QStringLiteral("/usr/lib/quendrasil/Data/sRGB.icm");
+    profile->DefaultFormat = QStringLiteral("JPG");
+    profile->Step1Preview = true;
+    profile->Step2Preview = false;
+}
+
+QString GoldenPath(const QString &name)
+{
+    return QStringLiteral(QUENDRASIL_TEST_SOURCE_DIR "/golden/") + name;
+}
+} // namespace
+
+void TestJobDocuments::goldenDocuments_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("project") << "project.qlp" << int(CScripts::Project);
+    QTest::newRow("profile") << "profile.qlf" << int(CScripts::Profile);
+    QTest::newRow("script") << "script.qlr" << int(CScripts::Script);
+}
+
+void TestJobDocuments::goldenDocuments()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    BuildGoldenJob();
+    const QString first = dir.filePath(QStringLiteral("first-") + name);
+    {
+        CScripts scripts(first);
+        scripts.profileName = QStringLiteral("Web gallery");
+        scripts.profileDescription = QStringLiteral("1600 px & a date stamp");
+        QVERIFY(scripts.SaveDocument(kind));
+    }
+    if (qEnvironmentVariableIsSet("QUENDRASIL_UPDATE_GOLDEN"))
+        QFile::copy(first, GoldenPath(name));
+    QCOMPARE(ReadBytes(first), ReadBytes(GoldenPath(name)));
+
+    // Save, load, save: the second document is the same, byte for byte.
+    const QList<SFilterRecord> chain = CListFilters::instance()->Filters();
+    init();
+    CScripts loader(GoldenPath(name));
+    int mode = 0;
+    QVERIFY(loader.LoadDocument(mode));
+    QCOMPARE(CListFilters::instance()->Filters(), chain);
+    const QString second = dir.filePath(QStringLiteral("second-") + name);
+    CScripts saver(second);
+    saver.profileName = loader.profileName;
+    saver.profileDescription = loader.profileDescription;
+    QVERIFY(saver.SaveDocument(kind));
+    QCOMPARE(ReadBytes(second), ReadBytes(GoldenPath(name)));
+}
+
+void TestJobDocuments::goldenMonitorScript()
+{
+    CScripts::SetVersionWarningHandler([](const QString &) { QFAIL("no warning expected"); });
+    CScripts scripts(GoldenPath(QStringLiteral("monitor.qlr")));
+    int mode = 5;
+    QVERIFY(scripts.LoadDocument(mode));
+    QCOMPARE(mode, 5); // no Script block: the caller's mode stands
+    const CUserProfile *profile = CUserProfile::instance();
+    QVERIFY(profile->SilentScript);
+    QVERIFY(profile->MonitorScript);
+    QCOMPARE(profile->MonitorId, QStringLiteral("12"));
+    QCOMPARE(profile->MonitorName, QStringLiteral("Camera 1 & 2"));
+    QCOMPARE(profile->MonitorFolder, QStringLiteral("/srv/incoming/cam1"));
+    QVERIFY(profile->SilentMode);
+    QCOMPARE(profile->PicCount, 250);
+    QCOMPARE(profile->OutputOptions.DestPath, QStringLiteral("/srv/processed"));
+    QCOMPARE(profile->OutputOptions.OutputFormat, CUserProfile::KeepOriginalFormatText());
+    QCOMPARE(profile->Quality, 90);
+    QCOMPARE(CListImages::instance()->Count(), 2);
+    QCOMPARE(CListImages::instance()->Images().at(1).pathName,
+             QStringLiteral("/srv/incoming/cam1/IMG_0101.JPG"));
+    QCOMPARE(CListFilters::instance()->Count(), 1);
+    QCOMPARE(CListFilters::instance()->Filters().first().numbers[1], 600.0);
 }
 
 QUENDRASIL_TEST_MAIN(TestJobDocuments, QCoreApplication)

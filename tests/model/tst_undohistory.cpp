@@ -164,7 +164,9 @@ void TestUndoHistory::presetMarkFollowsUndoAndRedo()
 void TestUndoHistory::stepsOnEmptyHistoryAreHarmless()
 {
     CStatesList *history = CStatesList::instance();
+    QSignalSpy redoSpy(history, &CStatesList::EnableRedo);
     history->Undo();
+    QCOMPARE(redoSpy.last().at(0).toBool(), false); // nothing to redo after a void undo
     history->Redo();
     QCOMPARE(history->Position(), 0);
     QCOMPARE(history->CurrentStateFlag(), quint8(0));
