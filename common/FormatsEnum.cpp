@@ -285,14 +285,14 @@ void CFormatsEnum::GenerateList()
 }
 
 void CFormatsEnum::Add(const QString &coder, const QString &extensions, bool canRead, bool canWrite,
-    int optionsKind, const QString &description, bool cameraRaw, int group, bool needsGhostscript)
+    int settingsKind, const QString &description, bool cameraRaw, int group, bool needsGhostscript)
 {
     SFormatRecord record;
     record.coder = coder;
     record.extensions = extensions;
     record.canRead = canRead;
     record.canWrite = canWrite;
-    record.optionsKind = optionsKind;
+    record.settingsKind = settingsKind;
     record.description = description;
     record.cameraRaw = cameraRaw;
     record.group = group;

@@ -11,8 +11,9 @@ struct SFormatRecord
     QString extensions; // "/"-separated, preferred first: "JPG/JPEG/JPE"
     bool canRead = false;
     bool canWrite = false;
-    int optionsKind
-        = 0; // 1 general, 2 JPEG, 3 TIFF, 4 PNG, 5 GIF, 6 BMP, 7 PSD, 8 camera RAW, 9 PDF
+    // The options page, also the format's icon in the format strips: 1 general, 2 JPEG,
+    // 3 TIFF, 4 PNG, 5 GIF, 6 BMP, 7 PSD, 8 camera RAW, 9 PDF.
+    int settingsKind = 0;
     QString description; // not translated
     bool cameraRaw = false;
     int group = 0; // 1 common, 2 other
@@ -34,7 +35,7 @@ public:
     // Fills the catalogue; calling it again leaves it as it was.
     void GenerateList();
     void Add(const QString &coder, const QString &extensions, bool canRead, bool canWrite,
-        int optionsKind, const QString &description, bool cameraRaw, int group,
+        int settingsKind, const QString &description, bool cameraRaw, int group,
         bool needsGhostscript);
     // Rebuilds the readable and RAW extension lists and the open-file filter from the rows.
     void BuildFileDialogFilter();

@@ -39,9 +39,10 @@ public:
     // position outside the list.
     bool MoveImage(int from, int to);
     // Rebuilds the list so that new photo i is the old photo order[i]. False, and nothing
-    // changes, unless `order` is a permutation of all rows. Some callers know this as
-    // RemoveImages.
+    // changes, unless `order` is a permutation of all rows.
     bool ReorderImages(const QList<int> &order);
+    // The name the Step 1 panel uses after sorting its details view; the same as ReorderImages.
+    bool RemoveImages(const QList<int> &order) { return ReorderImages(order); }
     // False, and nothing changes, when index is not a position in the list.
     bool RemoveAt(int index);
     void Clear();

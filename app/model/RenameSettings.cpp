@@ -31,20 +31,20 @@ SDateParts PartsOf(const QDateTime &dateTime)
     return { date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second() };
 }
 
-// "YYYY:MM:DD HH:MM:SS", read by position: the separators may be any character.
+// "YYYY:MM:DD HH:MM:SS", read by position: the separators may be any character, and a part
+// that is missing or no number counts as 0, so a date without its time still counts.
 bool ParsePhotoDate(const QString &text, SDateParts &parts)
 {
-    if (text.size() < 19)
+    if (text.isEmpty())
         return false;
-    const auto number = [&text](int from, int length, int &value) {
-        bool ok = false;
-        value = text.mid(from, length).toInt(&ok);
-        return ok;
-    };
+    const auto number = [&text](int from, int length) { return text.mid(from, length).toInt(); };
     SDateParts read;
-    if (!number(0, 4, read.year) || !number(5, 2, read.month) || !number(8, 2, read.day)
-        || !number(11, 2, read.hour) || !number(14, 2, read.minute) || !number(17, 2, read.second))
-        return false;
+    read.year = number(0, 4);
+    read.month = number(5, 2);
+    read.day = number(8, 2);
+    read.hour = number(11, 2);
+    read.minute = number(14, 2);
+    read.second = number(17, 2);
     if (read.day < 1 || read.day > 31 || read.month < 1 || read.month > 12 || read.year < 1900
         || read.year > 3000 || read.hour < 0 || read.hour > 23 || read.minute < 0
         || read.minute > 59 || read.second < 0 || read.second > 59)

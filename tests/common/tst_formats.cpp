@@ -118,7 +118,7 @@ void TestFormats::commonRowsKeepTheirOptionsPages()
         if (record.cameraRaw)
             continue;
         const int expected = record.group == 1 ? special.value(record.coder, 1) : 1;
-        QVERIFY2(record.optionsKind == expected, qPrintable(record.coder));
+        QVERIFY2(record.settingsKind == expected, qPrintable(record.coder));
     }
 }
 
@@ -129,7 +129,7 @@ void TestFormats::cameraRawRowsAreInputOnly()
             continue;
         QVERIFY2(record.canRead && !record.canWrite && !record.needsGhostscript,
             qPrintable(record.coder));
-        QCOMPARE(record.optionsKind, 8);
+        QCOMPARE(record.settingsKind, 8);
         QCOMPARE(record.extensions, record.coder);
     }
     const SFormatRecord pef = catalogue->FindByExtension("pef");
@@ -294,7 +294,7 @@ void TestFormats::unknownExtensionGivesEmptyRecord()
     QVERIFY(record.extensions.isEmpty());
     QVERIFY(record.description.isEmpty());
     QVERIFY(!record.canRead && !record.canWrite && !record.cameraRaw && !record.needsGhostscript);
-    QCOMPARE(record.optionsKind, 0);
+    QCOMPARE(record.settingsKind, 0);
     QCOMPARE(record.group, 0);
 }
 

@@ -311,6 +311,11 @@ void TestFilterChain::findById_data()
     QTest::newRow("black and white")
         << 3060 << "Black & White"
         << "Effects" << 5 << "Transforms from true colors to grayscale colors";
+    QTest::newRow("second row of order 3")
+        << 1120 << "Watermark-Mask"
+        << "Annotate" << 3 << "Adds different masks for portrait and landscape photos";
+    QTest::newRow("last effect") << 3170 << "Wave"
+                                 << "Effects" << 15 << "Creates a horizontal wave effect";
     QTest::newRow("polaroid has no row") << 2005 << ""
                                          << "" << 0 << "";
     QTest::newRow("zero") << 0 << ""

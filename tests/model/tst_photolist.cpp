@@ -236,6 +236,12 @@ void TestPhotoList::reorderImages()
     QCOMPARE(CListImages::instance()->ReorderImages(order), reordered);
     QCOMPARE(ListNames(), result);
     QVERIFY(NumberedByIndex());
+
+    // The Step 1 panel applies a sort of its details view under the other name.
+    FillList(QStringLiteral("ABC"));
+    QCOMPARE(CListImages::instance()->RemoveImages(order), reordered);
+    QCOMPARE(ListNames(), result);
+    QVERIFY(NumberedByIndex());
 }
 
 void TestPhotoList::removeAtChecksBounds_data()

@@ -62,6 +62,8 @@ private slots:
     void dateLayouts();
     void timeLayouts_data();
     void timeLayouts();
+    void photoDateReadByPosition_data();
+    void photoDateReadByPosition();
     void invalidPhotoDateFallsBackToFileTime_data();
     void invalidPhotoDateFallsBackToFileTime();
     void missingFileGives1900();
@@ -563,6 +565,36 @@ void TestRename::timeLayouts()
     QCOMPARE(DateOf(photoDate, 10, showTime, timeFormat), expected);
 }
 
+void TestRename::photoDateReadByPosition_data()
+{
+    QTest::addColumn<QString>("photoDate");
+    QTest::addColumn<QString>("expected");
+
+    // A part that is missing or no number reads as 0; the date stays the photo's while
+    // every part is in range.
+    QTest::newRow("date only") << "2023:07:04" << "2023-07-04 00-00-00";
+    QTest::newRow("no seconds") << "2023:07:04 15:30" << "2023-07-04 15-30-00";
+    QTest::newRow("blank time") << "2023:07:04   :  :  " << "2023-07-04 00-00-00";
+    QTest::newRow("one-digit minute at the end") << "2023:07:04 15:3" << "2023-07-04 15-03-00";
+}
+
+void TestRename::photoDateReadByPosition()
+{
+    QFETCH(QString, photoDate);
+    QFETCH(QString, expected);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("p.jpg"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.setFileTime(
+        QDateTime(QDate(2021, 3, 9), QTime(8, 7, 6)), QFileDevice::FileModificationTime));
+    file.close();
+
+    QCOMPARE(DateOf(photoDate, 10, 1, 1, path), expected);
+}
+
 void TestRename::invalidPhotoDateFallsBackToFileTime_data()
 {
     QTest::addColumn<QString>("photoDate");
@@ -576,7 +608,6 @@ void TestRename::invalidPhotoDateFallsBackToFileTime_data()
     QTest::newRow("hour 24") << "2023:07:04 24:30:09";
     QTest::newRow("minute 60") << "2023:07:04 15:60:09";
     QTest::newRow("second 60") << "2023:07:04 15:30:60";
-    QTest::newRow("cut short") << "2023:07:04 15:30";
     QTest::newRow("not a number") << "2023:0x:04 15:30:09";
     QTest::newRow("blank EXIF date") << "    :  :     :  :  ";
 }
