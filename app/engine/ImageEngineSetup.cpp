@@ -1,14 +1,208 @@
 #include "ImageEngineSetup.h"
 
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
 #include <Magick++.h>
+
+#include "Trace.h"
+#include "platform/ProgramFolder.h"
+#include "platform/TempFolder.h"
+
+#include <algorithm>
+#include <mutex>
+#include <unistd.h>
+
+namespace {
+
+const QString SetupTag = QStringLiteral("InitializeImageEngine");
+
+constexpr qint64 MiB = 1024 * 1024;
+
+// Coders that do more than decode the bytes of one image file: scripts and vector languages
+// that name other files (MSL, MVG, and SVG, which this build draws through MVG), network and
+// file indirection, the X display and clipboard, text renderers that pull in files, the
+// directory and tile readers, the memory registry, and the video formats that hand the file
+// to an external program which follows playlists.
+const char *const DeniedCoders[] = { "MSL", "MVG", "MSVG", "SVG", "SVGZ", "URL", "HTTP", "HTTPS",
+    "FTP", "FILE", "X", "CLIPBOARD", "EPHEMERAL", "INLINE", "DATA", "TEXT", "LABEL", "CAPTION",
+    "PANGO", "VID", "TILE", "MPR", "MPRI", "SCREENSHOT", "SHOW", "WIN", "PRINT", "DOT", "GV",
+    "VIDEO", "APNG", "AVI", "MPEG", "MPG", "MP4", "M2V", "M4V", "MKV", "MOV", "WEBM", "WMV", "FLV",
+    "3GP", "3G2" };
+
+// The PostScript and PDF family the system policy blocks; Ghostscript runs them with -dSAFER.
+const char *const AllowedDocumentCoders = "{PS,PS2,PS3,EPS,EPS2,EPS3,EPSF,EPSI,EPI,EPT,EPT2,"
+                                          "EPT3,PDF,EPDF}";
+
+qint64 PhysicalMemory()
+{
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return 0;
+    return qint64(pages) * qint64(pageSize);
+}
+
+// Sets the value of one resource entry of a policy text; false when the entry is missing.
+bool SetResourceValue(QByteArray &policy, const char *name, const QByteArray &value)
+{
+    const QRegularExpression entry(
+        QStringLiteral("(name=\"%1\"\\s+value=\")[^\"]*(\")").arg(QString::fromLatin1(name)));
+    QString text = QString::fromUtf8(policy);
+    const QRegularExpressionMatch match = entry.match(text);
+    if (!match.hasMatch())
+        return false;
+    text.replace(match.capturedStart(), match.capturedLength(),
+        match.captured(1) + QString::fromLatin1(value) + match.captured(2));
+    policy = text.toUtf8();
+    return true;
+}
+
+// The folder whose policy.xml ImageMagick should read first: a copy of Data/policy.xml in the
+// private temporary folder with memory (half the machine's) and map (all of it) fitted, else
+// Data/ itself. Empty when there is no policy file at all.
+QString PreparePolicyFolder()
+{
+    const QString dataFolder = Platform::ProgramDataFolder();
+    QFile source(dataFolder + QStringLiteral("/policy.xml"));
+    if (!source.open(QIODevice::ReadOnly)) {
+        LogMessage(SetupTag,
+            QStringLiteral("No %1: ImageMagick keeps the system's resource limits")
+                .arg(source.fileName()));
+        return QString();
+    }
+    QByteArray policy = source.readAll();
+
+    const qint64 memory = PhysicalMemory();
+    if (memory <= 0)
+        return dataFolder;
+    const qint64 memoryLimit = std::max<qint64>(memory / 2, 256 * MiB);
+    const qint64 mapLimit = std::max<qint64>(memory, 512 * MiB);
+    if (!SetResourceValue(policy, "memory", QByteArray::number(memoryLimit / MiB) + "MiB")
+        || !SetResourceValue(policy, "map", QByteArray::number(mapLimit / MiB) + "MiB"))
+        return dataFolder;
+
+    const QString workFolder = Platform::TempWorkFolder();
+    if (workFolder.isEmpty())
+        return dataFolder;
+    const QString folder = workFolder + QStringLiteral("/ImageMagick");
+    if (!QDir().mkpath(folder))
+        return dataFolder;
+    // Written whole and renamed, so another process starting now never reads half a file.
+    QSaveFile copy(folder + QStringLiteral("/policy.xml"));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(policy) != policy.size() || !copy.commit()) {
+        LogMessage(SetupTag, QStringLiteral("Cannot write %1").arg(copy.fileName()));
+        return dataFolder;
+    }
+    return folder;
+}
+
+void PointConfigurePathAt(const QString &folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    const QByteArray current = qgetenv("MAGICK_CONFIGURE_PATH");
+    const QByteArray separator(1, QDir::listSeparator().toLatin1());
+    if (current == native || current.startsWith(native + separator))
+        return;
+    qputenv("MAGICK_CONFIGURE_PATH", current.isEmpty() ? native : native + separator + current);
+}
+
+QByteArray CoderPolicy()
+{
+    QByteArray denied;
+    for (const char *coder : DeniedCoders) {
+        if (!denied.isEmpty())
+            denied += ',';
+        denied += coder;
+    }
+    return QByteArray("<policymap>") + "<policy domain=\"coder\" rights=\"read|write\" pattern=\""
+        + AllowedDocumentCoders + "\"/>" + "<policy domain=\"coder\" rights=\"none\" pattern=\"{"
+        + denied + "}\"/>" + "<policy domain=\"path\" rights=\"none\" pattern=\"@*\"/>"
+        + "</policymap>";
+}
+
+bool IsCoderAllowed(const char *coder, MagickCore::PolicyRights rights)
+{
+    return MagickCore::IsRightsAuthorized(MagickCore::CoderPolicyDomain, rights, coder)
+        != MagickCore::MagickFalse;
+}
+
+void ApplyCoderPolicy()
+{
+    // SetMagickSecurityPolicy appends its rules after those of every policy.xml read at
+    // start, and ImageMagick lets the last matching rule decide, so these rules win over the
+    // system's "none" for PDF and over anything the system file allows.
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    const QByteArray policy = CoderPolicy();
+    const bool set = MagickCore::SetMagickSecurityPolicy(policy.constData(), exception)
+        != MagickCore::MagickFalse;
+    if (!set || exception->severity != MagickCore::UndefinedException) {
+        LogMessage(SetupTag,
+            QStringLiteral("SetMagickSecurityPolicy failed: %1")
+                .arg(QString::fromLocal8Bit(exception->reason ? exception->reason : "")));
+    }
+    MagickCore::DestroyExceptionInfo(exception);
+
+    // Say so loudly when the rules did not take: the reading code relies on them.
+    QStringList wrong;
+    for (const char *coder : DeniedCoders) {
+        if (IsCoderAllowed(coder, MagickCore::ReadPolicyRights)
+            || IsCoderAllowed(coder, MagickCore::WritePolicyRights))
+            wrong << QString::fromLatin1(coder);
+    }
+    for (const char *coder : { "PDF", "PS", "EPS" }) {
+        if (!IsCoderAllowed(coder, MagickCore::ReadPolicyRights)
+            || !IsCoderAllowed(coder, MagickCore::WritePolicyRights))
+            wrong << QString::fromLatin1(coder);
+    }
+    if (!wrong.isEmpty()) {
+        LogMessage(SetupTag,
+            QStringLiteral("! Coder rights not as intended for: %1").arg(wrong.join(", ")));
+    }
+}
+
+void TraceLimits()
+{
+    using MagickCore::GetMagickResourceLimit;
+    LogMessage(SetupTag,
+        QStringLiteral("Limits: memory %1 MiB, map %2 MiB, disk %3 MiB, width %4, height %5")
+            .arg(GetMagickResourceLimit(MagickCore::MemoryResource) / MiB)
+            .arg(GetMagickResourceLimit(MagickCore::MapResource) / MiB)
+            .arg(GetMagickResourceLimit(MagickCore::DiskResource) / MiB)
+            .arg(GetMagickResourceLimit(MagickCore::WidthResource))
+            .arg(GetMagickResourceLimit(MagickCore::HeightResource)));
+}
+
+} // namespace
 
 void InitializeImageEngine(const char *argv0)
 {
-    Magick::InitializeMagick(argv0);
+    static std::once_flag once;
+    std::call_once(once, [argv0]() {
+        LogMessage(SetupTag);
+        // ImageMagick reads its policy files once, inside InitializeMagick.
+        const QString policyFolder = PreparePolicyFolder();
+        if (!policyFolder.isEmpty())
+            PointConfigurePathAt(policyFolder);
+        Magick::InitializeMagick(argv0 ? argv0 : "");
+        ApplyCoderPolicy();
+        TraceLimits();
+    });
 }
 
 QString ImageEngineVersion()
 {
     size_t number = 0;
     return QString::fromLatin1(MagickCore::GetMagickVersion(&number));
+}
+
+QStringList ImageDeniedCoders()
+{
+    QStringList coders;
+    for (const char *coder : DeniedCoders)
+        coders << QString::fromLatin1(coder);
+    return coders;
 }

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "FilterRecord.h"
+#include "ImageProperties.h"
+
+#include <Magick++.h>
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+// Applies one step of the filter chain to one decoded photo. Every CImageManager owns one, so
+// each batch worker and each preview has its own and nothing here is shared between threads.
+// The owner fills target, record, sourcePath, imageIndex and properties, then calls Apply.
+class CImageFilters
+{
+public:
+    CImageFilters();
+    CImageFilters(const CImageFilters &) = default;
+    CImageFilters &operator=(const CImageFilters &) = default;
+    virtual ~CImageFilters();
+
+    // Applies the record to the target. False for no or an invalid target, an unknown id, a
+    // text, logo, mask or frame filter (not in this build yet; traced), an ImageMagick
+    // exception (warnings included; traced), any other exception, and a handler that could
+    // not do its work, such as a value its settings page never offers: a step that failed is
+    // never reported as applied.
+    bool Apply();
+
+    // The preview's crop rectangle in view pixels for a Crop record.
+    static QRect UpdateCrop(SFilterRecord record, int viewWidth, int viewHeight, double scale);
+    // Scales `target` (a copy of the preview picture `source`) as the Resize record would and
+    // returns where it lies in the view. With percentages the record's sizes are rewritten as
+    // the aspect-adjusted percentages. `pixelRatio` is the screen's device pixel ratio.
+    static QRect UpdateResize(const Magick::Image &source, Magick::Image &target,
+        SFilterRecord &record, int viewWidth, int viewHeight, double scale, double pixelRatio);
+
+    // Filled by the owner before each call.
+    Magick::Image *target = nullptr;
+    SFilterRecord record;
+    SImageProperties properties;
+    int imageIndex = 0; // the photo's sequence number in the run
+    QString sourcePath; // "/" separators
+
+    // Worked out from sourcePath by every Apply that has a target; read by the text filters'
+    // keywords. "/photos/Trip/beach.jpg": folder "/photos/Trip", fileName "beach.jpg",
+    // baseName "beach", extension "jpg", folderName "Trip". A part the path lacks is empty.
+    QString folder;
+    QString fileName;
+    QString baseName;
+    QString extension;
+    QString folderName;
+
+protected:
+    // Border
+    bool ApplyRaise();
+
+    // Effects
+    bool ApplyBlur();
+    bool ApplyCharcoal();
+    bool ApplyEdge();
+    bool ApplyEmboss();
+    bool ApplyGaussianBlur();
+    bool ApplyBlackWhite();
+    bool ApplyImplode();
+    bool ApplyNegate();
+    bool ApplyNoise();
+    bool ApplyOilPaint();
+    bool ApplySepia();
+    bool ApplySolarize();
+    bool ApplyShade();
+    bool ApplySpread();
+    bool ApplySwirl();
+    bool ApplyWave();
+
+    // Touch-Up
+    bool ApplyAutoContrast();
+    bool ApplyAutoGamma();
+    bool ApplyAutoLevels();
+    bool ApplyBrightness();
+    bool ApplyContrast();
+    bool ApplyColorBalance();
+    bool ApplyEqualize();
+    bool ApplyHueSaturation();
+    bool ApplyLevels();
+    bool ApplyReduceNoise();
+    bool ApplySharpen();
+    bool ApplySharpenAdvanced();
+
+    // Transform
+    bool ApplyAutoRotate();
+    bool ApplyAutoCrop();
+    bool ApplyColorReplace();
+    bool ApplyCrop();
+    bool ApplyFlip();
+    bool ApplyResize();
+    bool ApplyResizeAdvanced();
+    bool ApplyRoll();
+    bool ApplyRotate();
+    bool ApplyThumbnail();
+
+private:
+    bool Dispatch();
+    void SplitSourcePath();
+
+    // Side images kept between photos: logos, overlays, textures and frames.
+    std::array<Magick::Image, 9> cachedImages;
+    std::array<QString, 4> cachedPaths;
+    std::array<int, 4> cachedFrameKeys { -1, -1, -1, -1 };
+    bool cachedShapeVariant = false;
+};

@@ -1,0 +1,168 @@
+// Where the Crop and Resize steps lie in the interactive preview, in view pixels. The numbers
+// follow the same record parameters as the filters themselves.
+
+#include "ImageFilters.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr double MaximumExtent = 16777216.0;
+
+// The integer part toward zero, plus one when the remaining fraction is at least one half.
+double RoundHalfUp(double value)
+{
+    const double whole = std::trunc(value);
+    return value - whole >= 0.5 ? whole + 1.0 : whole;
+}
+
+// View coordinates as QRect takes them; a damaged record must not overflow the conversion.
+int ToViewInt(double value)
+{
+    return int(std::clamp(value, double(INT_MIN / 2), double(INT_MAX / 2)));
+}
+
+bool AllFinite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+} // namespace
+
+QRect CImageFilters::UpdateCrop(SFilterRecord record, int viewWidth, int viewHeight, double scale)
+{
+    double left = record.numbers[0];
+    double top = record.numbers[1];
+    double width = record.numbers[2];
+    double height = record.numbers[3];
+    if (record.numbers[4] == 1.0) {
+        left *= double(viewWidth) / 100.0;
+        width *= double(viewWidth) / 100.0;
+        top *= double(viewHeight) / 100.0;
+        height *= double(viewHeight) / 100.0;
+        scale = 1.0;
+    }
+    if (!AllFinite({ left, top, width, height, scale }))
+        return QRect();
+
+    return QRect(ToViewInt(RoundHalfUp(scale * left)), ToViewInt(RoundHalfUp(scale * top)),
+        ToViewInt(std::trunc(scale * width)), ToViewInt(std::trunc(scale * height)));
+}
+
+QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &target,
+    SFilterRecord &record, int viewWidth, int viewHeight, double scale, double pixelRatio)
+{
+    const double sourceColumns = source.isValid() ? double(source.columns()) : 0.0;
+    const double sourceRows = source.isValid() ? double(source.rows()) : 0.0;
+    const double modeValue = record.numbers[3];
+    const int mode
+        = std::isfinite(modeValue) && modeValue >= 0.0 && modeValue < 4.0 ? int(modeValue) : -1;
+    // Nothing to lay out in an empty view or from an empty picture, and no geometry for a mode
+    // the page does not offer: the record and the picture stay as they are.
+    if (viewWidth <= 0 || viewHeight <= 0 || sourceColumns <= 0.0 || sourceRows <= 0.0 || mode < 0
+        || !AllFinite({ record.numbers[0], record.numbers[1], scale, pixelRatio }))
+        return QRect();
+
+    const double viewW = double(viewWidth);
+    const double viewH = double(viewHeight);
+    const double viewAspect = viewW / viewH;
+    // Only a high-density screen draws the picture at more pixels than it shows.
+    const double ratio = pixelRatio > 1.0 ? pixelRatio : 1.0;
+    const bool percent = record.numbers[4] == 1.0;
+    const bool keepAspect = record.numbers[2] == 1.0;
+    const bool neverEnlarge = record.numbers[5] == 1.0;
+
+    double width = record.numbers[0];
+    double height = record.numbers[1];
+    double widthPercent = 0.0;
+    double heightPercent = 0.0;
+    if (percent) {
+        widthPercent = record.numbers[0];
+        heightPercent = record.numbers[1];
+        width = viewW * widthPercent / 100.0;
+        height = viewH * heightPercent / 100.0;
+        scale = 1.0;
+    } else {
+        widthPercent = width * 100.0 / sourceColumns;
+        heightPercent = height * 100.0 / sourceRows;
+    }
+
+    if (mode != 0 || keepAspect) {
+        const double longSide = std::max(width, height);
+        if (viewAspect < 1.0) {
+            width = longSide * viewAspect;
+            height = longSide;
+        } else {
+            width = longSide;
+            height = longSide / viewAspect;
+        }
+    }
+
+    // At least one pixel, and no more than ImageMagick could ever be asked for (it refuses
+    // far less); the bound keeps a damaged record from overflowing the conversions below.
+    double pictureWidth = std::clamp(RoundHalfUp(width * scale), 1.0, MaximumExtent);
+    double pictureHeight = std::clamp(RoundHalfUp(height * scale), 1.0, MaximumExtent);
+    if (ratio > 1.0) {
+        pictureWidth = std::trunc(ratio * pictureWidth);
+        pictureHeight = std::trunc(ratio * pictureHeight);
+    }
+    // The preview never draws more than fills the view.
+    const double fullWidth = std::trunc(ratio * viewW);
+    const double fullHeight = std::trunc(ratio * viewH);
+
+    QString geometry;
+    switch (mode) {
+    case 0:
+        if (neverEnlarge && widthPercent * heightPercent > 10000.0) {
+            pictureWidth = fullWidth;
+            pictureHeight = fullHeight;
+        }
+        geometry = QStringLiteral("%1x%2%3")
+                       .arg(qint64(pictureWidth))
+                       .arg(qint64(pictureHeight))
+                       .arg(record.numbers[2] == 0.0 ? QStringLiteral("!") : QString());
+        break;
+    case 1:
+        if (neverEnlarge && widthPercent > 100.0)
+            pictureWidth = fullWidth;
+        geometry = QStringLiteral("%1x0").arg(qint64(pictureWidth));
+        break;
+    case 2:
+        if (neverEnlarge && heightPercent > 100.0)
+            pictureHeight = fullHeight;
+        geometry = QStringLiteral("0x%1").arg(qint64(pictureHeight));
+        break;
+    default:
+        if (neverEnlarge && widthPercent > 100.0 && heightPercent > 100.0) {
+            pictureWidth = fullWidth;
+            pictureHeight = fullHeight;
+        }
+        geometry = QStringLiteral("%1x%2").arg(qint64(pictureWidth)).arg(qint64(pictureHeight));
+        break;
+    }
+
+    // The caller may hand an empty picture to be filled from the source. A size ImageMagick
+    // refuses (beyond its resource limits) leaves the record and the picture as they were.
+    try {
+        Magick::Image scaled = target.isValid() ? target : source;
+        scaled.scale(Magick::Geometry(geometry.toStdString()));
+        target = scaled;
+    } catch (const Magick::Exception &) {
+        return QRect();
+    }
+
+    const double shownWidth = double(target.columns()) / ratio;
+    const double shownHeight = double(target.rows()) / ratio;
+    const double x = viewW > shownWidth ? RoundHalfUp((viewW - shownWidth) / 2.0) : 0.0;
+    const double y = viewH > shownHeight ? RoundHalfUp((viewH - shownHeight) / 2.0) : 0.0;
+
+    // The record keeps the aspect-adjusted size, in its own unit.
+    record.numbers[0] = percent ? width * 100.0 / viewW : width;
+    record.numbers[1] = percent ? height * 100.0 / viewH : height;
+    return QRect(ToViewInt(x), ToViewInt(y), ToViewInt(std::trunc(shownWidth)),
+        ToViewInt(std::trunc(shownHeight)));
+}

@@ -1,0 +1,366 @@
+#include "ImageManager.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "ColorProfiles.h"
+#include "FormatsEnum.h"
+#include "Trace.h"
+#include "UserProfile.h"
+
+namespace {
+
+const QString WriteTag = QStringLiteral("CImageManager::Write");
+const QString WriteMultipageTag = QStringLiteral("CImageManager::WriteMultipage");
+
+// The text after the last "." of the file name, upper-cased; empty when there is none.
+QString OutputExtension(const QString &outputPath)
+{
+    return QFileInfo(outputPath).suffix().toUpper();
+}
+
+bool IsJpegExtension(const QString &extension)
+{
+    return extension == QLatin1String("JPG") || extension == QLatin1String("JPEG")
+        || extension == QLatin1String("JPE");
+}
+
+bool IsTiffExtension(const QString &extension)
+{
+    return extension == QLatin1String("TIF") || extension == QLatin1String("TIFF");
+}
+
+bool HasEncoder(const QString &name, bool *adjoin = nullptr)
+{
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    const MagickCore::MagickInfo *info
+        = MagickCore::GetMagickInfo(name.toLatin1().constData(), exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    if (!info || !MagickCore::GetImageEncoder(info))
+        return false;
+    if (adjoin)
+        *adjoin = MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
+    return true;
+}
+
+// ImageMagick 6 keeps a failed write's error on the image itself, and the next write
+// reports it again even when that write succeeds.
+void ClearStaleException(Magick::Image &page)
+{
+    page.modifyImage();
+    MagickCore::ClearMagickException(&page.image()->exception);
+}
+
+// "photo.tif" -> "photo-2.tif", as ImageMagick numbers the files of a list written apart.
+QString NumberedPath(const QString &outputPath, qsizetype index)
+{
+    const int slash = outputPath.lastIndexOf(QLatin1Char('/'));
+    const int dot = outputPath.lastIndexOf(QLatin1Char('.'));
+    const QString number = QLatin1Char('-') + QString::number(index);
+    if (dot <= slash)
+        return outputPath + number;
+    return outputPath.left(dot) + number + outputPath.mid(dot);
+}
+
+} // namespace
+
+QString CImageManager::WriteCoder(const QString &extension) const
+{
+    if (extension.isEmpty())
+        return QString();
+    // Only formats the catalogue offers for writing: ImageMagick itself would fall back to
+    // the input's format for a name it does not know.
+    const SFormatRecord row = formats->FindByExtension(extension);
+    if (row.coder.isEmpty() || !row.canWrite)
+        return QString();
+    const QString renamed = row.coder == QLatin1String("HEIF") ? QStringLiteral("HEIC") : row.coder;
+    for (const QString &candidate : { extension, row.coder.toUpper(), renamed }) {
+        if (HasEncoder(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
+void CImageManager::SetCompression(Magick::Image &target, const QString &extension)
+{
+    if (extension == QLatin1String("PDF")) {
+        switch (profile->PdfAlg) {
+        case 0:
+            target.compressType(Magick::JPEGCompression);
+            break;
+        case 1:
+            target.compressType(Magick::LZWCompression);
+            break;
+        case 2:
+            target.compressType(Magick::RLECompression);
+            break;
+        case 3:
+            target.compressType(Magick::ZipCompression);
+            break;
+        default:
+            break;
+        }
+    } else if (IsTiffExtension(extension)) {
+        switch (profile->TiffAlg) {
+        case 0:
+            target.compressType(Magick::LZWCompression);
+            break;
+        case 1:
+            target.compressType(Magick::RLECompression);
+            break;
+        case 2:
+            target.compressType(Magick::ZipCompression);
+            break;
+        case 3:
+            target.compressType(Magick::JPEGCompression);
+            break;
+        case 4:
+            target.compressType(Magick::FaxCompression);
+            break;
+        case 5:
+            target.compressType(Magick::Group4Compression);
+            break;
+        case 6:
+            target.compressType(Magick::NoCompression);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+bool CImageManager::SetColorProfile(Magick::Image &target, const QString &extension)
+{
+    // "JPE" is a JPEG like the others; the profile step knows the two usual spellings.
+    const QString known = IsJpegExtension(extension) ? QStringLiteral("JPG") : extension;
+    return colorProfiles->SetOutputProfile(target, known, cmykSource, embeddedProfile);
+}
+
+bool CImageManager::SetColorType(Magick::Image &target, const QString &extension)
+{
+    if (IsJpegExtension(extension)) {
+        if (!SetColorProfile(target, extension))
+            return false;
+        switch (profile->JpegType) {
+        case 0:
+            target.type(Magick::GrayscaleType);
+            break;
+        case 1:
+            target.type(Magick::TrueColorType);
+            break;
+        case 2:
+            target.type(Magick::ColorSeparationType);
+            break;
+        default:
+            break; // custom: the type the profile gave
+        }
+    } else if (IsTiffExtension(extension)) {
+        if (!SetColorProfile(target, extension))
+            return false;
+        switch (profile->TiffType) {
+        case 0:
+            target.type(Magick::BilevelType);
+            break;
+        case 1:
+            target.type(Magick::PaletteType);
+            break;
+        case 2:
+            target.type(Magick::TrueColorType);
+            break;
+        case 3:
+            target.type(Magick::TrueColorMatteType);
+            break;
+        case 4:
+            target.type(Magick::ColorSeparationType);
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool CImageManager::Write(const QString &outputPath)
+{
+    errorText.clear();
+    const QString extension = OutputExtension(outputPath);
+    const QString coder = WriteCoder(extension);
+    if (coder.isEmpty()) {
+        return Fail(WriteTag,
+            QStringLiteral("%1: no writable format has the extension \"%2\"")
+                .arg(outputPath, QFileInfo(outputPath).suffix()));
+    }
+    if (!image.isValid())
+        return Fail(WriteTag, QStringLiteral("%1: there is no image to write").arg(outputPath));
+
+    try {
+        image.quality(size_t(qMax(
+            0, extension == QLatin1String("PNG") ? profile->PNGComp * 100 : profile->Quality)));
+        const bool losslessFormat = extension == QLatin1String("AVIF")
+            || extension == QLatin1String("HEIF") || extension == QLatin1String("HEIC")
+            || extension == QLatin1String("WEBP");
+        if (profile->Lossless && losslessFormat)
+            image.quality(100);
+        if (extension == QLatin1String("WEBP"))
+            image.defineValue("WEBP", "lossless", profile->Lossless ? "true" : "false");
+        SetCompression(image, extension);
+        if (!SetColorType(image, extension)) {
+            return Fail(WriteTag,
+                QStringLiteral("%1: the colour profile could not be applied").arg(outputPath));
+        }
+        image.attribute("exif:Software", "Quendrasil");
+        switch (profile->Interlaced) {
+        case 0:
+            image.interlaceType(Magick::NoInterlace);
+            break;
+        case 1:
+            image.interlaceType(Magick::LineInterlace);
+            break;
+        case 2:
+            image.interlaceType(Magick::PlaneInterlace);
+            break;
+        case 3:
+            image.interlaceType(Magick::PartitionInterlace);
+            break;
+        default:
+            break;
+        }
+        if (profile->FixedSize && IsJpegExtension(extension))
+            image.defineValue(
+                "jpeg", "extent", QStringLiteral("%1kb").arg(profile->FileSize).toStdString());
+    } catch (const std::exception &exception) {
+        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+    }
+    return EncodeAndSave(image, coder, outputPath);
+}
+
+bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
+{
+    errorText.clear();
+    const QString extension = OutputExtension(outputPath);
+    const auto withOptions = [this, &extension](Magick::Image &page) {
+        SetCompression(page, extension);
+        if (!SetColorType(page, extension))
+            return false;
+        page.quality(size_t(qMax(0, profile->Quality)));
+        return true;
+    };
+
+    QList<Magick::Image> prepared;
+    try {
+        // One document of a whole batch (adjoin) holds one photo per page whatever the layer
+        // setting says: flattening or keeping the first page would drop the other photos.
+        const int layers = adjoin ? 0 : profile->MultipageWrite;
+        switch (layers) {
+        case 0:
+            prepared = pages;
+            for (Magick::Image &page : prepared) {
+                if (!withOptions(page))
+                    return Fail(WriteMultipageTag,
+                        QStringLiteral("%1: the colour profile could not be applied")
+                            .arg(outputPath));
+            }
+            break;
+        case 1:
+            if (image.isValid())
+                prepared.append(image);
+            break;
+        case 2:
+            if (!pages.isEmpty()) {
+                prepared.append(pages.first());
+                if (!withOptions(prepared.first()))
+                    return Fail(WriteMultipageTag,
+                        QStringLiteral("%1: the colour profile could not be applied")
+                            .arg(outputPath));
+            }
+            break;
+        default:
+            return Fail(WriteMultipageTag,
+                QStringLiteral("Unknown layer setting %1").arg(profile->MultipageWrite));
+        }
+    } catch (const std::exception &exception) {
+        return Fail(WriteMultipageTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+    }
+    if (prepared.isEmpty())
+        return Fail(
+            WriteMultipageTag, QStringLiteral("%1: there are no pages to write").arg(outputPath));
+    if (!WritePages(prepared, outputPath, adjoin))
+        return false;
+    ClearPages();
+    return true;
+}
+
+bool CImageManager::WritePages(QList<Magick::Image> &list, const QString &outputPath, bool adjoin)
+{
+    const QString coder = WriteCoder(OutputExtension(outputPath));
+    bool canAdjoin = false;
+    if (coder.isEmpty() || !HasEncoder(coder, &canAdjoin)) {
+        return Fail(WriteMultipageTag,
+            QStringLiteral("%1: no writable format has the extension \"%2\"")
+                .arg(outputPath, QFileInfo(outputPath).suffix()));
+    }
+    if (list.size() == 1)
+        return EncodeAndSave(list.first(), coder, outputPath);
+    if (!adjoin || !canAdjoin) {
+        for (qsizetype index = 0; index < list.size(); ++index) {
+            if (!EncodeAndSave(list[index], coder, NumberedPath(outputPath, index)))
+                return false;
+        }
+        return true;
+    }
+
+    Magick::Blob blob;
+    try {
+        for (Magick::Image &page : list)
+            ClearStaleException(page);
+        list.first().magick(coder.toStdString());
+        Magick::writeImages(list.begin(), list.end(), &blob, true);
+    } catch (const Magick::Warning &warning) {
+        LogMessage(WriteMultipageTag, QStringLiteral("Warning: %1").arg(warning.what()));
+    } catch (const std::exception &exception) {
+        return Fail(WriteMultipageTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+    }
+    return SaveBlob(blob, outputPath);
+}
+
+bool CImageManager::EncodeAndSave(
+    Magick::Image &page, const QString &coder, const QString &outputPath)
+{
+    Magick::Blob blob;
+    try {
+        ClearStaleException(page);
+        // Encoded in memory and with the coder named: the output name is never interpreted
+        // by ImageMagick ("%d", "[...]") and never chooses the format.
+        page.write(&blob, coder.toStdString());
+    } catch (const Magick::Warning &warning) {
+        // The data are complete when a warning is all there is; the size check below decides.
+        LogMessage(WriteTag, QStringLiteral("Warning: %1").arg(warning.what()));
+    } catch (const std::exception &exception) {
+        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+    }
+    return SaveBlob(blob, outputPath);
+}
+
+bool CImageManager::SaveBlob(const Magick::Blob &blob, const QString &outputPath)
+{
+    if (blob.length() == 0)
+        return Fail(WriteTag, QStringLiteral("%1: ImageMagick produced no data").arg(outputPath));
+    // QSaveFile writes a temporary file beside the target and renames it over the target
+    // only on commit, so a failed write never leaves a partial or empty file in its place.
+    QSaveFile file(outputPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, file.errorString()));
+    const qint64 length = qint64(blob.length());
+    if (file.write(static_cast<const char *>(blob.data()), length) != length) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, reason));
+    }
+    if (!file.commit())
+        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, file.errorString()));
+    const QFileInfo written(outputPath);
+    if (!written.exists() || written.size() != length)
+        return Fail(WriteTag, QStringLiteral("%1: the written file is incomplete").arg(outputPath));
+    return true;
+}

@@ -1,0 +1,370 @@
+#include "ImageEngineSetup.h"
+#include "TestMain.h"
+
+#include "ImageFilters.h"
+
+#include <QStringList>
+
+#include <Magick++.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// Collects the trace lines sent while it lives (the tests run in one thread).
+class CTraceLines
+{
+public:
+    CTraceLines() { previous = qInstallMessageHandler(&CTraceLines::Handler); }
+    ~CTraceLines() { qInstallMessageHandler(previous); }
+    CTraceLines(const CTraceLines &) = delete;
+    CTraceLines &operator=(const CTraceLines &) = delete;
+
+    static inline QStringList lines;
+
+private:
+    static void Handler(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        lines.append(message);
+    }
+    QtMessageHandler previous = nullptr;
+};
+
+SFilterRecord Record(int id, std::initializer_list<double> numbers = {})
+{
+    SFilterRecord record;
+    record.id = id;
+    record.active = true;
+    record.numberCount = quint8(numbers.size());
+    std::copy(numbers.begin(), numbers.end(), record.numbers.begin());
+    return record;
+}
+
+Magick::Image Grey(size_t width, size_t height, int sample)
+{
+    return Magick::Image(Magick::Geometry(width, height),
+        Magick::ColorRGB(sample / 255.0, sample / 255.0, sample / 255.0));
+}
+
+Magick::Image Photo()
+{
+    Magick::Image image = Grey(40, 30, 90);
+    image.draw(Magick::DrawableList { Magick::DrawableFillColor(Magick::ColorRGB(0.9, 0.4, 0.1)),
+        Magick::DrawableRectangle(8, 6, 27, 19) });
+    return image;
+}
+
+std::vector<quint16> Quanta(Magick::Image image)
+{
+    std::vector<quint16> samples(image.columns() * image.rows() * 4);
+    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::ShortPixel, samples.data());
+    return samples;
+}
+
+bool SamePixels(const Magick::Image &left, const Magick::Image &right)
+{
+    return left.columns() == right.columns() && left.rows() == right.rows()
+        && Quanta(left) == Quanta(right);
+}
+
+int RedAt(Magick::Image image, int x, int y)
+{
+    unsigned char rgb[3];
+    image.write(x, y, 1, 1, "RGB", Magick::CharPixel, rgb);
+    return rgb[0];
+}
+
+bool ApplyTo(Magick::Image &image, const SFilterRecord &record)
+{
+    CImageFilters filters;
+    filters.target = &image;
+    filters.record = record;
+    filters.sourcePath = QStringLiteral("/photos/beach.jpg");
+    return filters.Apply();
+}
+
+} // namespace
+
+class TestFilterApply : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failsWithoutAPhoto();
+    void splitsTheSourcePath_data();
+    void splitsTheSourcePath();
+    void pathPartsFollowEachCall();
+    void unknownIdFailsUntouched_data();
+    void unknownIdFailsUntouched();
+    void laterFiltersFailClearly_data();
+    void laterFiltersFailClearly();
+    void warningFailsTheStep();
+    void everyGroupIsDispatched_data();
+    void everyGroupIsDispatched();
+    void raiseBevelsAQuarterOfThePercentage_data();
+    void raiseBevelsAQuarterOfThePercentage();
+    void raiseOfZeroKeepsThePhoto();
+    void raiseOutsideThePageFails_data();
+    void raiseOutsideThePageFails();
+};
+
+void TestFilterApply::failsWithoutAPhoto()
+{
+    CImageFilters filters;
+    filters.record = Record(3080);
+    filters.sourcePath = QStringLiteral("/photos/beach.jpg");
+    QVERIFY(!filters.Apply());
+
+    Magick::Image empty;
+    filters.target = &empty;
+    QVERIFY(!filters.Apply());
+    QVERIFY(!empty.isValid());
+    // Nothing was worked out either.
+    QVERIFY(filters.fileName.isEmpty());
+    QVERIFY(filters.folder.isEmpty());
+}
+
+void TestFilterApply::splitsTheSourcePath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("folderName");
+
+    // name, path, folder, file name, base name, extension, folder name
+    const QList<QStringList> rows {
+        { "full path", "C:/Photos/Holiday/beach.jpg", "C:/Photos/Holiday", "beach.jpg", "beach",
+            "jpg", "Holiday" },
+        { "case kept", "/srv/In/IMG_01.JPG", "/srv/In", "IMG_01.JPG", "IMG_01", "JPG", "In" },
+        { "no folder", "beach.jpg", "", "beach.jpg", "beach", "jpg", "" },
+        { "root folder", "/beach.jpg", "", "beach.jpg", "beach", "jpg", "" },
+        { "dot only in folder", "C:/a.b/photo", "C:/a.b", "photo", "photo", "", "a.b" },
+        { "no dot anywhere", "photo", "", "photo", "photo", "", "" },
+        { "two dots", "/home/ann/archive.tar.gz", "/home/ann", "archive.tar.gz", "archive.tar",
+            "gz", "ann" },
+        { "hidden file", "/home/ann/.hidden", "/home/ann", ".hidden", "", "hidden", "ann" },
+        { "trailing dot", "/srv/shots/IMG.", "/srv/shots", "IMG.", "IMG", "", "shots" },
+        { "trailing slash", "C:/Photos/", "C:/Photos", "", "", "", "Photos" },
+        { "empty", "", "", "", "", "", "" },
+    };
+    for (const QStringList &row : rows)
+        QTest::newRow(qPrintable(row[0]))
+            << row[1] << row[2] << row[3] << row[4] << row[5] << row[6];
+}
+
+void TestFilterApply::splitsTheSourcePath()
+{
+    QFETCH(QString, path);
+    Magick::Image photo = Grey(4, 4, 100);
+    CImageFilters filters;
+    filters.target = &photo;
+    filters.record = Record(3080);
+    filters.sourcePath = path;
+    QVERIFY(filters.Apply());
+
+    QTEST(filters.folder, "folder");
+    QTEST(filters.fileName, "fileName");
+    QTEST(filters.baseName, "baseName");
+    QTEST(filters.extension, "extension");
+    QTEST(filters.folderName, "folderName");
+    QCOMPARE(filters.sourcePath, path);
+}
+
+void TestFilterApply::pathPartsFollowEachCall()
+{
+    Magick::Image photo = Grey(4, 4, 100);
+    CImageFilters filters;
+    filters.target = &photo;
+    filters.record = Record(3080);
+    filters.sourcePath = QStringLiteral("/first/one.png");
+    QVERIFY(filters.Apply());
+
+    // The next photo's step fails, yet its keywords must not show the previous photo.
+    filters.sourcePath = QStringLiteral("two");
+    filters.record = Record(6000);
+    QVERIFY(!filters.Apply());
+    QCOMPARE(filters.fileName, QStringLiteral("two"));
+    QCOMPARE(filters.folder, QString());
+    QCOMPARE(filters.extension, QString());
+    QCOMPARE(filters.folderName, QString());
+}
+
+void TestFilterApply::unknownIdFailsUntouched_data()
+{
+    QTest::addColumn<int>("id");
+    for (int id : { 0, -1, 42, 999, 2000, 2006, 3010, 3110, 4001, 5001, 5090, 6000, 1 << 30 })
+        QTest::addRow("%d", id) << id;
+}
+
+void TestFilterApply::unknownIdFailsUntouched()
+{
+    QFETCH(int, id);
+    Magick::Image photo = Photo();
+    CTraceLines::lines.clear();
+    const CTraceLines trace;
+    QVERIFY(!ApplyTo(photo, Record(id, { 20, 1 })));
+    QVERIFY(SamePixels(photo, Photo()));
+    QCOMPARE(CTraceLines::lines, QStringList());
+}
+
+void TestFilterApply::laterFiltersFailClearly_data()
+{
+    QTest::addColumn<int>("id");
+    for (int id : { 1000, 1010, 1100, 1110, 1120, 2001, 2002, 2003, 2004, 2005, 2020, 2030 })
+        QTest::addRow("%d", id) << id;
+}
+
+void TestFilterApply::laterFiltersFailClearly()
+{
+    QFETCH(int, id);
+    Magick::Image photo = Photo();
+    CTraceLines::lines.clear();
+    const CTraceLines trace;
+    QVERIFY(!ApplyTo(photo, Record(id, { 20, 50, 0, 0, 1 })));
+    QVERIFY(SamePixels(photo, Photo()));
+    const QStringList lines = CTraceLines::lines;
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].endsWith(
+                 QStringLiteral(" CImageFilters::Apply. Filter %1 is not available in this build")
+                     .arg(id)),
+        qPrintable(lines[0]));
+}
+
+void TestFilterApply::warningFailsTheStep()
+{
+    // A truncated JPEG decodes with a warning that the photo carries into its first operation.
+    Magick::Image photo = Grey(6, 6, 100);
+    photo.modifyImage();
+    MagickCore::ThrowMagickException(&photo.image()->exception, GetMagickModule(),
+        MagickCore::CorruptImageWarning, "Premature end of JPEG file", "`%s'", "beach.jpg");
+
+    CTraceLines::lines.clear();
+    const CTraceLines trace;
+    QVERIFY(!ApplyTo(photo, Record(3080)));
+    const QStringList lines = CTraceLines::lines;
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].contains(QStringLiteral(" CImageFilters::Apply. ! ImageFilters::Apply "
+                                              "Error: ")),
+        qPrintable(lines[0]));
+    QVERIFY(lines[0].contains(QStringLiteral("Premature end of JPEG file")));
+}
+
+void TestFilterApply::everyGroupIsDispatched_data()
+{
+    QTest::addColumn<SFilterRecord>("record");
+    const QList<SFilterRecord> records {
+        Record(2010, { 20, 1 }),
+        Record(3000, { 20 }),
+        Record(3020, { 20, 8 }),
+        Record(3030, { 1 }),
+        Record(3040, { 20, 8 }),
+        Record(3050, { 20, 10 }),
+        Record(3060),
+        Record(3070, { 42 }),
+        Record(3080),
+        Record(3090, { 4 }),
+        Record(3100, { 5 }),
+        Record(3120, { 50, 50 }),
+        Record(3130, { 50 }),
+        Record(3140, { 36, 36, 1 }),
+        Record(3150, { 8 }),
+        Record(3160, { 30 }),
+        Record(3170, { 15, 25 }),
+        // Touch-Up and Transform steps that plainly change this photo.
+        Record(4000),
+        Record(4006),
+        Record(4010, { 50, 0 }),
+        Record(4030, { 40, 0, 0 }),
+        Record(4040),
+        Record(4050, { 0, 50, 0 }),
+        Record(4080, { 50 }),
+        Record(5020, { 0, 0, 20, 10, 0 }),
+        Record(5030, { 1, 0 }),
+        Record(5040, { 20, 15, 1, 0, 0, 0 }),
+        Record(5060, { 5, 0, 0 }),
+        Record(5070, { 90, 0 }),
+        Record(5080, { 20, 15, 0 }),
+    };
+    for (const SFilterRecord &record : records)
+        QTest::addRow("%d", record.id) << record;
+}
+
+void TestFilterApply::everyGroupIsDispatched()
+{
+    QFETCH(SFilterRecord, record);
+    Magick::Image photo = Photo();
+    QVERIFY(ApplyTo(photo, record));
+    QVERIFY(!SamePixels(photo, Photo()));
+}
+
+void TestFilterApply::raiseBevelsAQuarterOfThePercentage_data()
+{
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<double>("effect");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("lighter");
+    // 60 rows is the shorter side: 20 % gives 60 * 0.05 = 3 pixels.
+    QTest::newRow("raised 20") << 20.0 << 1.0 << 3 << true;
+    QTest::newRow("lowered 20") << 20.0 << 0.0 << 3 << false;
+    QTest::newRow("raised 99") << 99.0 << 1.0 << 14 << true;
+    QTest::newRow("raised 10 truncates 1.5") << 10.0 << 1.0 << 1 << true;
+}
+
+void TestFilterApply::raiseBevelsAQuarterOfThePercentage()
+{
+    QFETCH(double, percent);
+    QFETCH(double, effect);
+    QFETCH(int, width);
+    QFETCH(bool, lighter);
+
+    Magick::Image photo = Grey(100, 60, 128);
+    QVERIFY(ApplyTo(photo, Record(2010, { percent, effect })));
+    QCOMPARE(photo.columns(), size_t(100));
+    QCOMPARE(photo.rows(), size_t(60));
+
+    // The left edge at mid height: lit when raised, shaded when lowered, up to the width.
+    const int edge = RedAt(photo, width - 1, 30);
+    QVERIFY2(lighter ? edge > 128 : edge < 128, qPrintable(QString::number(edge)));
+    QCOMPARE(RedAt(photo, width, 30), 128);
+    QCOMPARE(RedAt(photo, 50, 30), 128);
+}
+
+void TestFilterApply::raiseOfZeroKeepsThePhoto()
+{
+    Magick::Image photo = Photo();
+    QVERIFY(ApplyTo(photo, Record(2010, { 0, 1 })));
+    QVERIFY(SamePixels(photo, Photo()));
+
+    // A thumbnail too small for a whole pixel of bevel.
+    Magick::Image small = Grey(3, 3, 128);
+    QVERIFY(ApplyTo(small, Record(2010, { 20, 1 })));
+    QVERIFY(SamePixels(small, Grey(3, 3, 128)));
+}
+
+void TestFilterApply::raiseOutsideThePageFails_data()
+{
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<double>("effect");
+    QTest::newRow("percent 100") << 100.0 << 1.0;
+    QTest::newRow("percent -1") << -1.0 << 1.0;
+    QTest::newRow("percent nan") << std::numeric_limits<double>::quiet_NaN() << 1.0;
+    QTest::newRow("effect 2") << 20.0 << 2.0;
+    QTest::newRow("effect -1") << 20.0 << -1.0;
+    QTest::newRow("effect infinite") << 20.0 << std::numeric_limits<double>::infinity();
+}
+
+void TestFilterApply::raiseOutsideThePageFails()
+{
+    QFETCH(double, percent);
+    QFETCH(double, effect);
+    Magick::Image photo = Photo();
+    QVERIFY(!ApplyTo(photo, Record(2010, { percent, effect })));
+    QVERIFY(SamePixels(photo, Photo()));
+}
+
+QUENDRASIL_TEST_MAIN_WITH(TestFilterApply, QCoreApplication, InitializeImageEngine)
+#include "tst_filterapply.moc"
