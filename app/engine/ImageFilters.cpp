@@ -11,29 +11,6 @@ namespace {
 
 const QString ApplyTag = QStringLiteral("CImageFilters::Apply");
 
-// Text, logo, mask and frame filters: their operations are not part of this build yet, so a
-// chain that uses them fails its step instead of passing the photo on unchanged.
-bool IsUnavailableFilter(int id)
-{
-    switch (id) {
-    case 1000: // Comment
-    case 1010: // Date
-    case 1100: // Watermark-Text
-    case 1110: // Watermark-Logo
-    case 1120: // Watermark-Mask
-    case 2001: // Shape Frame
-    case 2002: // Grunge Frame
-    case 2003: // Picture Frame
-    case 2004: // Vintage Frame
-    case 2005: // Polaroid
-    case 2020: // Shadow
-    case 2030: // Simple Border
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 CImageFilters::CImageFilters() = default;
@@ -103,6 +80,20 @@ bool CImageFilters::Dispatch()
         { 3160, &CImageFilters::ApplySwirl },
         { 3170, &CImageFilters::ApplyWave },
 
+        { 1000, &CImageFilters::ApplyComment },
+        { 1010, &CImageFilters::ApplyDate },
+        { 1100, &CImageFilters::ApplyWatermarkText },
+        { 1110, &CImageFilters::ApplyWatermarkLogo },
+        { 1120, &CImageFilters::ApplyWatermarkMask },
+
+        { 2001, &CImageFilters::ApplyShapeFrame },
+        { 2002, &CImageFilters::ApplyGrungeFrame },
+        { 2003, &CImageFilters::ApplyPictureFrame },
+        { 2004, &CImageFilters::ApplyVintageFrame },
+        { 2005, &CImageFilters::ApplyPolaroid },
+        { 2020, &CImageFilters::ApplyShadow },
+        { 2030, &CImageFilters::ApplySimpleBorder },
+
         { 4000, &CImageFilters::ApplyAutoContrast },
         { 4003, &CImageFilters::ApplyAutoGamma },
         { 4006, &CImageFilters::ApplyAutoLevels },
@@ -133,9 +124,6 @@ bool CImageFilters::Dispatch()
         if (handler.id == record.id)
             return (this->*handler.apply)();
     }
-    if (IsUnavailableFilter(record.id))
-        LogMessage(
-            ApplyTag, QStringLiteral("Filter %1 is not available in this build").arg(record.id));
     return false;
 }
 

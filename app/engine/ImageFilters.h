@@ -100,13 +100,35 @@ protected:
     bool ApplyRotate();
     bool ApplyThumbnail();
 
+    // Annotate (texts, logo and mask)
+    bool ApplyComment();
+    bool ApplyDate();
+    bool ApplyWatermarkText();
+    bool ApplyWatermarkLogo();
+    bool ApplyWatermarkMask();
+
+    // Frames and borders
+    bool ApplyShapeFrame();
+    bool ApplyGrungeFrame();
+    bool ApplyPictureFrame();
+    bool ApplyVintageFrame();
+    bool ApplyPolaroid();
+    bool ApplyShadow();
+    bool ApplySimpleBorder();
+
+public:
+    // Side images kept between photos, so a worker applying the same logo or frame to photo
+    // after photo decodes it once. Slots: see the annotate and frame handlers.
+    struct SSideImageCache
+    {
+        std::array<Magick::Image, 9> images;
+        std::array<QString, 4> paths;
+        std::array<int, 4> frameKeys { -1, -1, -1, -1 };
+        bool shapeVariant = false;
+    };
+    SSideImageCache sideImages;
+
 private:
     bool Dispatch();
     void SplitSourcePath();
-
-    // Side images kept between photos: logos, overlays, textures and frames.
-    std::array<Magick::Image, 9> cachedImages;
-    std::array<QString, 4> cachedPaths;
-    std::array<int, 4> cachedFrameKeys { -1, -1, -1, -1 };
-    bool cachedShapeVariant = false;
 };
