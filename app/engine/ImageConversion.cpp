@@ -53,6 +53,10 @@ QImage MagickToQImage(Magick::Image image)
             return QImage();
         if (image.colorSpace() == Magick::CMYKColorspace)
             image.colorSpace(Magick::sRGBColorspace);
+        // Without a matte channel IM6 exports whatever the opacity slots hold (after a scale,
+        // leftover memory), so give the copy an opaque one first.
+        if (!image.matte())
+            image.matte(true);
         QImage result(int(image.columns()), int(image.rows()), QImage::Format_ARGB32);
         if (result.isNull())
             return QImage();

@@ -31,10 +31,13 @@ public:
     // The preview's crop rectangle in view pixels for a Crop record.
     static QRect UpdateCrop(SFilterRecord record, int viewWidth, int viewHeight, double scale);
     // Scales `target` (a copy of the preview picture `source`) as the Resize record would and
-    // returns where it lies in the view. With percentages the record's sizes are rewritten as
-    // the aspect-adjusted percentages. `pixelRatio` is the screen's device pixel ratio.
+    // returns where it lies in the view. `pixelRatio` is the screen's device pixel ratio. The
+    // record is left alone; `adjusted`, when given (it may be the record itself), receives it
+    // with the aspect-adjusted width and height in the record's own unit, or unchanged when
+    // nothing could be laid out.
     static QRect UpdateResize(const Magick::Image &source, Magick::Image &target,
-        SFilterRecord &record, int viewWidth, int viewHeight, double scale, double pixelRatio);
+        const SFilterRecord &record, int viewWidth, int viewHeight, double scale,
+        double pixelRatio, SFilterRecord *adjusted = nullptr);
 
     // Filled by the owner before each call.
     Magick::Image *target = nullptr;
@@ -128,7 +131,10 @@ public:
     };
     SSideImageCache sideImages;
 
+    // Works out the path parts from sourcePath; Apply does it before every handler, previews
+    // call it themselves.
+    void SplitSourcePath();
+
 private:
     bool Dispatch();
-    void SplitSourcePath();
 };

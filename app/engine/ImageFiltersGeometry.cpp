@@ -54,15 +54,20 @@ QRect CImageFilters::UpdateCrop(SFilterRecord record, int viewWidth, int viewHei
 }
 
 QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &target,
-    SFilterRecord &record, int viewWidth, int viewHeight, double scale, double pixelRatio)
+    const SFilterRecord &record, int viewWidth, int viewHeight, double scale, double pixelRatio,
+    SFilterRecord *adjusted)
 {
+    // Whatever happens below, an asked-for adjusted record starts as the caller's own.
+    if (adjusted != nullptr && adjusted != &record)
+        *adjusted = record;
+
     const double sourceColumns = source.isValid() ? double(source.columns()) : 0.0;
     const double sourceRows = source.isValid() ? double(source.rows()) : 0.0;
     const double modeValue = record.numbers[3];
     const int mode
         = std::isfinite(modeValue) && modeValue >= 0.0 && modeValue < 4.0 ? int(modeValue) : -1;
     // Nothing to lay out in an empty view or from an empty picture, and no geometry for a mode
-    // the page does not offer: the record and the picture stay as they are.
+    // the page does not offer: the picture stays as it is.
     if (viewWidth <= 0 || viewHeight <= 0 || sourceColumns <= 0.0 || sourceRows <= 0.0 || mode < 0
         || !AllFinite({ record.numbers[0], record.numbers[1], scale, pixelRatio }))
         return QRect();
@@ -146,7 +151,7 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
     }
 
     // The caller may hand an empty picture to be filled from the source. A size ImageMagick
-    // refuses (beyond its resource limits) leaves the record and the picture as they were.
+    // refuses (beyond its resource limits) leaves the picture as it was.
     try {
         Magick::Image scaled = target.isValid() ? target : source;
         scaled.scale(Magick::Geometry(geometry.toStdString()));
@@ -160,9 +165,11 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
     const double x = viewW > shownWidth ? RoundHalfUp((viewW - shownWidth) / 2.0) : 0.0;
     const double y = viewH > shownHeight ? RoundHalfUp((viewH - shownHeight) / 2.0) : 0.0;
 
-    // The record keeps the aspect-adjusted size, in its own unit.
-    record.numbers[0] = percent ? width * 100.0 / viewW : width;
-    record.numbers[1] = percent ? height * 100.0 / viewH : height;
+    // The aspect-adjusted size, in the record's own unit.
+    if (adjusted != nullptr) {
+        adjusted->numbers[0] = percent ? width * 100.0 / viewW : width;
+        adjusted->numbers[1] = percent ? height * 100.0 / viewH : height;
+    }
     return QRect(ToViewInt(x), ToViewInt(y), ToViewInt(std::trunc(shownWidth)),
         ToViewInt(std::trunc(shownHeight)));
 }

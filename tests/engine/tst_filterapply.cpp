@@ -98,8 +98,8 @@ private slots:
     void pathPartsFollowEachCall();
     void unknownIdFailsUntouched_data();
     void unknownIdFailsUntouched();
-    void laterFiltersFailClearly_data();
-    void laterFiltersFailClearly();
+    void annotateAndFrameIdsReachTheirHandlers_data();
+    void annotateAndFrameIdsReachTheirHandlers();
     void warningFailsTheStep();
     void everyGroupIsDispatched_data();
     void everyGroupIsDispatched();
@@ -211,27 +211,23 @@ void TestFilterApply::unknownIdFailsUntouched()
     QCOMPARE(CTraceLines::lines, QStringList());
 }
 
-void TestFilterApply::laterFiltersFailClearly_data()
+void TestFilterApply::annotateAndFrameIdsReachTheirHandlers_data()
 {
     QTest::addColumn<int>("id");
     for (int id : { 1000, 1010, 1100, 1110, 1120, 2001, 2002, 2003, 2004, 2005, 2020, 2030 })
         QTest::addRow("%d", id) << id;
 }
 
-void TestFilterApply::laterFiltersFailClearly()
+void TestFilterApply::annotateAndFrameIdsReachTheirHandlers()
 {
+    // Whatever each handler makes of an empty record, the id must be dispatched to it.
     QFETCH(int, id);
     Magick::Image photo = Photo();
     CTraceLines::lines.clear();
     const CTraceLines trace;
-    QVERIFY(!ApplyTo(photo, Record(id, { 20, 50, 0, 0, 1 })));
-    QVERIFY(SamePixels(photo, Photo()));
-    const QStringList lines = CTraceLines::lines;
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines[0].endsWith(
-                 QStringLiteral(" CImageFilters::Apply. Filter %1 is not available in this build")
-                     .arg(id)),
-        qPrintable(lines[0]));
+    ApplyTo(photo, Record(id, {}));
+    for (const QString &line : std::as_const(CTraceLines::lines))
+        QVERIFY2(!line.contains(QStringLiteral("not available")), qPrintable(line));
 }
 
 void TestFilterApply::warningFailsTheStep()

@@ -38,6 +38,7 @@ private slots:
     void magickToQImageOfOtherSpaces_data();
     void magickToQImageOfOtherSpaces();
     void magickToQImageOffTheGuiThread();
+    void magickToQImageOfScaledOpaquePhotoIsOpaque();
     void pixmapOfRectangle_data();
     void pixmapOfRectangle();
     void checkerboard();
@@ -305,6 +306,22 @@ void TestImageConversion::photoInfoOfMissingPhoto()
 {
     QCOMPARE(PhotoInfoText(m_folder.path() + QStringLiteral("/gone.jpg")),
         QStringLiteral("Photo not found"));
+}
+
+void TestImageConversion::magickToQImageOfScaledOpaquePhotoIsOpaque()
+{
+    // A photo without a matte channel, scaled: IM6 leaves its opacity slots undefined.
+    for (int round = 0; round < 4; ++round) {
+        Magick::Image photo(Magick::Geometry(640, 480), Magick::ColorRGB(0.2, 0.5, 0.8));
+        photo.matte(false);
+        photo.scale(Magick::Geometry(320, 240));
+        QVERIFY(!photo.matte());
+        const QImage image = MagickToQImage(photo);
+        QCOMPARE(image.size(), QSize(320, 240));
+        for (int y = 0; y < image.height(); y += 37)
+            for (int x = 0; x < image.width(); x += 41)
+                QCOMPARE(qAlpha(image.pixel(x, y)), 255);
+    }
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestImageConversion, QApplication, InitializeImageEngine)

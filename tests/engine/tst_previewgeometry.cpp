@@ -6,6 +6,7 @@
 
 #include <Magick++.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -39,6 +40,7 @@ private slots:
     void cropRectangle();
     void resizePicture_data();
     void resizePicture();
+    void resizeAdjustsTheCallersOwnRecordWhenItIsTheTarget();
     void resizeFillsAnEmptyTargetFromTheSource();
     void resizeWithoutAGeometryChangesNothing_data();
     void resizeWithoutAGeometryChangesNothing();
@@ -85,7 +87,7 @@ void TestPreviewGeometry::resizePicture_data()
     QTest::addColumn<double>("pixelRatio");
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QRect>("rectangle");
-    QTest::addColumn<QList<double>>("stored"); // the record's width and height afterwards
+    QTest::addColumn<QList<double>>("stored"); // the adjusted width and height
 
     QTest::newRow("stretched without keep-aspect")
         << QList<double> { 200, 200, 0, 0, 0, 0 } << 0.5 << 1.0 << QSize(100, 100)
@@ -100,7 +102,7 @@ void TestPreviewGeometry::resizePicture_data()
     QTest::newRow("percent") << QList<double> { 50, 50, 1, 0, 1, 0 } << 0.5 << 1.0
                              << QSize(200, 150) << QRect(100, 75, 200, 150)
                              << QList<double> { 50, 50 };
-    // The record comes back with the aspect-adjusted percentages.
+    // The adjusted record holds the aspect-adjusted percentages.
     QTest::newRow("percent, adjusted")
         << QList<double> { 50, 20, 1, 0, 1, 0 } << 1.0 << 1.0 << QSize(200, 150)
         << QRect(100, 75, 200, 150) << QList<double> { 50, 50 };
@@ -135,24 +137,57 @@ void TestPreviewGeometry::resizePicture()
     QFETCH(QList<double>, stored);
 
     const Magick::Image source = TestPhotos::MakePhoto(40, 30);
+    const SFilterRecord record = MakeRecord(5040, numbers);
+
+    // Without an adjusted record only the picture and the rectangle come back.
     Magick::Image target = source;
-    SFilterRecord record = MakeRecord(5040, numbers);
-    const QRect result
-        = CImageFilters::UpdateResize(source, target, record, 400, 300, scale, pixelRatio);
+    QCOMPARE(CImageFilters::UpdateResize(source, target, record, 400, 300, scale, pixelRatio),
+        rectangle);
     QCOMPARE(SizeOf(target), picture);
-    QCOMPARE(result, rectangle);
-    QCOMPARE(record.numbers[0], stored[0]);
-    QCOMPARE(record.numbers[1], stored[1]);
-    // The other settings are the caller's and stay.
-    for (int i = 2; i < 6; ++i)
-        QCOMPARE(record.numbers[size_t(i)], numbers[i]);
+    QCOMPARE(record, MakeRecord(5040, numbers));
+
+    // Asked for, the adjusted record differs from the caller's only in width and height, and
+    // the picture and rectangle are the same as without it.
+    Magick::Image second = source;
+    SFilterRecord adjusted = MakeRecord(3000, { 1, 2, 3 });
+    QCOMPARE(
+        CImageFilters::UpdateResize(source, second, record, 400, 300, scale, pixelRatio, &adjusted),
+        rectangle);
+    QCOMPARE(SizeOf(second), picture);
+    QCOMPARE(record, MakeRecord(5040, numbers));
+    QCOMPARE(adjusted.numbers[0], stored[0]);
+    QCOMPARE(adjusted.numbers[1], stored[1]);
+    // Everything else, the id and counts included, is the caller's.
+    SFilterRecord expected = record;
+    expected.numbers[0] = adjusted.numbers[0];
+    expected.numbers[1] = adjusted.numbers[1];
+    QCOMPARE(adjusted, expected);
+}
+
+void TestPreviewGeometry::resizeAdjustsTheCallersOwnRecordWhenItIsTheTarget()
+{
+    // A caller that wants its record adjusted in place passes the record itself.
+    const Magick::Image source = TestPhotos::MakePhoto(40, 30);
+    Magick::Image target = source;
+    SFilterRecord record = MakeRecord(5040, { 50, 20, 1, 0, 1, 0 });
+    QCOMPARE(CImageFilters::UpdateResize(source, target, record, 400, 300, 1.0, 1.0, &record),
+        QRect(100, 75, 200, 150));
+    QCOMPARE(SizeOf(target), QSize(200, 150));
+    QCOMPARE(record, MakeRecord(5040, { 50, 50, 1, 0, 1, 0 }));
+
+    // Adjusting twice is stable: the adjusted size already has the view's proportion.
+    Magick::Image again = source;
+    const SFilterRecord once = record;
+    QCOMPARE(CImageFilters::UpdateResize(source, again, record, 400, 300, 1.0, 1.0, &record),
+        QRect(100, 75, 200, 150));
+    QCOMPARE(record, once);
 }
 
 void TestPreviewGeometry::resizeFillsAnEmptyTargetFromTheSource()
 {
     const Magick::Image source = TestPhotos::MakePhoto(40, 30);
     Magick::Image target;
-    SFilterRecord record = MakeRecord(5040, { 50, 50, 1, 0, 1, 0 });
+    const SFilterRecord record = MakeRecord(5040, { 50, 50, 1, 0, 1, 0 });
     QCOMPARE(CImageFilters::UpdateResize(source, target, record, 400, 300, 1.0, 1.0),
         QRect(100, 75, 200, 150));
     QCOMPARE(SizeOf(target), QSize(200, 150));
@@ -179,16 +214,21 @@ void TestPreviewGeometry::resizeWithoutAGeometryChangesNothing()
     const Magick::Image source
         = sourceWidth > 0 ? TestPhotos::MakePhoto(size_t(sourceWidth), 30) : Magick::Image();
     Magick::Image target = TestPhotos::MakePhoto(40, 30);
-    SFilterRecord record = MakeRecord(5040, numbers);
-    const SFilterRecord before = record;
-    QCOMPARE(
-        CImageFilters::UpdateResize(source, target, record, view.width(), view.height(), 1.0, 1.0),
+    const SFilterRecord record = MakeRecord(5040, numbers);
+    SFilterRecord adjusted = MakeRecord(3000, { 1, 2, 3 });
+    QCOMPARE(CImageFilters::UpdateResize(
+                 source, target, record, view.width(), view.height(), 1.0, 1.0, &adjusted),
         QRect());
     QCOMPARE(SizeOf(target), QSize(40, 30));
-    // A NaN never equals itself, so compare the settings one by one where they are numbers.
+    // The adjusted record is the caller's unchanged. A NaN never equals itself, so compare the
+    // settings one by one where they are numbers.
+    QCOMPARE(adjusted.id, record.id);
+    QCOMPARE(adjusted.numberCount, record.numberCount);
     for (int i = 0; i < 6; ++i) {
-        if (!std::isnan(before.numbers[size_t(i)]))
-            QCOMPARE(record.numbers[size_t(i)], before.numbers[size_t(i)]);
+        if (!std::isnan(record.numbers[size_t(i)]))
+            QCOMPARE(adjusted.numbers[size_t(i)], record.numbers[size_t(i)]);
+        else
+            QVERIFY(std::isnan(adjusted.numbers[size_t(i)]));
     }
 }
 

@@ -1,0 +1,482 @@
+#include "BatchCore.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QHash>
+#include <QMetaMethod>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <Magick++.h>
+
+#include "ListFilters.h"
+#include "ListImages.h"
+#include "OutputPaths.h"
+#include "Trace.h"
+#include "UserProfile.h"
+#include "platform/DesktopOpen.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int TimerIntervalMs = 1000;
+constexpr int EstimateEveryOperations = 20;
+
+} // namespace
+
+CBatchCore::CBatchCore(QObject *parent)
+    : QObject(parent)
+    , m_photoList(CListImages::instance())
+    , m_filterChain(CListFilters::instance())
+    , m_profile(CUserProfile::instance())
+{
+    qRegisterMetaType<SBatchSummary>();
+    m_timer.setInterval(TimerIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &CBatchCore::OnTimer);
+}
+
+CBatchCore::~CBatchCore()
+{
+    StopAllWorkers();
+    for (const auto &worker : m_workers) {
+        // A worker that waits for an answer no one will give any more.
+        if (worker->IsWaiting())
+            worker->GiveAnswer(OverwriteAnswer::Abort, QString());
+    }
+    for (const auto &worker : m_workers)
+        worker->wait();
+    RestoreMagickThreads();
+}
+
+int CBatchCore::ThreadCount(int processorThreads, int photoCount, bool useMulticore, bool multipage)
+{
+    int count = processorThreads < 1 ? 1 : std::min(processorThreads, MaximumWorkers);
+    count = std::min(count, photoCount);
+    if (!useMulticore || multipage)
+        count = 1;
+    return std::max(count, 1);
+}
+
+QList<SImageRecord> CBatchCore::AssignedPhotos(
+    const QList<SImageRecord> &photos, int count, int index)
+{
+    QList<SImageRecord> share;
+    for (const SImageRecord &photo : photos) {
+        if (count > 0 && photo.sequenceNumber % count == index)
+            share.append(photo);
+    }
+    return share;
+}
+
+QString CBatchCore::FormatTime(qint64 ms)
+{
+    const qint64 hours = ms / 3600000;
+    const qint64 minutes = ms % 3600000 / 60000;
+    const qint64 seconds = ms % 60000 / 1000;
+    if (hours > 0)
+        return QString::asprintf("%02d:%02d:%02d", int(hours), int(minutes), int(seconds));
+    return QString::asprintf("%02d:%02d", int(minutes), int(seconds));
+}
+
+QString CBatchCore::FormatElapsed(qint64 ms)
+{
+    const qint64 tenths = ms / 100;
+    const int hours = int(tenths / 36000);
+    const int minutes = int(tenths % 36000 / 600);
+    const int seconds = int(tenths % 600 / 10);
+    const int rest = int(tenths % 10);
+    if (hours > 0)
+        return QString::asprintf("%d:%02d:%02d.%ds", hours, minutes, seconds, rest);
+    if (minutes > 0)
+        return QString::asprintf("%d:%02d.%ds", minutes, seconds, rest);
+    return QString::asprintf("%d.%ds", seconds, rest);
+}
+
+bool CBatchCore::Unattended() const
+{
+    return !m_interactive || m_profile->SilentScript || m_profile->OutputOptions.HideProcessing;
+}
+
+bool CBatchCore::Start()
+{
+    LogMessage(QStringLiteral("CBatchCore::Start"));
+    if (m_started || m_photoList->IsEmpty())
+        return false;
+    m_started = true;
+
+    m_photoCount = m_photoList->Count();
+    const int activeFilters = m_filterChain->CountEnabled();
+    m_operationsPerPhoto = 2 + activeFilters;
+    m_totalOperations = m_operationsPerPhoto * m_photoCount;
+
+    const int processorThreads = QThread::idealThreadCount();
+    const int workerCount = ThreadCount(processorThreads, m_photoCount, m_profile->UseMulticore,
+        m_profile->OutputOptions.Multipage);
+    WriteHeader(activeFilters, processorThreads);
+    if (!m_profile->OutputOptions.Multipage) {
+        ShowAndAdd(
+            tr("Launching %1 thread(s) of execution.").arg(workerCount) + QStringLiteral("\r\n"));
+    }
+    CheckColorProfile();
+
+    m_commonFolder = m_profile->OutputOptions.OutputFolderStruct == OutputPaths::RecreateTree
+        ? CommonSourceFolder()
+        : QString();
+    NumberPhotosByFolder();
+
+    // Each worker decodes and encodes on its own thread; ImageMagick's own threads inside every
+    // operation would only oversubscribe the processors and slow the run down.
+    if (workerCount > 1) {
+        m_savedMagickThreads
+            = qint64(MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource));
+        MagickCore::SetMagickResourceLimit(MagickCore::ThreadResource, 1);
+    }
+
+    const bool askQuestions = !Unattended();
+    const QList<SImageRecord> photos = m_photoList->Images();
+    for (int index = 0; index < workerCount; ++index) {
+        auto worker = std::make_unique<CProcessThread>();
+        worker->SetShared(&m_shared);
+        worker->SetWorkerIndex(index);
+        worker->SetAssignedPhotos(AssignedPhotos(photos, workerCount, index));
+        worker->SetCommonFolder(m_commonFolder);
+        worker->SetAskQuestions(askQuestions);
+        const auto queued = Qt::QueuedConnection;
+        connect(worker.get(), &CProcessThread::IncProgressOperation, this,
+            &CBatchCore::ProgressOperation, queued);
+        connect(worker.get(), &CProcessThread::IncProgressImage, this, &CBatchCore::ProgressImage,
+            queued);
+        connect(worker.get(), &CProcessThread::ThreadFinished, this, &CBatchCore::FinishedThread,
+            queued);
+        connect(worker.get(), &CProcessThread::AppendLog, this, &CBatchCore::UpdateLog, queued);
+        connect(worker.get(), &CProcessThread::ShowOverwriteDlg, this, &CBatchCore::OverwriteDlg,
+            queued);
+        connect(
+            worker.get(), &CProcessThread::OpenOutputFolder, this, &CBatchCore::OpenFolder, queued);
+        connect(worker.get(), &CProcessThread::SignalDisplayGSMessage, this,
+            &CBatchCore::DisplayGSMessage, queued);
+        m_workers.push_back(std::move(worker));
+    }
+
+    m_finishedWorkers = 0;
+    m_clock.start();
+    m_timer.start();
+    emit OperationsChanged(0, m_totalOperations);
+    emit PhotosChanged(0, m_photoCount);
+    for (const auto &worker : m_workers)
+        worker->start(QThread::InheritPriority);
+    return true;
+}
+
+void CBatchCore::WriteHeader(int activeFilters, int processorThreads)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const QString stamp = QString::asprintf("%02d-%02d-%02d, %02d:%02d:%02d", date.year(),
+        date.month(), date.day(), time.hour(), time.minute(), time.second());
+    m_log.Append(tr("Process started at %1").arg(stamp) + QStringLiteral(".\r\n\r\n"));
+
+    ShowAndAdd(tr("Processing %1 images with %2 graphical filter(s) per image.")
+                   .arg(m_photoCount)
+                   .arg(activeFilters)
+        + QStringLiteral("\r\n"));
+    if (m_profile->OutputOptions.Multipage) {
+        ShowAndAdd(tr("Creating a single multi-page document."));
+    } else {
+        ShowAndAdd(tr("System: %1 CPU core(s) detected.").arg(processorThreads));
+    }
+}
+
+void CBatchCore::CheckColorProfile()
+{
+    const QString format = m_profile->OutputOptions.OutputFormat.toUpper();
+    const bool customProfile = (format == QLatin1String("JPG") && m_profile->JpegType == 3)
+        || (format == QLatin1String("TIF") && m_profile->TiffType == 5);
+    if (customProfile && !QFile::exists(m_profile->CustomProfile)) {
+        ShowAndAdd(QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ')
+            + m_profile->CustomProfile);
+        ++m_errorTotal;
+    }
+}
+
+QString CBatchCore::CommonSourceFolder() const
+{
+    if (m_profile->MonitorScript) {
+        QString folder = m_profile->MonitorFolder;
+        while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+            folder.chop(1);
+        return folder;
+    }
+    QStringList folders;
+    for (const SImageRecord &photo : m_photoList->Images())
+        folders.append(photo.folder);
+    return OutputPaths::CommonFolder(folders);
+}
+
+void CBatchCore::NumberPhotosByFolder()
+{
+    QHash<QString, int> seen;
+    const QList<SImageRecord> photos = m_photoList->Images();
+    for (int index = 0; index < photos.size(); ++index) {
+        int &count = seen[photos.at(index).folder];
+        m_photoList->SetFolderPosition(index, count);
+        ++count;
+    }
+}
+
+void CBatchCore::ShowAndAdd(const QString &line, const QString &ending)
+{
+    emit LogShown(line);
+    m_log.Append(line + ending);
+}
+
+qint64 CBatchCore::ElapsedMs() const
+{
+    const qint64 running
+        = !m_paused && m_clock.isValid() && !m_workersFinished ? m_clock.elapsed() : 0;
+    return m_timeBeforePause + running;
+}
+
+QString CBatchCore::TimeText() const
+{
+    return FormatTime(ElapsedMs()) + QStringLiteral(" / ")
+        + (m_estimatedTotalMs < 1 ? QStringLiteral("NA") : FormatTime(m_estimatedTotalMs));
+}
+
+QStringList CBatchCore::WrittenFiles() const
+{
+    QMutexLocker lock(&m_shared.writtenLock);
+    return m_shared.writtenFiles;
+}
+
+void CBatchCore::SetPaused(bool paused)
+{
+    if (!IsRunning() || paused == m_paused)
+        return;
+    for (const auto &worker : m_workers)
+        worker->RequestPause(paused);
+    if (paused) {
+        m_timer.stop();
+        m_timeBeforePause += m_clock.elapsed();
+        m_paused = true;
+    } else {
+        m_paused = false;
+        m_clock.restart();
+        m_timer.start();
+    }
+}
+
+void CBatchCore::Abort()
+{
+    if (!IsRunning())
+        return;
+    LogMessage(QStringLiteral("CBatchCore::Abort"));
+    m_aborted = true;
+    StopAllWorkers();
+}
+
+void CBatchCore::StopAllWorkers()
+{
+    for (const auto &worker : m_workers)
+        worker->RequestStop();
+}
+
+bool CBatchCore::AnswerOverwrite(int workerIndex, int answer, const QString &path)
+{
+    if (workerIndex < 0 || workerIndex >= WorkerCount())
+        return false;
+    CProcessThread *asking = m_workers.at(size_t(workerIndex)).get();
+    if (!asking->IsWaiting())
+        return false;
+    if (answer == OverwriteAnswer::Rename && path.isEmpty())
+        return false;
+
+    switch (answer) {
+    case OverwriteAnswer::YesToAll:
+        for (const auto &worker : m_workers)
+            worker->SetOverwriteAll();
+        break;
+    case OverwriteAnswer::NoToAll:
+        for (const auto &worker : m_workers)
+            worker->SetSkipAll();
+        break;
+    case OverwriteAnswer::Abort:
+        m_aborted = true;
+        StopAllWorkers();
+        break;
+    default:
+        break;
+    }
+    return asking->GiveAnswer(answer, path);
+}
+
+void CBatchCore::OverwriteDlg(QString outPathName, int thIndex)
+{
+    if (m_profile->OutputOptions.DisableNotifications) {
+        AnswerOverwrite(thIndex, OverwriteAnswer::YesToAll, outPathName);
+        return;
+    }
+    if (Unattended()) {
+        // Workers of an unattended run never ask; should one do so, nothing is replaced.
+        AnswerOverwrite(thIndex, OverwriteAnswer::No, outPathName);
+        return;
+    }
+    emit OverwriteQuestion(outPathName, thIndex);
+}
+
+void CBatchCore::OpenFolder(QString folderPath)
+{
+    if (m_folderOpened || !m_profile->OutputOptions.OpenOutputFolder
+        || m_profile->OutputOptions.HideProcessing || m_profile->SilentScript)
+        return;
+    m_folderOpened = true;
+    Platform::OpenLocalPath(folderPath);
+}
+
+void CBatchCore::DisplayGSMessage(QString ext)
+{
+    if (!Unattended()) {
+        emit GhostscriptNotice(ext);
+        return;
+    }
+    // Once per format while the program runs, as the notice itself would be.
+    const QString format = ext.toUpper();
+    for (size_t index = 0; index < CUserProfile::GhostscriptFormats.size(); ++index) {
+        if (format == QLatin1String(CUserProfile::GhostscriptFormats.at(index))) {
+            if (!m_profile->GhostscriptNotice.at(index))
+                return;
+            m_profile->GhostscriptNotice.at(index) = false;
+            UpdateLog(tr("In order to read %1 documents Quendrasil requires Ghostscript to be "
+                         "installed on your computer.")
+                          .arg(format));
+            return;
+        }
+    }
+}
+
+void CBatchCore::ProgressOperation()
+{
+    ++m_operationsDone;
+    if (m_operationsDone % EstimateEveryOperations == 0) {
+        m_estimatedTotalMs = qint64(double(ElapsedMs()) / m_operationsDone * m_totalOperations);
+    }
+    emit OperationsChanged(m_operationsDone, m_totalOperations);
+}
+
+void CBatchCore::ProgressImage()
+{
+    ++m_photosDone;
+    emit PhotosChanged(m_photosDone, m_photoCount);
+}
+
+void CBatchCore::OnTimer()
+{
+    emit TimeChanged(TimeText());
+}
+
+void CBatchCore::UpdateLog(QString msg, int nFlag)
+{
+    if (m_log.Route(msg, nFlag))
+        emit LogShown(msg);
+}
+
+void CBatchCore::FinishedThread()
+{
+    ++m_finishedWorkers;
+    if (m_finishedWorkers < WorkerCount())
+        return;
+
+    // ThreadFinished is each worker's last act; joining it here is quick.
+    for (const auto &worker : m_workers)
+        worker->wait();
+    const qint64 elapsed = ElapsedMs();
+    m_workersFinished = true;
+    m_timeBeforePause = elapsed;
+    m_timer.stop();
+    RestoreMagickThreads();
+
+    for (const auto &worker : m_workers)
+        m_errorTotal += worker->ErrorCount();
+    ShowAndAdd(QString());
+    if (m_aborted)
+        ShowAndAdd(tr("Process interrupted by the user."));
+    if (m_errorTotal != 0) {
+        ShowAndAdd(tr("Warning: Process completed with %1 errors. For details see the log above.")
+                       .arg(m_errorTotal));
+    } else {
+        ShowAndAdd(tr("Process completed without errors."));
+    }
+    ShowAndAdd(tr("Time elapsed") + QStringLiteral(": ") + FormatElapsed(elapsed), QString());
+    emit WorkersFinished(Summary());
+
+    const int destination = m_profile->OutputOptions.Destination;
+    const bool delivers = !m_aborted && (destination == 2 || destination == 3)
+        && isSignalConnected(QMetaMethod::fromSignal(&CBatchCore::DeliveryRequested));
+    if (delivers) {
+        m_deliveryPending = true;
+        emit DeliveryRequested(destination, WrittenFiles());
+        return;
+    }
+    EndRun();
+}
+
+void CBatchCore::FinishDelivery()
+{
+    if (!m_deliveryPending)
+        return;
+    m_deliveryPending = false;
+    EndRun();
+}
+
+void CBatchCore::EndRun()
+{
+    SaveLog();
+    m_finished = true;
+    emit Finished(Summary());
+}
+
+void CBatchCore::SaveLog()
+{
+    m_log.Close();
+    bool saved = true;
+    if (m_profile->MonitorScript && m_profile->CreateLog) {
+        saved
+            = CBatchLog::WriteLogFile(CBatchLog::MonitorLogPath(m_profile->MonitorId), m_log.Text())
+            && saved;
+    }
+    if (m_profile->QdvLog && !m_profile->MonitorScript)
+        saved = CBatchLog::WriteLogFile(CBatchLog::ProgramLogPath(), m_log.Text()) && saved;
+    if (saved)
+        return;
+
+    const QString warning = tr("Could not save log.");
+    if (Unattended()) {
+        LogMessage(QStringLiteral("CBatchCore::SaveLog"), warning);
+        emit LogShown(warning);
+    } else {
+        emit WarningRaised(warning);
+    }
+}
+
+SBatchSummary CBatchCore::Summary() const
+{
+    SBatchSummary summary;
+    summary.photoCount = m_photoCount;
+    summary.photosDone = m_photosDone;
+    summary.errorTotal = m_errorTotal;
+    summary.aborted = m_aborted;
+    summary.elapsedMs = m_timeBeforePause;
+    summary.writtenFiles = WrittenFiles();
+    return summary;
+}
+
+void CBatchCore::RestoreMagickThreads()
+{
+    if (m_savedMagickThreads < 0)
+        return;
+    MagickCore::SetMagickResourceLimit(
+        MagickCore::ThreadResource, MagickCore::MagickSizeType(m_savedMagickThreads));
+    m_savedMagickThreads = -1;
+}
