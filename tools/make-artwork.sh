@@ -10,6 +10,7 @@
 # little smaller so that the photo always runs under its edges.
 #
 # Usage: bash tools/make-artwork.sh [item...]   (items: the functions listed in `artwork`)
+# Needs ImageMagick 6 and the DejaVu fonts (the film's edge numbers, the stamp's value).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v convert >/dev/null || { echo "ImageMagick's convert is needed" >&2; exit 1; }
