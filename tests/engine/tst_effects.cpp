@@ -10,28 +10,15 @@
 #include <set>
 #include <vector>
 
+#include "FilterTestSupport.h"
+
+using namespace FilterTest;
+
 namespace {
 
 using MagickCore::Quantum;
 
-SFilterRecord Record(int id, std::initializer_list<double> numbers)
-{
-    SFilterRecord record;
-    record.id = id;
-    record.active = true;
-    record.numberCount = quint8(numbers.size());
-    std::copy(numbers.begin(), numbers.end(), record.numbers.begin());
-    return record;
-}
 
-bool ApplyTo(Magick::Image &image, const SFilterRecord &record)
-{
-    CImageFilters filters;
-    filters.target = &image;
-    filters.record = record;
-    filters.sourcePath = QStringLiteral("/photos/holiday/beach.jpg");
-    return filters.Apply();
-}
 
 Magick::Image Solid(size_t width, size_t height, int red, int green, int blue)
 {
@@ -50,19 +37,7 @@ Magick::Image Photo()
     return image;
 }
 
-// Every sample of the image at full depth, alpha included.
-std::vector<quint16> Quanta(Magick::Image image)
-{
-    std::vector<quint16> samples(image.columns() * image.rows() * 4);
-    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::ShortPixel, samples.data());
-    return samples;
-}
 
-bool SamePixels(const Magick::Image &left, const Magick::Image &right)
-{
-    return left.columns() == right.columns() && left.rows() == right.rows()
-        && Quanta(left) == Quanta(right);
-}
 
 // The 8-bit RGBA sample values at a point.
 QList<int> Pixel(Magick::Image image, int x, int y)

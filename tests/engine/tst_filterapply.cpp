@@ -11,36 +11,11 @@
 #include <limits>
 #include <vector>
 
+#include "FilterTestSupport.h"
+
+using namespace FilterTest;
+
 namespace {
-
-// Collects the trace lines sent while it lives (the tests run in one thread).
-class CTraceLines
-{
-public:
-    CTraceLines() { previous = qInstallMessageHandler(&CTraceLines::Handler); }
-    ~CTraceLines() { qInstallMessageHandler(previous); }
-    CTraceLines(const CTraceLines &) = delete;
-    CTraceLines &operator=(const CTraceLines &) = delete;
-
-    static inline QStringList lines;
-
-private:
-    static void Handler(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        lines.append(message);
-    }
-    QtMessageHandler previous = nullptr;
-};
-
-SFilterRecord Record(int id, std::initializer_list<double> numbers = {})
-{
-    SFilterRecord record;
-    record.id = id;
-    record.active = true;
-    record.numberCount = quint8(numbers.size());
-    std::copy(numbers.begin(), numbers.end(), record.numbers.begin());
-    return record;
-}
 
 Magick::Image Grey(size_t width, size_t height, int sample)
 {
@@ -56,33 +31,11 @@ Magick::Image Photo()
     return image;
 }
 
-std::vector<quint16> Quanta(Magick::Image image)
-{
-    std::vector<quint16> samples(image.columns() * image.rows() * 4);
-    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::ShortPixel, samples.data());
-    return samples;
-}
-
-bool SamePixels(const Magick::Image &left, const Magick::Image &right)
-{
-    return left.columns() == right.columns() && left.rows() == right.rows()
-        && Quanta(left) == Quanta(right);
-}
-
 int RedAt(Magick::Image image, int x, int y)
 {
     unsigned char rgb[3];
     image.write(x, y, 1, 1, "RGB", Magick::CharPixel, rgb);
     return rgb[0];
-}
-
-bool ApplyTo(Magick::Image &image, const SFilterRecord &record)
-{
-    CImageFilters filters;
-    filters.target = &image;
-    filters.record = record;
-    filters.sourcePath = QStringLiteral("/photos/beach.jpg");
-    return filters.Apply();
 }
 
 } // namespace

@@ -16,6 +16,10 @@
 #include <numbers>
 #include <vector>
 
+#include "FilterTestSupport.h"
+
+using namespace FilterTest;
+
 namespace {
 
 using MagickCore::Quantum;
@@ -138,19 +142,6 @@ bool Apply(Magick::Image &image, int id, const QList<double> &numbers = {})
 QSize SizeOf(const Magick::Image &image)
 {
     return QSize(int(image.columns()), int(image.rows()));
-}
-
-// Every sample at full depth, alpha included.
-std::vector<quint16> Quanta(Magick::Image image)
-{
-    std::vector<quint16> samples(image.columns() * image.rows() * 4);
-    image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::ShortPixel, samples.data());
-    return samples;
-}
-
-bool SamePixels(const Magick::Image &left, const Magick::Image &right)
-{
-    return SizeOf(left) == SizeOf(right) && Quanta(left) == Quanta(right);
 }
 
 double MeanLuma(const SPicture &picture)

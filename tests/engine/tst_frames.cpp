@@ -19,6 +19,10 @@
 #include <numeric>
 #include <vector>
 
+#include "FilterTestSupport.h"
+
+using FilterTest::Record;
+
 namespace {
 
 using MagickCore::Quantum;
@@ -38,16 +42,6 @@ double Argb(int red, int green, int blue)
 
 const double White = Argb(255, 255, 255);
 const double Red = Argb(255, 0, 0);
-
-SFilterRecord Record(int id, std::initializer_list<double> numbers)
-{
-    SFilterRecord record;
-    record.id = id;
-    record.active = true;
-    record.numberCount = quint8(numbers.size());
-    std::copy(numbers.begin(), numbers.end(), record.numbers.begin());
-    return record;
-}
 
 // Frame records draw over red; the photos are pure green, which no frame picture holds.
 SFilterRecord FrameRecord(int id, int number, bool blurred = false, bool transparent = false)
