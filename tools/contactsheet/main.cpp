@@ -1,9 +1,10 @@
-// Renders one photo through every Touch-Up, Transform and Effects filter and Raise, each with
-// the values its settings page starts with, into one contact-sheet PNG for people to look at.
+// Renders one photo through every filter, Polaroid included, each with the values its settings
+// page starts with, into one contact-sheet PNG for people to look at.
 //
 //   contactsheet [-o sheet.png] [photo]
 //
-// Without a photo it takes Data/Sample.png beside the program, or a photo it makes itself.
+// Without a photo it takes Data/Sample.png beside the program, or a photo it makes itself. The
+// logo and the masks of the watermark filters are made in a temporary folder.
 
 #include "FiltersEnum.h"
 #include "ImageEngineSetup.h"
@@ -18,7 +19,10 @@
 #include <QLinearGradient>
 #include <QList>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRandomGenerator>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <Magick++.h>
@@ -122,8 +126,31 @@ std::optional<QList<double>> PageDefaults(int id, const Magick::Image &photo)
     const double width = double(photo.columns());
     const double height = double(photo.rows());
     switch (id) {
+    case 1000: // Comment: bottom centre, 10 % up, size 48, 15 % transparent, centred lines
+        return QList<double> { 7, 0, 10, 48, 4290493439.0, 15, 1, 0, 0, 0, 0 };
+    case 1010: // Date: original date and time at the bottom right, stroked, no shadow or box
+        return QList<double> { 0, 0, 8, 36, 4290493439.0, 15, 0, 10, 10, 0, 0, 0, 0, 0, 4, 0, 0, 1,
+            4278190080.0, 10, 1, 0, 4278190080.0, 50, 15, 315, 5, 0, 4278190080.0, 50, 10 };
+    case 1100: // Watermark-Text: bottom centre, 50 px up, size 48, white, half transparent
+        return QList<double> { 7, 0, 50, 48, 4294967295.0, 50, 0, 0, 0, 0, 0, 0 };
+    case 1110: // Watermark-Logo: bottom right, 50 px in, full size, 15 % transparent
+        return QList<double> { 8, 50, 50, 100, 0, 15 };
+    case 1120: // Watermark-Mask: the mask turned for portraits, opaque
+        return QList<double> { 1, 0 };
+    case 2001: // Shape Frame: rectangle, white, sharp edges
+        return QList<double> { 0, 4294967295.0, 0, 0, 0 };
+    case 2002: // Grunge Frame
+    case 2003: // Picture Frame
+    case 2004: // Vintage Frame: the first frame on white
+        return QList<double> { 0, 4294967295.0, 0, 0 };
+    case 2005: // Polaroid: a 25 % strip, upright, white, cut to a square
+        return QList<double> { 25, 0, 4294967295.0, 0 };
     case 2010: // Raise
         return QList<double> { 20, 1 };
+    case 2020: // Shadow: half transparent, 50 px blur, black, over nothing
+        return QList<double> { 50, 50, 4278190080.0, 0 };
+    case 2030: // Simple Border: 100 px of rgb(187, 187, 255) on every side
+        return QList<double> { 100, 100, 100, 100, 0, 4290493439.0, 1 };
     case 3000: // Blur
         return QList<double> { 0 };
     case 3020: // Charcoal
@@ -197,6 +224,86 @@ std::optional<QList<double>> PageDefaults(int id, const Magick::Image &photo)
     default:
         return std::nullopt;
     }
+}
+
+// The files the watermark pages point at, made for this run.
+struct SSideFiles
+{
+    QString logo;
+    QString mask;
+    QString portraitMask;
+};
+
+// The texts a filter's settings page saves right after it opens; none for the others.
+QStringList PageTexts(int id, const SSideFiles &files)
+{
+    switch (id) {
+    case 1000: // Comment
+        return { QStringLiteral("Your comment"), QStringLiteral("Arial") };
+    case 1010: // Date: font, texture, no correction
+        return { QStringLiteral("Arial"),
+            QCoreApplication::applicationDirPath() + QStringLiteral("/Data/Sample.png"),
+            QStringLiteral("+0000+00+00 +00+00+00") };
+    case 1100: // Watermark-Text: no text file
+        return { QStringLiteral("Copyright [Copyright] Quendrasil"), QStringLiteral("Arial"),
+            QString() };
+    case 1110: // Watermark-Logo
+        return { files.logo };
+    case 1120: // Watermark-Mask
+        return { files.mask, files.portraitMask };
+    default:
+        return {};
+    }
+}
+
+// A see-through logo: a blue badge with a white ring and letter, so that placement, the
+// transparency and the alpha edges all show.
+bool MakeLogo(const QString &path)
+{
+    QImage logo(120, 80, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 70, 170));
+    painter.drawRoundedRect(QRectF(2, 2, 116, 76), 14, 14);
+    painter.setPen(QPen(Qt::white, 5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(38, 40), 22, 22);
+    QFont font = painter.font();
+    font.setPixelSize(44);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRectF(62, 0, 54, 80), Qt::AlignCenter, QStringLiteral("Q"));
+    painter.end();
+    return logo.save(path, "PNG");
+}
+
+// A mask: clear in the middle, a half-opaque band along the edges and a word across, so that
+// stretching and turning show. The portrait mask has its own colour and word.
+bool MakeMask(const QString &path, const QSize &size, const QColor &colour, const QString &word)
+{
+    QImage mask(size, QImage::Format_ARGB32);
+    mask.fill(Qt::transparent);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int band = std::min(size.width(), size.height()) / 8;
+    QPainterPath edges;
+    edges.addRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    edges.addRoundedRect(
+        QRectF(band, band, size.width() - 2.0 * band, size.height() - 2.0 * band), band, band);
+    painter.fillPath(edges, QColor(colour.red(), colour.green(), colour.blue(), 150));
+    QFont font = painter.font();
+    font.setPixelSize(std::min(size.width(), size.height()) / 5);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(255, 255, 255, 120));
+    painter.translate(size.width() / 2.0, size.height() / 2.0);
+    painter.rotate(-25);
+    painter.drawText(QRectF(-size.width(), -size.height() / 2.0, 2.0 * size.width(), size.height()),
+        Qt::AlignCenter, word);
+    painter.end();
+    return mask.save(path, "PNG");
 }
 
 QImage ToQImage(Magick::Image image)
@@ -285,8 +392,8 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Renders a photo through every Touch-Up, Transform and Effects filter and Raise, with "
-        "the values their settings pages start with, into one contact sheet."));
+        "Renders a photo through every filter and Polaroid, with the values their settings "
+        "pages start with, into one contact sheet."));
     parser.addHelpOption();
     const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
         QStringLiteral("The contact sheet to write (PNG)."), QStringLiteral("file"),
@@ -298,6 +405,18 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+
+    const QTemporaryDir folder;
+    const SSideFiles sideFiles { folder.filePath(QStringLiteral("logo.png")),
+        folder.filePath(QStringLiteral("mask.png")),
+        folder.filePath(QStringLiteral("mask-portrait.png")) };
+    if (!folder.isValid() || !MakeLogo(sideFiles.logo)
+        || !MakeMask(sideFiles.mask, QSize(600, 400), QColor(20, 20, 20), QStringLiteral("PROOF"))
+        || !MakeMask(sideFiles.portraitMask, QSize(400, 600), QColor(150, 20, 20),
+            QStringLiteral("PORTRAIT"))) {
+        err << "Cannot make the logo and the masks in a temporary folder.\n";
+        return 1;
+    }
 
     QString photoPath;
     if (!parser.positionalArguments().isEmpty()) {
@@ -311,7 +430,9 @@ int main(int argc, char *argv[])
     Magick::Image photo;
     if (photoPath.isEmpty()) {
         photo = MakeSyntheticPhoto();
-        photoPath = QStringLiteral("synthetic.png");
+        // Written out, so that Date finds a file time to stamp.
+        photoPath = folder.filePath(QStringLiteral("synthetic.png"));
+        photo.write(QFile::encodeName(photoPath).toStdString());
         out << "No sample photo: using a made 600 x 400 landscape.\n";
     } else {
         try {
@@ -332,14 +453,19 @@ int main(int argc, char *argv[])
     CFiltersEnum *catalogue = CFiltersEnum::instance();
     catalogue->GenerateList();
 
+    // Polaroid has no row in the catalogue; it goes after the other frames.
+    QList<SFilterInfo> shown;
+    for (const SFilterInfo &info : catalogue->Filters()) {
+        shown.append(info);
+        if (info.id == 2004)
+            shown.append({ 2005, QStringLiteral("Polaroid"), QString(), info.group, 0 });
+    }
+
     QList<STile> tiles;
     tiles.append({ QStringLiteral("Original"), ToQImage(photo),
         QSize(int(photo.columns()), int(photo.rows())), false, QFileInfo(photoPath).fileName() });
     int failures = 0;
-    for (const SFilterInfo &info : catalogue->Filters()) {
-        const int group = info.id / 1000;
-        if (group != 3 && group != 4 && group != 5 && info.id != 2010)
-            continue;
+    for (const SFilterInfo &info : shown) {
         STile tile;
         tile.name = info.name;
         const std::optional<QList<double>> numbers = PageDefaults(info.id, photo);
@@ -354,6 +480,9 @@ int main(int argc, char *argv[])
             record.active = true;
             record.numberCount = quint8(numbers->size());
             std::copy(numbers->begin(), numbers->end(), record.numbers.begin());
+            const QStringList texts = PageTexts(info.id, sideFiles);
+            record.textCount = quint8(texts.size());
+            std::copy(texts.begin(), texts.end(), record.texts.begin());
 
             Magick::Image result = photo;
             CImageFilters filters;
