@@ -1,0 +1,198 @@
+#include "ProcessController.h"
+#include "ui_ProcessController.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include "BatchLog.h"
+#include "DialogOverwrite.h"
+#include "Trace.h"
+#include "UserProfile.h"
+
+CProcessController::CProcessController(QWidget *parent)
+    : QDialog(parent)
+    , form(std::make_unique<Ui::CProcessController>())
+    , m_profile(CUserProfile::instance())
+{
+    form->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_core.SetInteractive(true);
+    connect(&m_core, &CBatchCore::OperationsChanged, this, &CProcessController::ProgressOperation);
+    connect(&m_core, &CBatchCore::PhotosChanged, this, &CProcessController::ProgressImage);
+    connect(&m_core, &CBatchCore::LogShown, this, [this](QString line) { UpdateLog(line); });
+    connect(&m_core, &CBatchCore::OverwriteQuestion, this, &CProcessController::OverwriteDlg);
+    connect(&m_core, &CBatchCore::GhostscriptNotice, this, &CProcessController::DisplayGSMessage);
+    connect(&m_core, &CBatchCore::TimeChanged, this, &CProcessController::OnTimer);
+    connect(&m_core, &CBatchCore::WorkersFinished, this, &CProcessController::FinishedThread);
+    connect(&m_core, &CBatchCore::Finished, this, &CProcessController::RunFinished);
+    connect(&m_core, &CBatchCore::WarningRaised, this, &CProcessController::ShowWarning);
+    Init();
+}
+
+// The core stops and joins any worker still running.
+CProcessController::~CProcessController() = default;
+
+bool CProcessController::Unattended() const
+{
+    return m_profile->SilentScript || m_profile->OutputOptions.HideProcessing;
+}
+
+void CProcessController::Init()
+{
+    if (Unattended()) {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("QMainWindow")) {
+                widget->setWindowOpacity(0.0);
+                break;
+            }
+        }
+        setWindowOpacity(0.0);
+    }
+
+    form->buttonOKCancel->setText(tr("Cancel"));
+    form->textTime->setText(QStringLiteral("00:00 / NA"));
+    setWindowTitle(windowTitle() + QStringLiteral(" (0%)"));
+    SetTitlePercent(QStringLiteral("0%"));
+    form->linkShowLog->setText(QStringLiteral("<a href =\"file:///") + CBatchLog::ProgramLogPath()
+        + QStringLiteral("\">") + tr("Show log") + QStringLiteral("</a>"));
+    form->linkShowLog->hide();
+    form->textBlank->hide();
+
+    // The core counts the photos and sets the ranges as it starts.
+    m_started = m_core.Start();
+    if (!m_started) {
+        // Nothing to run: the dialog is done at once.
+        form->buttonPause->hide();
+        form->buttonOKCancel->setText(QStringLiteral("OK"));
+    }
+}
+
+void CProcessController::SetTitlePercent(const QString &text)
+{
+    const QString title = windowTitle();
+    const qsizetype bracket = title.indexOf(QLatin1Char('('));
+    setWindowTitle((bracket < 0 ? title + QLatin1Char(' ') : title.left(bracket)) + QLatin1Char('(')
+        + text + QLatin1Char(')'));
+}
+
+void CProcessController::ProgressOperation(int done, int total)
+{
+    form->progressBar->setRange(0, total);
+    form->progressBar->setValue(done);
+    SetTitlePercent(form->progressBar->text());
+}
+
+void CProcessController::ProgressImage(int done, int total)
+{
+    form->textProgressCount->setText(QString::asprintf("%d / %d", done, total));
+}
+
+void CProcessController::UpdateLog(QString msg, int nFlag)
+{
+    if (nFlag == 2)
+        return;
+    form->editProcessLog->appendPlainText(msg);
+}
+
+void CProcessController::OnTimer(QString timeText)
+{
+    form->textTime->setText(timeText);
+}
+
+void CProcessController::OverwriteDlg(QString outPathName, int thIndex)
+{
+    CDialogOverwrite question(this);
+    question.SetPath(outPathName);
+    question.exec();
+    // The path changes only with an accepted rename.
+    m_core.AnswerOverwrite(thIndex, question.Answer(), question.Path());
+}
+
+void CProcessController::DisplayGSMessage(QString ext)
+{
+    LogMessage(QStringLiteral("CProcessController::DisplayGSMessage"), ext);
+    // The notice window is not part of the batch windows; the notice goes into the run's log
+    // instead, once per format while the program runs.
+    const QString format = ext.toUpper();
+    for (size_t index = 0; index < CUserProfile::GhostscriptFormats.size(); ++index) {
+        if (format != QLatin1String(CUserProfile::GhostscriptFormats.at(index)))
+            continue;
+        if (m_profile->GhostscriptNotice.at(index)) {
+            m_profile->GhostscriptNotice.at(index) = false;
+            m_core.UpdateLog(tr("In order to read %1 documents Quendrasil requires Ghostscript "
+                                "to be installed on your computer.")
+                                 .arg(format));
+        }
+        return;
+    }
+}
+
+void CProcessController::FinishedThread(SBatchSummary summary)
+{
+    Q_UNUSED(summary)
+    form->buttonPause->hide();
+    form->buttonOKCancel->setText(QStringLiteral("OK"));
+}
+
+void CProcessController::RunFinished(SBatchSummary summary)
+{
+    Q_UNUSED(summary)
+    ShowLogLink();
+    if (!m_profile->ScriptRun) {
+        emit Panel1StartPreview(true);
+        emit Panel2StartPreview();
+    }
+    if (Unattended())
+        reject();
+}
+
+void CProcessController::ShowLogLink()
+{
+    form->linkShowLog->show();
+    // Keeps the buttons centred.
+    form->textBlank->setMinimumWidth(form->linkShowLog->sizeHint().width());
+    form->textBlank->show();
+}
+
+void CProcessController::ShowWarning(QString text)
+{
+    QMessageBox::warning(this, QString(), text);
+}
+
+void CProcessController::on_buttonPause_clicked()
+{
+    if (!m_core.IsRunning())
+        return;
+    if (m_core.IsPaused()) {
+        m_core.SetPaused(false);
+        form->buttonPause->setText(QStringLiteral("Pause"));
+    } else {
+        m_core.SetPaused(true);
+        form->buttonPause->setText(QStringLiteral("Resume"));
+    }
+}
+
+void CProcessController::on_buttonOKCancel_clicked()
+{
+    reject();
+}
+
+void CProcessController::reject()
+{
+    if (m_core.IsRunning()) {
+        if (m_profile->SilentScript && m_profile->SilentMode)
+            return;
+        const auto choice = QMessageBox::question(this, QString(),
+            tr("Photo processing not completed. Abort the operation?"),
+            QMessageBox::Yes | QMessageBox::No);
+        // The run may have ended while the question was open; then there is nothing to stop.
+        if (choice == QMessageBox::Yes)
+            m_core.Abort();
+        return;
+    }
+    // Workers done but a delivery still pending: the dialog stays.
+    if (!m_started || m_core.IsFinished())
+        QDialog::reject();
+}

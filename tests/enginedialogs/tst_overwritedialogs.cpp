@@ -1,0 +1,355 @@
+#include "ImageEngineSetup.h"
+#include "TestMain.h"
+
+#include "DialogOverwrite.h"
+#include "DialogOverwriteRename.h"
+#include "ProcessThread.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs `action` once the dialog's modal loop has started.
+void WhenShown(const std::function<void()> &action)
+{
+    QTimer::singleShot(0, qApp, action);
+}
+
+void Click(QWidget *dialog, const char *buttonName)
+{
+    QPushButton *button = dialog->findChild<QPushButton *>(QLatin1String(buttonName));
+    QVERIFY2(button, buttonName);
+    button->click();
+}
+
+bool WriteBytes(const QString &path, qint64 size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    return file.write(QByteArray(size, 'x')) == size;
+}
+
+} // namespace
+
+class TestOverwriteDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void eachButtonGivesItsAnswer_data();
+    void eachButtonGivesItsAnswer();
+    void escapeBeforeAnyButtonAborts();
+    void closingBeforeAnyButtonAborts();
+    void acceptedRenameAnswersWithTheNewPath();
+    void cancelledRenameThenNoKeepsThePath();
+    void cancelledRenameThenCloseAborts();
+    void renameToATakenNameWarnsAndStaysOpen();
+    void renameRefusesNamesThatLeaveTheFolder_data();
+    void renameRefusesNamesThatLeaveTheFolder();
+    void renameOfAPathWithoutExtension();
+    void renameOffersOnlyTheFileName();
+    void sizeText_data();
+    void sizeText();
+    void questionShowsPathSizeAndPreview();
+    void missingFileShowsNoSizeAndNoPreview();
+
+private:
+    QString Existing(const QString &name, qint64 size = 10);
+
+    QTemporaryDir root;
+};
+
+void TestOverwriteDialogs::initTestCase()
+{
+    QVERIFY(root.isValid());
+}
+
+QString TestOverwriteDialogs::Existing(const QString &name, qint64 size)
+{
+    const QString path = root.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    if (!WriteBytes(path, size))
+        return QString();
+    return path;
+}
+
+void TestOverwriteDialogs::eachButtonGivesItsAnswer_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("Yes") << "buttonYes" << OverwriteAnswer::Yes;
+    QTest::newRow("Yes to All") << "buttonYesAll" << OverwriteAnswer::YesToAll;
+    QTest::newRow("No") << "buttonNo" << OverwriteAnswer::No;
+    QTest::newRow("No to All") << "buttonNoAll" << OverwriteAnswer::NoToAll;
+    QTest::newRow("Abort") << "buttonAbort" << OverwriteAnswer::Abort;
+}
+
+void TestOverwriteDialogs::eachButtonGivesItsAnswer()
+{
+    QFETCH(QString, button);
+    QFETCH(int, answer);
+    const QString path = Existing(QStringLiteral("answer.jpg"));
+
+    CDialogOverwrite dialog;
+    dialog.SetPath(path);
+    WhenShown([&dialog, &button]() { Click(&dialog, qPrintable(button)); });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Answer(), answer);
+    QCOMPARE(dialog.Path(), path);
+}
+
+void TestOverwriteDialogs::escapeBeforeAnyButtonAborts()
+{
+    CDialogOverwrite dialog;
+    dialog.SetPath(Existing(QStringLiteral("escape.jpg")));
+    WhenShown([&dialog]() { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.Answer(), OverwriteAnswer::Abort);
+}
+
+void TestOverwriteDialogs::closingBeforeAnyButtonAborts()
+{
+    CDialogOverwrite dialog;
+    dialog.SetPath(Existing(QStringLiteral("close.jpg")));
+    WhenShown([&dialog]() { dialog.close(); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.Answer(), OverwriteAnswer::Abort);
+}
+
+void TestOverwriteDialogs::acceptedRenameAnswersWithTheNewPath()
+{
+    const QString path = Existing(QStringLiteral("rename/old.jpg"));
+    CDialogOverwrite dialog;
+    dialog.SetPath(path);
+    WhenShown([&dialog]() {
+        WhenShown([]() {
+            QWidget *rename = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<CDialogOverwriteRename *>(rename));
+            rename->findChild<QLineEdit *>(QStringLiteral("editNewName"))
+                ->setText(QStringLiteral("new name"));
+            Click(rename, "buttonOK");
+        });
+        Click(&dialog, "buttonRename");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Answer(), OverwriteAnswer::Rename);
+    QCOMPARE(dialog.Path(), root.filePath(QStringLiteral("rename/new name.jpg")));
+}
+
+void TestOverwriteDialogs::cancelledRenameThenNoKeepsThePath()
+{
+    const QString path = Existing(QStringLiteral("cancel.jpg"));
+    CDialogOverwrite dialog;
+    dialog.SetPath(path);
+    bool stillOpen = false;
+    WhenShown([&dialog, &stillOpen]() {
+        WhenShown([]() {
+            QWidget *rename = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<CDialogOverwriteRename *>(rename));
+            rename->findChild<QLineEdit *>(QStringLiteral("editNewName"))
+                ->setText(QStringLiteral("other"));
+            Click(rename, "buttonCancel");
+        });
+        Click(&dialog, "buttonRename");
+        stillOpen = dialog.isVisible();
+        Click(&dialog, "buttonNo");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(stillOpen);
+    QCOMPARE(dialog.Answer(), OverwriteAnswer::No);
+    QCOMPARE(dialog.Path(), path);
+}
+
+void TestOverwriteDialogs::cancelledRenameThenCloseAborts()
+{
+    const QString path = Existing(QStringLiteral("cancelclose.jpg"));
+    CDialogOverwrite dialog;
+    dialog.SetPath(path);
+    WhenShown([&dialog]() {
+        WhenShown([]() { Click(QApplication::activeModalWidget(), "buttonCancel"); });
+        Click(&dialog, "buttonRename");
+        dialog.close();
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.Answer(), OverwriteAnswer::Abort);
+    QCOMPARE(dialog.Path(), path);
+}
+
+void TestOverwriteDialogs::renameToATakenNameWarnsAndStaysOpen()
+{
+    const QString path = Existing(QStringLiteral("taken/photo.jpg"));
+    QVERIFY(!Existing(QStringLiteral("taken/other.jpg")).isEmpty());
+    CDialogOverwriteRename dialog;
+    dialog.SetPath(path);
+    QString warning;
+    bool stillOpen = false;
+    QString typed;
+    WhenShown([&]() {
+        WhenShown([&warning]() {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            warning = box->text();
+            box->done(QMessageBox::Ok);
+        });
+        QLineEdit *edit = dialog.findChild<QLineEdit *>(QStringLiteral("editNewName"));
+        edit->setText(QStringLiteral("other"));
+        Click(&dialog, "buttonOK");
+        stillOpen = dialog.isVisible();
+        typed = edit->text();
+        Click(&dialog, "buttonCancel");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(warning, QStringLiteral("A photo with the same name already exists!"));
+    QVERIFY(stillOpen);
+    QCOMPARE(typed, QStringLiteral("other"));
+    QCOMPARE(dialog.Path(), path);
+}
+
+void TestOverwriteDialogs::renameRefusesNamesThatLeaveTheFolder_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("empty") << QString();
+    QTest::newRow("slash") << QStringLiteral("../escape");
+    QTest::newRow("backslash") << QStringLiteral("sub\\name");
+    QTest::newRow("dot") << QStringLiteral(".");
+    QTest::newRow("dot dot") << QStringLiteral("..");
+    QTest::newRow("absolute") << QStringLiteral("/etc/passwd");
+}
+
+void TestOverwriteDialogs::renameRefusesNamesThatLeaveTheFolder()
+{
+    QFETCH(QString, name);
+    const QString path = Existing(QStringLiteral("refuse/photo.jpg"));
+    CDialogOverwriteRename dialog;
+    dialog.SetPath(path);
+    bool stillOpen = false;
+    WhenShown([&]() {
+        dialog.findChild<QLineEdit *>(QStringLiteral("editNewName"))->setText(name);
+        Click(&dialog, "buttonOK");
+        stillOpen = dialog.isVisible();
+        Click(&dialog, "buttonCancel");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(stillOpen);
+    QCOMPARE(dialog.Path(), path);
+}
+
+void TestOverwriteDialogs::renameOfAPathWithoutExtension()
+{
+    const QString path = Existing(QStringLiteral("plain.folder/README"));
+    CDialogOverwriteRename dialog;
+    dialog.SetPath(path);
+    QString offered;
+    WhenShown([&]() {
+        QLineEdit *edit = dialog.findChild<QLineEdit *>(QStringLiteral("editNewName"));
+        offered = edit->text();
+        edit->setText(QStringLiteral("NOTES"));
+        Click(&dialog, "buttonOK");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(offered, QStringLiteral("README"));
+    QCOMPARE(dialog.Path(), root.filePath(QStringLiteral("plain.folder/NOTES")));
+}
+
+void TestOverwriteDialogs::renameOffersOnlyTheFileName()
+{
+    const QString path = Existing(QStringLiteral("my.photos/holiday.2024.png"));
+    CDialogOverwriteRename dialog;
+    dialog.SetPath(path);
+    QString offered;
+    WhenShown([&]() {
+        QLineEdit *edit = dialog.findChild<QLineEdit *>(QStringLiteral("editNewName"));
+        offered = edit->text();
+        edit->setText(QStringLiteral("holiday.2025"));
+        Click(&dialog, "buttonOK");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(offered, QStringLiteral("holiday.2024"));
+    QCOMPARE(dialog.Path(), root.filePath(QStringLiteral("my.photos/holiday.2025.png")));
+}
+
+void TestOverwriteDialogs::sizeText_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("1.5 MiB") << qint64(1572864) << "1.50 MB";
+    QTest::newRow("2 KiB") << qint64(2048) << "2.00 KB";
+    QTest::newRow("exactly 1 MiB") << qint64(1048576) << "1.00 MB";
+    QTest::newRow("one byte short of 1 MiB") << qint64(1048575) << "1024.00 KB";
+    QTest::newRow("empty") << qint64(0) << "N/A";
+}
+
+void TestOverwriteDialogs::sizeText()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(CDialogOverwrite::FormatSize(bytes), text);
+}
+
+void TestOverwriteDialogs::questionShowsPathSizeAndPreview()
+{
+    const QString path = root.filePath(QStringLiteral("preview.jpg"));
+    QImage photo(400, 300, QImage::Format_RGB32);
+    photo.fill(QColor(200, 40, 40));
+    QVERIFY(photo.save(path, "JPEG"));
+    const qint64 size = QFileInfo(path).size();
+
+    CDialogOverwrite dialog;
+    dialog.SetPath(path);
+    QString info;
+    QString zoom;
+    bool hasPreview = false;
+    WhenShown([&]() {
+        info = dialog.findChild<QTextEdit *>(QStringLiteral("textEditInfo"))->toPlainText();
+        const QLabel *view = dialog.findChild<QLabel *>(QStringLiteral("viewImage"));
+        hasPreview = !view->pixmap().isNull();
+        Click(&dialog, "buttonMinZoomImage");
+        zoom = dialog.findChild<QLabel *>(QStringLiteral("textZoomPercent"))->text();
+        Click(&dialog, "buttonYes");
+    });
+    dialog.exec();
+    QVERIFY2(info.startsWith(QStringLiteral("Image ") + QDir::toNativeSeparators(path)
+                 + QStringLiteral("\nalready exists, do you want to overwrite it?\n\nSize: ")),
+        qPrintable(info));
+    QVERIFY(info.endsWith(CDialogOverwrite::FormatSize(size)));
+    QVERIFY(hasPreview);
+    QCOMPARE(zoom, QStringLiteral("100%"));
+}
+
+void TestOverwriteDialogs::missingFileShowsNoSizeAndNoPreview()
+{
+    CDialogOverwrite dialog;
+    dialog.SetPath(root.filePath(QStringLiteral("gone.jpg")));
+    QString info;
+    bool hasPreview = true;
+    WhenShown([&]() {
+        info = dialog.findChild<QTextEdit *>(QStringLiteral("textEditInfo"))->toPlainText();
+        hasPreview = !dialog.findChild<QLabel *>(QStringLiteral("viewImage"))->pixmap().isNull();
+        Click(&dialog, "buttonNo");
+    });
+    dialog.exec();
+    QVERIFY(info.endsWith(QStringLiteral("Size: N/A")));
+    QVERIFY(!hasPreview);
+    QCOMPARE(dialog.Answer(), OverwriteAnswer::No);
+}
+
+QUENDRASIL_TEST_MAIN_WITH(TestOverwriteDialogs, QApplication, InitializeImageEngine)
+#include "tst_overwritedialogs.moc"
