@@ -10,6 +10,7 @@
 #include "Trace.h"
 #include "UserProfile.h"
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -103,13 +104,16 @@ private:
 };
 
 // One call into ImageMagick's readers with the coder fixed, so the file's bytes cannot pick
-// another decoder.
+// another decoder. `jpegSize`, when not empty, is the "jpeg:size" define of a reduced-scale
+// JPEG decode.
 MagickCore::Image *RunReader(const QByteArray &coder, const QString &path, const QByteArray &data,
     bool fromMemory, bool ping, bool allFrames, void *progressContext, QString &warning,
-    QString &error)
+    QString &error, const QByteArray &jpegSize = QByteArray())
 {
     MagickCore::ImageInfo *info = MagickCore::AcquireImageInfo();
     MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    if (!jpegSize.isEmpty())
+        MagickCore::SetImageOption(info, "jpeg:size", jpegSize.constData());
     if (!allFrames) {
         info->scene = 0;
         info->number_scenes = 1;
@@ -153,6 +157,31 @@ bool HasCoder(const QString &name, bool encoder)
         return false;
     return encoder ? MagickCore::GetImageEncoder(info) != nullptr
                    : MagickCore::GetImageDecoder(info) != nullptr;
+}
+
+// Whether this coder name belongs to ImageMagick's JPEG module (JPEG, JPG, JPE, ...).
+bool IsJpegCoder(const QByteArray &name)
+{
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    const MagickCore::MagickInfo *info = MagickCore::GetMagickInfo(name.constData(), exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    return info && info->magick_module && qstrcmp(info->magick_module, "JPEG") == 0;
+}
+
+// The "jpeg:size" define for a frame of columns x rows shrunk into `box`, or empty when the
+// decode would gain nothing. ImageMagick 6's JPEG reader asks libjpeg for 1/floor(min(columns /
+// width, rows / height)) (libjpeg rounds up to eighths, so the decode still covers the box) and,
+// when the box is larger than the photo (a factor below 1), for a 2x enlarged decode: only
+// factors of 2 and more are handed on.
+QByteArray JpegSizeDefine(const QSize &box, size_t columns, size_t rows)
+{
+    if (box.width() < 1 || box.height() < 1)
+        return QByteArray();
+    const double factor
+        = std::min(double(columns) / double(box.width()), double(rows) / double(box.height()));
+    if (factor < 2.0)
+        return QByteArray();
+    return QByteArray::number(box.width()) + 'x' + QByteArray::number(box.height());
 }
 
 // ImageMagick 6 names some formats of the catalogue differently.
@@ -319,8 +348,17 @@ CImageManager::SDecodeResult CImageManager::Decode(const QString &sourcePath, ED
         return result;
     }
 
+    // A reduced decode only for one JPEG frame outside the preview (whose cache keeps
+    // full-size photos).
+    QByteArray jpegSize;
+    if (mode == EDecode::FirstFrame && !previewMode && decodeSizeHint.isValid()
+        && IsJpegCoder(coderName)) {
+        jpegSize = JpegSizeDefine(decodeSizeHint, pinged.get()->columns, pinged.get()->rows);
+        if (!jpegSize.isEmpty())
+            result.fullSize = QSize(int(pinged.get()->columns), int(pinged.get()->rows));
+    }
     CImageList decoded(RunReader(coderName, sourcePath, data, fromMemory, false, allFrames,
-        previewMode ? &progress : nullptr, result.warning, result.error));
+        previewMode ? &progress : nullptr, result.warning, result.error, jpegSize));
     // A decoder stopped by the abort flag may hand back what it had without any error.
     if (previewMode && progress.abort) {
         result.error = QStringLiteral("The read was cancelled");
@@ -383,6 +421,7 @@ bool CImageManager::Read(const QString &sourcePath)
 {
     LogMessage(ReadTag);
     image = Magick::Image();
+    reducedSourceSize = QSize();
     multipage = false;
     path = sourcePath;
     errorText.clear();
@@ -426,6 +465,7 @@ bool CImageManager::ReadMagick(const QString &sourcePath)
 {
     LogMessage(ReadMagickTag);
     errorText.clear();
+    reducedSourceSize = QSize();
     if (sourcePath.isEmpty()) {
         LogMessage(ReadMagickTag, QStringLiteral("- pathName is empty, abort!"));
         errorText = QStringLiteral("No file was named");
@@ -441,6 +481,8 @@ bool CImageManager::ReadMagick(const QString &sourcePath)
     }
     try {
         image = decoded.frames.first();
+        if (decoded.fullSize.isValid() && image.columns() < size_t(decoded.fullSize.width()))
+            reducedSourceSize = decoded.fullSize;
         ReadExif(SourceImage);
         PrepareSource(image);
     } catch (const Magick::Warning &warning) {
@@ -458,6 +500,7 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
 {
     LogMessage(ReadRawTag);
     errorText.clear();
+    reducedSourceSize = QSize();
     SRawDecodeOptions options;
     options.path = sourcePath;
     options.identifyOnly = false;
@@ -533,6 +576,7 @@ bool CImageManager::ReadMultipage(const QString &sourcePath)
     multipage = true;
     path = sourcePath;
     errorText.clear();
+    reducedSourceSize = QSize();
     ClearPages();
     // The pages are the photo now; an image left from an earlier read must not pass for it.
     image = Magick::Image();
@@ -643,8 +687,14 @@ void CImageManager::ReadExif(int source, const SRawDecodeOptions *rawOptions)
 {
     if (source == SourceImage) {
         try {
-            if (image.isValid())
+            if (image.isValid()) {
                 ReadImageProperties(image, properties);
+                // A reduced decode still reports the photo's own size.
+                if (reducedSourceSize.isValid()) {
+                    properties.Width = quint64(reducedSourceSize.width());
+                    properties.Height = quint64(reducedSourceSize.height());
+                }
+            }
         } catch (const std::exception &exception) {
             LogMessage(QStringLiteral("CImageManager::ReadExif"), exception.what());
         }
@@ -705,11 +755,13 @@ bool CImageManager::ApplyFilterToMultipage(const SFilterRecord &record)
 void CImageManager::SetImage(const Magick::Image &newImage)
 {
     image = newImage;
+    reducedSourceSize = QSize();
 }
 
 void CImageManager::ClearImage()
 {
     image = Magick::Image();
+    reducedSourceSize = QSize();
 }
 
 void CImageManager::ClearPages()

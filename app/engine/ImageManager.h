@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <Magick++.h>
@@ -171,6 +172,15 @@ public:
     bool AddCheckerboardBackground();
     bool Scale(double percent);
 
+    // Lets the next reads decode a JPEG at 1/2, 1/4 or 1/8 scale (libjpeg's DCT scaling, asked
+    // for through ImageMagick's "jpeg:size" define) when the caller will shrink the photo into
+    // a box of this size first; the decode never comes out smaller than the box. Only the full
+    // decode of a single-image read uses it (never a ping, never another format, never a
+    // preview, whose cache holds full-size photos); the properties keep the photo's full size.
+    // An empty size turns it off.
+    void SetDecodeSizeHint(const QSize &size) { decodeSizeHint = size; }
+    QSize GetDecodeSizeHint() const { return decodeSizeHint; }
+
     void SetImage(const Magick::Image &newImage);
     void ClearImage();
     void ClearPages();
@@ -207,6 +217,7 @@ private:
         QList<Magick::Image> frames;
         QString warning; // ImageMagick's warnings; the read still succeeded
         QString error; // empty on success
+        QSize fullSize; // the first frame's stored size when it was decoded reduced
     };
 
     // The safe road into ImageMagick for every read and ping.
@@ -231,4 +242,6 @@ private:
     CIMImageCache *cache;
     CIMColorProfiles *colorProfiles;
     QString errorText;
+    QSize decodeSizeHint;
+    QSize reducedSourceSize; // the current image's full size when it was decoded reduced
 };

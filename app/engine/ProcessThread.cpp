@@ -17,6 +17,7 @@
 #include "platform/TempFolder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -98,7 +99,61 @@ bool MoveFileSafely(const QString &source, const QString &target, QString &reaso
     return true;
 }
 
+constexpr int ResizeFilterId = 5040;
+constexpr int ThumbnailFilterId = 5080;
+
+// No box side beyond this is taken for a hint; a damaged record may hold anything.
+constexpr double MaximumHintSide = 65535.0;
+
+// A box side from a record value as the step rounds it; 0 when it is no usable side.
+int HintSide(double value, bool roundHalfUp)
+{
+    if (!std::isfinite(value) || value < 1.0 || value > MaximumHintSide)
+        return 0;
+    const double whole = std::trunc(value);
+    return int(roundHalfUp && value - whole >= 0.5 ? whole + 1.0 : whole);
+}
+
 } // namespace
+
+QSize CProcessThread::DecodeSizeHint(const QList<SFilterRecord> &chain)
+{
+    const auto first = std::find_if(
+        chain.cbegin(), chain.cend(), [](const SFilterRecord &record) { return record.active; });
+    if (first == chain.cend())
+        return QSize();
+    const SFilterRecord &record = *first;
+
+    if (record.id == ResizeFilterId) {
+        // Pixels only: a percentage is of the full-size photo. Of the modes only "fit into
+        // the box" (0) and "both sides" (3) bound the result; width-only and height-only
+        // leave the other side to the photo's proportions.
+        const double mode = record.numbers[3];
+        if (record.numbers[4] != 0.0 || (mode != 0.0 && mode != 3.0))
+            return QSize();
+        const int width = HintSide(record.numbers[0], true);
+        const int height = HintSide(record.numbers[1], true);
+        if (width == 0 || height == 0)
+            return QSize();
+        // Kept proportions make the larger side the photo's long side, whichever it is.
+        if (mode == 0.0 && record.numbers[2] == 1.0) {
+            const int longSide = std::max(width, height);
+            return QSize(longSide, longSide);
+        }
+        return QSize(width, height);
+    }
+    if (record.id == ThumbnailFilterId) {
+        const double mode = record.numbers[2];
+        if (mode != 0.0 && mode != 1.0 && mode != 2.0)
+            return QSize();
+        const int width = HintSide(record.numbers[0], false);
+        const int height = HintSide(record.numbers[1], false);
+        if (width == 0 || height == 0)
+            return QSize();
+        return QSize(width, height);
+    }
+    return QSize();
+}
 
 CProcessThread::CProcessThread()
     : profile(CUserProfile::instance())
@@ -158,6 +213,7 @@ void CProcessThread::run()
     }
     renameSettings.RunningCount = renameSettings.CounterStart;
     documentMode = profile->OutputOptions.Multipage;
+    engine->SetDecodeSizeHint(DecodeSizeHint(filterChain->Filters()));
 
     if (outputKeptOnDisk) {
         baseFolder = profile->OutputOptions.DestPath;

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QMutex>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -78,6 +79,13 @@ public:
     // worker reads both only after it sees its waiting flag cleared here. False when the
     // worker is not waiting (any more).
     bool GiveAnswer(int answer, const QString &path);
+
+    // The box a JPEG may be decoded down to for this chain (see
+    // CImageManager::SetDecodeSizeHint), or an empty size. Only a chain whose first active step
+    // shrinks the whole photo into a box known from the step alone qualifies: Resize in pixels
+    // fitted into a box or to an exact size, or Thumbnail. Any other first step may need every
+    // pixel of the source.
+    static QSize DecodeSizeHint(const QList<SFilterRecord> &chain);
 
     int WorkerIndex() const { return workerIndex; }
     int ErrorCount() const { return errorCount; }
