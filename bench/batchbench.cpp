@@ -91,7 +91,7 @@ QByteArray CameraExif(int index)
     ExifData *data = exif_data_new();
     exif_data_set_byte_order(data, EXIF_BYTE_ORDER_INTEL);
     exif_data_set_data_type(data, EXIF_DATA_TYPE_COMPRESSED);
-    // Following the specification would add and fix entries behind our back.
+    // libexif would otherwise add and "correct" entries behind our back.
     exif_data_unset_option(data, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
     SetExifText(data, EXIF_IFD_0, EXIF_TAG_MAKE, "Tarrow");
     SetExifText(data, EXIF_IFD_0, EXIF_TAG_MODEL, "Bench Camera 24");

@@ -261,10 +261,10 @@ inline std::list<Magick::Image> MakePages(int count)
     return pages;
 }
 
-inline void WriteMultipageFile(const QString &spec, int count)
+inline void WriteMultipageFile(const QString &target, int count)
 {
     std::list<Magick::Image> pages = MakePages(count);
-    Magick::writeImages(pages.begin(), pages.end(), spec.toStdString(), true);
+    Magick::writeImages(pages.begin(), pages.end(), target.toStdString(), true);
 }
 
 // The first `keep` bytes of a file, as a copy interrupted by a full disk leaves it.
