@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <curl/curl.h>
+
+#include <atomic>
+#include <cstddef>
+
+class CUserProfile;
+
+// Sends a run's output files to an FTP or SFTP server and tests connections to it.
+class CUpload : public QObject
+{
+    Q_OBJECT
+
+public:
+    CUpload();
+
+    // password is base64 text, as the job keeps it; folder begins and ends with "/".
+    void UploadFTP(const QString &host, const QString &user, const QString &password, int port,
+                   const QStringList &files, const QString &folder, bool sftp);
+    // "Success", libcurl's text for the error, or empty when no session could be started.
+    QString TestConnection(const QString &host, const QString &user, const QString &password,
+                           int port, const QString &folder, bool sftp);
+    void DeleteTemporaryFiles();
+    // The deepest folder holding every file, matched by whole path components.
+    QString GetCommonPath(const QStringList &files, const QString &temporaryFolder) const;
+
+    // Written by the GUI thread, read by the upload thread.
+    void SetAbort(bool abort) { m_abort.store(abort); }
+
+    // The URL of a folder, each path segment percent-encoded; host is taken as given.
+    static QString BuildUrl(const QString &host, const QString &path, bool sftp, bool encode);
+
+    static size_t ReadCallback(char *buffer, size_t size, size_t items, void *stream);
+
+signals:
+    void ImgUploaded(double speed);
+    void UploadFinished(int count, QString log);
+
+private:
+    static int ProgressCallback(void *client, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
+    void RemoveEmptiedFolders(const QString &temporaryFolder) const;
+
+    CUserProfile *m_profile;
+    std::atomic<bool> m_abort { false };
+    QString m_log;
+    QStringList m_files;
+    int m_uploadedCount = 0;
+    bool m_keepFiles = false;
+};

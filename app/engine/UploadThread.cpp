@@ -1,0 +1,50 @@
+#include "UploadThread.h"
+
+#include "Trace.h"
+#include "UserProfile.h"
+
+CUploadThread::CUploadThread(QObject *parent)
+    : QThread(parent)
+    , m_profile(CUserProfile::instance())
+{
+    connect(&m_upload, &CUpload::ImgUploaded, this, &CUploadThread::ProgressImage);
+    connect(&m_upload, &CUpload::UploadFinished, this, &CUploadThread::UploadFinished);
+}
+
+void CUploadThread::Abort(bool abort)
+{
+    if (m_profile->OutputOptions.Destination == 3)
+        m_upload.SetAbort(abort);
+}
+
+void CUploadThread::run()
+{
+    LogMessage(QStringLiteral("CUploadThread::run"));
+    // A copy: the GUI thread may change the job while the transfer runs.
+    const SOutputOptions output = m_profile->OutputOptions;
+    if (output.Destination != 3)
+        return;
+    const int port = output.FTPPort.toInt(nullptr, 10);
+    if (TestConnection) {
+        CUpload test;
+        const QString result = test.TestConnection(output.FTPHost, output.FTPUser,
+                                                   output.FTPPassword, port, output.FTPFolder,
+                                                   output.UseSFTP);
+        TestConnection = false;
+        emit ConnectionTestFinished(result);
+        return;
+    }
+    m_upload.UploadFTP(output.FTPHost, output.FTPUser, output.FTPPassword, port, Files,
+                       output.FTPFolder, output.UseSFTP);
+}
+
+void CUploadThread::ProgressImage(double speed)
+{
+    emit IncProgressImageUpload(speed);
+}
+
+void CUploadThread::UploadFinished(int count, QString log)
+{
+    emit AppendLog(log, 0);
+    emit UploadThreadFinished(count);
+}

@@ -1,0 +1,527 @@
+#include "ImageEngineSetup.h"
+#include "TestMain.h"
+
+#include "TextCodecs.h"
+#include "Upload.h"
+#include "UploadThread.h"
+#include "UserProfile.h"
+#include "platform/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <csignal>
+
+namespace {
+
+const QString FtpUser = QStringLiteral("photos");
+const QString SftpUser = QStringLiteral("qdsftptest");
+const QString PlainPassword = QStringLiteral("S3cr#t-pa55word");
+constexpr int WaitMs = 60000;
+
+QMutex traceLock;
+QStringList traceLines;
+QtMessageHandler previousHandler = nullptr;
+
+void CaptureTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    {
+        QMutexLocker lock(&traceLock);
+        traceLines.append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+sockaddr_in LoopbackAddress(quint16 port)
+{
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+// A port nobody listens on right now, chosen by the system.
+quint16 FreePort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = LoopbackAddress(0);
+    socklen_t length = sizeof(address);
+    quint16 port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0
+        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(fd);
+    return port;
+}
+
+bool PortAnswers(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = LoopbackAddress(port);
+    const bool answered =
+        ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return answered;
+}
+
+QByteArray RandomBytes(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    return bytes;
+}
+
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestUpload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void commonPathByWholeComponents();
+    void uploadIntoNestedFolders();
+    void namesNeedingEscapes();
+    void failedFileDoesNotStopTheOthers();
+    void abortStopsBeforeTheNextFile();
+    void temporaryFilesAreDeleted();
+    void connectionTest();
+    void threadRelaysUpload();
+    void threadRunsConnectionTest();
+    void threadIdleForOtherDestinations();
+    void sftpUploadAndTest();
+    void traceNeverShowsPassword();
+
+private:
+    QString MakeSource(const QString &relative, const QByteArray &bytes);
+    QString StartSshd(); // empty when it runs, else why not
+    static int RunTool(const QString &program, const QStringList &arguments,
+                       const QByteArray &input = QByteArray());
+
+    QTemporaryDir m_serverRoot;
+    QTemporaryDir m_sources;
+    QProcess m_server;
+    quint16 m_port = 0;
+    QTemporaryDir m_sshFolder { QStringLiteral("/tmp/quendrasil-sftp-XXXXXX") };
+    QProcess m_sshd;
+    quint16 m_sshPort = 0;
+    bool m_userCreated = false;
+    QString m_sshdProblem;
+};
+
+void TestUpload::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(CaptureTrace);
+    QVERIFY(m_serverRoot.isValid());
+    QVERIFY(m_sources.isValid());
+    if (!QFile::exists(QStringLiteral("/usr/bin/python3")))
+        QSKIP("/usr/bin/python3 is missing: cannot start the FTP test server");
+
+    m_port = FreePort();
+    QVERIFY(m_port != 0);
+    // Passive ports from a range of their own so parallel test runs do not meet.
+    const int passiveStart = 40000 + QRandomGenerator::global()->bounded(200) * 100;
+    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_server.start(QStringLiteral("/usr/bin/python3"),
+                   { QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
+                     QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port),
+                     QStringLiteral("-d"), m_serverRoot.path(), QStringLiteral("-u"), FtpUser,
+                     QStringLiteral("-P"), PlainPassword, QStringLiteral("-w"),
+                     QStringLiteral("-r"),
+                     QStringLiteral("%1-%2").arg(passiveStart).arg(passiveStart + 99) });
+    if (!m_server.waitForStarted())
+        QSKIP("Cannot start pyftpdlib (package python3-pyftpdlib)");
+    while (!PortAnswers(m_port)) {
+        if (m_server.state() == QProcess::NotRunning)
+            QSKIP("pyftpdlib ended before it listened (is python3-pyftpdlib installed?)");
+        QThread::msleep(50);
+    }
+}
+
+void TestUpload::init()
+{
+    SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+    output.Destination = 3;
+    output.SaveOnDiskFTP = true;
+    output.UseSFTP = false;
+    output.FTPHost = QStringLiteral("127.0.0.1");
+    output.FTPPort = QString::number(m_port);
+    output.FTPUser = FtpUser;
+    output.FTPPassword = Base64EncodeString(PlainPassword);
+    output.FTPFolder = QStringLiteral("/");
+    CUserProfile::instance()->MonitorScript = false;
+}
+
+int TestUpload::RunTool(const QString &program, const QStringList &arguments,
+                        const QByteArray &input)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return -1;
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(WaitMs);
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QString TestUpload::StartSshd()
+{
+    if (::geteuid() != 0)
+        return QStringLiteral("SFTP needs a test sshd and a system account: run as root");
+    if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))
+        return QStringLiteral("/usr/sbin/sshd is missing (package openssh-server)");
+    if (!m_sshFolder.isValid())
+        return QStringLiteral("cannot make a folder for sshd");
+    // Password login needs a real account; it is removed again at the end.
+    if (RunTool(QStringLiteral("/usr/bin/id"), { SftpUser }) != 0) {
+        if (RunTool(QStringLiteral("/usr/sbin/useradd"),
+                    { QStringLiteral("-M"), QStringLiteral("-d"), QStringLiteral("/tmp"),
+                      QStringLiteral("-s"), QStringLiteral("/bin/sh"), SftpUser })
+            != 0)
+            return QStringLiteral("useradd failed");
+        m_userCreated = true;
+    }
+    if (RunTool(QStringLiteral("/usr/sbin/chpasswd"), {},
+                (SftpUser + QLatin1Char(':') + PlainPassword + QLatin1Char('\n')).toUtf8())
+        != 0)
+        return QStringLiteral("chpasswd failed");
+    const QString key = m_sshFolder.filePath(QStringLiteral("host_key"));
+    if (RunTool(QStringLiteral("/usr/bin/ssh-keygen"),
+                { QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("ed25519"),
+                  QStringLiteral("-N"), QString(), QStringLiteral("-f"), key })
+        != 0)
+        return QStringLiteral("ssh-keygen failed");
+    QDir().mkpath(QStringLiteral("/run/sshd"));
+    m_sshPort = FreePort();
+    const QString config = m_sshFolder.filePath(QStringLiteral("sshd_config"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write the sshd configuration");
+    QTextStream(&file) << "ListenAddress 127.0.0.1\nPort " << m_sshPort << "\nHostKey " << key
+                       << "\nPidFile " << m_sshFolder.filePath(QStringLiteral("sshd.pid"))
+                       << "\nSubsystem sftp internal-sftp\nUsePAM no\nStrictModes no\n"
+                       << "PasswordAuthentication yes\nAllowUsers " << SftpUser << "\n";
+    file.close();
+    m_sshd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_sshd.start(QStringLiteral("/usr/sbin/sshd"),
+                 { QStringLiteral("-D"), QStringLiteral("-f"), config, QStringLiteral("-E"),
+                   m_sshFolder.filePath(QStringLiteral("sshd.log")) });
+    if (!m_sshd.waitForStarted())
+        return QStringLiteral("sshd did not start");
+    while (!PortAnswers(m_sshPort)) {
+        if (m_sshd.state() == QProcess::NotRunning)
+            return QStringLiteral("sshd ended before it listened, see ")
+                + m_sshFolder.filePath(QStringLiteral("sshd.log"));
+        QThread::msleep(50);
+    }
+    return QString();
+}
+
+void TestUpload::cleanupTestCase()
+{
+    if (m_sshd.state() != QProcess::NotRunning) {
+        ::kill(static_cast<pid_t>(m_sshd.processId()), SIGTERM);
+        if (!m_sshd.waitForFinished(10000)) {
+            m_sshd.kill();
+            m_sshd.waitForFinished();
+        }
+    }
+    if (m_userCreated)
+        RunTool(QStringLiteral("/usr/sbin/userdel"), { SftpUser });
+    if (m_server.state() != QProcess::NotRunning) {
+        ::kill(static_cast<pid_t>(m_server.processId()), SIGTERM);
+        if (!m_server.waitForFinished(10000)) {
+            m_server.kill();
+            m_server.waitForFinished();
+        }
+    }
+    qInstallMessageHandler(previousHandler);
+}
+
+QString TestUpload::MakeSource(const QString &relative, const QByteArray &bytes)
+{
+    const QString path = m_sources.filePath(relative);
+    if (!WriteFile(path, bytes))
+        return QString();
+    return path;
+}
+
+void TestUpload::commonPathByWholeComponents()
+{
+    CUpload upload;
+    QCOMPARE(upload.GetCommonPath({}, QStringLiteral("/tmp/w/")), QString());
+    QCOMPARE(upload.GetCommonPath({ QStringLiteral("/r/x.jpg"), QStringLiteral("/r/sub/y.jpg") },
+                                  QStringLiteral("/tmp/w/")),
+             QStringLiteral("/r"));
+    // "/a/b" is no folder of "/a/bc/y.jpg".
+    QCOMPARE(upload.GetCommonPath({ QStringLiteral("/a/b/x.jpg"), QStringLiteral("/a/bc/y.jpg") },
+                                  QStringLiteral("/tmp/w/")),
+             QStringLiteral("/a"));
+    QCOMPARE(upload.GetCommonPath({ QStringLiteral("/one.jpg"), QStringLiteral("/b/two.jpg") },
+                                  QStringLiteral("/tmp/w/")),
+             QString());
+    CUserProfile::instance()->MonitorScript = true;
+    QCOMPARE(upload.GetCommonPath({ QStringLiteral("/r/x.jpg") }, QStringLiteral("/tmp/w/")),
+             QStringLiteral("/tmp/w"));
+}
+
+void TestUpload::uploadIntoNestedFolders()
+{
+    const QByteArray a = RandomBytes(300000);
+    const QByteArray b = RandomBytes(4000);
+    const QByteArray c = RandomBytes(70000);
+    const QStringList files { MakeSource(QStringLiteral("run1/a.jpg"), a),
+                              MakeSource(QStringLiteral("run1/sub/b.jpg"), b),
+                              MakeSource(QStringLiteral("run1/sub/deep/c.png"), c),
+                              MakeSource(QStringLiteral("run1/empty.jpg"), QByteArray()) };
+    CUpload upload;
+    QSignalSpy speeds(&upload, &CUpload::ImgUploaded);
+    QSignalSpy finished(&upload, &CUpload::UploadFinished);
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), FtpUser, Base64EncodeString(PlainPassword),
+                     m_port, files, QStringLiteral("/out/nest/"), false);
+
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), 4);
+    QCOMPARE(finished.first().at(1).toString(), QString());
+    QCOMPARE(speeds.count(), 4);
+    for (const QList<QVariant> &arguments : std::as_const(speeds)) {
+        const double speed = arguments.first().toDouble();
+        QVERIFY2(std::isfinite(speed) && speed >= 0.0, qPrintable(QString::number(speed)));
+    }
+    const QString out = m_serverRoot.filePath(QStringLiteral("out/nest/"));
+    QCOMPARE(ReadFile(out + QStringLiteral("a.jpg")), a);
+    QCOMPARE(ReadFile(out + QStringLiteral("sub/b.jpg")), b);
+    QCOMPARE(ReadFile(out + QStringLiteral("sub/deep/c.png")), c);
+    QCOMPARE(ReadFile(out + QStringLiteral("empty.jpg")), QByteArray());
+    for (const QString &file : files)
+        QVERIFY2(QFile::exists(file), qPrintable(file)); // the job keeps its files
+}
+
+void TestUpload::namesNeedingEscapes()
+{
+    const QStringList names { QStringLiteral("photo #1.jpg"), QStringLiteral("what?.jpg"),
+                              QStringLiteral("50% off.jpg"),
+                              QStringLiteral("Ünïcødé ñame ☀.jpg") };
+    QStringList files;
+    QList<QByteArray> contents;
+    for (const QString &name : names) {
+        contents.append(RandomBytes(5000));
+        files.append(MakeSource(QStringLiteral("run2/Été #2/") + name, contents.last()));
+    }
+    files.append(MakeSource(QStringLiteral("run2/plain.jpg"), "plain"));
+    CUpload upload;
+    QSignalSpy finished(&upload, &CUpload::UploadFinished);
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), FtpUser, Base64EncodeString(PlainPassword),
+                     m_port, files, QStringLiteral("/my folder/Ça?/"), false);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(1).toString(), QString());
+    QCOMPARE(finished.first().at(0).toInt(), files.size());
+    const QString out = m_serverRoot.filePath(QStringLiteral("my folder/Ça?/"));
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(ReadFile(out + QStringLiteral("Été #2/") + names.at(i)), contents.at(i));
+    QCOMPARE(ReadFile(out + QStringLiteral("plain.jpg")), QByteArray("plain"));
+}
+
+void TestUpload::failedFileDoesNotStopTheOthers()
+{
+    const QString missing = m_sources.filePath(QStringLiteral("run3/gone.jpg"));
+    const QStringList files { MakeSource(QStringLiteral("run3/first.jpg"), "first"), missing,
+                              MakeSource(QStringLiteral("run3/last.jpg"), "last") };
+    CUpload upload;
+    QSignalSpy finished(&upload, &CUpload::UploadFinished);
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), FtpUser, Base64EncodeString(PlainPassword),
+                     m_port, files, QStringLiteral("/run3/"), false);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), 2);
+    QVERIFY2(finished.first().at(1).toString().contains(missing),
+             qPrintable(finished.first().at(1).toString()));
+    QCOMPARE(ReadFile(m_serverRoot.filePath(QStringLiteral("run3/last.jpg"))),
+             QByteArray("last"));
+}
+
+void TestUpload::abortStopsBeforeTheNextFile()
+{
+    const QStringList files { MakeSource(QStringLiteral("run4/one.jpg"), "one"),
+                              MakeSource(QStringLiteral("run4/two.jpg"), "two"),
+                              MakeSource(QStringLiteral("run4/three.jpg"), "three") };
+    CUpload upload;
+    // The user cancels while the first file is reported.
+    connect(&upload, &CUpload::ImgUploaded, &upload, [&upload] { upload.SetAbort(true); });
+    QSignalSpy finished(&upload, &CUpload::UploadFinished);
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), FtpUser, Base64EncodeString(PlainPassword),
+                     m_port, files, QStringLiteral("/run4/"), false);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), 1);
+    QVERIFY(QFile::exists(m_serverRoot.filePath(QStringLiteral("run4/one.jpg"))));
+    QVERIFY(!QFile::exists(m_serverRoot.filePath(QStringLiteral("run4/two.jpg"))));
+    QMutexLocker lock(&traceLock);
+    QVERIFY(!traceLines.filter(QStringLiteral("CUpload::UploadFTP. User aborted!")).isEmpty());
+}
+
+void TestUpload::temporaryFilesAreDeleted()
+{
+    CUserProfile::instance()->OutputOptions.SaveOnDiskFTP = false;
+    const QString work = Platform::TempWorkFolder();
+    QVERIFY(!work.isEmpty());
+    const QString keeper = work + QStringLiteral("/unrelated.txt");
+    QVERIFY(WriteFile(keeper, "stays"));
+    const QStringList files { work + QStringLiteral("/x.jpg"),
+                              work + QStringLiteral("/sub/y.jpg") };
+    QVERIFY(WriteFile(files.at(0), "x"));
+    QVERIFY(WriteFile(files.at(1), "y"));
+
+    CUpload upload;
+    QSignalSpy finished(&upload, &CUpload::UploadFinished);
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), FtpUser, Base64EncodeString(PlainPassword),
+                     m_port, files, QStringLiteral("/tmpjob/"), false);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), 2);
+    QCOMPARE(ReadFile(m_serverRoot.filePath(QStringLiteral("tmpjob/sub/y.jpg"))), "y");
+    QVERIFY(!QFile::exists(files.at(0)));
+    QVERIFY(!QFile::exists(files.at(1)));
+    QVERIFY(!QFileInfo::exists(work + QStringLiteral("/sub")));
+    QVERIFY(QFile::exists(keeper));
+}
+
+void TestUpload::connectionTest()
+{
+    CUpload upload;
+    const QString password = Base64EncodeString(PlainPassword);
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), FtpUser, password, m_port,
+                                   QStringLiteral("/"), false),
+             QStringLiteral("Success"));
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), FtpUser,
+                                   Base64EncodeString(QStringLiteral("wrong")), m_port,
+                                   QStringLiteral("/"), false),
+             QStringLiteral("Login denied"));
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), FtpUser, password, FreePort(),
+                                   QStringLiteral("/"), false),
+             QStringLiteral("Couldn't connect to server"));
+}
+
+void TestUpload::threadRelaysUpload()
+{
+    CUserProfile::instance()->OutputOptions.FTPFolder = QStringLiteral("/threaded/");
+    const QStringList files { MakeSource(QStringLiteral("run5/p.jpg"), "p"),
+                              MakeSource(QStringLiteral("run5/q/r.jpg"), "r") };
+    CUploadThread thread;
+    thread.Files = files;
+    QSignalSpy progress(&thread, &CUploadThread::IncProgressImageUpload);
+    QSignalSpy log(&thread, &CUploadThread::AppendLog);
+    QSignalSpy done(&thread, &CUploadThread::UploadThreadFinished);
+    thread.start(QThread::InheritPriority);
+    QVERIFY(done.wait(WaitMs));
+    QVERIFY(thread.wait(WaitMs));
+    QCOMPARE(done.first().at(0).toInt(), 2);
+    QCOMPARE(progress.count(), 2);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.first().at(0).toString(), QString());
+    QCOMPARE(ReadFile(m_serverRoot.filePath(QStringLiteral("threaded/q/r.jpg"))), "r");
+}
+
+void TestUpload::threadRunsConnectionTest()
+{
+    CUploadThread thread;
+    QSignalSpy result(&thread, &CUploadThread::ConnectionTestFinished);
+    thread.TestConnection = true;
+    thread.start(QThread::InheritPriority);
+    QVERIFY(result.wait(WaitMs));
+    QVERIFY(thread.wait(WaitMs));
+    QCOMPARE(result.first().at(0).toString(), QStringLiteral("Success"));
+    QVERIFY(!thread.TestConnection);
+}
+
+void TestUpload::threadIdleForOtherDestinations()
+{
+    CUserProfile::instance()->OutputOptions.Destination = 1;
+    CUploadThread thread;
+    thread.Files = { MakeSource(QStringLiteral("run6/never.jpg"), "n") };
+    QSignalSpy done(&thread, &CUploadThread::UploadThreadFinished);
+    QSignalSpy ended(&thread, &QThread::finished);
+    thread.start();
+    QVERIFY(ended.wait(WaitMs));
+    QCoreApplication::processEvents();
+    QCOMPARE(done.count(), 0);
+    QVERIFY(!QFile::exists(m_serverRoot.filePath(QStringLiteral("never.jpg"))));
+}
+
+void TestUpload::sftpUploadAndTest()
+{
+    m_sshdProblem = StartSshd();
+    if (!m_sshdProblem.isEmpty())
+        QSKIP(qPrintable(m_sshdProblem));
+    // The account writes into a folder of its own.
+    const QString target = m_sshFolder.filePath(QStringLiteral("in box"));
+    QVERIFY(QDir().mkpath(target));
+    QVERIFY(RunTool(QStringLiteral("/bin/chown"), { SftpUser, target }) == 0);
+    QVERIFY(QFile::setPermissions(m_sshFolder.path(), QFile::permissions(m_sshFolder.path())
+                                      | QFile::ExeOther));
+
+    const QByteArray a = RandomBytes(200000);
+    const QByteArray b = RandomBytes(3000);
+    const QStringList files { MakeSource(QStringLiteral("run7/a #1.jpg"), a),
+                              MakeSource(QStringLiteral("run7/sub dir/b ü.jpg"), b) };
+    const QString folder = target + QStringLiteral("/nested/");
+    const QString password = Base64EncodeString(PlainPassword);
+    CUpload upload;
+    QSignalSpy finished(&upload, &CUpload::UploadFinished);
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), SftpUser, password, m_sshPort, files, folder,
+                     true);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(1).toString(), QString());
+    QCOMPARE(finished.first().at(0).toInt(), 2);
+    QCOMPARE(ReadFile(folder + QStringLiteral("a #1.jpg")), a);
+    QCOMPARE(ReadFile(folder + QStringLiteral("sub dir/b ü.jpg")), b);
+
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), SftpUser, password, m_sshPort,
+                                   folder, true),
+             QStringLiteral("Success"));
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), SftpUser,
+                                   Base64EncodeString(QStringLiteral("wrong")), m_sshPort,
+                                   folder, true),
+             QStringLiteral("Login denied"));
+}
+
+void TestUpload::traceNeverShowsPassword()
+{
+    QMutexLocker lock(&traceLock);
+    QVERIFY(traceLines.filter(QStringLiteral("uploadUrl: ")).size() > 0);
+    for (const QString &line : std::as_const(traceLines))
+        QVERIFY2(!line.contains(PlainPassword), qPrintable(line));
+}
+
+QUENDRASIL_TEST_MAIN_WITH(TestUpload, QCoreApplication, InitializeImageEngine)
+#include "tst_upload.moc"
