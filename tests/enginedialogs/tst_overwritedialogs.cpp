@@ -61,7 +61,7 @@ private slots:
     void renameToATakenNameWarnsAndStaysOpen();
     void renameRefusesNamesThatLeaveTheFolder_data();
     void renameRefusesNamesThatLeaveTheFolder();
-    void renameOfAPathWithoutExtension();
+    void renameOffersOnlyTheFileName_data();
     void renameOffersOnlyTheFileName();
     void sizeText_data();
     void sizeText();
@@ -251,38 +251,36 @@ void TestOverwriteDialogs::renameRefusesNamesThatLeaveTheFolder()
     QCOMPARE(dialog.Path(), path);
 }
 
-void TestOverwriteDialogs::renameOfAPathWithoutExtension()
+void TestOverwriteDialogs::renameOffersOnlyTheFileName_data()
 {
-    const QString path = Existing(QStringLiteral("plain.folder/README"));
-    CDialogOverwriteRename dialog;
-    dialog.SetPath(path);
-    QString offered;
-    WhenShown([&]() {
-        QLineEdit *edit = dialog.findChild<QLineEdit *>(QStringLiteral("editNewName"));
-        offered = edit->text();
-        edit->setText(QStringLiteral("NOTES"));
-        Click(&dialog, "buttonOK");
-    });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(offered, QStringLiteral("README"));
-    QCOMPARE(dialog.Path(), root.filePath(QStringLiteral("plain.folder/NOTES")));
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("renamed");
+    QTest::newRow("dotted folder and name") << "my.photos/holiday.2024.png" << "holiday.2024"
+                                            << "holiday.2025" << "my.photos/holiday.2025.png";
+    QTest::newRow("no extension") << "plain.folder/README" << "README" << "NOTES"
+                                  << "plain.folder/NOTES";
 }
 
 void TestOverwriteDialogs::renameOffersOnlyTheFileName()
 {
-    const QString path = Existing(QStringLiteral("my.photos/holiday.2024.png"));
+    QFETCH(QString, existing);
+    QFETCH(QString, offered);
+    QFETCH(QString, typed);
+    QFETCH(QString, renamed);
     CDialogOverwriteRename dialog;
-    dialog.SetPath(path);
-    QString offered;
+    dialog.SetPath(Existing(existing));
+    QString shown;
     WhenShown([&]() {
         QLineEdit *edit = dialog.findChild<QLineEdit *>(QStringLiteral("editNewName"));
-        offered = edit->text();
-        edit->setText(QStringLiteral("holiday.2025"));
+        shown = edit->text();
+        edit->setText(typed);
         Click(&dialog, "buttonOK");
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(offered, QStringLiteral("holiday.2024"));
-    QCOMPARE(dialog.Path(), root.filePath(QStringLiteral("my.photos/holiday.2025.png")));
+    QCOMPARE(shown, offered);
+    QCOMPARE(dialog.Path(), root.filePath(renamed));
 }
 
 void TestOverwriteDialogs::sizeText_data()
