@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
-#include <QMetaMethod>
 #include <QMutexLocker>
 #include <QThread>
 
@@ -47,6 +46,10 @@ CBatchCore::~CBatchCore()
     for (const auto &worker : m_workers)
         worker->wait();
     RestoreMagickThreads();
+    if (m_uploadThread.isRunning()) {
+        m_uploadThread.Abort(true);
+        m_uploadThread.wait();
+    }
 }
 
 int CBatchCore::ThreadCount(int processorThreads, int photoCount, bool useMulticore, bool multipage)
@@ -411,23 +414,84 @@ void CBatchCore::FinishedThread()
     ShowAndAdd(tr("Time elapsed") + QStringLiteral(": ") + FormatElapsed(elapsed), QString());
     emit WorkersFinished(Summary());
 
-    const int destination = m_profile->OutputOptions.Destination;
-    const bool delivers = !m_aborted && (destination == 2 || destination == 3)
-        && isSignalConnected(QMetaMethod::fromSignal(&CBatchCore::DeliveryRequested));
-    if (delivers) {
-        m_deliveryPending = true;
-        emit DeliveryRequested(destination, WrittenFiles());
+    if (m_aborted || m_profile->OutputOptions.Destination == 1) {
+        EndRun();
         return;
     }
+    StartUpload(m_profile->OutputOptions.Destination);
+    if (!m_uploading)
+        EndRun();
+}
+
+void CBatchCore::StartUpload(int destination)
+{
+    const QStringList files = WrittenFiles();
+    if (destination == 2) {
+        // Without a window nobody is asked: the message and its files stay for the user.
+        if (!m_emailSender.SendByEmail(files))
+            ShowAndAdd(QStringLiteral("\r\n") + tr("Could not open default mail client."), QString());
+        else if (Unattended())
+            ShowAndAdd(QStringLiteral("\r\n") + tr("Files attached successfuly."), QString());
+        return;
+    }
+    if (destination != 3)
+        return;
+
+    SOutputOptions &output = m_profile->OutputOptions;
+    const QString line = QStringLiteral("\r\n\r\n") + tr("Uploading to ") + output.FTPHost
+        + QStringLiteral("...");
+    emit LogShown(line);
+    m_log.Append(QStringLiteral("\r\n") + line + QStringLiteral("\r\n"));
+    if (!output.FTPFolder.startsWith(QLatin1Char('/')))
+        output.FTPFolder.prepend(QLatin1Char('/'));
+    if (!output.FTPFolder.endsWith(QLatin1Char('/')))
+        output.FTPFolder.append(QLatin1Char('/'));
+
+    m_uploading = true;
+    m_uploadTotal = int(files.size());
+    m_uploadedCount = 0;
+    m_photosDone = 0;
+    emit UploadStarted(m_uploadTotal);
+    m_uploadThread.Files = files;
+    connect(&m_uploadThread, &CUploadThread::IncProgressImageUpload, this,
+        &CBatchCore::ProgressImageUpload, Qt::QueuedConnection);
+    connect(&m_uploadThread, &CUploadThread::UploadThreadFinished, this,
+        &CBatchCore::FinishedThreadUpload, Qt::QueuedConnection);
+    connect(&m_uploadThread, &CUploadThread::AppendLog, this, &CBatchCore::UpdateLog,
+        Qt::QueuedConnection);
+    m_uploadThread.start(QThread::InheritPriority);
+}
+
+void CBatchCore::ProgressImageUpload(double speed)
+{
+    ++m_photosDone;
+    emit UploadProgress(m_photosDone, m_uploadTotal, speed);
+}
+
+void CBatchCore::FinishedThreadUpload(int uploadedFilesCount)
+{
+    if (!m_uploading)
+        return;
+    // The relayed signal comes from run()'s last statement; joining is quick.
+    m_uploadThread.wait();
+    m_uploading = false;
+    m_uploadedCount = uploadedFilesCount;
+    LogMessage(QStringLiteral("CBatchCore::FinishedThreadUpload"),
+        QStringLiteral("uploadedFilesCount: %1").arg(uploadedFilesCount));
+    if (uploadedFilesCount > 0) {
+        ShowAndAdd(tr("Successfully uploaded %1 picture(s).").arg(uploadedFilesCount)
+            + QStringLiteral("\r\n"));
+    }
+    if (!m_profile->OutputOptions.SaveOnDiskFTP)
+        ShowAndAdd(tr("Deleting temporary files...") + QStringLiteral("\r\n"));
+    ShowAndAdd(uploadedFilesCount > 0 ? tr("Upload completed.") : tr("Upload failed."), QString());
     EndRun();
 }
 
-void CBatchCore::FinishDelivery()
+void CBatchCore::AbortUpload()
 {
-    if (!m_deliveryPending)
-        return;
-    m_deliveryPending = false;
-    EndRun();
+    if (m_uploading)
+        m_uploadThread.Abort(true);
 }
 
 void CBatchCore::EndRun()

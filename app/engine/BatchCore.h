@@ -3,6 +3,8 @@
 #include "BatchLog.h"
 #include "ListImages.h"
 #include "ProcessThread.h"
+#include "Upload.h"
+#include "UploadThread.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -78,6 +80,9 @@ public:
     int PhotosDone() const { return m_photosDone; }
     int ErrorTotal() const { return m_errorTotal; }
     bool IsRunning() const { return m_started && !m_workersFinished; }
+    // The workers are done and the FTP/SFTP upload of their files is still going on.
+    bool IsUploading() const { return m_uploading; }
+    int UploadedCount() const { return m_uploadedCount; }
     bool IsFinished() const { return m_finished; }
     bool IsPaused() const { return m_paused; }
     bool IsAborted() const { return m_aborted; }
@@ -100,9 +105,10 @@ public slots:
     bool AnswerOverwrite(int workerIndex, int answer, const QString &path);
     // A log line from a worker or the upload: flag 0 screen and file, 1 screen, 2 file.
     void UpdateLog(QString msg, int nFlag = 0);
-    // Called when the upload or e-mail asked for by DeliveryRequested is over: saves the log
-    // and finishes the run.
-    void FinishDelivery();
+    // Asks a running upload to stop after the file being sent.
+    void AbortUpload();
+    // The questions of the e-mail hand-off; a window sets them for interactive runs.
+    void SetEmailPrompts(SEmailPrompts prompts) { m_emailSender.SetEmailPrompts(std::move(prompts)); }
 
 signals:
     void LogShown(QString line); // a line for the on-screen log
@@ -114,9 +120,9 @@ signals:
     void WarningRaised(QString text); // interactive runs only: "Could not save log."
     // Every worker has finished and the summary is in the log.
     void WorkersFinished(SBatchSummary summary);
-    // E-mail (2) or FTP (3): the files are to be delivered; call FinishDelivery afterwards.
-    // Sent only when something is connected to it.
-    void DeliveryRequested(int destination, QStringList files);
+    // The upload of `total` written files starts; the progress below counts from 0.
+    void UploadStarted(int total);
+    void UploadProgress(int done, int total, double speed); // speed in KB/s
     // The run is over and its log saved.
     void Finished(SBatchSummary summary);
 
@@ -128,6 +134,8 @@ private slots:
     void FinishedThread();
     void DisplayGSMessage(QString ext);
     void OnTimer();
+    void ProgressImageUpload(double speed);
+    void FinishedThreadUpload(int uploadedFilesCount);
 
 private:
     bool Unattended() const;
@@ -136,6 +144,7 @@ private:
     QString CommonSourceFolder() const;
     void NumberPhotosByFolder();
     void ShowAndAdd(const QString &line, const QString &ending = QStringLiteral("\r\n"));
+    void StartUpload(int destination);
     void SaveLog();
     void EndRun();
     SBatchSummary Summary() const;
@@ -166,11 +175,16 @@ private:
     bool m_aborted = false;
     bool m_paused = false;
     bool m_folderOpened = false;
-    bool m_deliveryPending = false;
+    bool m_uploading = false;
+    int m_uploadTotal = 0;
+    int m_uploadedCount = 0;
 
     QTimer m_timer;
     QElapsedTimer m_clock;
     qint64 m_timeBeforePause = 0;
 
     qint64 m_savedMagickThreads = -1; // ImageMagick's thread limit before the run; -1 kept
+
+    CUploadThread m_uploadThread;
+    CUpload m_emailSender;
 };

@@ -1,6 +1,7 @@
 #include "Upload.h"
 
 #include "CurlSetup.h"
+#include "Email.h"
 #include "TextCodecs.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -71,8 +72,12 @@ void AppendLine(QString &log, const QString &line)
 CUpload::CUpload()
     : m_profile(CUserProfile::instance())
 {
+}
+
+bool CUpload::KeepFiles() const
+{
     const SOutputOptions &output = m_profile->OutputOptions;
-    m_keepFiles = output.Destination == 1 || (output.Destination == 2 && output.SaveOnDiskMail)
+    return output.Destination == 1 || (output.Destination == 2 && output.SaveOnDiskMail)
         || (output.Destination == 3 && output.SaveOnDiskFTP);
 }
 
@@ -212,7 +217,7 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
         curl_easy_cleanup(curl);
 
     m_files = files;
-    if (!m_keepFiles) {
+    if (!KeepFiles()) {
         DeleteTemporaryFiles();
         RemoveEmptiedFolders(temporaryFolder);
     }
@@ -241,6 +246,39 @@ QString CUpload::TestConnection(const QString &host, const QString &user,
     curl_easy_cleanup(curl);
     return result == CURLE_OK ? QStringLiteral("Success")
                               : QString::fromUtf8(curl_easy_strerror(result));
+}
+
+bool CUpload::SendByEmail(const QStringList &files)
+{
+    CEmail email;
+    email.subject = QStringLiteral("Quendrasil");
+    m_files.clear();
+    for (const QString &file : files) {
+        if (QFileInfo::exists(file))
+            m_files.append(file);
+    }
+    email.attachments = m_files;
+    const bool composed = email.ComposeEmail();
+    if (composed) {
+        const bool deleteNow = m_prompts.askYesNo
+            && m_prompts.askYesNo(tr("Success"),
+                tr("Files attached successfuly. We advise deleting the temporary files that "
+                   "Quendrasil may have created in the process (be sure to do that only after "
+                   "you have finished sending your e-mail). Delete temporary files now?"));
+        if (!deleteNow)
+            return true;
+    } else {
+        LogMessage(QStringLiteral("CUpload::SendByEmail"), email.messagePath);
+        if (m_prompts.warn)
+            m_prompts.warn(tr("Error"), tr("Could not open default mail client."));
+    }
+    if (!email.messagePath.isEmpty())
+        QFile::remove(email.messagePath);
+    if (!KeepFiles()) {
+        DeleteTemporaryFiles();
+        RemoveEmptiedFolders(Platform::TempWorkFolder() + QLatin1Char('/'));
+    }
+    return composed;
 }
 
 void CUpload::DeleteTemporaryFiles()

@@ -8,8 +8,17 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 
 class CUserProfile;
+
+// The questions of the e-mail hand-off, answered by a window. Unattended runs set none: nothing
+// is asked and the composed message and its files stay.
+struct SEmailPrompts
+{
+    std::function<bool(const QString &title, const QString &text)> askYesNo; // true for Yes
+    std::function<void(const QString &title, const QString &text)> warn;
+};
 
 // Sends a run's output files to an FTP or SFTP server and tests connections to it.
 class CUpload : public QObject
@@ -25,6 +34,11 @@ public:
     // "Success", libcurl's text for the error, or empty when no session could be started.
     QString TestConnection(const QString &host, const QString &user, const QString &password,
                            int port, const QString &folder, bool sftp);
+    // Composes one e-mail with the files that still exist attached and opens it in the mail
+    // client; then offers to delete the temporary files. False when it could not be composed
+    // or opened.
+    bool SendByEmail(const QStringList &files);
+    void SetEmailPrompts(SEmailPrompts prompts) { m_prompts = std::move(prompts); }
     void DeleteTemporaryFiles();
     // The deepest folder holding every file, matched by whole path components.
     QString GetCommonPath(const QStringList &files, const QString &temporaryFolder) const;
@@ -44,11 +58,13 @@ signals:
 private:
     static int ProgressCallback(void *client, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
     void RemoveEmptiedFolders(const QString &temporaryFolder) const;
+    // The job keeps its output on disk: then nothing written by the run is deleted here.
+    bool KeepFiles() const;
 
     CUserProfile *m_profile;
     std::atomic<bool> m_abort { false };
     QString m_log;
     QStringList m_files;
     int m_uploadedCount = 0;
-    bool m_keepFiles = false;
+    SEmailPrompts m_prompts;
 };

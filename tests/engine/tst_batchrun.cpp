@@ -98,6 +98,8 @@ private slots:
     void lightMoveDeletesTheSource();
     void sourceThatIsItsOwnOutputIsKept();
     void deliveredRunWritesIntoTheTemporaryFolder();
+    void emailPromptsDecideTheCleanUp_data();
+    void emailPromptsDecideTheCleanUp();
     void documentKeepsEveryPageWhenTheLastPhotoFails();
     void unwritableDestinationIsLoggedPerPhoto();
     void pauseAndResumeFinishTheRun();
@@ -666,20 +668,83 @@ void TestBatchRun::deliveredRunWritesIntoTheTemporaryFolder()
     const QString other = temporary + QStringLiteral("/mail.png");
     QVERIFY(TestPhotos::WriteBytes(other, "another run's file"));
 
+    // Unattended: the message is opened and nobody is asked, so it and its file stay.
     CBatchCore core;
-    QStringList delivered;
-    connect(&core, &CBatchCore::DeliveryRequested, &core, [&](int destination, QStringList files) {
-        QCOMPARE(destination, 2);
-        delivered = files;
-        core.FinishDelivery();
-    });
     QVERIFY(RunToEnd(core));
-    QCOMPARE(delivered, QStringList { temporary + QStringLiteral("/mail (2).png") });
-    QCOMPARE(PageCount(delivered.first()), 1);
+    const QString written = temporary + QStringLiteral("/mail (2).png");
+    QCOMPARE(core.WrittenFiles(), QStringList { written });
+    QCOMPARE(PageCount(written), 1);
+    QCOMPARE(openedFolders.size(), 1);
+    QVERIFY(openedFolders.first().endsWith(QStringLiteral(".eml")));
+    QVERIFY(TestPhotos::ReadBytes(openedFolders.first()).contains("name=\"mail (2).png\""));
+    QVERIFY(core.LogText().contains(QStringLiteral("Files attached successfuly.")));
     QCOMPARE(TestPhotos::ReadBytes(other), "another run's file");
     QVERIFY(FilesIn(outFolder).isEmpty());
-    QVERIFY(QFile::remove(delivered.first()));
-    QVERIFY(QFile::remove(other));
+    for (const QString &file : { written, other, openedFolders.first() })
+        QVERIFY(QFile::remove(file));
+}
+
+void TestBatchRun::emailPromptsDecideTheCleanUp_data()
+{
+    QTest::addColumn<bool>("mailClientOpens");
+    QTest::addColumn<bool>("deleteNow");
+    QTest::addColumn<bool>("keepOnDisk");
+    QTest::addColumn<bool>("outputStays");
+    QTest::addColumn<bool>("messageStays");
+    QTest::newRow("opened, delete now") << true << true << false << false << false;
+    QTest::newRow("opened, keep for now") << true << false << false << true << true;
+    QTest::newRow("opened, delete, kept on disk") << true << true << true << true << false;
+    QTest::newRow("no mail client") << false << false << false << false << false;
+    QTest::newRow("no mail client, kept on disk") << false << false << true << true << false;
+}
+
+void TestBatchRun::emailPromptsDecideTheCleanUp()
+{
+    QFETCH(bool, mailClientOpens);
+    QFETCH(bool, deleteNow);
+    QFETCH(bool, keepOnDisk);
+    QFETCH(bool, outputStays);
+    QFETCH(bool, messageStays);
+    AddPhotos({ WriteJpeg(sourceFolder + QStringLiteral("/mail.jpg")) });
+    SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+    output.Destination = 2;
+    output.SaveOnDiskMail = keepOnDisk;
+    QString message;
+    Platform::SetLocalPathOpener([&](const QString &path) {
+        message = path;
+        return mailClientOpens;
+    });
+    int questions = 0;
+    QStringList warnings;
+    SEmailPrompts prompts;
+    prompts.askYesNo = [&](const QString &, const QString &) {
+        ++questions;
+        return deleteNow;
+    };
+    prompts.warn = [&](const QString &, const QString &text) { warnings << text; };
+
+    CBatchCore core;
+    core.SetInteractive(true);
+    core.SetEmailPrompts(prompts);
+    const bool ran = RunToEnd(core);
+    Platform::SetLocalPathOpener([this](const QString &path) {
+        openedFolders.append(path);
+        return true;
+    });
+    QVERIFY(ran);
+    QCOMPARE(core.WrittenFiles().size(), 1);
+    const QString written = core.WrittenFiles().first();
+    QCOMPARE(written.startsWith(outFolder), keepOnDisk);
+    QCOMPARE(questions, mailClientOpens ? 1 : 0);
+    QCOMPARE(warnings, mailClientOpens ? QStringList()
+                                       : QStringList { QStringLiteral("Could not open default mail client.") });
+    QCOMPARE(core.LogText().contains(QStringLiteral("Could not open default mail client.")),
+             !mailClientOpens);
+    QCOMPARE(QFile::exists(written), outputStays);
+    QVERIFY(!message.isEmpty());
+    QCOMPARE(QFile::exists(message), messageStays);
+    QFile::remove(written);
+    QFile::remove(message);
 }
 
 void TestBatchRun::documentKeepsEveryPageWhenTheLastPhotoFails()

@@ -1,6 +1,11 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "BatchCore.h"
+#include "ListFilters.h"
+#include "ListImages.h"
+#include "TestPhotos.h"
+
 #include "TextCodecs.h"
 #include "Upload.h"
 #include "UploadThread.h"
@@ -121,6 +126,7 @@ private slots:
     void threadRunsConnectionTest();
     void threadIdleForOtherDestinations();
     void sftpUploadAndTest();
+    void batchRunUploadsItsOutput();
     void traceNeverShowsPassword();
 
 private:
@@ -430,6 +436,10 @@ void TestUpload::connectionTest()
     QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), FtpUser, password, FreePort(),
                                    QStringLiteral("/"), false),
              QStringLiteral("Couldn't connect to server"));
+    // ".invalid" never resolves.
+    QCOMPARE(upload.TestConnection(QStringLiteral("no-such-host.invalid"), FtpUser, password,
+                                   m_port, QStringLiteral("/"), false),
+             QStringLiteral("Couldn't resolve host name"));
 }
 
 void TestUpload::threadRelaysUpload()
@@ -513,6 +523,52 @@ void TestUpload::sftpUploadAndTest()
                                    Base64EncodeString(QStringLiteral("wrong")), m_sshPort,
                                    folder, true),
              QStringLiteral("Login denied"));
+}
+
+// The whole road: workers write into the work folder, the upload sends the files and the
+// run's log tells how it went; nothing of the run is left in the work folder.
+void TestUpload::batchRunUploadsItsOutput()
+{
+    CUserProfile *profile = CUserProfile::instance();
+    profile->LoadSettings(); // fills the format catalogue
+    profile->ClearScriptState();
+    profile->OutputOptions.SaveOnDiskFTP = false;
+    profile->OutputOptions.FTPFolder = QStringLiteral("batch run");
+    profile->OutputOptions.OutputFormat = QStringLiteral("PNG");
+    profile->UpdateOutputExtension();
+    profile->RebuildRenameSettings();
+    profile->QdvLog = false;
+    CListFilters::instance()->Clear();
+    CListImages::instance()->Clear();
+    QStringList rejected;
+    for (const QString &name : { QStringLiteral("one"), QStringLiteral("two") }) {
+        const QString path = m_sources.filePath(QStringLiteral("batch/") + name + QStringLiteral(".jpg"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        TestPhotos::MakePhoto(40, 30).write("JPEG:" + path.toStdString());
+        CListImages::instance()->AddImage(path, rejected);
+    }
+    QVERIFY(rejected.isEmpty());
+
+    CBatchCore core;
+    QSignalSpy started(&core, &CBatchCore::UploadStarted);
+    QSignalSpy progress(&core, &CBatchCore::UploadProgress);
+    QVERIFY(core.Start());
+    QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, WaitMs));
+    QCOMPARE(core.ErrorTotal(), 0);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(started.first().at(0).toInt(), 2);
+    QCOMPARE(progress.count(), 2);
+    QCOMPARE(core.UploadedCount(), 2);
+    QCOMPARE(profile->OutputOptions.FTPFolder, QStringLiteral("/batch run/"));
+    for (const QString &name : { QStringLiteral("one.png"), QStringLiteral("two.png") })
+        QVERIFY(ReadFile(m_serverRoot.filePath(QStringLiteral("batch run/") + name)).startsWith("\x89PNG"));
+    const QString log = core.LogText();
+    QVERIFY(log.contains(QStringLiteral("\r\n\r\n\r\nUploading to 127.0.0.1...\r\n")));
+    QVERIFY(log.contains(QStringLiteral("Successfully uploaded 2 picture(s).\r\n\r\n")));
+    QVERIFY(log.contains(QStringLiteral("Deleting temporary files...\r\n\r\nUpload completed.")));
+    for (const QString &file : core.WrittenFiles())
+        QVERIFY(!QFile::exists(file));
+    CListImages::instance()->Clear();
 }
 
 void TestUpload::traceNeverShowsPassword()
