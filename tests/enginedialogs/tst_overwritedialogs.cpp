@@ -3,6 +3,7 @@
 
 #include "DialogOverwrite.h"
 #include "DialogOverwriteRename.h"
+#include "ImageCache.h"
 #include "ProcessThread.h"
 
 #include <QApplication>
@@ -67,6 +68,8 @@ private slots:
     void sizeText();
     void questionShowsPathSizeAndPreview();
     void missingFileShowsNoSizeAndNoPreview();
+    void zoomIconsAreCompiledIn_data();
+    void zoomIconsAreCompiledIn();
 
 private:
     QString Existing(const QString &name, qint64 size = 10);
@@ -347,6 +350,53 @@ void TestOverwriteDialogs::missingFileShowsNoSizeAndNoPreview()
     QVERIFY(info.endsWith(QStringLiteral("Size: N/A")));
     QVERIFY(!hasPreview);
     QCOMPARE(dialog.Answer(), OverwriteAnswer::No);
+}
+
+void TestOverwriteDialogs::zoomIconsAreCompiledIn_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("highDpi");
+    QTest::newRow("light") << false << false;
+    QTest::newRow("dark") << true << false;
+    QTest::newRow("light @2x") << false << true;
+    QTest::newRow("dark @2x") << true << true;
+}
+
+void TestOverwriteDialogs::zoomIconsAreCompiledIn()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, highDpi);
+    CImageCache *cache = CImageCache::instance();
+    cache->SetDarkTheme(dark);
+    cache->SetHighDpi(highDpi);
+    const QImage strip = cache->GetImage(QStringLiteral("Icons-Minimal.png"), true, true);
+    cache->SetHighDpi(false);
+    const int side = highDpi ? 32 : 16;
+    QCOMPARE(strip.size(), QSize(4 * side, side));
+    // Every icon has a glyph on a transparent ground, light on the dark theme.
+    for (int icon = 0; icon < 4; ++icon) {
+        int glyphPixels = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = icon * side; x < (icon + 1) * side; ++x) {
+                const QRgb pixel = strip.pixel(x, y);
+                if (qAlpha(pixel) >= 128) {
+                    ++glyphPixels;
+                    QCOMPARE(qGray(pixel) > 128, dark);
+                }
+            }
+        }
+        QVERIFY2(glyphPixels > side / 2 && glyphPixels < side * side / 2,
+            qPrintable(QString::number(icon)));
+    }
+    QCOMPARE(qAlpha(strip.pixel(side / 2, side / 2)), 0); // between the four fit arrows
+
+    if (!highDpi) {
+        const CDialogOverwrite dialog;
+        for (const char *name : { "buttonMaxZoomImage", "buttonMinZoomImage", "buttonZoomInImage",
+                 "buttonZoomOutImage" })
+            QVERIFY2(!dialog.findChild<QPushButton *>(QLatin1String(name))->icon().isNull(), name);
+    }
+    cache->SetDarkTheme(true);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestOverwriteDialogs, QApplication, InitializeImageEngine)

@@ -42,12 +42,13 @@ CDialogOverwrite::~CDialogOverwrite() = default;
 
 void CDialogOverwrite::SetZoomIcons()
 {
-    // A strip of square icons, 16 pixels per device pixel.
+    // A strip of square icons; the cache picks the 16 or 32 pixel variant, so the strip's own
+    // height gives the icon size.
     const QImage strip = m_imageCache->GetImage(QStringLiteral("Icons-Minimal.png"), true, true);
     if (strip.isNull())
         return;
-    const int ratio = std::max(1, int(qApp->devicePixelRatio()));
-    const int side = IconSize * ratio;
+    const int side = strip.height();
+    const int ratio = std::max(1, side / IconSize);
     QPushButton *const buttons[] = { form->buttonMaxZoomImage, form->buttonMinZoomImage,
         form->buttonZoomInImage, form->buttonZoomOutImage };
     for (int index = 0; index < 4; ++index) {

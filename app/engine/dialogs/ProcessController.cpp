@@ -5,7 +5,11 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <cmath>
+#include <limits>
+
 #include "BatchLog.h"
+#include "DialogGSWarning.h"
 #include "DialogOverwrite.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -28,6 +32,19 @@ CProcessController::CProcessController(QWidget *parent)
     connect(&m_core, &CBatchCore::WorkersFinished, this, &CProcessController::FinishedThread);
     connect(&m_core, &CBatchCore::Finished, this, &CProcessController::RunFinished);
     connect(&m_core, &CBatchCore::WarningRaised, this, &CProcessController::ShowWarning);
+    connect(&m_core, &CBatchCore::UploadStarted, this, &CProcessController::InitUploadProgress);
+    connect(&m_core, &CBatchCore::UploadProgress, this, &CProcessController::ProgressImageUpload);
+    if (!Unattended()) {
+        SEmailPrompts prompts;
+        prompts.askYesNo = [this](const QString &title, const QString &text) {
+            return QMessageBox::information(this, title, text, QMessageBox::Yes | QMessageBox::No)
+                == QMessageBox::Yes;
+        };
+        prompts.warn = [this](const QString &title, const QString &text) {
+            QMessageBox::warning(this, title, text, QMessageBox::Ok);
+        };
+        m_core.SetEmailPrompts(std::move(prompts));
+    }
     Init();
 }
 
@@ -89,6 +106,28 @@ void CProcessController::ProgressImage(int done, int total)
     form->textProgressCount->setText(QString::asprintf("%d / %d", done, total));
 }
 
+void CProcessController::InitUploadProgress(int total)
+{
+    form->buttonOKCancel->setText(tr("Cancel"));
+    setWindowTitle(tr("Uploading") + QStringLiteral(" (0%)"));
+    form->textProgressCount->setText(QString::asprintf("%d / %d", 0, total));
+    form->textTime->clear();
+    form->progressBar->setRange(0, total);
+    form->progressBar->setValue(0);
+    SetTitlePercent(QStringLiteral("0%"));
+}
+
+void CProcessController::ProgressImageUpload(int done, int total, double speed)
+{
+    form->textProgressCount->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
+    const int percent = total > 0 ? int(std::lround(done * 100.0 / total)) : 100;
+    form->progressBar->setValue(form->progressBar->value() + 1);
+    SetTitlePercent(QStringLiteral("%1%").arg(percent));
+    // A speed beyond what an int holds is shown as the largest one.
+    const double shown = std::min(speed, double(std::numeric_limits<int>::max()));
+    form->textTime->setText(QString::number(qint64(shown)) + QStringLiteral(" KB/s"));
+}
+
 void CProcessController::UpdateLog(QString msg, int nFlag)
 {
     if (nFlag == 2)
@@ -113,20 +152,9 @@ void CProcessController::OverwriteDlg(QString outPathName, int thIndex)
 void CProcessController::DisplayGSMessage(QString ext)
 {
     LogMessage(QStringLiteral("CProcessController::DisplayGSMessage"), ext);
-    // The notice window is not part of the batch windows; the notice goes into the run's log
-    // instead, once per format while the program runs.
-    const QString format = ext.toUpper();
-    for (size_t index = 0; index < CUserProfile::GhostscriptFormats.size(); ++index) {
-        if (format != QLatin1String(CUserProfile::GhostscriptFormats.at(index)))
-            continue;
-        if (m_profile->GhostscriptNotice.at(index)) {
-            m_profile->GhostscriptNotice.at(index) = false;
-            m_core.UpdateLog(tr("In order to read %1 documents Quendrasil requires Ghostscript "
-                                "to be installed on your computer.")
-                                 .arg(format));
-        }
-        return;
-    }
+    CDialogGSWarning notice(this);
+    if (notice.ShouldShow(ext))
+        notice.exec();
 }
 
 void CProcessController::FinishedThread(SBatchSummary summary)
@@ -139,6 +167,7 @@ void CProcessController::FinishedThread(SBatchSummary summary)
 void CProcessController::RunFinished(SBatchSummary summary)
 {
     Q_UNUSED(summary)
+    form->buttonOKCancel->setText(QStringLiteral("OK"));
     ShowLogLink();
     if (!m_profile->ScriptRun) {
         emit Panel1StartPreview(true);
@@ -192,7 +221,15 @@ void CProcessController::reject()
             m_core.Abort();
         return;
     }
-    // Workers done but a delivery still pending: the dialog stays.
+    if (m_core.IsUploading()) {
+        if (m_profile->SilentScript && m_profile->SilentMode)
+            return;
+        const auto choice = QMessageBox::question(this, QString(),
+            tr("Upload not completed. Abort the operation?"), QMessageBox::Yes | QMessageBox::No);
+        if (choice == QMessageBox::Yes)
+            m_core.AbortUpload();
+        return;
+    }
     if (!m_started || m_core.IsFinished())
         QDialog::reject();
 }

@@ -35,6 +35,7 @@ signals:
 public slots:
     void ProgressOperation(int done, int total);
     void ProgressImage(int done, int total);
+    void ProgressImageUpload(int done, int total, double speed);
     // A line for the on-screen log; the core has already routed it (flag 2: file only).
     void UpdateLog(QString msg, int nFlag = 0);
     void OverwriteDlg(QString outPathName, int thIndex);
@@ -54,6 +55,7 @@ private:
     void Init();
     bool Unattended() const;
     void SetTitlePercent(const QString &text);
+    void InitUploadProgress(int total);
     void ShowLogLink();
 
     std::unique_ptr<Ui::CProcessController> form;
