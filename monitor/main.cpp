@@ -2,7 +2,6 @@
 #include "Trace.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
@@ -12,7 +11,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QString::fromLatin1(AppInfo::ApplicationName));
     QApplication application(argc, argv);
 
-    QTextStream(stdout) << "Quendrasil Monitor " << AppInfo::Version
-                        << ": the tray window is not available in this build yet.\n";
+    // The main program starts Monitor at every start; until its window exists it ends quietly.
+    LogMessage(QStringLiteral("main"), QStringLiteral("the tray window is not available yet"));
     return 0;
 }

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Rebuilds the compiled-in icon strips under resources/icons/. Everything is drawn here with
+# Rebuilds the compiled-in icons under resources/icons/. Everything is drawn here with
 # ImageMagick 6 `convert`, so a rebuild gives the same files byte for byte.
 #
 # Icons-Minimal: a row of four square icons (16 pixels, 32 in the @2x variant), left to right
 # zoom to fit, actual size, zoom in, zoom out. The -Light variant carries dark glyphs for the
 # light theme, the -Dark variant light glyphs for the dark theme; the background is
 # transparent.
+#
+# Icons-WizardSteps: the main window's step buttons, five square icons of 32 pixels (64 in
+# @2x), left to right add photos, edit photos, setup, process, help; light and dark variants
+# as above, with a touch of the accent colour in each.
 #
 # The glyphs are drawn eight times larger than the 1x strip and shrunk by averaging, which
 # gives exact edge coverage; they sit on whole pixels of the 1x grid so that they stay sharp.
@@ -83,27 +87,171 @@ pop graphic-context
 EOF
 }
 
-# Draws a strip of `count` icons in one colour, then writes its 1x and @2x variants.
-strip() { # glyphs count colour base
-    local size=$((16 * supersample)) mvg="$work/$4.mvg"
+accent='rgb(38,163,226)'
+
+# A photo in a 32-pixel icon: a frame of two pixels, a sun and two hills.
+wizard_photo() {
+    cat <<'EOF'
+push graphic-context
+  fill none
+  stroke-width 2
+  roundrectangle 3,6 25,24 1,1
+pop graphic-context
+push graphic-context
+  stroke none
+  circle 9.5,11.5 11.5,11.5
+  polygon 4,23 10.5,15.5 14.5,19.5 17.5,16.5 24,23
+pop graphic-context
+EOF
+}
+
+wizard_glyphs() {
+    wizard_photo
+    echo "push graphic-context"
+    echo "  translate 32,0"
+    wizard_photo
+    echo "pop graphic-context"
+    cat <<'EOF'
+push graphic-context
+  # Setup: a gear of eight teeth; the hole and the hub come later.
+  translate 64,0
+  stroke none
+  circle 16,16 27,16
+EOF
+    local angle
+    for angle in 0 45 90 135; do
+        echo "  push graphic-context"
+        echo "    translate 16,16"
+        echo "    rotate $angle"
+        echo "    rectangle -3,-14 3,14"
+        echo "  pop graphic-context"
+    done
+    cat <<'EOF'
+pop graphic-context
+push graphic-context
+  # Process and help: a ring; the arrow and the question mark's dot are accents.
+  fill none
+  stroke-width 2
+  circle 112,16 125,16
+  circle 144,16 157,16
+pop graphic-context
+push graphic-context
+  translate 128,0
+  fill none
+  stroke-width 3.2
+  stroke-linecap butt
+  stroke-linejoin round
+  path 'M 11.6,12.6 A 4.4,4.4 0 1 1 18.9,15.9 C 17.3,17.2 16,17.8 16,19.5 L 16,20'
+pop graphic-context
+EOF
+}
+
+# Erased from the glyphs so that the accents stand free of them.
+wizard_cutouts() {
+    cat <<'EOF'
+push graphic-context
+  stroke none
+  rectangle 20,15 29,32
+  rectangle 15,20 32,29
+pop graphic-context
+push graphic-context
+  translate 32,0
+  translate 14.5,29.5
+  rotate -45
+  stroke none
+  polygon -3,0 4,-5.5 23,-5.5 23,5.5 4,5.5
+pop graphic-context
+push graphic-context
+  translate 64,0
+  stroke none
+  circle 16,16 22,16
+pop graphic-context
+EOF
+}
+
+# The pencil's tip and cap are drawn here too, in the glyph colour, as the cut-outs took them.
+wizard_accents() {
+    cat <<EOF
+push graphic-context
+  # Add: a plus over the photo's corner.
+  stroke none
+  rectangle 23,17 26,30
+  rectangle 18,22 31,25
+pop graphic-context
+push graphic-context
+  translate 32,0
+  translate 14.5,29.5
+  rotate -45
+  stroke none
+  rectangle 6,-3 16,3
+  fill '$glyph_colour'
+  polygon 0,0 5,-3 5,3
+  rectangle 17,-3 21,3
+pop graphic-context
+push graphic-context
+  translate 64,0
+  stroke none
+  circle 16,16 19,16
+pop graphic-context
+push graphic-context
+  translate 96,0
+  stroke-width 1.5
+  stroke-linejoin round
+  polygon 13.75,10.75 22.5,16 13.75,21.25
+pop graphic-context
+push graphic-context
+  translate 128,0
+  stroke none
+  circle 16,24 18,24
+pop graphic-context
+EOF
+}
+
+# The MVG of one layer: the supersampling transform, the colour, then the drawing.
+layer_mvg() { # glyphs colour
     # Supersampled pixel centres lie on whole numbers, hence the half-pixel shift.
     {
         echo "affine $supersample,0,0,$supersample,-0.5,-0.5"
-        echo "fill '$3'"
-        echo "stroke '$3'"
+        echo "fill '$2'"
+        echo "stroke '$2'"
         "$1"
-    } >"$mvg"
-    # The transparent background has the glyph colour too, so averaging keeps the edges clean.
+    } | grep -v '^ *#'
+}
+
+# Appends to the named array the arguments of a transparent canvas whose colour is the
+# layer's, so that averaging keeps the edges clean.
+canvas() { # array size colour
+    local -n into=$1
+    into+=(-size "$2" "xc:$3" -alpha set -channel A -evaluate set 0 +channel)
+}
+
+# Draws a strip of `count` square icons of `icon` pixels in the glyph colour, optionally
+# erases the cut-outs and adds the accents, then writes its 1x and @2x variants.
+strip() { # glyphs count colour base [icon [cutouts accents]]
+    local icon=${5:-16} glyph_colour=$3 # glyph_colour: for the drawings of other layers
+    local size=$((icon * supersample))
+    local geometry="$(($2 * size))x$size"
+    local args=()
     # (The MVG goes in as text: ImageMagick's usual policy refuses "@file" arguments.)
-    convert -size "$(($2 * size))x$size" "xc:$3" -alpha set -channel A -evaluate set 0 \
-        +channel -draw "$(grep -v '^ *#' "$mvg")" "$work/$4.png"
+    canvas args "$geometry" "$3"
+    args+=(-draw "$(layer_mvg "$1" "$3")")
+    if [ $# -ge 7 ]; then
+        args+=('(')
+        canvas args "$geometry" black
+        args+=(-draw "$(layer_mvg "$6" black)" ')' -compose DstOut -composite '(')
+        canvas args "$geometry" "$accent"
+        args+=(-draw "$(layer_mvg "$7" "$accent")" ')' -compose Over -composite)
+    fi
+    convert "${args[@]}" "$work/$4.png"
     for scale in 1 2; do
         local suffix=""
         [ "$scale" -eq 2 ] && suffix="@2x"
-        convert "$work/$4.png" -scale "$(($2 * 16 * scale))x$((16 * scale))" \
+        convert "$work/$4.png" -scale "$(($2 * icon * scale))x$((icon * scale))" \
             -strip -define png:exclude-chunks=date,time "PNG32:$out/$4$suffix.png"
     done
 }
 
 strip minimal_glyphs 4 '#3a3a3a' Icons-Minimal-Light
 strip minimal_glyphs 4 '#e4e4e4' Icons-Minimal-Dark
+strip wizard_glyphs 5 '#3a3a3a' Icons-WizardSteps-Light 32 wizard_cutouts wizard_accents
+strip wizard_glyphs 5 '#e4e4e4' Icons-WizardSteps-Dark 32 wizard_cutouts wizard_accents

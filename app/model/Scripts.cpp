@@ -91,22 +91,31 @@ CScripts::CScripts(const QString &path)
 
 CScripts::~CScripts() = default;
 
+bool CScripts::ReadDocumentFile(const QString &path, QDomDocument &document, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        error = file.errorString();
+        return false;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    QString parseError;
+    int line = 0;
+    if (!document.setContent(text, false, &parseError, &line)) {
+        error = QStringLiteral("Line %1: %2").arg(line).arg(parseError);
+        return false;
+    }
+    return true;
+}
+
 bool CScripts::LoadDocument(int &loadMode)
 {
     LogMessage(QStringLiteral("CScripts::LoadDocument"), documentPath);
-    QFile file(documentPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    // Decoded as UTF-8 first: the declared "utf-16" is never acted on.
-    const QString text = QString::fromUtf8(file.readAll());
-    file.close();
-
     QDomDocument document;
     QString error;
-    int line = 0;
-    if (!document.setContent(text, false, &error, &line)) {
-        LogMessage(QStringLiteral("CScripts::LoadDocument"),
-                   QStringLiteral("Line %1: %2").arg(line).arg(error));
+    if (!ReadDocumentFile(documentPath, document, error)) {
+        LogMessage(QStringLiteral("CScripts::LoadDocument"), error);
         return false;
     }
     const QDomElement root = document.documentElement();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDomDocument>
 #include <QDomElement>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,10 @@ public:
 
     explicit CScripts(const QString &path);
     virtual ~CScripts();
+
+    // Parses a job document file. Our documents declare "utf-16" but are UTF-8; the declaration
+    // is never acted on. False, with the reason in `error`, for an unreadable or malformed file.
+    static bool ReadDocumentFile(const QString &path, QDomDocument &document, QString &error);
 
     // Reads the document into the job. `loadMode` keeps the caller's value unless a script
     // says otherwise: "Edit Script" gives 3, a CommandId property gives its value.

@@ -9,4 +9,14 @@ QString ProgramDataFolder()
     return GetProgramFolder() + QStringLiteral("/Data");
 }
 
+QString TranslationsFolder()
+{
+    return GetProgramFolder() + QStringLiteral("/translations");
+}
+
+QString MonitorProgramPath()
+{
+    return GetProgramFolder() + QStringLiteral("/Monitor");
+}
+
 } // namespace Platform

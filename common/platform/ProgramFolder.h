@@ -8,4 +8,10 @@ namespace Platform {
 // The build tree and an install lay it out the same way.
 QString ProgramDataFolder();
 
+// translations/ beside the running program: the compiled "Ln_<code>.qm" files.
+QString TranslationsFolder();
+
+// The companion program Monitor beside the running program.
+QString MonitorProgramPath();
+
 } // namespace Platform

@@ -1,0 +1,153 @@
+// Theme, language and the companion program.
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "ImageCache.h"
+#include "Trace.h"
+#include "UserProfile.h"
+#include "platform/ColorScheme.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Processes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include <array>
+
+namespace {
+
+struct SLanguage
+{
+    int id;
+    const char *code;
+};
+
+constexpr std::array<SLanguage, 6> Languages { { { 1031, "De" }, { 1033, "En" }, { 1034, "Es" },
+    { 1036, "Fr" }, { 1040, "It" }, { 1041, "Ja" } } };
+
+QString ScrollBarStyle(bool dark)
+{
+    return QStringLiteral(
+        "QScrollBar:vertical, QScrollBar:horizontal { border: none; background: %1; width: 7px; "
+        "height: 7px; margin: 0px 0px 0px 0px; } QScrollBar::handle:vertical { background: "
+        "qlineargradient(x1:0, y1:0, x2:1, y2:0, stop: 0 rgb(150, 150, 150), stop: 0.5 rgb(150, "
+        "150, 150), stop:1 rgb(150, 150, 150)); min-height: 20px; } QScrollBar::handle:horizontal "
+        "{ background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop: 0 rgb(150, 150, 150), stop: "
+        "0.5 rgb(150, 150, 150), stop:1 rgb(150, 150, 150)); min-width: 20px; } "
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical, "
+        "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { background: none; "
+        "height: 0px; width: 0px; }")
+        .arg(QLatin1String(dark ? "#1E1E1E" : "#E1E1E1"));
+}
+
+} // namespace
+
+QString MainWindow::LanguageCode(int languageId)
+{
+    for (const SLanguage &language : Languages) {
+        if (language.id == languageId)
+            return QLatin1String(language.code);
+    }
+    return QStringLiteral("En");
+}
+
+QPalette MainWindow::ThemePalette(bool dark)
+{
+    const QColor a = dark ? QColor(60, 60, 60) : QColor(240, 240, 240);
+    const QColor b = dark ? QColor(30, 30, 30) : QColor(255, 255, 255);
+    const QColor c = dark ? QColor(Qt::white) : QColor(Qt::black);
+    const QColor d(38, 163, 226);
+    QPalette palette;
+    const std::pair<QPalette::ColorRole, QColor> roles[] = { { QPalette::Window, a },
+        { QPalette::WindowText, c }, { QPalette::Base, b }, { QPalette::AlternateBase, Qt::yellow },
+        { QPalette::ToolTipBase, d }, { QPalette::ToolTipText, c }, { QPalette::Text, c },
+        { QPalette::Button, a }, { QPalette::ButtonText, c }, { QPalette::BrightText, Qt::magenta },
+        { QPalette::Light, a }, { QPalette::Midlight, Qt::red }, { QPalette::Dark, Qt::gray },
+        { QPalette::Mid, Qt::red }, { QPalette::Shadow, b }, { QPalette::Highlight, d },
+        { QPalette::HighlightedText, Qt::black }, { QPalette::Link, d }, { QPalette::LinkVisited, d } };
+    for (const auto &[role, colour] : roles)
+        palette.setBrush(QPalette::All, role, QBrush(colour, Qt::SolidPattern));
+    return palette;
+}
+
+QString MainWindow::ThemeStyleSheet(bool dark)
+{
+    if (!dark)
+        return ScrollBarStyle(false);
+    return QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }"
+                          "QPushButton:!enabled { background-color: #505050; color: #999999; }"
+                          "QSpinBox:!enabled { background-color: #3C3C3C; }"
+                          "QDoubleSpinBox:!enabled { background-color: #3C3C3C; }"
+                          "QCheckBox:!enabled { background-color: #3C3C3C; }"
+                          "QComboBox:enabled { color: white; }"
+                          "QComboBox:!enabled { background-color: #3C3C3C; }"
+                          "QComboBox:selected { background-color: #3C3C3C; color: #26A3E2; }")
+        + ScrollBarStyle(true)
+        + QStringLiteral(
+            "QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid white; }"
+            "QMenu { background-color: #313131; }"
+            "QMenu::item:!enabled { color: #999999; }"
+            "QMenu::item:selected { color: #FFFFFF; background-color: #26A3E2; }"
+            "QMenu::item:selected:!enabled { color: #000000; }"
+            "QMenu::separator { }");
+}
+
+void MainWindow::ChangeTheme()
+{
+    const QString tag = QStringLiteral("MainWindow::ChangeTheme");
+    LogMessage(tag);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    LogMessage(tag,
+        QStringLiteral("ColorScheme: ")
+            + QLatin1String(Platform::DesktopPrefersDark() ? "Dark" : "Light"));
+    const bool dark = m_profile->IsDarkTheme();
+    m_imageCache->SetDarkTheme(dark);
+    InitToolBar();
+    LogMessage(tag, QLatin1String(dark ? "Dark theme" : "Light theme"));
+    QApplication::setPalette(ThemePalette(dark));
+    qApp->setStyleSheet(ThemeStyleSheet(dark));
+    emit SignalThemeChanged(dark);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ThemeChange) {
+        LogMessage(QStringLiteral("MainWindow::event"), QStringLiteral("QEvent::ThemeChange"));
+        // The toolbar to rebuild exists only once Init has run.
+        if (m_initFinished)
+            ChangeTheme();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::LoadLocalizedResource()
+{
+    LogMessage(QStringLiteral("MainWindow::LoadLocalizedResource"));
+    const QString code = LanguageCode(m_profile->LanguageId);
+    QCoreApplication::removeTranslator(&m_translator);
+    LogMessage(QStringLiteral("MainWindow::ChangeLanguage"));
+    int id = 1033;
+    for (const SLanguage &language : Languages) {
+        if (code == QLatin1String(language.code))
+            id = language.id;
+    }
+    if (id != m_profile->LanguageId) {
+        m_profile->LanguageId = id;
+        QMessageBox::warning(this, QString(),
+            tr("You need to restart Quendrasil for the changes to take effect."));
+    }
+    // From the program's own folder, wherever the program was started from.
+    if (m_translator.load(QStringLiteral("Ln_") + code, Platform::TranslationsFolder())) {
+        QCoreApplication::installTranslator(&m_translator);
+        form->retranslateUi(this);
+    }
+}
+
+void MainWindow::LaunchMonitor()
+{
+    LogMessage(QStringLiteral("MainWindow::LaunchMonitor"));
+    // Monitor keeps to one instance by itself; a failed start stays silent.
+    Platform::StartDetachedProgram(Platform::MonitorProgramPath());
+}

@@ -1,0 +1,40 @@
+#include "StepPanel.h"
+
+#include "StatesList.h"
+
+#include <QApplication>
+
+CStepPanel::CStepPanel(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void CStepPanel::SignalPanelChanged()
+{
+    modified = true;
+    CStatesList *states = CStatesList::instance();
+    if (!states->quiet)
+        states->PushState();
+    emit SignalChanges();
+}
+
+void CStepPanel::UnsignalPanelChanged()
+{
+    modified = false;
+    emit UnsignalChanges();
+}
+
+void CStepPanel::ThemeChanged(bool dark)
+{
+    Q_UNUSED(dark)
+}
+
+void CStepPanel::FollowWindowTheme()
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (widget->inherits("MainWindow")) {
+            connect(widget, SIGNAL(SignalThemeChanged(bool)), this, SLOT(ThemeChanged(bool)));
+            return;
+        }
+    }
+}

@@ -1,0 +1,478 @@
+#include "ImageEngineSetup.h"
+#include "TestMain.h"
+
+#include "DialogProfileSave.h"
+#include "DialogSaveProject.h"
+#include "Folders.h"
+#include "FiltersEnum.h"
+#include "ListFilters.h"
+#include "ListImages.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
+#include "MainPanel3.h"
+#include "MainWindow.h"
+#include "Settings.h"
+#include "StatesList.h"
+#include "UserProfile.h"
+#include "platform/DesktopOpen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileOpenEvent>
+#include <QImage>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// Answers the modal windows as a user would: message boxes by the next planned button,
+// file dialogs with the next planned path (empty: cancel), the save question and the
+// profile details by their planned answers.
+class CUser : public QObject
+{
+public:
+    QList<QMessageBox::StandardButton> boxAnswers;
+    QStringList boxesSeen;
+    QStringList filePaths;
+    QString saveProjectButton = QStringLiteral("buttonCancel");
+    QString profileName;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto *box = qobject_cast<QMessageBox *>(watched)) {
+            boxesSeen << box->text();
+            const auto answer = boxAnswers.isEmpty() ? QMessageBox::NoButton : boxAnswers.takeFirst();
+            QTimer::singleShot(0, box, [box, answer]() {
+                QAbstractButton *button = answer == QMessageBox::NoButton ? nullptr : box->button(answer);
+                if (button)
+                    button->click();
+                else
+                    box->reject();
+            });
+        } else if (auto *files = qobject_cast<QFileDialog *>(watched)) {
+            const QString path = filePaths.isEmpty() ? QString() : filePaths.takeFirst();
+            QTimer::singleShot(0, files, [files, path]() {
+                if (path.isEmpty()) {
+                    files->reject();
+                    return;
+                }
+                files->selectFile(path);
+                QMetaObject::invokeMethod(files, "accept");
+            });
+        } else if (auto *question = qobject_cast<CDialogSaveProject *>(watched)) {
+            const QString name = saveProjectButton;
+            QTimer::singleShot(0, question,
+                [question, name]() { question->findChild<QPushButton *>(name)->click(); });
+        } else if (auto *details = qobject_cast<CDialogProfileSave *>(watched)) {
+            const QString name = profileName;
+            QTimer::singleShot(0, details, [details, name]() {
+                details->name = name;
+                details->accept();
+            });
+        }
+        return false;
+    }
+};
+
+SFilterRecord Negate()
+{
+    SFilterRecord record;
+    record.id = 3080;
+    record.name = QStringLiteral("Negate");
+    record.active = true;
+    return record;
+}
+
+QString WritePhoto(const QString &path)
+{
+    QImage photo(48, 32, QImage::Format_RGB32);
+    photo.fill(QColor(200, 90, 40));
+    return photo.save(path, "JPEG") ? path : QString();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void menusAndSteps();
+    void undoAndRedoRebuildThePanels();
+    void documentsOfEachKindSaveAndLoad();
+    void failedLoadLeavesTheHeldJobShown();
+    void saveProfileAsTakesThePathOnlyWhenSaved();
+    void closingAsksAndAFailedSaveKeepsTheWindow();
+    void themesSetPaletteAndStyleSheet();
+    void languageFallsBackToEnglish();
+    void startScriptRunsUnattended();
+    void fileOpenEventLoadsOnce();
+
+private:
+    std::unique_ptr<MainWindow> MakeWindow();
+
+    QTemporaryDir root;
+    CUser user;
+    QList<int> exitCodes;
+    QStringList opened;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(root.isValid());
+    // Nothing that would wait for a person or start another program at start-up.
+    WriteSettingInt(QString::fromLatin1(SettingsKey::ShowStartupWizard), 0);
+    WriteSettingInt(QString::fromLatin1(SettingsKey::MonitorLaunch), 0);
+    WriteSettingInt(QString::fromLatin1(SettingsKey::CheckNewAutoCheck), 0);
+    WriteSettingInt(QString::fromLatin1(SettingsKey::WriteBatchLog), 1);
+    WriteSettingInt(QStringLiteral("GUI/MainWindow.ShowTipAfterProfile"), 0);
+    qApp->installEventFilter(&user);
+    MainWindow::SetExitHandler([this](int code) { exitCodes << code; });
+    Platform::SetLocalPathOpener([this](const QString &path) {
+        opened << path;
+        return true;
+    });
+}
+
+void TestMainWindow::cleanupTestCase()
+{
+    qApp->removeEventFilter(&user);
+    MainWindow::SetExitHandler({});
+    Platform::SetLocalPathOpener({});
+}
+
+void TestMainWindow::init()
+{
+    user.boxAnswers.clear();
+    user.boxesSeen.clear();
+    user.filePaths.clear();
+    exitCodes.clear();
+    opened.clear();
+}
+
+void TestMainWindow::cleanup()
+{
+    QVERIFY2(user.boxAnswers.isEmpty(), "a planned answer was not asked for");
+}
+
+std::unique_ptr<MainWindow> TestMainWindow::MakeWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+void TestMainWindow::menusAndSteps()
+{
+    auto window = MakeWindow();
+    QStringList menus;
+    for (QAction *action : window->menuBar()->actions())
+        menus << action->text();
+    QCOMPARE(menus, (QStringList { "&File", "&Edit", "&View", "Wi&zard", "&Help" }));
+
+    auto *file = window->findChild<QMenu *>(QStringLiteral("menuFile"));
+    const QList<QAction *> fileActions = file->actions();
+    QCOMPARE(fileActions.at(fileActions.size() - 3)->text(), QStringLiteral("Launch Monitor"));
+    QVERIFY(fileActions.at(fileActions.size() - 2)->isSeparator());
+    QVERIFY(fileActions.at(fileActions.size() - 4)->isSeparator());
+    auto *view = window->findChild<QMenu *>(QStringLiteral("menuView"));
+    QCOMPARE(view->actions().first()->text(), QStringLiteral("&Wizard Steps"));
+    QVERIFY(view->actions().first()->isChecked());
+
+    // One state after start: nothing to undo or redo.
+    auto *edit = window->findChild<QMenu *>(QStringLiteral("menuEdit"));
+    QCoreApplication::processEvents();
+    QVERIFY(!edit->actions().at(0)->isEnabled());
+    QVERIFY(!edit->actions().at(1)->isEnabled());
+
+    QCOMPARE(window->StepActions().size(), 4);
+    QVERIFY(window->StepActions().at(0)->isChecked());
+    window->OnButtonPrevClicked();
+    QCOMPARE(window->CurrentStep(), 0);
+    window->ChangePanel(2);
+    window->OnButtonNextClicked();
+    QCOMPARE(window->CurrentStep(), 2);
+    window->ChangePanel(1);
+    // Process from Step 2 keeps Step 2 checked and runs the checks: no photos here.
+    user.boxAnswers = { QMessageBox::Ok };
+    window->ChangePanel(3);
+    QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("There are no photos to process.") });
+    QCOMPARE(window->CurrentStep(), 1);
+    QVERIFY(window->StepActions().at(1)->isChecked());
+    QVERIFY(!window->StepActions().at(3)->isChecked());
+    window->ChangePanel(7);
+    QCOMPARE(window->CurrentStep(), 1);
+
+    // The title's mark follows the panels' changes, once however many arrive.
+    window->Panel2()->SignalPanelChanged();
+    window->Panel3()->SignalPanelChanged();
+    QCoreApplication::processEvents();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil*"));
+    QVERIFY(edit->actions().at(0)->isEnabled());
+}
+
+void TestMainWindow::undoAndRedoRebuildThePanels()
+{
+    auto window = MakeWindow();
+    auto *filters = window->Panel2()->findChild<QListWidget *>(QStringLiteral("listFilters"));
+    CListFilters::instance()->Append(Negate());
+    window->Panel2()->SignalPanelChanged();
+    window->Panel2()->RefreshPanel();
+    QCOMPARE(filters->count(), 1);
+
+    window->on_actionUndo_triggered();
+    QVERIFY(CListFilters::instance()->IsEmpty());
+    QCOMPARE(filters->count(), 0);
+    QVERIFY(!CStatesList::instance()->quiet);
+    window->on_actionRedo_triggered();
+    QCOMPARE(CListFilters::instance()->Filters().size(), 1);
+    QCOMPARE(filters->count(), 1);
+    QCOMPARE(CStatesList::instance()->Count(), 2); // the rebuild pushed nothing
+}
+
+void TestMainWindow::documentsOfEachKindSaveAndLoad()
+{
+    auto window = MakeWindow();
+    const QString photo = WritePhoto(root.filePath(QStringLiteral("doc.jpg")));
+    QStringList refused;
+    CListImages::instance()->AddImage(photo, refused);
+    CListFilters::instance()->Append(Negate());
+
+    const QString project = root.filePath(QStringLiteral("job.qlp"));
+    QVERIFY(window->SaveProject(project));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil - job"));
+    const QString profile = root.filePath(QStringLiteral("look.qlf"));
+    QVERIFY(window->SaveProfile(profile, QStringLiteral("Look"), QStringLiteral("described")));
+    const QString script = root.filePath(QStringLiteral("run.qlr"));
+    user.boxAnswers = { QMessageBox::No }; // notifications stay on
+    QVERIFY(window->SaveScript(script));
+    QVERIFY(!CUserProfile::instance()->OutputOptions.DisableNotifications);
+    // Cancel in that question saves nothing and clears the flag.
+    CUserProfile::instance()->OutputOptions.DisableNotifications = true;
+    user.boxAnswers = { QMessageBox::Cancel };
+    QVERIFY(!window->SaveScript(root.filePath(QStringLiteral("never.qlr"))));
+    QVERIFY(!QFile::exists(root.filePath(QStringLiteral("never.qlr"))));
+    QVERIFY(!CUserProfile::instance()->OutputOptions.DisableNotifications);
+
+    CListImages::instance()->Clear();
+    CListFilters::instance()->Clear();
+    QVERIFY(window->LoadProject(project));
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::ProjectDocument));
+    QCOMPARE(window->DocumentPath(), project);
+    QCOMPARE(CListImages::instance()->Count(), 1);
+    QCOMPARE(window->Panel1()->PhotoList()->count(), 1);
+
+    QVERIFY(window->LoadProfile(profile));
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::ProfileDocument));
+    QCOMPARE(window->ProfileName(), QStringLiteral("Look"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil - Look"));
+
+    QVERIFY(window->LoadScript(script));
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::ScriptDocument));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil - run"));
+    QVERIFY(!window->AnyPanelChanged());
+
+    // Opening through the dialog remembers the folder, with its final "/".
+    user.filePaths = { project };
+    QVERIFY(window->StartLoadingProject(QString()));
+    QCOMPARE(ReadSettingString(QStringLiteral("GUI/ProjectsPath"), QString()), root.path() + QLatin1Char('/'));
+    QCOMPARE(CStatesList::instance()->Count(), 1);
+
+    // Save As without an extension typed gets the document's own.
+    window->Panel3()->SignalPanelChanged();
+    user.filePaths = { root.filePath(QStringLiteral("typed")) };
+    window->on_actionSave_As_triggered();
+    QVERIFY(QFile::exists(root.filePath(QStringLiteral("typed.qlp"))));
+    QCOMPARE(window->DocumentPath(), root.filePath(QStringLiteral("typed.qlp")));
+}
+
+void TestMainWindow::failedLoadLeavesTheHeldJobShown()
+{
+    auto window = MakeWindow();
+    const QString broken = root.filePath(QStringLiteral("broken.qlp"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<Project Version=\"3\"><Images><Image>");
+    file.close();
+    CListFilters::instance()->Append(Negate());
+    user.boxAnswers = { QMessageBox::Ok };
+    QVERIFY(!window->LoadProject(broken));
+    QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("Could not load project.") });
+    // What the panels show is what a run would process.
+    auto *filters = window->Panel2()->findChild<QListWidget *>(QStringLiteral("listFilters"));
+    QCOMPARE(filters->count(), int(CListFilters::instance()->Filters().size()));
+    QCOMPARE(window->Panel1()->PhotoList()->count(), CListImages::instance()->Count());
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::NoDocument));
+}
+
+void TestMainWindow::saveProfileAsTakesThePathOnlyWhenSaved()
+{
+    auto window = MakeWindow();
+    // Nothing can be created in /proc: the save fails after both dialogs.
+    user.filePaths = { QStringLiteral("/proc/mine.qlf") };
+    user.profileName = QStringLiteral("Mine");
+    user.boxAnswers = { QMessageBox::Ok };
+    window->on_actionSave_Profile_As_triggered();
+    QVERIFY(user.filePaths.isEmpty());
+    QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("Could not save profile.") });
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::NoDocument));
+    QVERIFY(window->DocumentPath().isEmpty());
+}
+
+void TestMainWindow::closingAsksAndAFailedSaveKeepsTheWindow()
+{
+    auto window = MakeWindow();
+    const QString project = root.filePath(QStringLiteral("close.qlp"));
+    QVERIFY(window->SaveProject(project));
+    QVERIFY(window->LoadProject(project));
+    window->Panel1()->SignalPanelChanged();
+
+    user.boxAnswers = { QMessageBox::Cancel };
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+
+    // Yes, but the save fails: the window stays, the changes too.
+    QFile::remove(project);
+    QVERIFY(QDir().mkpath(project)); // a folder where the file should go
+    user.boxAnswers = { QMessageBox::Yes, QMessageBox::Ok };
+    QVERIFY(!window->close());
+    QCOMPARE(user.boxesSeen.last(), QStringLiteral("Could not save project."));
+    QVERIFY(window->AnyPanelChanged());
+    QVERIFY(QDir().rmdir(project));
+
+    user.boxAnswers = { QMessageBox::Yes };
+    QVERIFY(window->close());
+    QVERIFY(QFile::exists(project));
+    QVERIFY(!ReadSettingBytes(QStringLiteral("Settings/MainWindow.WindowGeometry"), QByteArray()).isEmpty());
+
+    // A new job with changes asks through the save question; Cancel keeps the window.
+    auto second = MakeWindow();
+    second->Panel2()->SignalPanelChanged();
+    user.saveProjectButton = QStringLiteral("buttonCancel");
+    QVERIFY(!second->close());
+    user.saveProjectButton = QStringLiteral("buttonNo");
+    QVERIFY(second->close());
+}
+
+void TestMainWindow::themesSetPaletteAndStyleSheet()
+{
+    auto window = MakeWindow();
+    QList<bool> themeSignals;
+    connect(window.get(), &MainWindow::SignalThemeChanged, this, [&](bool dark) { themeSignals << dark; });
+    CUserProfile::instance()->ThemeId = 1;
+    window->ChangeTheme();
+    QCOMPARE(qApp->palette().color(QPalette::Window), QColor(60, 60, 60));
+    QCOMPARE(qApp->palette().color(QPalette::Base), QColor(30, 30, 30));
+    QCOMPARE(qApp->palette().color(QPalette::Highlight), QColor(38, 163, 226));
+    QVERIFY(qApp->styleSheet().startsWith(QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }")));
+    QVERIFY(qApp->styleSheet().contains(QStringLiteral("background: #1E1E1E;")));
+    QVERIFY(qApp->styleSheet().endsWith(QStringLiteral("QMenu::separator { }")));
+
+    CUserProfile::instance()->ThemeId = 2;
+    window->ChangeTheme();
+    QCOMPARE(qApp->palette().color(QPalette::Window), QColor(240, 240, 240));
+    QCOMPARE(qApp->palette().color(QPalette::Text), QColor(Qt::black));
+    QVERIFY(qApp->styleSheet().startsWith(QStringLiteral("QScrollBar:vertical, QScrollBar:horizontal { border: none; background: #E1E1E1;")));
+    QCOMPARE(themeSignals, (QList<bool> { true, false }));
+    // The toolbar is rebuilt with the current step still checked.
+    QCOMPARE(window->StepActions().size(), 4);
+    QVERIFY(window->StepActions().at(window->CurrentStep())->isChecked());
+    QVERIFY(!window->StepActions().at(0)->icon().isNull());
+}
+
+void TestMainWindow::languageFallsBackToEnglish()
+{
+    QCOMPARE(MainWindow::LanguageCode(1031), QStringLiteral("De"));
+    QCOMPARE(MainWindow::LanguageCode(2052), QStringLiteral("En"));
+    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 2052);
+    user.boxAnswers = { QMessageBox::Ok };
+    auto window = MakeWindow();
+    QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("You need to restart Quendrasil for the changes to take effect.") });
+    QCOMPARE(CUserProfile::instance()->LanguageId, 1033);
+    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 1033);
+}
+
+void TestMainWindow::startScriptRunsUnattended()
+{
+    const QString photos = root.filePath(QStringLiteral("script-photos"));
+    const QString out = root.filePath(QStringLiteral("script-out"));
+    QVERIFY(QDir().mkpath(photos));
+    QVERIFY(QDir().mkpath(out));
+    const QString photo = WritePhoto(photos + QStringLiteral("/one.jpg"));
+    const QString script = photos + QStringLiteral("/go.qlr");
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<Script Version=\"3\">\r\n<Properties Class=\"Script\">"
+                              "<Property Name=\"HideProcessing\">1</Property></Properties>\r\n"
+                              "<Images><Image Path=\"%1\"/></Images>\r\n"
+                              "<Properties Class=\"Output\"><Property Name=\"Destination\">1</Property>"
+                              "<Property Name=\"DestPath\">%2</Property></Properties>\r\n"
+                              "<Properties Class=\"Format\"><Property Name=\"OutputFormat\">PNG</Property></Properties>\r\n"
+                              "</Script>\r\n")
+                   .arg(photo, out)
+                   .toUtf8());
+    file.close();
+
+    // A relative path is taken from where the program was started.
+    QDir::setCurrent(photos);
+    {
+        auto window = std::make_unique<MainWindow>();
+        window->StartLoadingFileWindows(QStringLiteral("go.qlr"));
+        QCOMPARE(window->DocumentPath(), script);
+        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        window->show();
+        QCOMPARE(exitCodes, QList<int> { 0 });
+        QVERIFY(!window->isVisible());
+        QVERIFY(QFile::exists(out + QStringLiteral("/one.png")));
+    }
+    const QString log = GetDocumentsFolder() + QStringLiteral("/Quendrasil/Quendrasil.log");
+    QFile logFile(log);
+    QVERIFY(logFile.open(QIODevice::ReadOnly));
+    QVERIFY(logFile.readAll().contains("Processing 1 images with 0 graphical filter(s) per image."));
+    logFile.close();
+
+    // A script that does not load ends with 2 and runs nothing, not even the job held.
+    exitCodes.clear();
+    QVERIFY(QFile::remove(out + QStringLiteral("/one.png")));
+    const QString broken = photos + QStringLiteral("/broken.qlr");
+    QFile brokenFile(broken);
+    QVERIFY(brokenFile.open(QIODevice::WriteOnly));
+    brokenFile.write("<Script Version=\"3\"><Images>");
+    brokenFile.close();
+    auto window = std::make_unique<MainWindow>();
+    window->StartLoadingFileWindows(broken);
+    window->show();
+    QCOMPARE(exitCodes, QList<int> { 2 });
+    QVERIFY(QDir(out).isEmpty());
+    QVERIFY(user.boxesSeen.isEmpty());
+}
+
+void TestMainWindow::fileOpenEventLoadsOnce()
+{
+    auto window = MakeWindow();
+    const QString project = root.filePath(QStringLiteral("opened.qlp"));
+    QVERIFY(window->SaveProject(project));
+    QFileOpenEvent event(project);
+    QCoreApplication::sendEvent(qApp, &event);
+    QVERIFY(window->DocumentPath().isEmpty() || window->DocumentPath() == project);
+    QTRY_COMPARE(window->DocumentKindValue(), int(MainWindow::ProjectDocument));
+    QCOMPARE(window->DocumentPath(), project);
+}
+
+QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Rebuilds the icon sheets of the profile chooser under resources/profiles/, drawn with
+# ImageMagick 6 `convert` (font: DejaVu Sans Bold, package fonts-dejavu-core).
+#
+# Icons-Formats-64: one row of eight 64-pixel tiles, a page labelled JPG, PNG, TIF, PDF, GIF,
+# BMP, WEBP, HEIC. Icons-Filters-64: eight columns and six rows of 64-pixel tiles, of which the
+# chooser draws these: row 0 column 0 a stack of photos (all and output profiles), column 1 a
+# person (the user's own), columns 2 to 4 contrast, rotation and black and white; row 3
+# column 0 a wand (editing profiles). The other tiles are left clear for the filters' own.
+# Neither sheet is themed: the colours read on light and dark backgrounds alike. Each sheet
+# is drawn at the "@2x" size and shrunk for the plain one.
+#
+# Usage: bash tools/make-profile-art.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+command -v convert >/dev/null || { echo "ImageMagick's convert is needed" >&2; exit 1; }
+
+out=resources/profiles
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+font=DejaVu-Sans-Bold
+
+# Writes the @2x sheet from MVG on stdin, then the plain one at half size.
+sheet() { # base width height (of the @2x sheet)
+    cat >"$work/$1.mvg"
+    # (The MVG goes in as text: ImageMagick's usual policy refuses "@file" arguments.)
+    convert -size "$2x$3" xc:none -draw "$(grep -v '^ *#' "$work/$1.mvg")" "$work/$1.png"
+    convert "$work/$1.png" -strip -define png:exclude-chunks=date,time "PNG32:$out/$1@2x.png"
+    convert "$work/$1.png" -filter Box -resize 50% -strip -define png:exclude-chunks=date,time \
+        "PNG32:$out/$1.png"
+}
+
+# A page with a folded corner and a coloured label, at tile x of a 128-pixel row.
+page() { # index label colour
+    local x=$(($1 * 128))
+    cat <<MVG
+push graphic-context
+  translate $x,0
+  stroke '#6b6b6b' stroke-width 3 fill '#fbfbfb'
+  path 'M 26,10 L 84,10 L 106,32 L 106,118 L 26,118 Z'
+  fill '#d8d8d8'
+  path 'M 84,10 L 84,32 L 106,32 Z'
+  stroke none fill '$3'
+  roundrectangle 12,62 116,100 8,8
+  fill white font '$font' font-size $( [ ${#2} -gt 3 ] && echo 25 || echo 30 )
+  text-anchor middle
+  text 64,92 '$2'
+pop graphic-context
+MVG
+}
+
+{
+    page 0 JPG '#2f7fd8'
+    page 1 PNG '#2e9d57'
+    page 2 TIF '#8a5cc7'
+    page 3 PDF '#d23b34'
+    page 4 GIF '#e08a1e'
+    page 5 BMP '#4b8c97'
+    page 6 WEBP '#c2417f'
+    page 7 HEIC '#6a6f7a'
+} | sheet Icons-Formats-64 1024 128
+
+# An open path along a circular arc, clockwise on screen from angle a0 to a1 in degrees, 0 at
+# the right. (ImageMagick closes a stroked partial ellipse with a chord.)
+arc_path() { # cx cy radius a0 a1
+    awk -v cx="$1" -v cy="$2" -v r="$3" -v a0="$4" -v a1="$5" 'BEGIN {
+        for (a = a0; a <= a1; a += 5)
+            printf "%s %.2f,%.2f ", a == a0 ? "M" : "L", cx + r * cos(a * 3.14159265 / 180),
+                cy + r * sin(a * 3.14159265 / 180)
+    }'
+}
+
+{
+    cat <<MVG
+push graphic-context
+  # Row 0, column 0: a stack of photos.
+  translate 64,64
+  stroke '#5a5a5a' stroke-width 3 fill '#c9d6e6'
+  push graphic-context
+    rotate -14
+    roundrectangle -40,-34 40,30 6,6
+  pop graphic-context
+  push graphic-context
+    rotate 9
+    fill '#dfe8f2'
+    roundrectangle -42,-36 40,28 6,6
+  pop graphic-context
+  fill '#7fb8ea'
+  roundrectangle -46,-26 46,42 6,6
+  stroke none fill '#f6d24a'
+  circle 22,-8 22,2
+  fill '#3f8f4f'
+  path 'M -43,39 L -12,0 L 10,26 L 22,14 L 43,39 Z'
+pop graphic-context
+push graphic-context
+  # Row 0, column 1: a person.
+  translate 128,0
+  stroke none fill '#2f7fd8'
+  circle 64,42 64,66
+  path 'M 20,116 C 20,84 40,74 64,74 C 88,74 108,84 108,116 Z'
+pop graphic-context
+push graphic-context
+  # Row 0, column 2: contrast, a disc half dark and half light.
+  translate 256,0
+  stroke '#4a4a4a' stroke-width 4 fill '#f4f4f4'
+  circle 64,64 64,18
+  stroke none fill '#303030'
+  path 'M 64,20 A 44,44 0 0,0 64,108 Z'
+pop graphic-context
+push graphic-context
+  # Row 0, column 3: rotation, an arc with an arrow head.
+  translate 384,0
+  stroke '#2e9d57' stroke-width 12 fill none stroke-linecap round
+  path '$(arc_path 64 66 38 0 265)'
+  stroke none fill '#2e9d57'
+  path 'M 58,8 L 88,28 L 58,48 Z'
+pop graphic-context
+push graphic-context
+  # Row 0, column 4: black and white, a landscape in greys.
+  translate 512,0
+  stroke '#3a3a3a' stroke-width 3 fill '#d0d0d0'
+  roundrectangle 14,24 114,104 6,6
+  stroke none fill '#f2f2f2'
+  circle 88,46 88,56
+  fill '#5c5c5c'
+  path 'M 17,101 L 50,58 L 74,86 L 88,72 L 111,101 Z'
+pop graphic-context
+push graphic-context
+  # Row 3, column 0: a wand with sparkles.
+  translate 0,384
+  stroke '#5a3b8c' stroke-width 12 stroke-linecap round
+  line 28,104 80,52
+  stroke '#f6d24a' stroke-width 12
+  line 80,52 90,42
+  stroke none fill '#e0a400'
+  path 'M 100,10 L 105,24 L 119,29 L 105,34 L 100,48 L 95,34 L 81,29 L 95,24 Z'
+  path 'M 52,16 L 55,24 L 63,27 L 55,30 L 52,38 L 49,30 L 41,27 L 49,24 Z'
+  path 'M 108,62 L 111,70 L 119,73 L 111,76 L 108,84 L 105,76 L 97,73 L 105,70 Z'
+pop graphic-context
+MVG
+} | sheet Icons-Filters-64 1024 768
