@@ -454,10 +454,28 @@ void TestMainWindow::startScriptRunsUnattended()
     QVERIFY(brokenFile.open(QIODevice::WriteOnly));
     brokenFile.write("<Script Version=\"3\"><Images>");
     brokenFile.close();
+    {
+        auto window = std::make_unique<MainWindow>();
+        window->StartLoadingFileWindows(broken);
+        window->show();
+        QCOMPARE(exitCodes, QList<int> { 2 });
+        QVERIFY(QDir(out).isEmpty());
+    }
+
+    // A silent script without an output folder asks nobody: it ends without a run.
+    exitCodes.clear();
+    const QString silent = photos + QStringLiteral("/silent.qlr");
+    QFile silentFile(silent);
+    QVERIFY(silentFile.open(QIODevice::WriteOnly));
+    silentFile.write(QStringLiteral("<Script Version=\"3\" Mode=\"Silent\">\r\n"
+                                    "<Images><Image Path=\"%1\"/></Images>\r\n</Script>\r\n")
+                         .arg(photo)
+                         .toUtf8());
+    silentFile.close();
     auto window = std::make_unique<MainWindow>();
-    window->StartLoadingFileWindows(broken);
+    window->StartLoadingFileWindows(silent);
     window->show();
-    QCOMPARE(exitCodes, QList<int> { 2 });
+    QCOMPARE(exitCodes, QList<int> { 0 });
     QVERIFY(QDir(out).isEmpty());
     QVERIFY(user.boxesSeen.isEmpty());
 }
