@@ -2,6 +2,10 @@
 
 #include "Trace.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QString>
 
 #include <mutex>
@@ -17,11 +21,45 @@ void InitializeCurl()
     });
 }
 
+namespace {
+
+// Trust on first use: without a check any machine that answers for the host name would get
+// the user's password and photos. This libcurl remembers keys by host name, whatever the port.
+int CheckHostKey(CURL *, const curl_khkey *, const curl_khkey *, curl_khmatch match, void *)
+{
+    switch (match) {
+    case CURLKHMATCH_OK:
+        return CURLKHSTAT_FINE;
+    case CURLKHMATCH_MISSING:
+        return CURLKHSTAT_FINE_ADD_TO_FILE;
+    default:
+        LogMessage(QStringLiteral("CheckHostKey"),
+            QStringLiteral("The server's key differs from the one remembered in ") + KnownHostsPath());
+        return CURLKHSTAT_REJECT;
+    }
+}
+
+} // namespace
+
+QString KnownHostsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+        + QStringLiteral("/known_hosts");
+}
+
 CURL *NewCurlHandle()
 {
     InitializeCurl();
     CURL *handle = curl_easy_init();
-    if (handle)
-        curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    if (!handle)
+        return handle;
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    static const QByteArray knownHosts = [] {
+        const QString path = KnownHostsPath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return QFile::encodeName(path);
+    }();
+    curl_easy_setopt(handle, CURLOPT_SSH_KNOWNHOSTS, knownHosts.constData());
+    curl_easy_setopt(handle, CURLOPT_SSH_KEYFUNCTION, &CheckHostKey);
     return handle;
 }

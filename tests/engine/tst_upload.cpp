@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "BatchCore.h"
+#include "CurlSetup.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "TestPhotos.h"
@@ -523,6 +524,27 @@ void TestUpload::sftpUploadAndTest()
                                    Base64EncodeString(QStringLiteral("wrong")), m_sshPort,
                                    folder, true),
              QStringLiteral("Login denied"));
+
+    // The server was remembered on first use; another key under its name is refused.
+    QFile knownHosts(KnownHostsPath());
+    QVERIFY(knownHosts.open(QIODevice::ReadOnly));
+    const QByteArray remembered = knownHosts.readAll();
+    knownHosts.close();
+    QVERIFY(remembered.startsWith("127.0.0.1 "));
+    const QString otherKey = m_sshFolder.filePath(QStringLiteral("other_key"));
+    QCOMPARE(RunTool(QStringLiteral("/usr/bin/ssh-keygen"),
+                     { QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("ed25519"),
+                       QStringLiteral("-N"), QString(), QStringLiteral("-f"), otherKey }),
+             0);
+    const QList<QByteArray> otherPublic = ReadFile(otherKey + QStringLiteral(".pub")).split(' ');
+    QVERIFY(knownHosts.open(QIODevice::WriteOnly));
+    knownHosts.write("127.0.0.1 " + otherPublic.at(0)
+                     + ' ' + otherPublic.at(1) + '\n');
+    knownHosts.close();
+    QVERIFY(upload.TestConnection(QStringLiteral("127.0.0.1"), SftpUser, password, m_sshPort,
+                                  folder, true)
+            != QStringLiteral("Success"));
+    QVERIFY(knownHosts.remove());
 }
 
 // The whole road: workers write into the work folder, the upload sends the files and the
