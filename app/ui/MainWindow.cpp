@@ -70,7 +70,6 @@ void MainWindow::SetExitHandler(ExitHandler handler)
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , form(std::make_unique<Ui::MainWindow>())
-    , m_checkNew(std::make_unique<CCheckNew>())
 {
     Trace("MainWindow");
     // The order of these calls is the order in which the singletons come to life.
@@ -82,6 +81,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_states = CStatesList::instance();
     m_hardware = CHardwareProfile::instance();
     m_imageCache = CImageCache::instance();
+    // Made after the singletons, which it uses, so that they come to life in the order above.
+    m_checkNew = std::make_unique<CCheckNew>();
 
     form->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -130,6 +131,8 @@ void MainWindow::show()
     if (m_startFileGiven) {
         Trace("StartLoadingFile");
         DispatchByExtension(path);
+        // A script that did not end the program leaves an ordinary, attended window.
+        m_unattendedStart = false;
     }
     // A script with command value 0 has ended the program inside the dispatch.
     if (!(scriptStart && m_commandValue == 0))
@@ -280,9 +283,11 @@ void MainWindow::InitToolBar()
 {
     Trace("InitToolBar");
     m_toolBar->clear();
-    // The actions belong to the window; cleared from the bar they would linger otherwise.
+    // Cleared from the bar, the old actions and spacers would linger as hidden children.
     qDeleteAll(m_stepActions);
     m_stepActions.clear();
+    qDeleteAll(m_toolBarExtras);
+    m_toolBarExtras.clear();
 
     auto *leftGap = new QWidget(m_toolBar);
     auto *gapLayout = new QHBoxLayout(leftGap);
@@ -290,10 +295,12 @@ void MainWindow::InitToolBar()
     leftGap->setMinimumSize(32, 0);
     leftGap->setMaximumSize(32, 0);
     m_toolBar->addWidget(leftGap);
+    m_toolBarExtras << leftGap;
     auto *leftSpring = new QWidget(m_toolBar);
     leftSpring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     leftSpring->setMaximumHeight(0);
     m_toolBar->addWidget(leftSpring);
+    m_toolBarExtras << leftSpring;
 
     const int ratio = std::max(1, int(qApp->devicePixelRatio()));
     const QImage strip = m_imageCache->GetImage(QStringLiteral("Icons-WizardSteps.png"), true, true);
@@ -340,19 +347,19 @@ void MainWindow::InitToolBar()
     rightSpring->setMaximumHeight(0);
     m_toolBar->addWidget(rightSpring);
     QAction *help = m_toolBar->addAction(iconAt(4), tr("Help"));
+    m_toolBarExtras << rightSpring << help;
 
     if (!m_toolBarConnected) {
         connect(m_toolBar, &QToolBar::actionTriggered, this,
             qOverload<QAction *>(&MainWindow::ChangePanel));
         m_toolBarConnected = true;
     }
-    // The help action is new with every rebuild.
+    // The help action is new with every rebuild, so it is connected every time.
     connect(help, &QAction::triggered, this, &MainWindow::OnButtonHelpClicked);
     m_toolBar->setIconSize(QSize(64 / ratio, 32));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setUnifiedTitleAndToolBarOnMac(true);
 
-    // The rebuilt buttons show the current step again.
+    // The rebuilt buttons show the current step again (after a theme change).
     for (int index = 0; index < m_stepActions.size(); ++index)
         m_stepActions.at(index)->setChecked(index == m_currentStep);
 }
@@ -403,6 +410,7 @@ void MainWindow::StartLoadingFileWindows(QString path)
 
 void MainWindow::ChangePanel(int index)
 {
+    Trace("ChangePanel", QString::number(index));
     if (index < 0 || index > 3)
         return;
     for (int position = 0; position < m_stepActions.size(); ++position)
@@ -418,11 +426,13 @@ void MainWindow::ChangePanel(int index)
 
 void MainWindow::ChangePanel(QAction *action)
 {
+    Trace("ChangePanel");
     ChangePanel(int(m_stepActions.indexOf(action)));
 }
 
 void MainWindow::on_tabWidget_currentChanged(int index)
 {
+    Trace("on_tabWidget_currentChanged");
     m_panelSwitching = true;
     ChangePanel(index);
     m_panelSwitching = false;
@@ -604,10 +614,12 @@ void MainWindow::UnsignalProjectChanges()
 
 void MainWindow::UpdateImagesAndFiltersCount()
 {
+    Trace("UpdateImagesAndFiltersCount");
 }
 
 void MainWindow::OnThPreviewStatus()
 {
+    Trace("OnThPreviewStatus");
     QMutexLocker lock(&m_profile->StatusTextLock);
     const QString text = m_profile->StatusText;
     if (text.isEmpty()) {
@@ -620,21 +632,23 @@ void MainWindow::OnThPreviewStatus()
 
 void MainWindow::UndoEnable(bool enable)
 {
+    Trace("UndoEnable");
     form->menuEdit->actions().value(0)->setEnabled(enable);
 }
 
 void MainWindow::RedoEnable(bool enable)
 {
+    Trace("RedoEnable");
     form->menuEdit->actions().value(1)->setEnabled(enable);
 }
 
-void MainWindow::RebuildPanelsFromJob()
+void MainWindow::RebuildPanelsFromJob(bool afterLoad)
 {
     m_panel1->ClearLists();
     for (const SImageRecord &record : m_photoList->Images())
         m_panel1->AddPhotoItem(record);
     m_panel1->RefreshPanel();
-    m_panel2->refreshing = true;
+    m_panel2->refreshing = afterLoad;
     m_panel2->RefreshPanel();
     m_panel2->refreshing = false;
     m_panel3->RefreshPanel();
@@ -645,7 +659,7 @@ void MainWindow::on_actionUndo_triggered()
     Trace("on_actionUndo_triggered");
     m_states->Undo();
     m_states->quiet = true;
-    RebuildPanelsFromJob();
+    RebuildPanelsFromJob(false);
     m_states->quiet = false;
 }
 
@@ -654,18 +668,23 @@ void MainWindow::on_actionRedo_triggered()
     Trace("on_actionRedo_triggered");
     m_states->Redo();
     m_states->quiet = true;
-    RebuildPanelsFromJob();
+    RebuildPanelsFromJob(false);
     m_states->quiet = false;
 }
 
 void MainWindow::RefreshPanels()
 {
     Trace("RefreshPanels");
+    RebuildAfterLoad();
+    ClearPanelsChanged();
+}
+
+void MainWindow::RebuildAfterLoad()
+{
     const bool quiet = m_states->quiet;
     m_states->quiet = true;
-    RebuildPanelsFromJob();
+    RebuildPanelsFromJob(true);
     m_states->quiet = quiet;
-    ClearPanelsChanged();
 }
 
 void MainWindow::ClearPanelsChanged()

@@ -154,7 +154,10 @@ private:
     void InitToolBar();
     void InitStatusBar();
     void RefreshPanels();
-    void RebuildPanelsFromJob();
+    void RebuildPanelsFromJob(bool afterLoad);
+    // After a load, also a failed one: the panels show what the job holds now. A failed load
+    // keeps the changed flags, so that the user is still asked before the job is lost.
+    void RebuildAfterLoad();
     void ClearPanelsChanged();
     void SetAppTitleExt(const QString &name);
     void ShowCurrentPanelHelp();
@@ -169,7 +172,10 @@ private:
                         const QString &extension);
     // The checks before a run; false when the run must not start.
     bool CheckOutputFolder();
-    // A failed load: a box, or a log line when a script runs unattended from the start.
+    // Loads a script; `freshScriptState` clears what an earlier script set (not when a profile
+    // is loaded over a script that is about to run).
+    bool LoadScriptDocument(const QString &path, bool freshScriptState);
+    // A failed load: a box, or a log line when a script runs unattended without a display.
     void ReportLoadFailure(const QString &text, const QString &path);
 
     std::unique_ptr<Ui::MainWindow> form;
@@ -187,6 +193,7 @@ private:
     QShortcut *m_ctrlS = nullptr;
     QToolBar *m_toolBar = nullptr;
     QList<QAction *> m_stepActions;
+    QList<QObject *> m_toolBarExtras; // spacers and the Help action, remade with the bar
     QLabel *m_previewStatus = nullptr;
     QLabel *m_secondStatus = nullptr;
     int m_currentStep = 0;

@@ -19,6 +19,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -98,7 +99,7 @@ bool MainWindow::LoadProject(const QString &path)
     int commandValue = m_commandValue;
     if (!scripts.LoadDocument(commandValue)) {
         // Rebuilt from what is held now, so that nothing invisible gets processed.
-        RefreshPanels();
+        RebuildAfterLoad();
         QMessageBox::warning(this, QString(), tr("Could not load project."));
         return false;
     }
@@ -124,7 +125,7 @@ bool MainWindow::LoadProfile(const QString &path)
     m_panel2->ClearFilterList();
     int commandValue = m_commandValue;
     if (!scripts.LoadDocument(commandValue)) {
-        RefreshPanels();
+        RebuildAfterLoad();
         QMessageBox::warning(this, QString(), tr("Could not load profile."));
         return false;
     }
@@ -140,8 +141,14 @@ bool MainWindow::LoadProfile(const QString &path)
 
 bool MainWindow::LoadScript(const QString &path)
 {
+    return LoadScriptDocument(path, true);
+}
+
+bool MainWindow::LoadScriptDocument(const QString &path, bool freshScriptState)
+{
     Trace("LoadScript");
-    m_profile->ClearScriptState();
+    if (freshScriptState)
+        m_profile->ClearScriptState();
     CScripts scripts(path);
     m_panel1->ClearLists();
     m_panel2->ClearFilterList();
@@ -149,7 +156,7 @@ bool MainWindow::LoadScript(const QString &path)
     int commandValue = 0;
     if (!scripts.LoadDocument(commandValue)) {
         m_commandValue = 0;
-        RefreshPanels();
+        RebuildAfterLoad();
         ReportLoadFailure(tr("Could not load script."), path);
         return false;
     }
@@ -220,11 +227,13 @@ bool MainWindow::StartLoadingProfile(QString path)
 
 void MainWindow::ReportLoadFailure(const QString &text, const QString &path)
 {
-    if (!m_unattendedStart) {
+    const QString platform = QGuiApplication::platformName();
+    const bool display = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    if (!m_unattendedStart || display) {
         QMessageBox::warning(this, QString(), text);
         return;
     }
-    // Nobody may be there to close a box: a script run from the command line says it here.
+    // Without a display nobody could close a box: a script run from the command line says it here.
     LogMessage(QStringLiteral("MainWindow::StartLoadingScript"), text + QLatin1Char(' ') + path);
     QTextStream(stderr) << text << ' ' << path << Qt::endl;
 }
@@ -250,7 +259,7 @@ void MainWindow::StartLoadingScript(QString path)
             EndUnattended(0);
             return;
         }
-        if (!LoadScript(chooser.selected.path)) {
+        if (!LoadScriptDocument(chooser.selected.path, false)) {
             EndUnattended(2);
             return;
         }

@@ -114,6 +114,7 @@ bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::ThemeChange) {
         LogMessage(QStringLiteral("MainWindow::event"), QStringLiteral("QEvent::ThemeChange"));
+        Platform::RefreshDesktopScheme();
         // The toolbar to rebuild exists only once Init has run.
         if (m_initFinished)
             ChangeTheme();

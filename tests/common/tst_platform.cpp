@@ -173,22 +173,25 @@ void TestPlatform::darkSchemeFromThemeOrPalette()
     const QPalette savedPalette = QApplication::palette();
 
     qputenv("GTK_THEME", "Adwaita:dark");
+    Platform::RefreshDesktopScheme();
     QVERIFY(Platform::DesktopPrefersDark());
     qunsetenv("GTK_THEME");
-
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(30, 30, 30));
-    QApplication::setPalette(dark);
+    // Kept until the desktop announces a change.
     QVERIFY(Platform::DesktopPrefersDark());
+    Platform::RefreshDesktopScheme();
+    const bool desktopDark = Platform::DesktopPrefersDark();
 
-    QPalette light;
-    light.setColor(QPalette::Window, QColor(240, 240, 240));
-    QApplication::setPalette(light);
-    QVERIFY(!Platform::DesktopPrefersDark());
+    // The program's own palette says nothing about the desktop's.
+    QPalette own;
+    own.setColor(QPalette::Window, desktopDark ? QColor(240, 240, 240) : QColor(30, 30, 30));
+    QApplication::setPalette(own);
+    Platform::RefreshDesktopScheme();
+    QCOMPARE(Platform::DesktopPrefersDark(), desktopDark);
 
     QApplication::setPalette(savedPalette);
     if (!savedTheme.isEmpty())
         qputenv("GTK_THEME", savedTheme);
+    Platform::RefreshDesktopScheme();
 }
 
 QUENDRASIL_TEST_MAIN(TestPlatform, QApplication)

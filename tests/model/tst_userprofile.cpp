@@ -3,6 +3,7 @@
 #include "Settings.h"
 #include "TestMain.h"
 #include "UserProfile.h"
+#include "platform/ColorScheme.h"
 
 #include <QSettings>
 #include <QSignalSpy>
@@ -274,6 +275,7 @@ void TestUserProfile::darkTheme()
     QFETCH(bool, dark);
 
     qputenv("GTK_THEME", desktopTheme.toUtf8());
+    Platform::RefreshDesktopScheme(); // as after the desktop announced a change
     CUserProfile *profile = CUserProfile::instance();
     profile->ThemeId = themeId;
     QCOMPARE(profile->IsDarkTheme(), dark);

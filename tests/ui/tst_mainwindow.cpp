@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "DialogProfileSave.h"
+#include "DialogProfileSelection.h"
 #include "DialogSaveProject.h"
 #include "Folders.h"
 #include "FiltersEnum.h"
@@ -42,6 +43,7 @@ public:
     QStringList filePaths;
     QString saveProjectButton = QStringLiteral("buttonCancel");
     QString profileName;
+    QString chosenProfile; // the profile chooser's answer; empty: cancel
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -72,6 +74,12 @@ protected:
             const QString name = saveProjectButton;
             QTimer::singleShot(0, question,
                 [question, name]() { question->findChild<QPushButton *>(name)->click(); });
+        } else if (auto *chooser = qobject_cast<CDialogProfileSelection *>(watched)) {
+            const QString path = chosenProfile;
+            QTimer::singleShot(0, chooser, [chooser, path]() {
+                chooser->selected.path = path;
+                chooser->done(path.isEmpty() ? 0 : 1);
+            });
         } else if (auto *details = qobject_cast<CDialogProfileSave *>(watched)) {
             const QString name = profileName;
             QTimer::singleShot(0, details, [details, name]() {
@@ -121,6 +129,8 @@ private slots:
     void languageFallsBackToEnglish();
     void startScriptRunsUnattended();
     void fileOpenEventLoadsOnce();
+    void saveKeyAndNew();
+    void scriptAskingForAProfileStaysSilent();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -310,8 +320,11 @@ void TestMainWindow::failedLoadLeavesTheHeldJobShown()
     file.write("<Project Version=\"3\"><Images><Image>");
     file.close();
     CListFilters::instance()->Append(Negate());
+    window->Panel2()->SignalPanelChanged();
     user.boxAnswers = { QMessageBox::Ok };
     QVERIFY(!window->LoadProject(broken));
+    // The job may be partly replaced: closing must still ask.
+    QVERIFY(window->AnyPanelChanged());
     QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("Could not load project.") });
     // What the panels show is what a run would process.
     auto *filters = window->Panel2()->findChild<QListWidget *>(QStringLiteral("listFilters"));
@@ -323,15 +336,17 @@ void TestMainWindow::failedLoadLeavesTheHeldJobShown()
 void TestMainWindow::saveProfileAsTakesThePathOnlyWhenSaved()
 {
     auto window = MakeWindow();
-    // Nothing can be created in /proc: the save fails after both dialogs.
-    user.filePaths = { QStringLiteral("/proc/mine.qlf") };
-    user.profileName = QStringLiteral("Mine");
+    // A name no document can hold: the save fails after both dialogs.
+    const QString target = root.filePath(QStringLiteral("mine.qlf"));
+    user.filePaths = { target };
+    user.profileName = QStringLiteral("Mine\x01");
     user.boxAnswers = { QMessageBox::Ok };
     window->on_actionSave_Profile_As_triggered();
     QVERIFY(user.filePaths.isEmpty());
     QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("Could not save profile.") });
     QCOMPARE(window->DocumentKindValue(), int(MainWindow::NoDocument));
     QVERIFY(window->DocumentPath().isEmpty());
+    QVERIFY(!QFile::exists(target));
 }
 
 void TestMainWindow::closingAsksAndAFailedSaveKeepsTheWindow()
@@ -389,6 +404,12 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
     QCOMPARE(qApp->palette().color(QPalette::Text), QColor(Qt::black));
     QVERIFY(qApp->styleSheet().startsWith(QStringLiteral("QScrollBar:vertical, QScrollBar:horizontal { border: none; background: #E1E1E1;")));
     QCOMPARE(themeSignals, (QList<bool> { true, false }));
+    // Following the desktop (light here) after the program's own dark palette was set.
+    CUserProfile::instance()->ThemeId = 1;
+    window->ChangeTheme();
+    CUserProfile::instance()->ThemeId = 0;
+    window->ChangeTheme();
+    QCOMPARE(qApp->palette().color(QPalette::Window), QColor(240, 240, 240));
     // The toolbar is rebuilt with the current step still checked.
     QCOMPARE(window->StepActions().size(), 4);
     QVERIFY(window->StepActions().at(window->CurrentStep())->isChecked());
@@ -402,9 +423,9 @@ void TestMainWindow::languageFallsBackToEnglish()
     WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 2052);
     user.boxAnswers = { QMessageBox::Ok };
     auto window = MakeWindow();
+    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 1033);
     QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("You need to restart Quendrasil for the changes to take effect.") });
     QCOMPARE(CUserProfile::instance()->LanguageId, 1033);
-    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 1033);
 }
 
 void TestMainWindow::startScriptRunsUnattended()
@@ -483,13 +504,82 @@ void TestMainWindow::startScriptRunsUnattended()
 void TestMainWindow::fileOpenEventLoadsOnce()
 {
     auto window = MakeWindow();
-    const QString project = root.filePath(QStringLiteral("opened.qlp"));
+    // A "\\" in a name is an ordinary character here: the path is kept as delivered.
+    const QString project = root.filePath(QStringLiteral("opened\\1.qlp"));
     QVERIFY(window->SaveProject(project));
     QFileOpenEvent event(project);
     QCoreApplication::sendEvent(qApp, &event);
-    QVERIFY(window->DocumentPath().isEmpty() || window->DocumentPath() == project);
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::NoDocument)); // queued
     QTRY_COMPARE(window->DocumentKindValue(), int(MainWindow::ProjectDocument));
     QCOMPARE(window->DocumentPath(), project);
+}
+
+void TestMainWindow::saveKeyAndNew()
+{
+    auto window = MakeWindow();
+    // A new job: Ctrl+S opens Save Project As (cancelled here), once; Ctrl+Alt+S nothing.
+    int dialogs = 0;
+    user.filePaths = { QString() };
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(user.filePaths.size(), 1);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    dialogs = user.filePaths.isEmpty() ? 1 : 0;
+    QCOMPARE(dialogs, 1);
+
+    QStringList refused;
+    CListImages::instance()->AddImage(WritePhoto(root.filePath(QStringLiteral("new.jpg"))), refused);
+    CUserProfile::instance()->Quality = 40;
+    CUserProfile::instance()->SilentScript = true;
+    window->Panel1()->SignalPanelChanged();
+    user.boxAnswers = { QMessageBox::No };
+    window->on_actionNew_triggered();
+    QCOMPARE(CListImages::instance()->Count(), 1);
+    user.boxAnswers = { QMessageBox::Yes };
+    window->on_actionNew_triggered();
+    QVERIFY(CListImages::instance()->IsEmpty());
+    QCOMPARE(CUserProfile::instance()->Quality, 88);
+    QVERIFY(!CUserProfile::instance()->SilentScript);
+    QCOMPARE(window->DocumentKindValue(), int(MainWindow::NoDocument));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil"));
+    QCOMPARE(CStatesList::instance()->Count(), 1);
+}
+
+// Command value 1: the chosen profile is loaded over the script, whose "Silent" mode still
+// holds for the run: no box, no question, a dialog that closes itself.
+void TestMainWindow::scriptAskingForAProfileStaysSilent()
+{
+    const QString folder = root.filePath(QStringLiteral("ask-profile"));
+    const QString out = folder + QStringLiteral("/out");
+    QVERIFY(QDir().mkpath(out));
+    const QString photo = WritePhoto(folder + QStringLiteral("/p.jpg"));
+    {
+        auto window = MakeWindow();
+        CListImages::instance()->Clear();
+        CListFilters::instance()->Clear();
+        CListFilters::instance()->Append(Negate());
+        CUserProfile::instance()->OutputOptions.DestPath = out;
+        CUserProfile::instance()->OutputOptions.OutputFormat = QStringLiteral("PNG");
+        QVERIFY(window->SaveProfile(folder + QStringLiteral("/negate.qlf"), QStringLiteral("Negate"), QString()));
+    }
+    const QString script = folder + QStringLiteral("/ask.qlr");
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<Script Version=\"3\" Mode=\"Silent\">\r\n"
+                              "<Properties Class=\"Script\"><Property Name=\"CommandId\">1</Property></Properties>\r\n"
+                              "<Images><Image Path=\"%1\"/></Images>\r\n</Script>\r\n")
+                   .arg(photo)
+                   .toUtf8());
+    file.close();
+
+    user.chosenProfile = folder + QStringLiteral("/negate.qlf");
+    auto window = std::make_unique<MainWindow>();
+    window->StartLoadingFileWindows(script);
+    window->show();
+    user.chosenProfile.clear();
+    QCOMPARE(exitCodes, QList<int> { 0 });
+    QVERIFY(CUserProfile::instance()->SilentScript);
+    QVERIFY(QFile::exists(out + QStringLiteral("/p.png")));
+    QVERIFY(user.boxesSeen.isEmpty());
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)
