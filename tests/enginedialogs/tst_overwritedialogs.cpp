@@ -1,6 +1,7 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "ControlImage.h"
 #include "DialogOverwrite.h"
 #include "DialogOverwriteRename.h"
 #include "ImageCache.h"
@@ -316,14 +317,28 @@ void TestOverwriteDialogs::questionShowsPathSizeAndPreview()
     CDialogOverwrite dialog;
     dialog.SetPath(path);
     QString info;
-    QString zoom;
+    QStringList zooms;
     bool hasPreview = false;
+    QSize shown;
     WhenShown([&]() {
         info = dialog.findChild<QTextEdit *>(QStringLiteral("textEditInfo"))->toPlainText();
-        const QLabel *view = dialog.findChild<QLabel *>(QStringLiteral("viewImage"));
-        hasPreview = !view->pixmap().isNull();
+        const QLabel *percent = dialog.findChild<QLabel *>(QStringLiteral("textZoomPercent"));
+        // The preview renders in its own thread; the percent follows each shown render.
+        const auto waitFor = [percent](const QString &text) {
+            return QTest::qWaitFor([&]() { return percent->text() == text; }, 20000);
+        };
+        hasPreview = waitFor(QStringLiteral("50%")) && dialog.Preview()->imageLoaded;
+        shown = dialog.findChild<QLabel *>(QStringLiteral("viewImage"))->pixmap().size();
+        zooms << percent->text();
         Click(&dialog, "buttonMinZoomImage");
-        zoom = dialog.findChild<QLabel *>(QStringLiteral("textZoomPercent"))->text();
+        waitFor(QStringLiteral("100%"));
+        zooms << percent->text();
+        Click(&dialog, "buttonZoomOutImage");
+        waitFor(QStringLiteral("67%"));
+        zooms << percent->text();
+        Click(&dialog, "buttonMaxZoomImage");
+        waitFor(QStringLiteral("50%"));
+        zooms << percent->text();
         Click(&dialog, "buttonYes");
     });
     dialog.exec();
@@ -332,7 +347,8 @@ void TestOverwriteDialogs::questionShowsPathSizeAndPreview()
         qPrintable(info));
     QVERIFY(info.endsWith(CDialogOverwrite::FormatSize(size)));
     QVERIFY(hasPreview);
-    QCOMPARE(zoom, QStringLiteral("100%"));
+    QCOMPARE(shown, QSize(201, 151)); // 400 x 300 at 50.25 %
+    QCOMPARE(zooms, QStringList({ "50%", "100%", "67%", "50%" }));
 }
 
 void TestOverwriteDialogs::missingFileShowsNoSizeAndNoPreview()
@@ -340,15 +356,18 @@ void TestOverwriteDialogs::missingFileShowsNoSizeAndNoPreview()
     CDialogOverwrite dialog;
     dialog.SetPath(root.filePath(QStringLiteral("gone.jpg")));
     QString info;
-    bool hasPreview = true;
+    bool placeholder = false;
     WhenShown([&]() {
         info = dialog.findChild<QTextEdit *>(QStringLiteral("textEditInfo"))->toPlainText();
-        hasPreview = !dialog.findChild<QLabel *>(QStringLiteral("viewImage"))->pixmap().isNull();
+        QTest::qWait(200);
+        placeholder = !dialog.Preview()->imageLoaded
+            && dialog.findChild<QLabel *>(QStringLiteral("viewImage"))->pixmap().cacheKey()
+                == dialog.Preview()->PlaceholderPixmap().cacheKey();
         Click(&dialog, "buttonNo");
     });
     dialog.exec();
     QVERIFY(info.endsWith(QStringLiteral("Size: N/A")));
-    QVERIFY(!hasPreview);
+    QVERIFY(placeholder);
     QCOMPARE(dialog.Answer(), OverwriteAnswer::No);
 }
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include "ControlImage.h"
 #include "DialogOverwriteRename.h"
 #include "ImageCache.h"
 #include "ImageManager.h"
@@ -13,14 +14,10 @@
 #include "UserProfile.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int IconSize = 16;
-constexpr double ZoomStep = 1.25;
-constexpr double MinimumZoomPercent = 1.0;
-constexpr double MaximumZoomPercent = 1600.0;
 
 } // namespace
 
@@ -36,9 +33,15 @@ CDialogOverwrite::CDialogOverwrite(QWidget *parent)
             ? QStringLiteral("background-color: rgb( 30, 30, 30 );")
             : QStringLiteral("background-color: rgb( 255, 255, 255 );"));
     SetZoomIcons();
+    form->scrollImage->imageLabel = form->viewImage;
 }
 
 CDialogOverwrite::~CDialogOverwrite() = default;
+
+CControlImage *CDialogOverwrite::Preview() const
+{
+    return form->scrollImage;
+}
 
 void CDialogOverwrite::SetZoomIcons()
 {
@@ -70,6 +73,9 @@ QString CDialogOverwrite::FormatSize(qint64 bytes)
 
 int CDialogOverwrite::exec()
 {
+    connect(form->scrollImage, &CControlImage::UpdateZoomPercent, this,
+        &CDialogOverwrite::UpdateZoomText,
+        Qt::ConnectionType(Qt::UniqueConnection | Qt::QueuedConnection));
     const QFileInfo file(m_path);
     const qint64 size = file.exists() ? file.size() : 0;
     form->textEditInfo->setPlainText(tr("Image %1\nalready exists, do you want to overwrite it?")
@@ -81,44 +87,15 @@ int CDialogOverwrite::exec()
 
 void CDialogOverwrite::LoadPreview()
 {
-    // The file as stored on disk, no filter applied; a camera RAW shows no preview.
-    m_preview = QPixmap();
+    // The file as stored on disk, no filter applied; a camera RAW shows no preview. The
+    // preview renders in its own thread and shows its placeholder until then.
+    CControlImage *preview = form->scrollImage;
+    preview->ClearFilters();
+    preview->ResizePlaceholder();
+    form->textZoomPercent->clear();
     CImageManager manager;
-    if (QFileInfo::exists(m_path) && manager.GetReaderType(m_path) != CImageManager::ReaderRaw
-        && manager.Read(m_path)) {
-        m_preview = manager.GetPixmap(
-            QRect(0, 0, int(manager.image.columns()), int(manager.image.rows())));
-    }
-    if (m_preview.isNull()) {
-        form->viewImage->clear();
-        form->textZoomPercent->clear();
-        return;
-    }
-    ShowZoom(FitPercent());
-}
-
-double CDialogOverwrite::FitPercent() const
-{
-    if (m_preview.isNull())
-        return 100.0;
-    const QSize room = form->scrollImage->maximumViewportSize();
-    const double percent = 100.0
-        * std::min(
-            double(room.width()) / m_preview.width(), double(room.height()) / m_preview.height());
-    return std::clamp(percent, MinimumZoomPercent, 100.0);
-}
-
-void CDialogOverwrite::ShowZoom(double percent)
-{
-    if (m_preview.isNull())
-        return;
-    m_zoomPercent = std::clamp(percent, MinimumZoomPercent, MaximumZoomPercent);
-    const QSize size(std::max(1, int(std::lround(m_preview.width() * m_zoomPercent / 100.0))),
-        std::max(1, int(std::lround(m_preview.height() * m_zoomPercent / 100.0))));
-    form->viewImage->setPixmap(
-        m_preview.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    form->viewImage->setFixedSize(size);
-    UpdateZoomText(int(std::lround(m_zoomPercent)));
+    if (manager.GetReaderType(m_path) != CImageManager::ReaderRaw)
+        preview->StartPreview(m_path);
 }
 
 void CDialogOverwrite::UpdateZoomText(int percent)
@@ -170,20 +147,20 @@ void CDialogOverwrite::on_buttonRename_clicked()
 
 void CDialogOverwrite::on_buttonMaxZoomImage_clicked()
 {
-    ShowZoom(FitPercent());
+    form->scrollImage->ZoomToFit();
 }
 
 void CDialogOverwrite::on_buttonMinZoomImage_clicked()
 {
-    ShowZoom(100.0);
+    form->scrollImage->ZoomActualSize();
 }
 
 void CDialogOverwrite::on_buttonZoomInImage_clicked()
 {
-    ShowZoom(m_zoomPercent * ZoomStep);
+    form->scrollImage->ZoomIn();
 }
 
 void CDialogOverwrite::on_buttonZoomOutImage_clicked()
 {
-    ShowZoom(m_zoomPercent / ZoomStep);
+    form->scrollImage->ZoomOut();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 #include <QString>
 
 #include <memory>
@@ -10,6 +9,7 @@ namespace Ui {
 class CDialogOverwrite;
 }
 
+class CControlImage;
 class CImageCache;
 class CUserProfile;
 
@@ -28,6 +28,7 @@ public:
     void SetPath(const QString &path) { m_path = path; }
     QString Path() const { return m_path; }
     int Answer() const { return m_answer; }
+    CControlImage *Preview() const;
 
     // "1.50 MB", "2.00 KB"; "N/A" for 0 bytes.
     static QString FormatSize(qint64 bytes);
@@ -51,8 +52,6 @@ private slots:
 private:
     void SetZoomIcons();
     void LoadPreview();
-    void ShowZoom(double percent);
-    double FitPercent() const;
     void Finish(int answer);
 
     std::unique_ptr<Ui::CDialogOverwrite> form;
@@ -60,7 +59,4 @@ private:
     CUserProfile *m_profile;
     CImageCache *m_imageCache;
     int m_answer = 0;
-
-    QPixmap m_preview; // the file at 100 %
-    double m_zoomPercent = 100.0;
 };

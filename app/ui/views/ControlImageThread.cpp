@@ -1,0 +1,434 @@
+#include "ControlImageThread.h"
+
+#include <QDateTime>
+#include <QMutexLocker>
+
+#include "FormatsEnum.h"
+#include "Trace.h"
+#include "UserProfile.h"
+
+#include <cmath>
+#include <exception>
+
+namespace {
+
+const QString RunTag = QStringLiteral("CControlImageThread::run");
+const QString PreviewTag = QStringLiteral("CControlImageThread::ThreadOpStartPreview");
+const QString ZoomTag = QStringLiteral("CControlImageThread::ThreadOpZoom");
+
+constexpr unsigned long PollMilliseconds = 50;
+
+bool IsGeometryFilter(qint32 id)
+{
+    return id == 2003 || id == 2004 || id == 2005 || id == 2020 || id == 2030 || id == 3170
+        || id == 5070;
+}
+
+constexpr qint32 ResizeFilterId = 5040;
+
+int RoundHalfUp(double value)
+{
+    return int(std::floor(value + 0.5));
+}
+
+// The engine knows one progress receiver per process. Previews come and go (dialogs), so
+// the engine is given this relay, which never dies, and the relay forwards to the preview
+// thread registered last for as long as that thread exists.
+class CProgressRelay : public CImageProgressReceiver
+{
+public:
+    static CProgressRelay &instance()
+    {
+        static CProgressRelay *const relay = new CProgressRelay();
+        return *relay;
+    }
+    void Register(CImageProgressReceiver *receiver)
+    {
+        QMutexLocker locker(&m_lock);
+        m_current = receiver;
+        CImageManager::SetPreviewThread(this);
+    }
+    void Unregister(CImageProgressReceiver *receiver)
+    {
+        QMutexLocker locker(&m_lock);
+        if (m_current == receiver)
+            m_current = nullptr;
+    }
+    void OnImageProgress(SProgressState &state) override
+    {
+        QMutexLocker locker(&m_lock);
+        if (m_current)
+            m_current->OnImageProgress(state);
+    }
+
+private:
+    QMutex m_lock;
+    CImageProgressReceiver *m_current = nullptr;
+};
+
+} // namespace
+
+CControlImageThread::CControlImageThread()
+    : formats(CFormatsEnum::instance())
+    , profile(CUserProfile::instance())
+    , progress(&work.progress)
+{
+    work.previewMode = true;
+    imageFiltered.previewMode = true;
+    imageResized.previewMode = true;
+}
+
+CControlImageThread::~CControlImageThread()
+{
+    // The owner has waited for run() to end; only reports of other threads may still come.
+    Stop();
+    wait();
+    CProgressRelay::instance().Unregister(this);
+}
+
+void CControlImageThread::RequestPreview(const SRequest &request)
+{
+    QMutexLocker locker(&m_requestLock);
+    m_request = request;
+    operation = OperationPreview;
+    m_latestRequest.store(++m_requestId);
+    progress->abort = true;
+}
+
+void CControlImageThread::RequestZoom(double zoomTarget, double fitZoom, const QPoint &viewOrigin,
+    const QSize &viewSize, const QSize &shownSize)
+{
+    QMutexLocker locker(&m_requestLock);
+    m_request.zoomTarget = zoomTarget;
+    m_request.fitZoom = fitZoom;
+    m_request.viewOrigin = viewOrigin;
+    m_request.viewSize = viewSize;
+    m_request.shownSize = shownSize;
+    operation = OperationZoom;
+    m_latestRequest.store(++m_requestId);
+    progress->abort = true;
+}
+
+void CControlImageThread::Cancel()
+{
+    cancel = true;
+    progress->abort = true;
+}
+
+void CControlImageThread::Stop()
+{
+    stop = true;
+    progress->abort = true;
+}
+
+void CControlImageThread::ResetImages()
+{
+    {
+        QMutexLocker locker(&m_requestLock);
+        m_request.path.clear();
+        operation = OperationNone;
+        m_latestRequest.store(++m_requestId);
+        progress->abort = true;
+    }
+    QMutexLocker locker(&m_resultLock);
+    imageFiltered.ClearImage();
+    imageResized.ClearImage();
+    imageFiltered.path.clear();
+    imageResized.path.clear();
+}
+
+bool CControlImageThread::TakeResult(SResult &result)
+{
+    QMutexLocker locker(&m_resultLock);
+    if (m_resultRequest != m_latestRequest.load())
+        return false;
+    // Copies share the pixels; the thread replaces, never changes, what it published.
+    result.imageFiltered = imageFiltered;
+    result.imageResized = imageResized;
+    result.viewOrigin = m_resultOrigin;
+    result.zoom = m_resultZoom;
+    return true;
+}
+
+bool CControlImageThread::IsFailureCurrent()
+{
+    QMutexLocker locker(&m_resultLock);
+    return m_failedRequest == m_latestRequest.load();
+}
+
+void CControlImageThread::OnImageProgress(SProgressState &state)
+{
+    if (stop)
+        return;
+    profile->SetStatusText(state.hide || state.abort ? QString() : state.statusText);
+}
+
+void CControlImageThread::SetStatus(const QString &text)
+{
+    if (!stop)
+        profile->SetStatusText(text);
+}
+
+bool CControlImageThread::Superseded(quint64 served) const
+{
+    return stop || cancel || m_latestRequest.load() != served;
+}
+
+void CControlImageThread::run()
+{
+    LogMessage(RunTag);
+    while (true) {
+        msleep(PollMilliseconds);
+        if (stop)
+            break;
+
+        SRequest request;
+        int current;
+        quint64 served;
+        {
+            QMutexLocker locker(&m_requestLock);
+            current = operation;
+            served = m_requestId;
+            if (current != OperationNone) {
+                request = m_request;
+                progress->abort = false;
+            }
+        }
+        if (current == OperationPreview)
+            ThreadOpStartPreview(request, served);
+        else if (current == OperationZoom)
+            ThreadOpZoom(request, served);
+
+        // A request written while this one ran keeps its operation and runs at the next tick,
+        // however many came before it: the newest request is always served.
+        QMutexLocker locker(&m_requestLock);
+        if (cancel || m_requestId == served)
+            operation = OperationNone;
+        cancel = false;
+        if (m_requestId == served)
+            progress->abort = false;
+    }
+    work.ClearImage();
+    work.ClearPages();
+}
+
+CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
+    SRequest &request, quint64 served)
+{
+    LogMessage(PreviewTag, request.path);
+    CProgressRelay::instance().Register(this);
+    progress->percent = 0;
+    progress->hide = false;
+    SetStatus(progress->statusText);
+    progress->statusText = tr("Loading") + QStringLiteral("...");
+
+    const auto aborted = [this]() {
+        LogMessage(PreviewTag, QStringLiteral("- Abort the operation"));
+        SetStatus(QString());
+        return EOutcome::Aborted;
+    };
+    const auto failed = [this, served]() {
+        SetStatus(QString());
+        PublishFailure(served);
+        return EOutcome::Failed;
+    };
+
+    work.imageIndex = request.photoIndex;
+    bool read;
+    if (request.multipageWrite == 1 && work.GetPageCount(request.path) > 1) {
+        LogMessage(PreviewTag, QStringLiteral("Read multipage"));
+        read = work.ReadMultipage(request.path) && work.image.isValid();
+    } else {
+        LogMessage(PreviewTag, QStringLiteral("Read singlepage"));
+        work.ClearPages();
+        read = work.Read(request.path);
+    }
+    progress->readResult = read;
+    if (!work.image.isValid())
+        LogMessage(PreviewTag, QStringLiteral("- Image is invalid!"));
+    if (Superseded(served))
+        return aborted();
+    if (!read || !work.image.isValid()) {
+        LogMessage(PreviewTag, QStringLiteral("- Abort the operation"));
+        const int dot = request.path.lastIndexOf(QLatin1Char('.'));
+        const QString extension = dot < 0 ? QString() : request.path.mid(dot + 1);
+        if (!extension.isEmpty() && formats->FindByExtension(extension).needsGhostscript)
+            emit SignalDisplayGSMessage(extension);
+        return failed();
+    }
+
+    Magick::Image backdrop;
+    const bool hasBackdrop = CompositeAlpha(request, backdrop);
+
+    bool geometryApplied = false;
+    bool resizeApplied = false;
+    for (const SFilterRecord &record : std::as_const(request.filters)) {
+        if (!record.active)
+            continue;
+        if (Superseded(served))
+            return aborted();
+        progress->statusText = tr("Applying '%1' filter").arg(record.name) + QStringLiteral("...");
+        work.imageIndex = request.photoIndex;
+        if (!work.ApplyFilter(record)) {
+            if (Superseded(served))
+                return aborted();
+            LogMessage(PreviewTag, QStringLiteral("- Filter %1 failed").arg(record.id));
+            return failed();
+        }
+        geometryApplied = geometryApplied || IsGeometryFilter(record.id);
+        resizeApplied = resizeApplied || record.id == ResizeFilterId;
+        if (Superseded(served))
+            return aborted();
+    }
+
+    // A photo whose size changed is shown fitted; so is one whose size was not known yet.
+    if ((geometryApplied && !resizeApplied) || !(request.zoomTarget > 0.0)) {
+        const double width = double(work.image.columns());
+        const double height = double(work.image.rows());
+        double zoom = 0.0;
+        if (width > 0 && height > 0) {
+            zoom = request.viewSize.width() * 100.0 / width;
+            if (std::trunc(zoom * height / 100.0) > request.viewSize.height())
+                zoom = request.viewSize.height() * 100.0 / height;
+        }
+        request.zoomTarget = zoom;
+        request.fitZoom = zoom;
+    }
+
+    try {
+        if (hasBackdrop) {
+            const int x = (int(backdrop.columns()) - int(work.image.columns())) / 2;
+            const int y = (int(backdrop.rows()) - int(work.image.rows())) / 2;
+            backdrop.composite(work.image, x, y, Magick::OverCompositeOp);
+            work.SetImage(backdrop);
+        }
+    } catch (const std::exception &exception) {
+        LogMessage(PreviewTag, QString::fromLocal8Bit(exception.what()));
+    }
+    work.AddCheckerboardBackground();
+
+    CImageManager resized;
+    if (!ScaleToView(work, resized, request.zoomTarget, request)) {
+        if (Superseded(served))
+            return aborted();
+        LogMessage(PreviewTag, QStringLiteral("- image or imageResized is invalid!"));
+        return failed();
+    }
+    if (Superseded(served))
+        return aborted();
+    Publish(served, &work, resized, request);
+    progress->hide = true;
+    SetStatus(QString());
+    return EOutcome::Done;
+}
+
+CControlImageThread::EOutcome CControlImageThread::ThreadOpZoom(SRequest &request, quint64 served)
+{
+    LogMessage(ZoomTag);
+    progress->percent = 0;
+    progress->hide = false;
+    progress->statusText = tr("Zooming") + QStringLiteral("...");
+    SetStatus(progress->statusText);
+
+    CImageManager source;
+    {
+        QMutexLocker locker(&m_resultLock);
+        source = imageFiltered;
+    }
+    CImageManager resized;
+    if (!source.image.isValid() || !ScaleToView(source, resized, request.zoomTarget, request)) {
+        progress->hide = true;
+        SetStatus(QString());
+        return EOutcome::Failed;
+    }
+    if (Superseded(served)) {
+        SetStatus(QString());
+        return EOutcome::Aborted;
+    }
+    Publish(served, nullptr, resized, request);
+    progress->hide = true;
+    SetStatus(QString());
+    return EOutcome::Done;
+}
+
+bool CControlImageThread::ScaleToView(
+    const CImageManager &source, CImageManager &target, double zoom, SRequest &request)
+{
+    const QSize oldSize = request.shownSize;
+    if (!source.image.isValid())
+        return false;
+    target = source;
+    target.previewMode = true;
+    CProgressRelay::instance().Register(this);
+    if (!target.Scale(zoom))
+        return false;
+    const double newWidth = double(target.image.columns());
+    const double newHeight = double(target.image.rows());
+
+    // The view keeps its centre across a zoom.
+    double centreX = 50.0;
+    double centreY = 50.0;
+    if (request.fitZoom < zoom) {
+        const double oldWidth = oldSize.width() > 0 ? oldSize.width() : newWidth;
+        const double oldHeight = oldSize.height() > 0 ? oldSize.height() : newHeight;
+        centreX = (request.viewOrigin.x() + request.viewSize.width() / 2.0) * 100.0 / oldWidth;
+        centreY = (request.viewOrigin.y() + request.viewSize.height() / 2.0) * 100.0 / oldHeight;
+    }
+    request.viewOrigin
+        = QPoint(RoundHalfUp(newWidth * centreX / 100.0 - request.viewSize.width() / 2.0),
+            RoundHalfUp(newHeight * centreY / 100.0 - request.viewSize.height() / 2.0));
+    request.zoomTarget = zoom;
+    return true;
+}
+
+bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image &backdrop)
+{
+    bool build = false;
+    for (const SFilterRecord &record : request.filters) {
+        if (record.id == 5002 || record.id == 5020 || record.id == 5040 || record.id == 5050)
+            build = build || record.active || request.interactiveMode;
+    }
+    if (!build)
+        return false;
+    try {
+        Magick::Image out = work.image;
+        out.gamma(0.4);
+        // Black at 166 of 255 over the photo; IM6 colours carry opacity, not alpha.
+        Magick::Image overlay(Magick::Geometry(out.columns(), out.rows()),
+            Magick::Color(0, 0, 0, MagickCore::Quantum((255 - 166) * 257)));
+        overlay.matte(true);
+        out.composite(overlay, 0, 0, Magick::OverCompositeOp);
+        backdrop = out;
+        return true;
+    } catch (const std::exception &exception) {
+        LogMessage(PreviewTag, QString::fromLocal8Bit(exception.what()));
+        return false;
+    }
+}
+
+void CControlImageThread::Publish(quint64 served, const CImageManager *filtered,
+    const CImageManager &resized, const SRequest &request)
+{
+    bool valid;
+    {
+        QMutexLocker locker(&m_resultLock);
+        if (filtered)
+            imageFiltered = *filtered;
+        imageResized = resized;
+        m_resultOrigin = request.viewOrigin;
+        m_resultZoom = request.zoomTarget;
+        m_resultRequest = served;
+        valid = imageFiltered.image.isValid() && imageResized.image.isValid();
+    }
+    if (valid)
+        emit Show();
+}
+
+void CControlImageThread::PublishFailure(quint64 served)
+{
+    {
+        QMutexLocker locker(&m_resultLock);
+        m_failedRequest = served;
+    }
+    emit RenderFailed();
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "FilterRecord.h"
+#include "ImageManager.h"
+
+#include <QList>
+#include <QMutex>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+class CFormatsEnum;
+class CUserProfile;
+
+// Renders what one preview shows, off the GUI thread: reads the photo, applies the chain and
+// scales the result to the zoom. The preview writes a request (RequestPreview, RequestZoom)
+// and the thread serves the newest one at its next 50 ms tick; a newer request aborts the
+// running one through the progress state's abort flag. Results come back through the queued
+// Show() (or RenderFailed() when the photo or a filter could not be rendered) and are taken
+// with TakeResult, which hands over only the result of the newest request.
+class CControlImageThread : public QThread, public CImageProgressReceiver
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OperationNone = 0;
+    static constexpr int OperationPreview = 1;
+    static constexpr int OperationZoom = 2;
+
+    // What the preview asks for; copied whole when the thread starts an operation, so a
+    // request written meanwhile never changes the running one.
+    struct SRequest
+    {
+        QList<SFilterRecord> filters;
+        QString path;
+        QSize viewSize; // device pixels
+        QPoint viewOrigin; // pixels of the scaled image shown now
+        QSize shownSize; // of the scaled image shown now; the view keeps its centre
+        double zoomTarget = 0.0; // percent
+        double fitZoom = 0.0; // percent
+        bool interactiveMode = false;
+        qint32 photoIndex = 0; // for the keywords of text filters
+        qint32 multipageWrite = 0; // the layer setting when the request was made
+    };
+
+    // A finished render as the preview takes it.
+    struct SResult
+    {
+        CImageManager imageFiltered; // full size, chain applied
+        CImageManager imageResized; // scaled to `zoom`
+        QPoint viewOrigin;
+        double zoom = 0.0;
+    };
+
+    CControlImageThread();
+    ~CControlImageThread() override;
+
+    // GUI thread: a new render of request.path (operation 1) or a new scale of the last
+    // render (operation 2). Either aborts the running operation.
+    void RequestPreview(const SRequest &request);
+    void RequestZoom(double zoomTarget, double fitZoom, const QPoint &viewOrigin,
+        const QSize &viewSize, const QSize &shownSize);
+    // Drops the pending and the running work for good (a rejected dialog, a photo change).
+    void Cancel();
+    // Ends run() at its next tick; the owner then waits for the thread.
+    void Stop();
+    // Both images become empty and the path is forgotten; a render still running is dropped.
+    void ResetImages();
+
+    // GUI thread, in the slots of Show() and RenderFailed(): true when the result belongs to
+    // the newest request (older results are dropped by the caller).
+    bool TakeResult(SResult &result);
+    bool IsFailureCurrent();
+
+    // The image engine's progress reports (any thread): the status text, or an empty one
+    // when the state is hidden or aborted.
+    void OnImageProgress(SProgressState &state) override;
+
+signals:
+    void Show();
+    void RenderFailed();
+    void SignalDisplayGSMessage(QString extension);
+
+protected:
+    void run() override;
+
+private:
+    enum class EOutcome { Done, Aborted, Failed };
+
+    EOutcome ThreadOpStartPreview(SRequest &request, quint64 served);
+    EOutcome ThreadOpZoom(SRequest &request, quint64 served);
+    // Scales `source` into `target` at `zoom`, keeping the view's centre; the new origin goes
+    // into request.viewOrigin.
+    bool ScaleToView(
+        const CImageManager &source, CImageManager &target, double zoom, SRequest &request);
+    // The darkened picture of the whole photo that crop and resize show their result on.
+    bool CompositeAlpha(const SRequest &request, Magick::Image &backdrop);
+    // A newer request, a cancel or a stop: the running operation ends.
+    bool Superseded(quint64 served) const;
+    void SetStatus(const QString &text);
+    void Publish(quint64 served, const CImageManager *filtered, const CImageManager &resized,
+        const SRequest &request);
+    void PublishFailure(quint64 served);
+
+    CFormatsEnum *formats;
+    CUserProfile *profile;
+
+    // Request side, written by the GUI under m_requestLock.
+    mutable QMutex m_requestLock;
+    SRequest m_request;
+    int operation = OperationNone;
+    quint64 m_requestId = 0; // the newest request
+    std::atomic<quint64> m_latestRequest { 0 }; // m_requestId, readable without the lock
+
+    // The photo being worked on; only its progress state's abort flag is touched by the GUI.
+    CImageManager work;
+    SProgressState *progress;
+
+    // Result side, guarded by m_resultLock.
+    QMutex m_resultLock;
+    CImageManager imageFiltered;
+    CImageManager imageResized;
+    QPoint m_resultOrigin;
+    double m_resultZoom = 0.0;
+    quint64 m_resultRequest = 0;
+    quint64 m_failedRequest = 0;
+
+    std::atomic_bool stop { false };
+    std::atomic_bool cancel { false };
+};
