@@ -4,6 +4,7 @@
 // Usage: windowshots <output folder> <script.qlr>  (loaded, not run by itself)
 // Run it under Xvfb with a throw-away HOME: it reads and writes the user's settings.
 #include "AppInfo.h"
+#include "DialogOverwrite.h"
 #include "ImageEngineSetup.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
@@ -11,6 +12,7 @@
 #include "Settings.h"
 #include "UserProfile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QProgressBar>
 #include <QPushButton>
@@ -59,10 +61,22 @@ int main(int argc, char *argv[])
     }
 
     // Watches the processing dialog: one picture once photos are done, one at the summary,
-    // then OK as a user would.
+    // then OK as a user would. An overwrite question (outputs of an earlier run) is pictured
+    // once its preview has had time to render, then answered with Yes to All.
     bool midRunTaken = false;
+    int questionTicks = 0;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&]() {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *question = qobject_cast<CDialogOverwrite *>(widget);
+            if (!question || !question->isVisible())
+                continue;
+            if (++questionTicks < 50)
+                return;
+            Save(question, out + QStringLiteral("/overwrite-question.png"));
+            question->findChild<QPushButton *>(QStringLiteral("buttonYesAll"))->click();
+            return;
+        }
         auto *dialog = window.findChild<CProcessController *>();
         if (!dialog || !dialog->isVisible())
             return;
