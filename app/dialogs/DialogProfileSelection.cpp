@@ -7,6 +7,7 @@
 #include "Folders.h"
 #include "HelpTopics.h"
 #include "ImageCache.h"
+#include "ListThumb.h"
 #include "TextCodecs.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -149,8 +150,16 @@ void CDialogProfileSelection::LoadProfiles()
             m_imageCache->SplitIconStrip(QLatin1String(sheet), false, TileSize));
         m_icons << *tiles;
     }
-    form->listProfiles->setIconSize(QSize(TileSize, TileSize));
-    form->listProfiles->setItemDelegate(new CTileTextDelegate(form->listProfiles));
+    CListThumb *list = form->listProfiles;
+    // The items come with their icons, so no loader thread is started.
+    list->Initialize(CListThumb::TypeProfiles, m_profile->IsDarkTheme(), false);
+    list->setIconSize(QSize(TileSize, TileSize));
+    {
+        QMutexLocker locker(list->mutex);
+        *list->icons = m_icons;
+    }
+    list->AddOverlayImage(QStringLiteral("Overlay-Symbol.png"), true, -5, -5, true, 1);
+    list->setItemDelegate(new CTileTextDelegate(list));
 
     LoadViewIcons();
     CheckView(0);
@@ -326,7 +335,8 @@ int CDialogProfileSelection::IconIndex(
 
 void CDialogProfileSelection::ShowView(int view)
 {
-    QListWidget *list = form->listProfiles;
+    CListThumb *list = form->listProfiles;
+    list->RemoveAllItems();
     list->clear();
     const int formatTiles = m_formatsGrid.width() * m_formatsGrid.height();
     for (const SPlace &place : ViewPlaces(view)) {
@@ -341,12 +351,10 @@ void CDialogProfileSelection::ShowView(int view)
         const int iconIndex = IconIndex(
             info.icon, group.tile, formatTiles, m_filtersGrid.width(), int(m_icons.size()));
 
-        auto *item
-            = new QListWidgetItem(iconIndex < 0 ? QIcon() : m_icons.at(iconIndex), info.name);
-        item->setToolTip(toolTip);
+        list->AddItem(info.name, toolTip, QString(), true, iconIndex, true);
+        QListWidgetItem *item = list->item(list->count() - 1);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         item->setSizeHint(QSize(105, 100));
-        list->addItem(item);
     }
 }
 

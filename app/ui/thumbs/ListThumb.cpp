@@ -1,0 +1,656 @@
+#include "ListThumb.h"
+
+#include "ImageCache.h"
+#include "ImageManager.h"
+#include "ListThumbThread.h"
+#include "Trace.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char *const OrientationNames[] = { QT_TRANSLATE_NOOP("CListThumb", "Top-Left"),
+    QT_TRANSLATE_NOOP("CListThumb", "Top-Right"), QT_TRANSLATE_NOOP("CListThumb", "Bottom-Right"),
+    QT_TRANSLATE_NOOP("CListThumb", "Bottom-Left"), QT_TRANSLATE_NOOP("CListThumb", "Left-Top"),
+    QT_TRANSLATE_NOOP("CListThumb", "Right-Top"), QT_TRANSLATE_NOOP("CListThumb", "Right-Bottom"),
+    QT_TRANSLATE_NOOP("CListThumb", "Left-Bottom") };
+
+const QString PlaceholderName = QStringLiteral("Thumb-Placeholder.png");
+
+int WholeRatio(const QWidget *widget)
+{
+    return qMax(1, int(widget->devicePixelRatioF()));
+}
+
+} // namespace
+
+CListThumb::CListThumb(QWidget *parent)
+    : QListWidget(parent)
+    , records(new QList<SThumbRecord>)
+    , order(new QList<int>)
+    , icons(new QList<QIcon>)
+    , mutex(new QMutex)
+    , thread(new CListThumbThread)
+    , imageCache(CImageCache::instance())
+{
+    qRegisterMetaType<ListDragDrop>("ListDragDrop");
+    qRegisterMetaType<ListInt>("ListInt");
+    lastFirstVisible = -1;
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this]() { RepaintView(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this]() { RepaintView(); });
+    repaintTimer.setSingleShot(true);
+    placeholderIcon = QIcon(QPixmap::fromImage(imageCache->GetImage(PlaceholderName, true, true)));
+}
+
+CListThumb::~CListThumb()
+{
+    iconTimer.stop();
+    repaintTimer.stop();
+    // The loader works on the lists below: it must be gone before they are.
+    thread->stop = true;
+    thread->wait();
+    delete thread;
+    delete records;
+    delete order;
+    delete icons;
+    delete mutex;
+}
+
+void CListThumb::Initialize(int listType, bool dark, bool withoutThread)
+{
+    type = listType;
+    noThread = withoutThread;
+    if (type == TypePhotoStrip) {
+        LogMessage(
+            QStringLiteral("CListThumb::Initialize"), QStringLiteral("LISTTHUMB_TYPE_IMAGETHUMBS"));
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFlow(QListView::LeftToRight);
+        setResizeMode(QListView::Adjust);
+    }
+    if (!mutex)
+        mutex = new QMutex;
+    darkTheme = dark;
+    ReloadThemedImages();
+    const QList<QWidget *> widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (widget->inherits("MainWindow")) {
+            connect(widget, SIGNAL(SignalThemeChanged(bool)), this, SLOT(ThemeChanged(bool)),
+                Qt::UniqueConnection);
+            break;
+        }
+    }
+}
+
+void CListThumb::InitThread()
+{
+    LogMessage(QStringLiteral("CListThumb::InitThread"));
+    if (noThread || threadStarted)
+        return;
+    if (!mutex)
+        mutex = new QMutex;
+    thread->mutex = mutex;
+    thread->records = records;
+    thread->order = order;
+    thread->icons = icons;
+    thread->loadedIcons = &loadedIcons;
+    thread->pixelRatio = WholeRatio(this);
+    thread->start(QThread::InheritPriority);
+    threadStarted = true;
+    connect(this, &CListThumb::LoadThumbnails, thread, &CListThumbThread::LoadThumbnails,
+        Qt::QueuedConnection);
+    connect(thread, &CListThumbThread::OnThreadLoadComplete, this,
+        &CListThumb::OnThreadLoadComplete, Qt::QueuedConnection);
+    connect(&iconTimer, &QTimer::timeout, this, &CListThumb::ThreadLoadIcons);
+    connect(&repaintTimer, &QTimer::timeout, this, &CListThumb::RepaintView);
+    iconTimer.start(1000);
+}
+
+void CListThumb::LoadIcons(const QString &stripName, bool dark, int kind)
+{
+    if (kind != 0 && kind != 1)
+        return;
+    QList<QIcon> *strip = imageCache->SplitIconStrip(stripName, dark, kind == 0 ? 32 : 64);
+    if (!strip)
+        return;
+    {
+        QMutexLocker locker(mutex);
+        *icons = *strip;
+        loadedIcons = 0;
+    }
+    delete strip;
+}
+
+void CListThumb::AddItem(const QString &text, const QString &toolTip, const QString &path,
+    bool done, int iconIndex, bool active)
+{
+    LogMessage(QStringLiteral("CListThumb::AddItem"), path.section(QLatin1Char('/'), -1));
+    SThumbRecord record;
+    record.path = path;
+    record.toolTip = toolTip;
+    record.active = active;
+    record.done = done;
+    record.ownsIcon = done;
+    record.iconIndex = iconIndex;
+
+    record.sizeText = SizeText(path.isEmpty() ? 0 : QFileInfo(path).size());
+    const QString fileName = path.section(QLatin1Char('/'), -1);
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    record.baseName = dot >= 0 ? fileName.left(dot) : fileName;
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    record.folder = slash >= 0 ? path.left(slash) : QString();
+    const int pathDot = path.lastIndexOf(QLatin1Char('.'));
+    record.type = pathDot >= 0 ? path.mid(pathDot + 1).toUpper() : QString();
+    ReadPhotoDetails(record);
+
+    int row = 0;
+    QIcon icon;
+    {
+        QMutexLocker locker(mutex);
+        row = int(records->size());
+        records->append(record);
+        order->append(row);
+        icon = IconAt(iconIndex, done);
+    }
+
+    auto *item = new QListWidgetItem;
+    item->setText(text);
+    item->setToolTip(toolTip);
+    if (!active) {
+        item->setForeground(darkTheme ? QColor(80, 80, 80) : QColor(200, 200, 200));
+        if (darkTheme) {
+            const QList<QSize> sizes = icon.availableSizes();
+            if (!sizes.isEmpty()) {
+                QImage image = icon.pixmap(sizes.first()).toImage();
+                TintImage(image, -100);
+                icon = QIcon(QPixmap::fromImage(image));
+            }
+        }
+    }
+    item->setIcon(icon);
+    insertItem(row, item);
+}
+
+void CListThumb::AddOverlayImage(
+    const QString &name, bool themed, int x, int y, bool always, int alignment)
+{
+    OverlayElement element;
+    element.kind = 1;
+    element.text = name;
+    element.themed = themed;
+    element.x = x;
+    element.y = y;
+    element.always = always;
+    element.alignment = alignment;
+    element.image = imageCache->GetImage(name, themed, true);
+    overlays.append(element);
+    viewport()->update();
+}
+
+void CListThumb::AddOverlayText(
+    const QString &text, int y, bool always, const QFont &font, const QColor &colour)
+{
+    OverlayElement element;
+    element.kind = 0;
+    element.text = text;
+    element.y = y;
+    element.always = always;
+    element.font = font;
+    element.colour = colour;
+    overlays.append(element);
+    viewport()->update();
+}
+
+void CListThumb::SetViewMode(int mode)
+{
+    static const int sizes[] = { 32, 32, 64, 128 };
+    const int side = sizes[qBound(0, mode, 3)];
+    setIconSize(QSize(side, side));
+    setViewMode(mode == 0 ? QListView::ListMode : QListView::IconMode);
+    setWrapping(mode != 0 && type != TypePhotoStrip);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDefaultDropAction(Qt::MoveAction);
+    UpdateToolTips();
+}
+
+void CListThumb::MoveItem(int from, int to)
+{
+    QMutexLocker locker(mutex);
+    if (from >= 0 && from < order->size() && to >= 0 && to <= order->size() && from != to) {
+        const int entry = order->at(from);
+        if (from < to) {
+            order->insert(to, entry);
+            order->removeAt(from);
+        } else {
+            order->removeAt(from);
+            order->insert(to, entry);
+        }
+    }
+    moves.append(SDragDrop { from, to });
+}
+
+void CListThumb::RemoveAllItems()
+{
+    while (true) {
+        {
+            QMutexLocker locker(mutex);
+            if (order->isEmpty()) {
+                records->clear(); // records no row names any more
+                break;
+            }
+        }
+        RemoveSelectedItems(0);
+    }
+}
+
+void CListThumb::RemoveSelectedItems(int row)
+{
+    QMutexLocker locker(mutex);
+    if (row < 0 || row >= order->size())
+        return;
+    const int r = order->takeAt(row);
+    if (r < 0 || r >= records->size())
+        return;
+    const SThumbRecord removed = records->takeAt(r);
+    for (int &entry : *order) {
+        if (entry > r)
+            --entry;
+    }
+    if (type != TypePhotos || !removed.done || !removed.ownsIcon)
+        return;
+    if (removed.iconIndex >= 0 && removed.iconIndex < icons->size()) {
+        icons->removeAt(removed.iconIndex);
+        loadedIcons = qMax(0, loadedIcons - 1);
+    }
+    for (int i = 0; i < records->size(); ++i) {
+        SThumbRecord &record = (*records)[i];
+        if (record.iconIndex > removed.iconIndex) {
+            --record.iconIndex;
+            SetItemIconLocked(int(order->indexOf(i)));
+        }
+    }
+}
+
+void CListThumb::UpdateToolTips()
+{
+    QMutexLocker locker(mutex);
+    const int rows = qMin(count(), int(order->size()));
+    for (int row = 0; row < rows; ++row) {
+        const int r = order->at(row);
+        if (r >= 0 && r < records->size())
+            item(row)->setToolTip(records->at(r).toolTip);
+    }
+}
+
+void CListThumb::AssignThumbnails()
+{
+    int size = 0;
+    {
+        QMutexLocker locker(mutex);
+        size = int(records->size());
+    }
+    LogMessage(QStringLiteral("CListThumb::AssignThumbnails"),
+        QStringLiteral("ptrListThumb->size(): ") + QString::number(size));
+    SetItemIcons(0, count() - 1);
+    lastFirstVisible = -1;
+}
+
+void CListThumb::SetItemIcon(int row)
+{
+    QMutexLocker locker(mutex);
+    SetItemIconLocked(row);
+}
+
+void CListThumb::SetItemIcons(int first, int last)
+{
+    bool madeIcons = false;
+    {
+        QMutexLocker locker(mutex);
+        for (int row = qMax(0, first); row <= last; ++row)
+            madeIcons = SetItemIconLocked(row) || madeIcons;
+    }
+    // Items were laid out for the icons they had; a bigger thumbnail would overlap its
+    // neighbours.
+    if (madeIcons)
+        scheduleDelayedItemsLayout();
+}
+
+bool CListThumb::SetItemIconLocked(int row)
+{
+    if (row < 0 || row >= count() || row >= order->size())
+        return false;
+    const int r = order->at(row);
+    if (r < 0 || r >= records->size())
+        return false;
+    SThumbRecord &record = (*records)[r];
+    const bool pending = record.thumbnailPending;
+    if (pending) {
+        if (record.thumbnail && record.iconIndex >= 0 && record.iconIndex < icons->size()) {
+            QPixmap pixmap = QPixmap::fromImage(*record.thumbnail);
+            pixmap.setDevicePixelRatio(WholeRatio(this));
+            (*icons)[record.iconIndex] = QIcon(pixmap);
+        }
+        record.thumbnail.reset();
+        record.thumbnailPending = false;
+    }
+    QListWidgetItem *listItem = item(row);
+    listItem->setIcon(IconAt(record.iconIndex, record.ownsIcon));
+    listItem->setToolTip(record.toolTip);
+    return pending;
+}
+
+QIcon CListThumb::IconAt(int index, bool ownsIcon) const
+{
+    const int limit = int(icons->size()) - (ownsIcon ? 0 : loadedIcons);
+    if (index >= 0 && index < limit && !icons->at(index).isNull())
+        return icons->at(index);
+    return placeholderIcon;
+}
+
+void CListThumb::GetVisibleRange(int &first, int &last)
+{
+    const int space = spacing();
+    first = row(itemAt(space, space));
+    if (type == TypePhotoStrip) {
+        const QRect contents = contentsRect();
+        first = row(itemAt(contents.left() + space, space));
+        last = row(itemAt(contents.right() - space, space));
+        if (last < 0)
+            last = count() - 1;
+    } else {
+        const QRect area = viewport()->rect();
+        QPoint point(space, space);
+        int perRow = 0;
+        bool toEnd = false;
+        int steps = 0;
+        // Each step jumps below the visual row at the point; a point on no item lands at
+        // (space, space + 1) and ends the walk.
+        while (steps < 100000) {
+            const QRect rectangle = visualItemRect(itemAt(point));
+            point = QPoint(space, rectangle.top() + rectangle.height() + 1 + space);
+            ++steps;
+            if (steps == 1) {
+                QListWidgetItem *below = itemAt(point);
+                if (below)
+                    perRow = row(below) - first;
+                else
+                    toEnd = true;
+            }
+            if (!area.contains(point) || point == QPoint(space, space + 1))
+                break;
+        }
+        last = toEnd ? count() - 1 : first - 1 + perRow * steps;
+    }
+    first = qMax(first, 0);
+    last = qMin(last, count() - 1);
+}
+
+void CListThumb::ResetVisibleRange()
+{
+    lastFirstVisible = -1;
+}
+
+void CListThumb::ReadPhotoDetails(SThumbRecord &record)
+{
+    if (record.path.isEmpty())
+        return;
+    CImageManager manager;
+    if (!manager.Ping(record.path))
+        return;
+    const SImageProperties properties = manager.GetImageProperties();
+    record.dimensions = QStringLiteral("%1 x %2").arg(properties.Width).arg(properties.Height);
+
+    const QString &date = properties.DateTimeOriginal;
+    if (date.isEmpty()) {
+        record.dateTaken
+            = QFileInfo(record.path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    } else {
+        record.dateTaken = QString::asprintf("%04d-%02d-%02d %02d:%02d", date.mid(0, 4).toInt(),
+            date.mid(5, 2).toInt(), date.mid(8, 2).toInt(), date.mid(11, 2).toInt(),
+            date.mid(14, 2).toInt());
+    }
+    if (!properties.Make.isEmpty() || !properties.Model.isEmpty())
+        record.camera = CameraText(properties.Make, properties.Model);
+
+    record.coordinates = properties.GPSPosition;
+    record.altitude = properties.GPSAltitude;
+    record.fNumber = properties.Aperture;
+    record.exposure = properties.Exposure;
+    record.iso = properties.ISO;
+    record.orientation = properties.Orientation >= 1 && properties.Orientation <= 8
+        ? tr(OrientationNames[properties.Orientation - 1])
+        : QString();
+
+    const double factor = properties.ResolutionUnit == 2 ? 0.3937 : 1.0;
+    record.resolution = QStringLiteral("%1 x %2")
+                            .arg(qint64(std::floor(properties.XResolution * factor + 0.5)))
+                            .arg(qint64(std::floor(properties.YResolution * factor + 0.5)));
+    record.colorSpace = properties.ColorSpace == 1 ? QStringLiteral("sRGB")
+        : properties.ColorSpace == 2               ? tr("Uncalibrated")
+                                                   : QString();
+}
+
+void CListThumb::TintImage(QImage &image, int percent)
+{
+    if (percent == 0 || image.isNull())
+        return;
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            if (qAlpha(pixel) == 0 || (pixel & 0x00FFFFFF) == 0)
+                continue;
+            const QColor colour = QColor::fromRgba(pixel);
+            const QColor changed
+                = percent >= 1 ? colour.lighter(100 + percent) : colour.darker(100 - percent);
+            line[x] = qRgba(changed.red(), changed.green(), changed.blue(), qAlpha(pixel));
+        }
+    }
+}
+
+QString CListThumb::SizeText(qint64 bytes)
+{
+    if (bytes <= 0)
+        return QStringLiteral("N/A");
+    if (bytes >= 1048576)
+        return QString::number(double(bytes) / 1048576.0, 'f', 2) + QStringLiteral(" MB");
+    return QString::number(double(bytes) / 1024.0, 'f', 2) + QStringLiteral(" KB");
+}
+
+QString CListThumb::CameraText(const QString &make, const QString &model)
+{
+    const QString makeWord = make.section(QLatin1Char(' '), 0, 0);
+    QString shownModel = model;
+    const int blank = int(model.indexOf(QLatin1Char(' ')));
+    const QString modelWord = blank < 0 ? model : model.left(blank);
+    if (modelWord == makeWord)
+        shownModel = blank < 0 ? QString() : model.mid(blank + 1);
+    return (makeWord + QLatin1Char(' ') + shownModel).trimmed();
+}
+
+void CListThumb::ThreadLoadIcons()
+{
+    if (isHidden())
+        return;
+    int first = 0;
+    int last = -1;
+    bool allDone = true;
+    {
+        QMutexLocker locker(mutex);
+        GetVisibleRange(first, last);
+        if (first == lastFirstVisible)
+            return;
+        lastFirstVisible = first;
+        if (first < 0 || first >= count() || first >= order->size())
+            return;
+        for (int row = first; row <= last && row < order->size(); ++row) {
+            const int r = order->at(row);
+            if (r >= 0 && r < records->size() && !records->at(r).done) {
+                allDone = false;
+                break;
+            }
+        }
+    }
+    if (allDone) {
+        SetItemIcons(first, last);
+        return;
+    }
+    thread->firstRow = first;
+    thread->lastRow = last;
+    emit LoadThumbnails();
+}
+
+void CListThumb::OnThreadLoadComplete(int first, int last)
+{
+    lastFirstVisible = -1;
+    SetItemIcons(first, last);
+}
+
+void CListThumb::RepaintView()
+{
+    viewport()->update();
+}
+
+void CListThumb::ThemeChanged(bool dark)
+{
+    darkTheme = dark;
+    ReloadThemedImages();
+    viewport()->update();
+}
+
+void CListThumb::ReloadThemedImages()
+{
+    for (OverlayElement &element : overlays) {
+        if (element.kind == 1 && element.themed)
+            element.image = imageCache->GetImage(element.text, true, true);
+    }
+    placeholderIcon = QIcon(QPixmap::fromImage(imageCache->GetImage(PlaceholderName, true, true)));
+}
+
+void CListThumb::mousePressEvent(QMouseEvent *event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        emit Clicked();
+    QListWidget::mousePressEvent(event);
+}
+
+void CListThumb::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list"))) {
+        event->acceptProposedAction();
+        return;
+    }
+    QListWidget::dragEnterEvent(event);
+}
+
+void CListThumb::dragMoveEvent(QDragMoveEvent *event)
+{
+    // An internal-move view refuses drags from outside; files may still land on the photos.
+    if (type == TypePhotos && event->mimeData()->hasUrls() && event->source() != this) {
+        event->acceptProposedAction();
+        return;
+    }
+    QListWidget::dragMoveEvent(event);
+}
+
+void CListThumb::dropEvent(QDropEvent *event)
+{
+    if (type == TypePhotos && event->mimeData()->hasUrls()) {
+        QStringList files;
+        const QList<QUrl> urls = event->mimeData()->urls();
+        for (const QUrl &url : urls)
+            files.append(url.toLocalFile());
+        std::sort(files.begin(), files.end());
+        emit SignalDragDropFiles(files);
+        event->acceptProposedAction();
+        return;
+    }
+
+    QList<int> rows;
+    const QList<QListWidgetItem *> selected = selectedItems();
+    for (QListWidgetItem *selectedItem : selected)
+        rows.append(row(selectedItem));
+    std::sort(rows.begin(), rows.end());
+    QListWidgetItem *target = itemAt(event->position().toPoint());
+    int t = target ? row(target) : count();
+    moves.clear();
+    for (int i = 0; i < rows.size(); ++i) {
+        const int r = rows[i];
+        MoveItem(r, t);
+        const int shifted = r > t ? r + 1 : r;
+        for (int j = i + 1; j < rows.size(); ++j) {
+            int &s = rows[j];
+            if (shifted < s && s < t)
+                s = qMax(0, s - 1);
+            else if (t < s && s < shifted)
+                ++s;
+        }
+        if (shifted >= t)
+            ++t;
+    }
+    lastFirstVisible = -1;
+    if (type == TypePhotos) {
+        emit SignalDragDropPanel1(moves);
+        if (viewMode() == QListView::IconMode)
+            repaintTimer.start(100);
+    } else if (type == TypeFilters) {
+        emit SignalDragDropPanel2(moves);
+    }
+    // The host rebuilds its items from the moves; a move action reported back to the drag
+    // would make the view delete the dragged items itself.
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+}
+
+void CListThumb::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(viewport());
+        const int ratio = WholeRatio(this);
+        const int scrollWidth = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+        const int w = viewport()->width();
+        const int h = viewport()->height();
+        for (const OverlayElement &element : std::as_const(overlays)) {
+            if (!element.always && count() > 0)
+                continue;
+            if (element.kind == 1) {
+                if (element.image.isNull())
+                    continue;
+                const int iw = element.image.width();
+                const int ih = element.image.height();
+                int x = 0;
+                int y = 0;
+                if (element.alignment == 0) {
+                    x = w / 2 - (iw / 2) / ratio + element.x;
+                    y = h / 2 - (ih / 2) / ratio + element.y;
+                } else if (element.alignment == 1) {
+                    x = element.x - iw / ratio - scrollWidth + w;
+                    y = element.y - ih / ratio + h;
+                }
+                QImage image = element.image;
+                image.setDevicePixelRatio(ratio);
+                painter.drawImage(QPoint(x, y), image);
+            } else {
+                painter.setPen(element.colour);
+                painter.setFont(element.font);
+                painter.drawText(QRect(0, h / 2 + element.y, w, 100),
+                    Qt::AlignHCenter | Qt::AlignTop, element.text);
+            }
+        }
+    }
+    QListWidget::paintEvent(event);
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "ThumbRecord.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QListWidget>
+#include <QMutex>
+#include <QStringList>
+#include <QTimer>
+
+class CImageCache;
+class CListThumbThread;
+
+// The icon list of every picture list of the program: photos of Step 1 (type 0), the filter
+// picker (1), the applied filters (2), the profile chooser (3) and the photo strip of Step 2
+// (4). Each item has a record; `order` maps rows to records; `icons` holds the icons of the
+// host's strip and the thumbnails the loader thread makes for the visible rows.
+//
+// records, order and icons are shared with the loader (and the details table) and touched
+// only under `mutex`; icons are made only in the GUI thread.
+class CListThumb : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int TypePhotos = 0;
+    static constexpr int TypeFilterPicker = 1;
+    static constexpr int TypeFilters = 2;
+    static constexpr int TypeProfiles = 3;
+    static constexpr int TypePhotoStrip = 4;
+
+    // An element drawn on the viewport.
+    struct OverlayElement
+    {
+        int kind = 0; // 0 text, 1 image
+        QString text; // the text, or the image's resource name
+        int x = 0;
+        int y = 0;
+        QImage image;
+        bool themed = false;
+        QFont font;
+        QColor colour;
+        int alignment = 0; // 0 centred, 1 bottom-right corner
+        bool always = false; // false: only on an empty list
+    };
+
+    explicit CListThumb(QWidget *parent = nullptr);
+    ~CListThumb() override;
+
+    void Initialize(int type, bool darkTheme, bool noThread);
+    void InitThread();
+    void LoadIcons(const QString &stripName, bool dark, int kind);
+    void AddItem(const QString &text, const QString &toolTip, const QString &path, bool done,
+        int iconIndex, bool active);
+    void AddOverlayImage(
+        const QString &name, bool themed, int x, int y, bool always, int alignment);
+    void AddOverlayText(
+        const QString &text, int y, bool always, const QFont &font, const QColor &colour);
+    void SetViewMode(int mode);
+    void MoveItem(int from, int to);
+    void RemoveAllItems();
+    void RemoveSelectedItems(int row);
+    void UpdateToolTips();
+    void AssignThumbnails();
+    void SetItemIcon(int row);
+    void SetItemIcons(int first, int last);
+    void GetVisibleRange(int &first, int &last);
+    void ResetVisibleRange();
+    void ReadPhotoDetails(SThumbRecord &record);
+    static void TintImage(QImage &image, int percent);
+    // "N/A", or the size with two decimals and " KB" / " MB".
+    static QString SizeText(qint64 bytes);
+    // Make cut at its first space; a model that starts with that make loses its first word.
+    static QString CameraText(const QString &make, const QString &model);
+
+    int ListType() const { return type; }
+
+    // Shared with the loader and the details table.
+    QList<SThumbRecord> *records;
+    QList<int> *order; // row -> record index
+    QList<QIcon> *icons;
+    QMutex *mutex;
+    int loadedIcons = 0; // the last entries of `icons`, made by the loader for their records
+    CListThumbThread *thread;
+    ListDragDrop moves; // of the last drop
+
+public slots:
+    void ThreadLoadIcons();
+    void OnThreadLoadComplete(int first, int last);
+    void RepaintView();
+    void ThemeChanged(bool dark);
+
+signals:
+    void Clicked();
+    void LoadThumbnails();
+    void SignalDragDropPanel1(ListDragDrop moves);
+    void SignalDragDropPanel2(ListDragDrop moves);
+    void SignalDragDropFiles(QStringList listFiles);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The caller holds the mutex. True when a waiting thumbnail became the item's icon.
+    bool SetItemIconLocked(int row);
+    // The placeholder when the index names no icon, or a loaded thumbnail of another item.
+    QIcon IconAt(int index, bool ownsIcon) const;
+    void ReloadThemedImages();
+
+    CImageCache *imageCache;
+    int type = TypePhotos;
+    QList<OverlayElement> overlays;
+    QTimer iconTimer;
+    int lastFirstVisible = -1;
+    QTimer repaintTimer;
+    bool darkTheme = false;
+    bool noThread = false;
+    bool threadStarted = false;
+    QIcon placeholderIcon;
+};
