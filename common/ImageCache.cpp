@@ -1,5 +1,7 @@
 #include "ImageCache.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QThread>
@@ -127,6 +129,22 @@ QList<QIcon> *CImageCache::SplitIconStrip(const QString &name, bool themed, int 
             const QRect square(int(column * edge), int(sheetRow * edge), int(edge), int(edge));
             icons->append(QIcon(QPixmap::fromImage(sheet.copy(square))));
         }
+    }
+    return icons;
+}
+
+QList<QIcon> CImageCache::StripIcons(const QString &name, bool themed, int logicalSize)
+{
+    QList<QIcon> icons;
+    const QImage strip = GetImage(name, themed, true);
+    const int side = strip.height();
+    if (strip.isNull() || side < 1 || logicalSize < 1)
+        return icons;
+    const qreal ratio = std::max<qreal>(1.0, qreal(side) / logicalSize);
+    for (int x = 0; x + side <= strip.width(); x += side) {
+        QPixmap pixmap = QPixmap::fromImage(strip.copy(x, 0, side, side));
+        pixmap.setDevicePixelRatio(ratio);
+        icons.append(QIcon(pixmap));
     }
     return icons;
 }

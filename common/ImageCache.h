@@ -41,6 +41,12 @@ public:
     // Icons are pixmaps: GUI thread only; elsewhere, or for a size below 1, the list is empty.
     QList<QIcon> *SplitIconStrip(const QString &name, bool themed, int iconSize) const;
 
+    // The square icons of a one-row strip (high-DPI variant allowed, kept in the cache), for
+    // buttons `logicalSize` pixels wide. The strip's height gives the icons' side, so the
+    // pixel ratio follows the variant the cache handed out, whatever the screen's. Empty for
+    // a missing strip; GUI thread only.
+    QList<QIcon> StripIcons(const QString &name, bool themed, int logicalSize);
+
 private:
     CImageCache() = default;
     CImageCache(const CImageCache &) = delete;

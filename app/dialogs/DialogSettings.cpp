@@ -143,20 +143,15 @@ void CSettings::Init()
 void CSettings::SetTabIcons()
 {
     form->tabWidget->setIconSize(QSize(TabIconSize, TabIconSize));
-    // Two squares side by side: General, then Image Formats. The cache hands out the "@2x"
-    // strip on high-DPI screens, so the squares' side is taken from the strip itself.
-    const QImage strip = m_imageCache->GetImage(QStringLiteral("Settings.png"), false, true);
-    const int side = strip.height();
-    if (strip.isNull() || strip.width() < 2 * side) {
+    // Two squares side by side: General, then Image Formats.
+    const QList<QIcon> icons = m_imageCache->StripIcons(QStringLiteral("Settings.png"), false, TabIconSize);
+    if (icons.size() < 2) {
         LogMessage(
             QStringLiteral("CSettings::SetTabIcons"), QStringLiteral("No usable Settings.png"));
         return;
     }
-    for (int tab = 0; tab < 2; ++tab) {
-        QPixmap icon = QPixmap::fromImage(strip.copy(tab * side, 0, side, side));
-        icon.setDevicePixelRatio(qreal(side) / TabIconSize);
-        form->tabWidget->setTabIcon(tab, QIcon(icon));
-    }
+    for (int tab = 0; tab < 2; ++tab)
+        form->tabWidget->setTabIcon(tab, icons.at(tab));
 }
 
 void CSettings::keyPressEvent(QKeyEvent *event)

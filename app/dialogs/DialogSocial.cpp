@@ -34,21 +34,11 @@ CDialogSocial::~CDialogSocial() = default;
 
 int CDialogSocial::exec()
 {
-    // A row of square icons; the first one is not used here. The tiles are cut by the
-    // variant the cache hands out, not by the screen's ratio, so that a 1x strip on a
-    // high-DPI screen (or the reverse) still gives whole icons.
-    const QImage strip = ImageCache->GetImage(QStringLiteral("Icons-Social.png"), false, true);
-    const int scale = ImageCache->IsHighDpi() ? 2 : 1;
-    const int side = IconSide * scale;
-    auto tile = [&](int index) {
-        if (strip.width() < (index + 1) * side || strip.height() < side)
-            return QIcon(); // a missing or short strip leaves the button without an icon
-        QPixmap pixmap = QPixmap::fromImage(strip.copy(index * side, 0, side, side));
-        pixmap.setDevicePixelRatio(scale);
-        return QIcon(pixmap);
-    };
-    ui->buttonFacebook->setIcon(tile(1));
-    ui->buttonTwitter->setIcon(tile(2));
+    // A row of square icons; the first one is not used here. A missing or short strip
+    // leaves the buttons without an icon.
+    const QList<QIcon> icons = ImageCache->StripIcons(QStringLiteral("Icons-Social.png"), false, IconSide);
+    ui->buttonFacebook->setIcon(icons.value(1));
+    ui->buttonTwitter->setIcon(icons.value(2));
     ui->buttonFacebook->setIconSize(QSize(IconSide, IconSide));
     ui->buttonTwitter->setIconSize(QSize(IconSide, IconSide));
 

@@ -303,17 +303,8 @@ void MainWindow::InitToolBar()
     m_toolBarExtras << leftSpring;
 
     const int ratio = std::max(1, int(qApp->devicePixelRatio()));
-    const QImage strip = m_imageCache->GetImage(QStringLiteral("Icons-WizardSteps.png"), true, true);
-    // The cache may hand out the plain strip on a high-density screen: the strip's height
-    // tells the icon size.
-    const int side = strip.isNull() ? 32 * ratio : strip.height();
-    auto iconAt = [&strip, side](int index) {
-        if (strip.isNull())
-            return QIcon();
-        QPixmap pixmap = QPixmap::fromImage(strip.copy(index * side, 0, side, side));
-        pixmap.setDevicePixelRatio(std::max(1, side / 32));
-        return QIcon(pixmap);
-    };
+    const QList<QIcon> icons
+        = m_imageCache->StripIcons(QStringLiteral("Icons-WizardSteps.png"), true, 32);
 
     const QStringList texts { tr("Add Photos"), tr("Edit Photos"), tr("Setup"), tr("Process") };
     const QStringList tips { tr("Step 1 - Add all the photos you want to edit"),
@@ -322,7 +313,7 @@ void MainWindow::InitToolBar()
         tr("When you are ready select Process to have all your photos edited") };
     for (int index = 0; index < texts.size(); ++index) {
         auto *action = new QAction(texts.at(index), this);
-        action->setIcon(iconAt(index));
+        action->setIcon(icons.value(index));
         action->setCheckable(true);
         action->setChecked(false);
         action->setToolTip(tips.at(index));
@@ -346,7 +337,7 @@ void MainWindow::InitToolBar()
     rightSpring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     rightSpring->setMaximumHeight(0);
     m_toolBar->addWidget(rightSpring);
-    QAction *help = m_toolBar->addAction(iconAt(4), tr("Help"));
+    QAction *help = m_toolBar->addAction(icons.value(4), tr("Help"));
     m_toolBarExtras << rightSpring << help;
 
     if (!m_toolBarConnected) {

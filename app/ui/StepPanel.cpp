@@ -1,6 +1,7 @@
 #include "StepPanel.h"
 
 #include "StatesList.h"
+#include "ThemeFollower.h"
 
 #include <QApplication>
 
@@ -31,10 +32,5 @@ void CStepPanel::ThemeChanged(bool dark)
 
 void CStepPanel::FollowWindowTheme()
 {
-    for (QWidget *widget : QApplication::allWidgets()) {
-        if (widget->inherits("MainWindow")) {
-            connect(widget, SIGNAL(SignalThemeChanged(bool)), this, SLOT(ThemeChanged(bool)));
-            return;
-        }
-    }
+    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
 }

@@ -57,6 +57,7 @@ private slots:
     void splitIconStrip_data();
     void splitIconStrip();
     void splitIconStripOffGuiThreadGivesNoIcons();
+    void stripIconsFollowTheVariantHandedOut();
 };
 
 void TestImageCache::init()
@@ -333,6 +334,21 @@ void TestImageCache::splitIconStripOffGuiThreadGivesNoIcons()
     std::thread reader([&] { image = cache->GetImage("Strip.png", false, true); });
     reader.join();
     QCOMPARE(image.size(), QSize(16, 56));
+}
+
+// A one-row strip is cut by its own height, in the variant the cache hands out.
+void TestImageCache::stripIconsFollowTheVariantHandedOut()
+{
+    CImageCache *cache = CImageCache::instance();
+    for (const bool highDpi : { false, true }) {
+        cache->SetHighDpi(highDpi);
+        const QList<QIcon> icons = cache->StripIcons(QStringLiteral("Plain.png"), false, 4);
+        QCOMPARE(icons.size(), 1);
+        QVERIFY(!icons.first().isNull());
+    }
+    // Taller than wide: no whole square.
+    QVERIFY(cache->StripIcons(QStringLiteral("Short.png"), false, 8).isEmpty());
+    QVERIFY(cache->StripIcons(QStringLiteral("Missing.png"), false, 8).isEmpty());
 }
 
 QUENDRASIL_TEST_MAIN(TestImageCache, QApplication)

@@ -45,20 +45,12 @@ CControlImage *CDialogOverwrite::Preview() const
 
 void CDialogOverwrite::SetZoomIcons()
 {
-    // A strip of square icons; the cache picks the 16 or 32 pixel variant, so the strip's own
-    // height gives the icon size.
-    const QImage strip = m_imageCache->GetImage(QStringLiteral("Icons-Minimal.png"), true, true);
-    if (strip.isNull())
-        return;
-    const int side = strip.height();
-    const int ratio = std::max(1, side / IconSize);
+    const QList<QIcon> icons
+        = m_imageCache->StripIcons(QStringLiteral("Icons-Minimal.png"), true, IconSize);
     QPushButton *const buttons[] = { form->buttonMaxZoomImage, form->buttonMinZoomImage,
         form->buttonZoomInImage, form->buttonZoomOutImage };
-    for (int index = 0; index < 4; ++index) {
-        QPixmap icon = QPixmap::fromImage(strip.copy(index * side, 0, side, side));
-        icon.setDevicePixelRatio(ratio);
-        buttons[index]->setIcon(QIcon(icon));
-    }
+    for (int index = 0; index < 4; ++index)
+        buttons[index]->setIcon(icons.value(index));
 }
 
 QString CDialogOverwrite::FormatSize(qint64 bytes)

@@ -2,6 +2,7 @@
 
 #include "ImageCache.h"
 #include "ImageManager.h"
+#include "ThemeFollower.h"
 #include "ListThumbThread.h"
 #include "Trace.h"
 
@@ -84,14 +85,7 @@ void CListThumb::Initialize(int listType, bool dark, bool withoutThread)
         mutex = new QMutex;
     darkTheme = dark;
     ReloadThemedImages();
-    const QList<QWidget *> widgets = QApplication::allWidgets();
-    for (QWidget *widget : widgets) {
-        if (widget->inherits("MainWindow")) {
-            connect(widget, SIGNAL(SignalThemeChanged(bool)), this, SLOT(ThemeChanged(bool)),
-                Qt::UniqueConnection);
-            break;
-        }
-    }
+    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
 }
 
 void CListThumb::InitThread()

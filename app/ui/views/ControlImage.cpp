@@ -10,6 +10,7 @@
 #include "DialogGSWarning.h"
 #include "ImageCache.h"
 #include "ImageConversion.h"
+#include "ThemeFollower.h"
 #include "Trace.h"
 #include "UserProfile.h"
 
@@ -68,14 +69,7 @@ CControlImage::CControlImage(QWidget *parent)
         Qt::QueuedConnection);
     connect(&thread, &CControlImageThread::SignalDisplayGSMessage, this,
         &CControlImage::DisplayGSMessage, Qt::QueuedConnection);
-    // The main window lives in a library above this one: found by class name.
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget *widget : widgets) {
-        if (widget->inherits("MainWindow")) {
-            connect(widget, SIGNAL(SignalThemeChanged(bool)), this, SLOT(ThemeChanged(bool)));
-            break;
-        }
-    }
+    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
     thread.start(QThread::InheritPriority);
 }
 
