@@ -1,6 +1,7 @@
 #include "CheckNew.h"
 #include "ui_CheckNew.h"
 
+#include "AppInfo.h"
 #include "DialogTip.h"
 #include "Settings.h"
 #include "Trace.h"
@@ -22,7 +23,7 @@
 namespace {
 
 const char *const LastDateKey = "Settings/CheckNew.LastDate";
-const char *const VersionListAddress = "https://www.quendrasil.example/versions-qt.xml";
+const QString VersionListAddress = QLatin1String(AppInfo::WebSite) + QStringLiteral("/versions-qt.xml");
 
 // The list is a few kilobytes; anything far larger is not ours and is not read into memory.
 constexpr qint64 MaxListBytes = 1024 * 1024;
@@ -122,7 +123,7 @@ void CCheckNew::show()
 
     const STestSource &source = TestSource();
     QNetworkRequest request(source.url.isEmpty()
-            ? QUrl(QLatin1String(VersionListAddress), QUrl::TolerantMode)
+            ? QUrl(VersionListAddress, QUrl::TolerantMode)
             : source.url);
     if (!source.trusted.isEmpty()) {
         QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();

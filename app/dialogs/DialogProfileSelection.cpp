@@ -170,8 +170,7 @@ void CDialogProfileSelection::LoadProfiles()
 void CDialogProfileSelection::ScanProfiles()
 {
     const QStringList folders = { GetDocumentsFolder() + QStringLiteral("/Quendrasil/Profiles"),
-        QString(GetProgramFolder()).replace(QLatin1Char('\\'), QLatin1Char('/'))
-            + QStringLiteral("/Profiles") };
+        GetProgramFolder() + QStringLiteral("/Profiles") };
     for (const QString &folder : folders) {
         // A missing or unreadable folder lists nothing.
         const QStringList entries = QDir(folder).entryList(QStringList(QStringLiteral("*.qlf")),

@@ -1,6 +1,8 @@
 #include "DialogSettings.h"
 #include "ui_DialogSettings.h"
 
+#include "Folders.h"
+#include "Languages.h"
 #include "HardwareProfile.h"
 #include "HelpTopics.h"
 #include "ImageCache.h"
@@ -15,25 +17,9 @@
 #include <QMetaObject>
 #include <QPixmap>
 
-#include <array>
 
 namespace {
 
-struct SLanguage
-{
-    const char *name; // shown as it stands, in its own language
-    qint32 id; // Windows language identifier, as the settings store keeps it
-};
-
-// The order of comboLang. The main window picks the translation file by the identifier.
-constexpr std::array<SLanguage, 6> Languages = { {
-    { "English", 1033 },
-    { "Deutsch", 1031 },
-    { "French", 1036 },
-    { "Spanish", 1034 },
-    { "Italiano", 1040 },
-    { "Japanese", 1041 },
-} };
 
 const char *const SupportAddress = "support@quendrasil.example";
 const char *const HeadingStyle = "font: 8pt \"MS Shell Dlg 2\";\ntext-decoration: underline;";
@@ -79,9 +65,9 @@ void CSettings::Init()
 
     form->comboLang->clear();
     int language = 0;
-    for (size_t index = 0; index < Languages.size(); ++index) {
-        form->comboLang->addItem(QLatin1String(Languages.at(index).name));
-        if (Languages.at(index).id == m_profile->LanguageId)
+    for (size_t index = 0; index < InterfaceLanguages.size(); ++index) {
+        form->comboLang->addItem(QLatin1String(InterfaceLanguages.at(index).name));
+        if (InterfaceLanguages.at(index).id == m_profile->LanguageId)
             language = int(index);
     }
     form->comboLang->setCurrentIndex(language);
@@ -181,9 +167,9 @@ void CSettings::on_buttonOK_clicked()
     }
 
     const int language = form->comboLang->currentIndex();
-    const qint32 languageId = language > 0 && language < int(Languages.size())
-        ? Languages.at(language).id
-        : Languages.front().id;
+    const qint32 languageId = language > 0 && language < int(InterfaceLanguages.size())
+        ? InterfaceLanguages.at(language).id
+        : InterfaceLanguages.front().id;
     if (languageId != m_profile->LanguageId) {
         m_profile->LanguageId = languageId;
         QMessageBox::warning(this, QString(),
@@ -213,11 +199,7 @@ void CSettings::on_buttonOK_clicked()
 
 void CSettings::RequestContextMenu(bool include)
 {
-    QString folder
-        = QCoreApplication::applicationDirPath().replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    const QString library = folder
+    const QString library = GetProgramFolder() + QLatin1Char('/')
         + QLatin1String(
             m_hardware->Architecture() == QLatin1String("x86") ? "Vesparil.dll" : "Vesparil64.dll");
     LogMessage(QStringLiteral("CSettings::RequestContextMenu"),

@@ -1,6 +1,7 @@
 #include "WizardStart.h"
 #include "ui_WizardStart.h"
 
+#include "AppInfo.h"
 #include "HelpTopics.h"
 #include "ImageCache.h"
 #include "Settings.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-const char *const SiteAddress = "https://www.quendrasil.example/";
+const QString SiteAddress = QLatin1String(AppInfo::WebSite) + QLatin1Char('/');
 
 QString Link(const QString &address, const QString &text)
 {
@@ -58,15 +59,15 @@ void CWizardStart::InitLinks()
     }
 
     // The installer's source tag, when there is one, tells the site where the user came from.
-    const QString videoAddress = QLatin1String(SiteAddress) + QStringLiteral("support.html?tab=2&")
+    const QString videoAddress = SiteAddress + QStringLiteral("support.html?tab=2&")
         + InstallerSourceQuery() + QStringLiteral("l=welcome");
     ui->linkVideoPresentations->setText(Link(videoAddress, tr("Video Presentations")));
 
     // These two open pages of the help file (see the slots); their own target is never used.
     ui->linkTutorial1->setText(
-        Link(QLatin1String(SiteAddress), tr("Tutorial 1 - How to Add Comments and Date")));
+        Link(SiteAddress, tr("Tutorial 1 - How to Add Comments and Date")));
     ui->linkTutorial2->setText(
-        Link(QLatin1String(SiteAddress), tr("Tutorial 2 - How to Resize and Rotate")));
+        Link(SiteAddress, tr("Tutorial 2 - How to Resize and Rotate")));
 
     ui->checkShowFirst->setChecked(!Profile->ShowStartupWizard);
 }

@@ -450,7 +450,7 @@ void CBatchCore::StartUpload(int destination)
     m_uploading = true;
     m_uploadTotal = int(files.size());
     m_uploadedCount = 0;
-    m_photosDone = 0;
+    m_uploadProgress = 0;
     emit UploadStarted(m_uploadTotal);
     m_uploadThread.Files = files;
     connect(&m_uploadThread, &CUploadThread::IncProgressImageUpload, this,
@@ -464,8 +464,8 @@ void CBatchCore::StartUpload(int destination)
 
 void CBatchCore::ProgressImageUpload(double speed)
 {
-    ++m_photosDone;
-    emit UploadProgress(m_photosDone, m_uploadTotal, speed);
+    ++m_uploadProgress;
+    emit UploadProgress(m_uploadProgress, m_uploadTotal, speed);
 }
 
 void CBatchCore::FinishedThreadUpload(int uploadedFilesCount)

@@ -177,6 +177,7 @@ private:
     bool m_folderOpened = false;
     bool m_uploading = false;
     int m_uploadTotal = 0;
+    int m_uploadProgress = 0; // files sent so far, as the upload reports them
     int m_uploadedCount = 0;
 
     QTimer m_timer;

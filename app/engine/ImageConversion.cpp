@@ -31,20 +31,28 @@ QString SizeText(qint64 size)
         + QLatin1Char(' ') + Caption("KB");
 }
 
-// "Canon" + "Canon EOS 5D" -> "Canon EOS 5D": the model loses the maker's first word when it
-// repeats it.
+} // namespace
+
 QString CameraText(const QString &make, const QString &model)
 {
     const QString makeWord = make.section(QLatin1Char(' '), 0, 0);
     QString shownModel = model;
-    const int blank = model.indexOf(QLatin1Char(' '));
+    const qsizetype blank = model.indexOf(QLatin1Char(' '));
     const QString modelWord = blank < 0 ? model : model.left(blank);
     if (!makeWord.isEmpty() && modelWord == makeWord)
         shownModel = blank < 0 ? QString() : model.mid(blank + 1);
     return (makeWord + QLatin1Char(' ') + shownModel).trimmed();
 }
 
-} // namespace
+QString FileSizeText(qint64 bytes)
+{
+    constexpr qint64 Megabyte = 1048576;
+    if (bytes <= 0)
+        return QStringLiteral("N/A");
+    if (bytes >= Megabyte)
+        return QString::number(double(bytes) / Megabyte, 'f', 2) + QStringLiteral(" MB");
+    return QString::number(double(bytes) / 1024, 'f', 2) + QStringLiteral(" KB");
+}
 
 QImage MagickToQImage(Magick::Image image)
 {

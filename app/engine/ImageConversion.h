@@ -20,3 +20,10 @@ QPixmap PixmapWithOpacity(const QPixmap &pixmap, int opacity);
 // The lines the photo lists show for a file: name, type, size and, when the photo can be
 // pinged, its dimensions, date taken and camera. "Photo not found" for a missing file.
 QString PhotoInfoText(const QString &path);
+
+// "N/A" for no bytes, else the size with two decimals and " KB" or " MB" (1 MB = 1048576).
+QString FileSizeText(qint64 bytes);
+
+// The camera as the photo lists name it: the make cut at its first space, and the model
+// without its first word when that repeats the make ("Canon" + "Canon EOS 5D": "Canon EOS 5D").
+QString CameraText(const QString &make, const QString &model);

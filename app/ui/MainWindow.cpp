@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "AppInfo.h"
+#include "BatchLog.h"
 #include "CheckNew.h"
 #include "DialogSaveProject.h"
 #include "Folders.h"
@@ -43,7 +45,6 @@
 
 namespace {
 
-const QString WebSite = QStringLiteral("https://www.quendrasil.example");
 constexpr int WindowWidth = 794;
 constexpr int WindowHeight = 672;
 constexpr int MinimumWindowHeight = 670;
@@ -509,7 +510,7 @@ void MainWindow::on_actionHelp_Manual_triggered()
 void MainWindow::on_actionVideo_Presentations_triggered()
 {
     Trace("on_actionVideo_Presentations_triggered");
-    QDesktopServices::openUrl(QUrl(WebSite + QStringLiteral("/videos/")));
+    QDesktopServices::openUrl(QUrl(QLatin1String(AppInfo::WebSite) + QStringLiteral("/videos/")));
 }
 
 void MainWindow::on_actionHow_to_Add_Comments_and_Time_to_Photos_triggered()
@@ -537,13 +538,13 @@ void MainWindow::on_action_Check_for_New_Version_triggered()
 void MainWindow::on_actionOnline_Support_triggered()
 {
     Trace("on_actionOnline_Support_triggered");
-    QDesktopServices::openUrl(QUrl(WebSite + QStringLiteral("/support/contact/")));
+    QDesktopServices::openUrl(QUrl(QLatin1String(AppInfo::WebSite) + QStringLiteral("/support/contact/")));
 }
 
 void MainWindow::on_actionVisit_Our_Web_Site_triggered()
 {
     Trace("on_actionVisit_Our_Web_Site_triggered");
-    QDesktopServices::openUrl(QUrl(WebSite + QLatin1Char('/')));
+    QDesktopServices::openUrl(QUrl(QLatin1String(AppInfo::WebSite) + QLatin1Char('/')));
 }
 
 void MainWindow::on_actionAbout_Us_triggered()
@@ -563,7 +564,7 @@ void MainWindow::on_actionSettings_triggered()
 void MainWindow::on_actionShow_Log_triggered()
 {
     Trace("on_actionShow_Log_triggered");
-    const QString log = GetDocumentsFolder() + QStringLiteral("/Quendrasil/Quendrasil.log");
+    const QString log = CBatchLog::ProgramLogPath();
     if (!QFileInfo::exists(log)) {
         QMessageBox::warning(this, QString(),
             tr("The log file will be created after the first processing session."));

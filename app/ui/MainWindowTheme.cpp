@@ -3,6 +3,7 @@
 #include "ui_MainWindow.h"
 
 #include "ImageCache.h"
+#include "Languages.h"
 #include "Trace.h"
 #include "UserProfile.h"
 #include "platform/ColorScheme.h"
@@ -13,18 +14,8 @@
 #include <QMessageBox>
 #include <QStyleFactory>
 
-#include <array>
 
 namespace {
-
-struct SLanguage
-{
-    int id;
-    const char *code;
-};
-
-constexpr std::array<SLanguage, 6> Languages { { { 1031, "De" }, { 1033, "En" }, { 1034, "Es" },
-    { 1036, "Fr" }, { 1040, "It" }, { 1041, "Ja" } } };
 
 QString ScrollBarStyle(bool dark)
 {
@@ -45,7 +36,7 @@ QString ScrollBarStyle(bool dark)
 
 QString MainWindow::LanguageCode(int languageId)
 {
-    for (const SLanguage &language : Languages) {
+    for (const SLanguage &language : InterfaceLanguages) {
         if (language.id == languageId)
             return QLatin1String(language.code);
     }
@@ -98,9 +89,11 @@ void MainWindow::ChangeTheme()
     const QString tag = QStringLiteral("MainWindow::ChangeTheme");
     LogMessage(tag);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    LogMessage(tag,
-        QStringLiteral("ColorScheme: ")
-            + QLatin1String(Platform::DesktopPrefersDark() ? "Dark" : "Light"));
+    // The desktop is asked only when the theme follows it (asking may start a process).
+    const char *scheme = m_profile->ThemeId == 1 || m_profile->ThemeId == 2
+        ? "Unknown"
+        : (Platform::DesktopPrefersDark() ? "Dark" : "Light");
+    LogMessage(tag, QStringLiteral("ColorScheme: ") + QLatin1String(scheme));
     const bool dark = m_profile->IsDarkTheme();
     m_imageCache->SetDarkTheme(dark);
     InitToolBar();
@@ -130,7 +123,7 @@ void MainWindow::LoadLocalizedResource()
     QCoreApplication::removeTranslator(&m_translator);
     LogMessage(QStringLiteral("MainWindow::ChangeLanguage"));
     int id = 1033;
-    for (const SLanguage &language : Languages) {
+    for (const SLanguage &language : InterfaceLanguages) {
         if (code == QLatin1String(language.code))
             id = language.id;
     }

@@ -3,8 +3,6 @@
 #include "StatesList.h"
 #include "ThemeFollower.h"
 
-#include <QApplication>
-
 CStepPanel::CStepPanel(QWidget *parent)
     : QWidget(parent)
 {

@@ -577,6 +577,7 @@ void TestUpload::batchRunUploadsItsOutput()
     QVERIFY(core.Start());
     QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, WaitMs));
     QCOMPARE(core.ErrorTotal(), 0);
+    QCOMPARE(core.PhotosDone(), 2); // photos processed, not files uploaded
     QCOMPARE(started.count(), 1);
     QCOMPARE(started.first().at(0).toInt(), 2);
     QCOMPARE(progress.count(), 2);

@@ -4,6 +4,7 @@
 #include "ControlImage.h"
 #include "DialogOverwrite.h"
 #include "DialogOverwriteRename.h"
+#include "ImageConversion.h"
 #include "ImageCache.h"
 #include "ProcessThread.h"
 
@@ -303,7 +304,7 @@ void TestOverwriteDialogs::sizeText()
 {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
-    QCOMPARE(CDialogOverwrite::FormatSize(bytes), text);
+    QCOMPARE(FileSizeText(bytes), text);
 }
 
 void TestOverwriteDialogs::questionShowsPathSizeAndPreview()
@@ -345,7 +346,7 @@ void TestOverwriteDialogs::questionShowsPathSizeAndPreview()
     QVERIFY2(info.startsWith(QStringLiteral("Image ") + QDir::toNativeSeparators(path)
                  + QStringLiteral("\nalready exists, do you want to overwrite it?\n\nSize: ")),
         qPrintable(info));
-    QVERIFY(info.endsWith(CDialogOverwrite::FormatSize(size)));
+    QVERIFY(info.endsWith(FileSizeText(size)));
     QVERIFY(hasPreview);
     QCOMPARE(shown, QSize(201, 151)); // 400 x 300 at 50.25 %
     QCOMPARE(zooms, QStringList({ "50%", "100%", "67%", "50%" }));

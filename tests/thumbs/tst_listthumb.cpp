@@ -3,6 +3,7 @@
 
 #include "../engine/TestPhotos.h"
 
+#include "ImageConversion.h"
 #include "ListThumb.h"
 #include "ListThumbThread.h"
 
@@ -176,7 +177,7 @@ private slots:
         QFETCH(QString, make);
         QFETCH(QString, model);
         QFETCH(QString, expected);
-        QCOMPARE(CListThumb::CameraText(make, model), expected);
+        QCOMPARE(CameraText(make, model), expected);
     }
 
     void thumbnailPicture()

@@ -9,6 +9,7 @@
 #include "ControlImage.h"
 #include "DialogOverwriteRename.h"
 #include "ImageCache.h"
+#include "ImageConversion.h"
 #include "ImageManager.h"
 #include "ProcessThread.h"
 #include "UserProfile.h"
@@ -53,16 +54,6 @@ void CDialogOverwrite::SetZoomIcons()
         buttons[index]->setIcon(icons.value(index));
 }
 
-QString CDialogOverwrite::FormatSize(qint64 bytes)
-{
-    constexpr qint64 Megabyte = 1048576;
-    if (bytes <= 0)
-        return QStringLiteral("N/A");
-    if (bytes >= Megabyte)
-        return QString::number(double(bytes) / Megabyte, 'f', 2) + QStringLiteral(" MB");
-    return QString::number(double(bytes) / 1024, 'f', 2) + QStringLiteral(" KB");
-}
-
 int CDialogOverwrite::exec()
 {
     connect(form->scrollImage, &CControlImage::UpdateZoomPercent, this,
@@ -72,7 +63,7 @@ int CDialogOverwrite::exec()
     const qint64 size = file.exists() ? file.size() : 0;
     form->textEditInfo->setPlainText(tr("Image %1\nalready exists, do you want to overwrite it?")
                                          .arg(QDir::toNativeSeparators(m_path))
-        + QStringLiteral("\n\n") + tr("Size") + QStringLiteral(": ") + FormatSize(size));
+        + QStringLiteral("\n\n") + tr("Size") + QStringLiteral(": ") + FileSizeText(size));
     LoadPreview();
     return QDialog::exec();
 }

@@ -30,8 +30,6 @@ public:
     int Answer() const { return m_answer; }
     CControlImage *Preview() const;
 
-    // "1.50 MB", "2.00 KB"; "N/A" for 0 bytes.
-    static QString FormatSize(qint64 bytes);
 
 public slots:
     int exec() override;

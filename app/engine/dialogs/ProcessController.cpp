@@ -121,7 +121,7 @@ void CProcessController::ProgressImageUpload(int done, int total, double speed)
 {
     form->textProgressCount->setText(QStringLiteral("%1 / %2").arg(done).arg(total));
     const int percent = total > 0 ? int(std::lround(done * 100.0 / total)) : 100;
-    form->progressBar->setValue(form->progressBar->value() + 1);
+    form->progressBar->setValue(done);
     SetTitlePercent(QStringLiteral("%1%").arg(percent));
     // A speed beyond what an int holds is shown as the largest one.
     const double shown = std::min(speed, double(std::numeric_limits<int>::max()));

@@ -1,6 +1,7 @@
 #include "ListThumb.h"
 
 #include "ImageCache.h"
+#include "ImageConversion.h"
 #include "ImageManager.h"
 #include "ThemeFollower.h"
 #include "ListThumbThread.h"
@@ -139,7 +140,7 @@ void CListThumb::AddItem(const QString &text, const QString &toolTip, const QStr
     record.ownsIcon = done;
     record.iconIndex = iconIndex;
 
-    record.sizeText = SizeText(path.isEmpty() ? 0 : QFileInfo(path).size());
+    record.sizeText = FileSizeText(path.isEmpty() ? 0 : QFileInfo(path).size());
     const QString fileName = path.section(QLatin1Char('/'), -1);
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
     record.baseName = dot >= 0 ? fileName.left(dot) : fileName;
@@ -454,26 +455,6 @@ void CListThumb::TintImage(QImage &image, int percent)
             line[x] = qRgba(changed.red(), changed.green(), changed.blue(), qAlpha(pixel));
         }
     }
-}
-
-QString CListThumb::SizeText(qint64 bytes)
-{
-    if (bytes <= 0)
-        return QStringLiteral("N/A");
-    if (bytes >= 1048576)
-        return QString::number(double(bytes) / 1048576.0, 'f', 2) + QStringLiteral(" MB");
-    return QString::number(double(bytes) / 1024.0, 'f', 2) + QStringLiteral(" KB");
-}
-
-QString CListThumb::CameraText(const QString &make, const QString &model)
-{
-    const QString makeWord = make.section(QLatin1Char(' '), 0, 0);
-    QString shownModel = model;
-    const int blank = int(model.indexOf(QLatin1Char(' ')));
-    const QString modelWord = blank < 0 ? model : model.left(blank);
-    if (modelWord == makeWord)
-        shownModel = blank < 0 ? QString() : model.mid(blank + 1);
-    return (makeWord + QLatin1Char(' ') + shownModel).trimmed();
 }
 
 void CListThumb::ThreadLoadIcons()

@@ -72,10 +72,6 @@ public:
     void ResetVisibleRange();
     void ReadPhotoDetails(SThumbRecord &record);
     static void TintImage(QImage &image, int percent);
-    // "N/A", or the size with two decimals and " KB" / " MB".
-    static QString SizeText(qint64 bytes);
-    // Make cut at its first space; a model that starts with that make loses its first word.
-    static QString CameraText(const QString &make, const QString &model);
 
     int ListType() const { return type; }
 

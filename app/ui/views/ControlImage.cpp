@@ -307,11 +307,12 @@ void CControlImage::RefreshZoom()
 
 double CControlImage::ComputeFitZoom()
 {
+    // The view's size is what the thread fits a photo into, also one the ping could not size.
+    const double ratio = devicePixelRatioF();
+    viewSize = QSize(Rounded(width() * ratio), Rounded(height() * ratio));
     const SImageProperties properties = imageFiltered.GetImageProperties();
     if (properties.Width == 0 || properties.Height == 0)
         return 0.0;
-    const double ratio = devicePixelRatioF();
-    viewSize = QSize(Rounded(width() * ratio), Rounded(height() * ratio));
 
     double photoWidth = double(properties.Width);
     double photoHeight = double(properties.Height);
