@@ -64,12 +64,11 @@ bool CExifThumbnail::Read(QSize &size, const QString &path)
 
     thumbnailSize = int(data->size);
     try {
-        Magick::Image thumbnail;
-        thumbnail.quiet(true);
-        thumbnail.read(Magick::Blob(data->data, data->size));
-        if (thumbnail.columns() < 1 || thumbnail.rows() < 1)
+        decoded.quiet(true);
+        decoded.read(Magick::Blob(data->data, data->size));
+        if (decoded.columns() < 1 || decoded.rows() < 1)
             throw std::runtime_error("empty thumbnail");
-        size = QSize(int(thumbnail.columns()), int(thumbnail.rows()));
+        size = QSize(int(decoded.columns()), int(decoded.rows()));
     } catch (const std::exception &) {
         thumbnailSize = 0;
         size = QSize(0, 0);
@@ -93,6 +92,7 @@ void CExifThumbnail::Discard()
         exif_data_unref(data);
     data = nullptr;
     thumbnailSize = 0;
+    decoded = Magick::Image();
 }
 
 void CListThumbThread::LoadThumbnails()
@@ -182,9 +182,7 @@ QImage CListThumbThread::MakeThumbnailImage(const QString &path, int pixelRatio)
     const int side = ThumbnailSize * qMax(1, pixelRatio);
     const std::string geometry = QStringLiteral("%1x%2").arg(side).arg(side).toStdString();
     try {
-        Magick::Image image;
-        image.quiet(true);
-        image.read(Magick::Blob(reader.Data(), size_t(reader.Size())));
+        Magick::Image image = reader.Image();
         image.scale(Magick::Geometry(geometry));
         AddShadow(image);
         image.scale(Magick::Geometry(geometry));

@@ -8,14 +8,12 @@
 #include <QSize>
 #include <QThread>
 
+#include <Magick++.h>
+
 #include <atomic>
 
 extern "C" {
 struct _ExifData;
-}
-
-namespace Magick {
-class Image;
 }
 
 // The thumbnail a JPEG carries in its EXIF data, read with libexif. Each reader keeps its own
@@ -33,11 +31,14 @@ public:
     bool Read(QSize &size, const QString &path);
     const unsigned char *Data() const; // null when there is no thumbnail
     int Size() const;
+    // The thumbnail as Read decoded it, so that it is decoded once.
+    const Magick::Image &Image() const { return decoded; }
     void Discard(); // frees the parser's data
 
 private:
     _ExifData *data = nullptr;
     int thumbnailSize = 0;
+    Magick::Image decoded;
 };
 
 // Makes the icons of a thumbnail list from the photos' embedded EXIF thumbnails, for the rows
