@@ -27,14 +27,9 @@ CDialogTip::CDialogTip(QWidget *parent)
 {
     ui->setupUi(this);
 
-    const QImage banner = ImageCache->GetImage(QStringLiteral("DialogTip-Banner.png"), false, true);
-    if (!banner.isNull()) {
-        QPixmap pixmap = QPixmap::fromImage(banner);
-        // The "@2x" picture must keep the banner's width on screen.
-        if (ImageCache->IsHighDpi())
-            pixmap.setDevicePixelRatio(2.0);
-        ui->labelImageWizard->setPixmap(pixmap);
-    }
+    const QPixmap banner = ImageCache->GetPixmap(QStringLiteral("DialogTip-Banner.png"), false);
+    if (!banner.isNull())
+        ui->labelImageWizard->setPixmap(banner);
 
     if (RunsInMonitor())
         setFixedSize(460, 215);

@@ -148,3 +148,11 @@ QList<QIcon> CImageCache::StripIcons(const QString &name, bool themed, int logic
     }
     return icons;
 }
+
+QPixmap CImageCache::GetPixmap(const QString &name, bool themed)
+{
+    QPixmap pixmap = QPixmap::fromImage(GetImage(name, themed, true));
+    if (!pixmap.isNull())
+        pixmap.setDevicePixelRatio(IsHighDpi() ? 2.0 : 1.0);
+    return pixmap;
+}

@@ -41,6 +41,10 @@ public:
     // Icons are pixmaps: GUI thread only; elsewhere, or for a size below 1, the list is empty.
     QList<QIcon> *SplitIconStrip(const QString &name, bool themed, int iconSize) const;
 
+    // A picture for a label, high-DPI variant allowed: the "@2x" image is shown at the plain
+    // one's size. A null pixmap for a missing resource; GUI thread only.
+    QPixmap GetPixmap(const QString &name, bool themed);
+
     // The square icons of a one-row strip (high-DPI variant allowed, kept in the cache), for
     // buttons `logicalSize` pixels wide. The strip's height gives the icons' side, so the
     // pixel ratio follows the variant the cache handed out, whatever the screen's. Empty for

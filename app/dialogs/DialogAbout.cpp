@@ -100,14 +100,9 @@ void CDialogAbout::Init()
     form->textCopyright->setText(html);
 
     if (qApp->devicePixelRatio() > 1.0) {
-        const QImage banner
-            = m_imageCache->GetImage(QStringLiteral("Banner-Boxshot.png"), false, true);
+        const QPixmap banner = m_imageCache->GetPixmap(QStringLiteral("Banner-Boxshot.png"), false);
         // A missing picture leaves the form's own banner in place.
-        if (!banner.isNull()) {
-            QPixmap pixmap = QPixmap::fromImage(banner);
-            // The cache hands out the double-size variant only when it works in high DPI.
-            pixmap.setDevicePixelRatio(m_imageCache->IsHighDpi() ? 2.0 : 1.0);
-            form->label->setPixmap(pixmap);
-        }
+        if (!banner.isNull())
+            form->label->setPixmap(banner);
     }
 }

@@ -25,14 +25,10 @@ CDialogAskReview::CDialogAskReview(QWidget *parent)
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    const QImage picture = ImageCache->GetImage(QStringLiteral("Mail.png"), false, true);
+    const QPixmap picture = ImageCache->GetPixmap(QStringLiteral("Mail.png"), false);
     // A missing picture leaves the form's own in place.
-    if (!picture.isNull()) {
-        QPixmap pixmap = QPixmap::fromImage(picture);
-        // The cache hands out the double-size variant only when it works in high DPI.
-        pixmap.setDevicePixelRatio(ImageCache->IsHighDpi() ? 2.0 : 1.0);
-        ui->labelPicture->setPixmap(pixmap);
-    }
+    if (!picture.isNull())
+        ui->labelPicture->setPixmap(picture);
     setMaximumSize(minimumSize());
 }
 

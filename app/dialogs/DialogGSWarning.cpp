@@ -23,17 +23,8 @@ CDialogGSWarning::~CDialogGSWarning() = default;
 bool CDialogGSWarning::ShouldShow(const QString &formatName)
 {
     m_formatName = formatName;
-    const QString name = formatName.toUpper();
-    for (size_t index = 0; index < CUserProfile::GhostscriptFormats.size(); ++index) {
-        if (name != QLatin1String(CUserProfile::GhostscriptFormats.at(index)))
-            continue;
-        // Spent before the notice opens: further requests while it is up show nothing.
-        bool &due = m_profile->GhostscriptNotice.at(index);
-        const bool show = due;
-        due = false;
-        return show;
-    }
-    return false;
+    // Spent before the notice opens: further requests while it is up show nothing.
+    return m_profile->TakeGhostscriptNotice(formatName);
 }
 
 int CDialogGSWarning::exec()

@@ -345,17 +345,10 @@ void CBatchCore::DisplayGSMessage(QString ext)
         return;
     }
     // Once per format while the program runs, as the notice itself would be.
-    const QString format = ext.toUpper();
-    for (size_t index = 0; index < CUserProfile::GhostscriptFormats.size(); ++index) {
-        if (format == QLatin1String(CUserProfile::GhostscriptFormats.at(index))) {
-            if (!m_profile->GhostscriptNotice.at(index))
-                return;
-            m_profile->GhostscriptNotice.at(index) = false;
-            UpdateLog(tr("In order to read %1 documents Quendrasil requires Ghostscript to be "
-                         "installed on your computer.")
-                          .arg(format));
-            return;
-        }
+    if (m_profile->TakeGhostscriptNotice(ext)) {
+        UpdateLog(tr("In order to read %1 documents Quendrasil requires Ghostscript to be "
+                     "installed on your computer.")
+                      .arg(ext.toUpper()));
     }
 }
 

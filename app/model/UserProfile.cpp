@@ -201,3 +201,16 @@ void CUserProfile::RebuildRenameSettings()
 {
     RenameSettings.ApplyOptions(RenameOptions);
 }
+
+bool CUserProfile::TakeGhostscriptNotice(const QString &format)
+{
+    const QString name = format.toUpper();
+    for (size_t index = 0; index < GhostscriptFormats.size(); ++index) {
+        if (name != QLatin1String(GhostscriptFormats.at(index)))
+            continue;
+        const bool due = GhostscriptNotice.at(index);
+        GhostscriptNotice.at(index) = false;
+        return due;
+    }
+    return false;
+}

@@ -70,6 +70,9 @@ public:
     int MonitorType = 0; // property "Type": 0 folder job, 1 FTP/SFTP job
 
     // A notice is due while its flag is set; cleared once shown, never saved.
+    // True, and that format's notice spent, when `format` (any case) needs Ghostscript and its
+    // notice has not been given yet: each notice comes once while the program runs.
+    bool TakeGhostscriptNotice(const QString &format);
     std::array<bool, 11> GhostscriptNotice { true, true, true, true, true, true, true, true, true,
         true, true };
 

@@ -10,6 +10,7 @@
 #include "DialogGSWarning.h"
 #include "ImageCache.h"
 #include "ImageConversion.h"
+#include "PreviewFilters.h"
 #include "ThemeFollower.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -19,24 +20,10 @@
 
 namespace {
 
-bool IsInteractiveId(qint32 id)
-{
-    return id == 1000 || id == 1010 || id == 1100 || id == 1110 || id == 5020 || id == 5040;
-}
-
-bool IsGeometryId(qint32 id)
-{
-    return id == 2003 || id == 2004 || id == 2005 || id == 2020 || id == 2030 || id == 3170
-        || id == 5070;
-}
-
-constexpr qint32 ResizeId = 5040;
-
-// Half up: the integer part, plus one from a fraction of 0.5.
-int Rounded(double value)
-{
-    return int(std::floor(value + 0.5));
-}
+using PreviewFilters::IsGeometry;
+using PreviewFilters::IsInteractive;
+using PreviewFilters::ResizeId;
+using PreviewFilters::RoundHalfUp;
 
 // Half away from zero, for pan steps in either direction.
 int RoundedAway(double value)
@@ -82,12 +69,12 @@ CControlImage::~CControlImage()
 
 void CControlImage::LoadPlaceholder(bool dark)
 {
-    const QImage image
-        = imageCache->GetImage(QStringLiteral("Preview-Placeholder.png"), false, true);
-    placeholderPixmap = QPixmap::fromImage(image);
-    if (dark && !placeholderPixmap.isNull())
+    placeholderPixmap = imageCache->GetPixmap(QStringLiteral("Preview-Placeholder.png"), false);
+    if (dark && !placeholderPixmap.isNull()) {
+        const qreal ratio = placeholderPixmap.devicePixelRatio();
         placeholderPixmap = PixmapWithOpacity(placeholderPixmap, 20);
-    placeholderPixmap.setDevicePixelRatio(imageCache->IsHighDpi() ? 2.0 : 1.0);
+        placeholderPixmap.setDevicePixelRatio(ratio);
+    }
 }
 
 void CControlImage::ClearFilters()
@@ -103,13 +90,13 @@ void CControlImage::AddFilters(const QList<SFilterRecord> &records)
 bool CControlImage::HasInteractiveFilter() const
 {
     return std::any_of(filters.cbegin(), filters.cend(),
-        [](const SFilterRecord &record) { return IsInteractiveId(record.id); });
+        [](const SFilterRecord &record) { return IsInteractive(record.id); });
 }
 
 bool CControlImage::HasGeometryFilter() const
 {
     return std::any_of(filters.cbegin(), filters.cend(),
-        [](const SFilterRecord &record) { return IsGeometryId(record.id); });
+        [](const SFilterRecord &record) { return IsGeometry(record.id); });
 }
 
 bool CControlImage::HasResizeFilter() const
@@ -120,7 +107,7 @@ bool CControlImage::HasResizeFilter() const
 
 bool CControlImage::InteractiveLock() const
 {
-    return interactiveMode && filters.size() == 1 && IsInteractiveId(filters.first().id);
+    return interactiveMode && filters.size() == 1 && IsInteractive(filters.first().id);
 }
 
 bool CControlImage::StartPreview(const QString &path)
@@ -283,11 +270,11 @@ bool CControlImage::SetZoom(double percent)
     zoomTarget = percent;
     if (zoomTarget == zoom)
         return true;
-    if (Rounded(percent) == 0)
+    if (RoundHalfUp(percent) == 0)
         zoomTarget = fitZoom;
     zoom = zoomTarget;
     setCursor(
-        Rounded(zoom) > Rounded(fitZoom) && previewEnabled ? Qt::OpenHandCursor : Qt::ArrowCursor);
+        RoundHalfUp(zoom) > RoundHalfUp(fitZoom) && previewEnabled ? Qt::OpenHandCursor : Qt::ArrowCursor);
     thread.RequestZoom(zoomTarget, fitZoom, viewOrigin, viewSize,
         QSize(int(imageResized.image.columns()), int(imageResized.image.rows())));
     return true;
@@ -299,7 +286,7 @@ void CControlImage::RefreshZoom()
         return;
     const double oldFit = fitZoom;
     fitZoom = ComputeFitZoom();
-    if (Rounded(zoom) > Rounded(oldFit))
+    if (RoundHalfUp(zoom) > RoundHalfUp(oldFit))
         UpdateView();
     else
         SetZoom(0);
@@ -309,7 +296,7 @@ double CControlImage::ComputeFitZoom()
 {
     // The view's size is what the thread fits a photo into, also one the ping could not size.
     const double ratio = devicePixelRatioF();
-    viewSize = QSize(Rounded(width() * ratio), Rounded(height() * ratio));
+    viewSize = QSize(RoundHalfUp(width() * ratio), RoundHalfUp(height() * ratio));
     const SImageProperties properties = imageFiltered.GetImageProperties();
     if (properties.Width == 0 || properties.Height == 0)
         return 0.0;
@@ -344,8 +331,8 @@ void CControlImage::Showup()
     fitZoom = ComputeFitZoom();
     UpdateView();
     setCursor(
-        Rounded(zoom) > Rounded(fitZoom) && previewEnabled ? Qt::OpenHandCursor : Qt::ArrowCursor);
-    emit UpdateZoomPercent(Rounded(zoom));
+        RoundHalfUp(zoom) > RoundHalfUp(fitZoom) && previewEnabled ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    emit UpdateZoomPercent(RoundHalfUp(zoom));
     loading = false;
     imageLoaded = true;
 }
@@ -391,22 +378,22 @@ void CControlImage::SyncTwinPosition()
         twinPreview->viewOrigin = viewOrigin;
     } else {
         twinPreview->viewOrigin
-            = QPoint(Rounded(viewOrigin.x() / (double(mine.width()) / theirs.width())),
-                Rounded(viewOrigin.y() / (double(mine.height()) / theirs.height())));
+            = QPoint(RoundHalfUp(viewOrigin.x() / (double(mine.width()) / theirs.width())),
+                RoundHalfUp(viewOrigin.y() / (double(mine.height()) / theirs.height())));
     }
     twinPreview->UpdateView();
 }
 
 void CControlImage::mousePressEvent(QMouseEvent *event)
 {
-    if (imageLoaded && Rounded(zoom) > Rounded(fitZoom) && previewEnabled)
+    if (imageLoaded && RoundHalfUp(zoom) > RoundHalfUp(fitZoom) && previewEnabled)
         setCursor(Qt::ClosedHandCursor);
     dragStart = event->position().toPoint();
     if (interactiveMode) {
         if (overlayLabel)
             labelPressPos = overlayLabel->pos();
         dragRegion = HitTest(dragStart.x(), dragStart.y());
-        if (filters.size() == 1 && IsInteractiveId(filters.first().id) && previewEnabled) {
+        if (filters.size() == 1 && IsInteractive(filters.first().id) && previewEnabled) {
             const qint32 id = filters.first().id;
             SetRegionCursor(dragRegion, id == ResizeId ? CursorArrow : CursorPress);
             // The corner marks fade when the press is outside the overlay.
@@ -421,7 +408,7 @@ void CControlImage::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint current = event->position().toPoint();
     const bool interactiveRecord = interactiveMode && HasInteractiveFilter();
-    if (imageLoaded && Rounded(zoom) > Rounded(fitZoom) && event->buttons() == Qt::LeftButton
+    if (imageLoaded && RoundHalfUp(zoom) > RoundHalfUp(fitZoom) && event->buttons() == Qt::LeftButton
         && !interactiveRecord && previewEnabled) {
         const double ratio = devicePixelRatioF();
         const QPoint step(RoundedAway((current.x() - dragStart.x()) * ratio),
@@ -437,7 +424,7 @@ void CControlImage::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     const bool editable = interactiveMode && filters.size() == 1
-        && IsInteractiveId(filters.first().id) && previewEnabled && imageLoaded;
+        && IsInteractive(filters.first().id) && previewEnabled && imageLoaded;
     if (editable && event->buttons() == Qt::NoButton) {
         SetRegionCursor(HitTest(current.x(), current.y()),
             filters.first().id == ResizeId ? CursorArrow : CursorHover);
@@ -477,7 +464,7 @@ void CControlImage::resizeEvent(QResizeEvent *event)
             } else if (previewEnabled) {
                 const double oldFit = fitZoom;
                 fitZoom = ComputeFitZoom();
-                if (Rounded(zoom) <= Rounded(oldFit))
+                if (RoundHalfUp(zoom) <= RoundHalfUp(oldFit))
                     SetZoom(0);
                 else
                     UpdateView();

@@ -2,6 +2,7 @@
 // Watermark-Logo, Crop or Resize step: drawing it over the fitted photo, hit regions and
 // cursors, and editing the record by dragging.
 #include "ControlImage.h"
+#include "PreviewFilters.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -16,22 +17,7 @@
 
 namespace {
 
-constexpr qint32 CommentId = 1000;
-constexpr qint32 DateId = 1010;
-constexpr qint32 WatermarkTextId = 1100;
-constexpr qint32 WatermarkLogoId = 1110;
-constexpr qint32 CropId = 5020;
-constexpr qint32 ResizeId = 5040;
-
-bool IsTextOrLogo(qint32 id)
-{
-    return id == CommentId || id == DateId || id == WatermarkTextId || id == WatermarkLogoId;
-}
-
-int Rounded(double value)
-{
-    return int(std::floor(value + 0.5));
-}
+using namespace PreviewFilters;
 
 // Where the anchor, offsets, size and angle of the placed filters live (-1: none).
 struct SPlaces
@@ -107,9 +93,9 @@ void CControlImage::UpdateOverlay(bool keepLabelGeometry, bool skipDarkening)
                 ? widgetWidth / float(photo.width())
                 : widgetHeight / float(photo.height());
             displayScale = scale;
-            imageOffset = QPoint(Rounded((widgetWidth - photo.width() * scale) / 2),
-                Rounded((widgetHeight - photo.height() * scale) / 2));
-            displaySize = QSize(Rounded(photo.width() * scale), Rounded(photo.height() * scale));
+            imageOffset = QPoint(RoundHalfUp((widgetWidth - photo.width() * scale) / 2),
+                RoundHalfUp((widgetHeight - photo.height() * scale) / 2));
+            displaySize = QSize(RoundHalfUp(photo.width() * scale), RoundHalfUp(photo.height() * scale));
         }
         if (InteractiveState() && imageResized.image.isValid() && !displaySize.isEmpty()
             && DrawOverlay(filters.first(), skipDarkening, pixmap, rect)) {

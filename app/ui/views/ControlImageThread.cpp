@@ -1,4 +1,5 @@
 #include "ControlImageThread.h"
+#include "PreviewFilters.h"
 
 #include <QDateTime>
 #include <QMutexLocker>
@@ -18,18 +19,7 @@ const QString ZoomTag = QStringLiteral("CControlImageThread::ThreadOpZoom");
 
 constexpr unsigned long PollMilliseconds = 50;
 
-bool IsGeometryFilter(qint32 id)
-{
-    return id == 2003 || id == 2004 || id == 2005 || id == 2020 || id == 2030 || id == 3170
-        || id == 5070;
-}
-
-constexpr qint32 ResizeFilterId = 5040;
-
-int RoundHalfUp(double value)
-{
-    return int(std::floor(value + 0.5));
-}
+using PreviewFilters::RoundHalfUp;
 
 // The engine knows one progress receiver per process. Previews come and go (dialogs), so
 // the engine is given this relay, which never dies, and the relay forwards to the preview
@@ -275,8 +265,8 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
             LogMessage(PreviewTag, QStringLiteral("- Filter %1 failed").arg(record.id));
             return failed();
         }
-        geometryApplied = geometryApplied || IsGeometryFilter(record.id);
-        resizeApplied = resizeApplied || record.id == ResizeFilterId;
+        geometryApplied = geometryApplied || PreviewFilters::IsGeometry(record.id);
+        resizeApplied = resizeApplied || record.id == PreviewFilters::ResizeId;
         if (Superseded(served))
             return aborted();
     }
