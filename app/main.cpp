@@ -24,6 +24,8 @@ int main(int argc, char *argv[])
         window->StartLoadingFileWindows(QString::fromUtf8(argv[1]));
     window->show();
     const int result = QApplication::exec();
+    // Previews may still wait for a helper (Ghostscript); their threads are joined below.
+    EndImageHelpers();
     delete window;
     delete application;
     return result;

@@ -31,6 +31,8 @@ inline constexpr char RawWhiteBalance[] = "Settings/Settings.RawWhiteBalance";
 inline constexpr char RawHighlight[] = "Settings/Settings.RawHighlight";
 inline constexpr char RawDemosaic[] = "Settings/Settings.RawDemosaic";
 inline constexpr char InstallerPathName[] = "Settings/InstallerPathName";
+// Seconds an external helper (Ghostscript) may take for one read; read once at start.
+inline constexpr char HelperTimeLimit[] = "Settings/Settings.HelperTimeLimit";
 inline constexpr char FileExtensionPrefix[] = "Settings/FileExtension.";
 } // namespace SettingsKey
 

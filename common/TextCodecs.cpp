@@ -1,5 +1,6 @@
 #include "TextCodecs.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -121,5 +122,85 @@ QString ElidePath(const QString &text, int limit, bool quote)
     QString result = text.size() <= keep ? text : QStringLiteral("...") + text.right(keep);
     if (quote)
         result = QLatin1Char('"') + result + QLatin1Char('"');
+    return result;
+}
+
+namespace {
+
+bool NeedsEscape(QChar character)
+{
+    const QChar::Category category = character.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
+void AppendEscaped(QString &result, char32_t code)
+{
+    switch (code) {
+    case U'\n':
+        result += QLatin1String("\\n");
+        return;
+    case U'\r':
+        result += QLatin1String("\\r");
+        return;
+    case U'\t':
+        result += QLatin1String("\\t");
+        return;
+    default:
+        break;
+    }
+    const QString digits = QString::number(uint(code), 16).toUpper();
+    if (code <= 0xFF)
+        result += QLatin1String("\\x") + digits.rightJustified(2, QLatin1Char('0'));
+    else
+        result += QLatin1String("\\u") + digits.rightJustified(4, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString PrintablePath(const QString &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), NeedsEscape))
+        return text;
+    QString result;
+    result.reserve(text.size() + 8);
+    for (const QChar character : text) {
+        if (NeedsEscape(character))
+            AppendEscaped(result, character.unicode());
+        else
+            result += character;
+    }
+    return result;
+}
+
+QString PrintableFileNameBytes(const QByteArray &bytes)
+{
+    QString result;
+    qsizetype index = 0;
+    while (index < bytes.size()) {
+        // The longest valid UTF-8 run from here, then one byte that starts none.
+        qsizetype end = index;
+        while (end < bytes.size()) {
+            const uchar lead = uchar(bytes.at(end));
+            const int length = lead < 0x80 ? 1
+                : (lead & 0xE0) == 0xC0    ? 2
+                : (lead & 0xF0) == 0xE0    ? 3
+                : (lead & 0xF8) == 0xF0    ? 4
+                                           : 0;
+            if (length == 0 || end + length > bytes.size())
+                break;
+            const QByteArray sequence = bytes.mid(end, length);
+            const QString decoded = QString::fromUtf8(sequence);
+            if (decoded.contains(QChar::ReplacementCharacter) || decoded.toUtf8() != sequence)
+                break;
+            end += length;
+        }
+        result += PrintablePath(QString::fromUtf8(bytes.mid(index, end - index)));
+        if (end < bytes.size()) {
+            AppendEscaped(result, uchar(bytes.at(end)));
+            ++end;
+        }
+        index = end;
+    }
     return result;
 }

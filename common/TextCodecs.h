@@ -20,3 +20,12 @@ QString Base64DecodeString(const QString &encoded);
 // Shortens a path for messages to its last `limit` characters behind "...", and optionally
 // puts it in double quotes.
 QString ElidePath(const QString &text, int limit, bool quote);
+
+// A path or name as it may be shown or logged: control characters (line breaks among them)
+// and the Unicode line and paragraph separators become escapes such as "\n", "\t" or
+// "\x1B", so that a file name can never start a line of its own in a log.
+QString PrintablePath(const QString &text);
+
+// File-name bytes that are not valid UTF-8, shown as the valid parts with every other byte
+// as "\xHH" (and control characters escaped as PrintablePath does).
+QString PrintableFileNameBytes(const QByteArray &bytes);

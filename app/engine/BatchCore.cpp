@@ -8,9 +8,11 @@
 
 #include <Magick++.h>
 
+#include "ImageEngineSetup.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "OutputPaths.h"
+#include "TextCodecs.h"
 #include "Trace.h"
 #include "UserProfile.h"
 #include "platform/DesktopOpen.h"
@@ -104,7 +106,8 @@ bool CBatchCore::Unattended() const
 bool CBatchCore::Start()
 {
     LogMessage(QStringLiteral("CBatchCore::Start"));
-    if (m_started || m_photoList->IsEmpty())
+    // Files a folder search could not take still make a run: it names them as failures.
+    if (m_started || (m_photoList->IsEmpty() && m_photoList->SkippedNames().isEmpty()))
         return false;
     m_started = true;
 
@@ -122,6 +125,7 @@ bool CBatchCore::Start()
             tr("Launching %1 thread(s) of execution.").arg(workerCount) + QStringLiteral("\r\n"));
     }
     CheckColorProfile();
+    LogSkippedNames();
 
     m_commonFolder = m_profile->OutputOptions.OutputFolderStruct == OutputPaths::RecreateTree
         ? CommonSourceFolder()
@@ -138,6 +142,8 @@ bool CBatchCore::Start()
 
     const bool askQuestions = !Unattended();
     const QList<SImageRecord> photos = m_photoList->Images();
+    for (const SImageRecord &photo : photos)
+        m_shared.sourcePaths[photo.pathName.toLower()].append(photo.pathName);
     for (int index = 0; index < workerCount; ++index) {
         auto worker = std::make_unique<CProcessThread>();
         worker->SetShared(&m_shared);
@@ -199,7 +205,19 @@ void CBatchCore::CheckColorProfile()
         || (format == QLatin1String("TIF") && m_profile->TiffType == 5);
     if (customProfile && !QFile::exists(m_profile->CustomProfile)) {
         ShowAndAdd(QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ')
-            + m_profile->CustomProfile);
+            + PrintablePath(m_profile->CustomProfile));
+        ++m_errorTotal;
+    }
+}
+
+void CBatchCore::LogSkippedNames()
+{
+    const QString reason = tr("the file name is not valid UTF-8");
+    for (const QString &name : m_photoList->SkippedNames()) {
+        const QString prefix = QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ');
+        const QString why = QStringLiteral(" (") + reason + QLatin1Char(')');
+        UpdateLog(prefix + ElidePath(name, 32, true) + why, 1);
+        UpdateLog(prefix + name + why, 2);
         ++m_errorTotal;
     }
 }
@@ -284,6 +302,9 @@ void CBatchCore::StopAllWorkers()
 {
     for (const auto &worker : m_workers)
         worker->RequestStop();
+    // A worker waiting for Ghostscript would only see the stop after the helper's time limit.
+    if (IsRunning())
+        EndImageHelpers();
 }
 
 bool CBatchCore::AnswerOverwrite(int workerIndex, int answer, const QString &path)

@@ -141,6 +141,7 @@ private:
     bool Unattended() const;
     void WriteHeader(int activeFilters, int processorThreads);
     void CheckColorProfile();
+    void LogSkippedNames();
     QString CommonSourceFolder() const;
     void NumberPhotosByFolder();
     void ShowAndAdd(const QString &line, const QString &ending = QStringLiteral("\r\n"));

@@ -1,14 +1,23 @@
 #include "ImageEngineSetup.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include <Magick++.h>
 
+#include "FormatsEnum.h"
+#include "Settings.h"
 #include "Trace.h"
+#include "platform/MagickTemp.h"
+#include "platform/Processes.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TempFolder.h"
 
@@ -164,6 +173,134 @@ void ApplyCoderPolicy()
     }
 }
 
+constexpr int DefaultHelperSeconds = 60;
+
+// Set once while the engine starts, read by any thread afterwards.
+int helperSeconds = DefaultHelperSeconds;
+QString guardProgram; // the guard's own path while helpers run through it
+
+// A delegate command ImageMagick starts without a shell: a quoted program and its words.
+// Commands with shell syntax run through the shell and are left as they are.
+bool IsPlainCommand(const QString &command)
+{
+    static const QRegularExpression shellSyntax(QStringLiteral(R"([&;<>|`\\\n])"));
+    return command.startsWith(QLatin1Char('"')) && !command.contains(shellSyntax);
+}
+
+// ImageMagick keeps only letters, digits and a few signs of a command; a path with anything
+// else (and "%", its format sign, or a quote) cannot stand in a delegate command.
+bool FitsInCommand(const QString &path)
+{
+    static const QRegularExpression safe(QStringLiteral("^[A-Za-z0-9/._+-]+$"));
+    return safe.match(path).hasMatch();
+}
+
+// The delegate table `folder`/delegates.xml: every delegate ImageMagick found in the other
+// configuration folders, in their order (the first match wins, and this file is read
+// first), with each plain command started through the guard at `guardLink`.
+bool WriteGuardedDelegates(const QString &folder, const QString &guardLink, int seconds)
+{
+    const QString prefix = QStringLiteral("\"%1\" %2 %3 \"%4\" ")
+                               .arg(guardLink)
+                               .arg(seconds)
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(folder);
+    QByteArray table;
+    QXmlStreamWriter writer(&table);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("delegatemap"));
+    int guarded = 0;
+
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    MagickCore::LinkedListInfo *options
+        = MagickCore::GetConfigureOptions("delegates.xml", exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    MagickCore::ResetLinkedListIterator(options);
+    while (const auto *option = static_cast<const MagickCore::StringInfo *>(
+               MagickCore::GetNextValueInLinkedList(options))) {
+        const QString path = QString::fromLocal8Bit(MagickCore::GetStringInfoPath(option));
+        if (QFileInfo(path).absolutePath() == QFileInfo(folder).absoluteFilePath())
+            continue;
+        QXmlStreamReader reader(
+            QByteArray(reinterpret_cast<const char *>(MagickCore::GetStringInfoDatum(option)),
+                qsizetype(MagickCore::GetStringInfoLength(option))));
+        while (!reader.atEnd()) {
+            reader.readNext();
+            if (!reader.isStartElement() || reader.name() != QLatin1String("delegate"))
+                continue;
+            writer.writeStartElement(QStringLiteral("delegate"));
+            for (const QXmlStreamAttribute &attribute : reader.attributes()) {
+                QString value = attribute.value().toString();
+                if (attribute.name() == QLatin1String("command") && IsPlainCommand(value)) {
+                    value.prepend(prefix);
+                    ++guarded;
+                }
+                writer.writeAttribute(attribute.name().toString(), value);
+            }
+            writer.writeEndElement();
+        }
+        if (reader.hasError()) {
+            LogMessage(
+                SetupTag, QStringLiteral("Cannot read %1: %2").arg(path, reader.errorString()));
+        }
+    }
+    MagickCore::DestroyConfigureOptions(options);
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    if (guarded == 0)
+        return false;
+
+    QSaveFile file(folder + QStringLiteral("/delegates.xml"));
+    return file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit();
+}
+
+// Whether ImageMagick now starts Ghostscript through the guard.
+bool GhostscriptGuarded(const QString &guardLink)
+{
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    const MagickCore::DelegateInfo *delegate
+        = MagickCore::GetDelegateInfo("ps:alpha", nullptr, exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    if (!delegate)
+        return false;
+    const QString command = QString::fromLocal8Bit(MagickCore::GetDelegateCommands(delegate));
+    return command.mid(1).startsWith(guardLink + command.left(1));
+}
+
+// External helpers (Ghostscript) get a time limit and end with the program; see
+// app/engine/guard.
+void GuardHelpers(const QString &folder)
+{
+    helperSeconds = ReadSettingInt(QString::fromLatin1(SettingsKey::HelperTimeLimit), 0);
+    if (helperSeconds < 1)
+        helperSeconds = DefaultHelperSeconds;
+
+    const QString guard = Platform::HelperGuardPath();
+    const QString guardLink = folder + QStringLiteral("/guard");
+    QString problem;
+    if (folder.isEmpty())
+        problem = QStringLiteral("no private temporary folder");
+    else if (!QFileInfo(guard).isExecutable())
+        problem = QStringLiteral("no ") + guard;
+    else if (!FitsInCommand(guardLink))
+        problem = QStringLiteral("unusable folder name ") + folder;
+    else if ((QFile::remove(guardLink), !QFile::link(guard, guardLink)))
+        problem = QStringLiteral("cannot link ") + guardLink;
+    else if (!WriteGuardedDelegates(folder, guardLink, helperSeconds))
+        problem = QStringLiteral("cannot write the delegate table");
+    else if (!GhostscriptGuarded(guardLink))
+        problem = QStringLiteral("ImageMagick did not take the delegate table");
+    if (!problem.isEmpty()) {
+        LogMessage(SetupTag, QStringLiteral("! Helpers run without a time limit: ") + problem);
+        return;
+    }
+    guardProgram = guard;
+    LogMessage(SetupTag,
+        QStringLiteral("Helpers (Ghostscript) end after %1 s and with the program")
+            .arg(helperSeconds));
+}
+
 void TraceLimits()
 {
     using MagickCore::GetMagickResourceLimit;
@@ -187,8 +324,14 @@ void InitializeImageEngine(const char *argv0)
         const QString policyFolder = PreparePolicyFolder();
         if (!policyFolder.isEmpty())
             PointConfigurePathAt(policyFolder);
+        // The process's own folder comes first: its delegate table, written below, must be
+        // the one ImageMagick reads (delegates are read at their first use, not at start).
+        const QString helperFolder = Platform::PrepareMagickTemporaryFolder();
+        if (!helperFolder.isEmpty())
+            PointConfigurePathAt(helperFolder);
         Magick::InitializeMagick(argv0 ? argv0 : "");
         ApplyCoderPolicy();
+        GuardHelpers(helperFolder);
         TraceLimits();
     });
 }
@@ -205,4 +348,30 @@ QStringList ImageDeniedCoders()
     for (const char *coder : DeniedCoders)
         coders << QString::fromLatin1(coder);
     return coders;
+}
+
+int ImageHelperTimeLimit()
+{
+    return helperSeconds;
+}
+
+bool ImageHelpersGuarded()
+{
+    return !guardProgram.isEmpty();
+}
+
+int EndImageHelpers()
+{
+    return guardProgram.isEmpty() ? 0 : Platform::EndChildProcesses(guardProgram);
+}
+
+bool GhostscriptInstalled()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("gs")).isEmpty();
+}
+
+bool GhostscriptNoticeDue(const QString &extension)
+{
+    return CFormatsEnum::instance()->FindByExtension(extension).needsGhostscript
+        && !GhostscriptInstalled();
 }

@@ -1,11 +1,15 @@
 #include "ImageManager.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutexLocker>
 
 #include "ColorProfiles.h"
 #include "FormatsEnum.h"
+#include "ImageEngineSetup.h"
 #include "RawDecoder.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -184,6 +188,66 @@ QByteArray JpegSizeDefine(const QSize &box, size_t columns, size_t rows)
     return QByteArray::number(box.width()) + 'x' + QByteArray::number(box.height());
 }
 
+// Whether this coder name belongs to ImageMagick's PostScript module (PS, EPS, EPSF, EPSI, EPI).
+bool IsPostScriptCoder(const QByteArray &name)
+{
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    const MagickCore::MagickInfo *info = MagickCore::GetMagickInfo(name.constData(), exception);
+    MagickCore::DestroyExceptionInfo(exception);
+    return info && info->magick_module && qstrcmp(info->magick_module, "PS") == 0;
+}
+
+// ImageMagick 6.9's PostScript reader takes the line break that ends a "%!PS-Adobe-..." line
+// as part of the version it reads there, so a comment on the very next line, usually the
+// bounding box, goes unseen and the document is drawn on a letter page. A second line break
+// there lets it see the comment and changes nothing Ghostscript draws. The position of the
+// line break to double, or -1 when the document's start needs no help.
+qsizetype HeaderLineBreakToDouble(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray start = file.read(1024);
+    if (!start.startsWith("%!PS-"))
+        return -1;
+    const auto lineEnd = std::find_if(start.cbegin(), start.cend(),
+        [](char character) { return character == '\n' || character == '\r'; });
+    const qsizetype end = lineEnd - start.cbegin();
+    // After "\r\n" the "\n" starts the next line: nothing to mend.
+    if (end + 1 >= start.size() || start.at(end + 1) != '%')
+        return -1;
+    return end;
+}
+
+// Files whose helper (Ghostscript) ran out of time, with the size and time they had then:
+// another read of the unchanged file fails at once instead of taking the time again.
+struct STimedOutFile
+{
+    qint64 size = -1;
+    QDateTime modified;
+};
+QMutex timedOutLock;
+QHash<QString, STimedOutFile> timedOutFiles; // guarded by timedOutLock
+
+bool TimedOutBefore(const QFileInfo &info)
+{
+    QMutexLocker lock(&timedOutLock);
+    const auto found = timedOutFiles.constFind(info.absoluteFilePath());
+    return found != timedOutFiles.cend() && found->size == info.size()
+        && found->modified == info.lastModified();
+}
+
+void RememberTimeOut(const QFileInfo &info)
+{
+    QMutexLocker lock(&timedOutLock);
+    timedOutFiles.insert(info.absoluteFilePath(), { info.size(), info.lastModified() });
+}
+
+QString TookTooLongText()
+{
+    return QStringLiteral("took longer than %1 s").arg(ImageHelperTimeLimit());
+}
+
 // ImageMagick 6 names some formats of the catalogue differently.
 QString ImageMagickName(const QString &coder)
 {
@@ -285,9 +349,21 @@ CImageManager::SDecodeResult CImageManager::Decode(const QString &sourcePath, ED
         return result;
     }
 
+    const QByteArray coderName = coder.toLatin1();
+    // Reads that run an external helper are timed: the helper ends after the time limit.
+    const bool helperRead
+        = ImageHelpersGuarded() && formats->FindByExtension(extension).needsGhostscript;
+    if (helperRead && TimedOutBefore(info)) {
+        result.error = TookTooLongText();
+        return result;
+    }
+    const bool postScript = IsPostScriptCoder(coderName);
+    const qsizetype headerLineBreak = postScript ? HeaderLineBreakToDouble(sourcePath) : -1;
+
     // ImageMagick keeps file names in 4096-byte buffers; longer ones go through memory too.
     const bool fromMemory = NeedsMemoryRoad(sourcePath)
-        || QFile::encodeName(sourcePath).size() + coder.size() + 2 >= MagickPathExtent;
+        || QFile::encodeName(sourcePath).size() + coder.size() + 2 >= MagickPathExtent
+        || headerLineBreak >= 0;
     QByteArray data;
     if (fromMemory) {
         QFile file(sourcePath);
@@ -306,59 +382,93 @@ CImageManager::SDecodeResult CImageManager::Decode(const QString &sourcePath, ED
         }
     }
 
+    if (headerLineBreak >= 0)
+        data.insert(headerLineBreak, data.at(headerLineBreak));
+
     const bool allFrames = mode == EDecode::AllFrames || mode == EDecode::PingAllFrames;
     const bool pingOnly = mode == EDecode::PingFirstFrame || mode == EDecode::PingAllFrames;
-    const QByteArray coderName = coder.toLatin1();
+    QElapsedTimer clock;
+    // A helper that was ended for taking too long leaves a read without an image (and
+    // mostly without a reason): the time tells.
+    const auto timedOut = [&]() {
+        if (!helperRead || clock.elapsed() < qint64(ImageHelperTimeLimit()) * 1000 - 100)
+            return false;
+        RememberTimeOut(info);
+        result.error = TookTooLongText();
+        return true;
+    };
+
+    // Whether the frames stay within the ceilings; the reason goes into the result.
+    const auto withinCeilings = [&result](MagickCore::Image *list) {
+        const size_t frameCount = MagickCore::GetImageListLength(list);
+        if (frameCount > size_t(MaximumFrameCount)) {
+            result.error = QStringLiteral("The file holds %1 frames, more than the %2 allowed")
+                               .arg(frameCount)
+                               .arg(MaximumFrameCount);
+            return false;
+        }
+        quint64 totalPixels = 0;
+        for (MagickCore::Image *frame = list; frame; frame = frame->next) {
+            const quint64 pixels = quint64(frame->columns) * quint64(frame->rows);
+            if (pixels > MaximumFramePixels) {
+                result.error
+                    = QStringLiteral("The photo is too large to open safely (%1 x %2 pixels)")
+                          .arg(frame->columns)
+                          .arg(frame->rows);
+                return false;
+            }
+            totalPixels += pixels;
+        }
+        if (totalPixels > MaximumTotalPixels) {
+            result.error = QStringLiteral("The file holds too many pixels to open safely");
+            return false;
+        }
+        return true;
+    };
 
     // The ping reads headers only; it must pass the ceilings before any pixels are decoded.
+    // ImageMagick 6.9 pings PostScript by drawing it all the same, at 2 dpi on a page sized
+    // for 72 dpi, and then states 36 times the size: PostScript is drawn right away instead,
+    // bounded by the resource policy and the time limit, and the ceilings follow the drawing.
     QString warning;
-    CImageList pinged(RunReader(
-        coderName, sourcePath, data, fromMemory, true, allFrames, nullptr, warning, result.error));
-    if (!result.error.isEmpty())
-        return result;
-    if (!pinged.get()) {
-        result.error = QStringLiteral("No image in the file");
-        return result;
-    }
-    const size_t frameCount = MagickCore::GetImageListLength(pinged.get());
-    if (frameCount > size_t(MaximumFrameCount)) {
-        result.error = QStringLiteral("The file holds %1 frames, more than the %2 allowed")
-                           .arg(frameCount)
-                           .arg(MaximumFrameCount);
-        return result;
-    }
-    quint64 totalPixels = 0;
-    for (MagickCore::Image *frame = pinged.get(); frame; frame = frame->next) {
-        const quint64 pixels = quint64(frame->columns) * quint64(frame->rows);
-        if (pixels > MaximumFramePixels) {
-            result.error = QStringLiteral("The photo is too large to open safely (%1 x %2 pixels)")
-                               .arg(frame->columns)
-                               .arg(frame->rows);
+    const auto ping = [&]() {
+        clock.start();
+        return RunReader(coderName, sourcePath, data, fromMemory, true, allFrames, nullptr, warning,
+            result.error);
+    };
+    CImageList pinged(postScript ? nullptr : ping());
+    if (!postScript) {
+        if ((!result.error.isEmpty() || !pinged.get()) && timedOut())
+            return result;
+        if (!result.error.isEmpty())
+            return result;
+        if (!pinged.get()) {
+            result.error = QStringLiteral("No image in the file");
             return result;
         }
-        totalPixels += pixels;
-    }
-    if (totalPixels > MaximumTotalPixels) {
-        result.error = QStringLiteral("The file holds too many pixels to open safely");
-        return result;
-    }
-    if (pingOnly) {
-        result.warning = warning;
-        result.frames = pinged.Release();
-        return result;
+        if (!withinCeilings(pinged.get()))
+            return result;
+        if (pingOnly) {
+            result.warning = warning;
+            result.frames = pinged.Release();
+            return result;
+        }
     }
 
     // A reduced decode only for one JPEG frame outside the preview (whose cache keeps
     // full-size photos).
     QByteArray jpegSize;
-    if (mode == EDecode::FirstFrame && !previewMode && decodeSizeHint.isValid()
+    if (mode == EDecode::FirstFrame && !previewMode && decodeSizeHint.isValid() && pinged.get()
         && IsJpegCoder(coderName)) {
         jpegSize = JpegSizeDefine(decodeSizeHint, pinged.get()->columns, pinged.get()->rows);
         if (!jpegSize.isEmpty())
             result.fullSize = QSize(int(pinged.get()->columns), int(pinged.get()->rows));
     }
+    clock.start();
     CImageList decoded(RunReader(coderName, sourcePath, data, fromMemory, false, allFrames,
         previewMode ? &progress : nullptr, result.warning, result.error, jpegSize));
+    if ((!result.error.isEmpty() || !decoded.get()) && timedOut())
+        return result;
     // A decoder stopped by the abort flag may hand back what it had without any error.
     if (previewMode && progress.abort) {
         result.error = QStringLiteral("The read was cancelled");
@@ -376,14 +486,16 @@ CImageManager::SDecodeResult CImageManager::Decode(const QString &sourcePath, ED
         result.error = QStringLiteral("No image in the file");
         return result;
     }
+    if (postScript && !withinCeilings(decoded.get()))
+        return result;
     result.frames = decoded.Release();
     return result;
 }
 
-bool CImageManager::Fail(const QString &tag, const QString &reason)
+bool CImageManager::Fail(const QString &tag, const QString &path, const QString &reason)
 {
     errorText = reason;
-    LogMessage(tag, QStringLiteral("Failed: %1").arg(reason));
+    LogMessage(tag, QStringLiteral("Failed: %1: %2").arg(path, reason));
     return false;
 }
 
@@ -473,7 +585,7 @@ bool CImageManager::ReadMagick(const QString &sourcePath)
     }
     SDecodeResult decoded = Decode(sourcePath, EDecode::FirstFrame);
     if (!decoded.error.isEmpty())
-        return Fail(ReadMagickTag, QStringLiteral("%1: %2").arg(sourcePath, decoded.error));
+        return Fail(ReadMagickTag, sourcePath, decoded.error);
     if (!decoded.warning.isEmpty()) {
         // A warning never skips what follows: metadata and colour are always settled.
         LogMessage(ReadMagickTag, QStringLiteral("Warning: %1").arg(decoded.warning));
@@ -489,7 +601,7 @@ bool CImageManager::ReadMagick(const QString &sourcePath)
         LogMessage(ReadMagickTag, QStringLiteral("Warning: %1").arg(warning.what()));
     } catch (const std::exception &exception) {
         image = Magick::Image();
-        return Fail(ReadMagickTag,
+        return Fail(ReadMagickTag, sourcePath,
             QStringLiteral("An unknown error occured while loading the image. %1")
                 .arg(exception.what()));
     }
@@ -518,7 +630,7 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
         const QString reason = result == CRawDecoder::ResultCancelled
             ? QStringLiteral("The RAW decode was cancelled")
             : decoder->ErrorText();
-        return Fail(ReadRawTag, QStringLiteral("%1: %2").arg(sourcePath, reason));
+        return Fail(ReadRawTag, sourcePath, reason);
     }
     decoder.reset();
     LogMessage(ReadRawTag,
@@ -530,8 +642,7 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
         = qint64(options.outputWidth) * qint64(options.outputHeight) * qint64(options.colors);
     if (options.outputWidth <= 0 || options.outputHeight <= 0 || options.colors < 3
         || options.pixels.size() < expected)
-        return Fail(
-            ReadRawTag, QStringLiteral("%1: the decoder gave no usable image").arg(sourcePath));
+        return Fail(ReadRawTag, sourcePath, QStringLiteral("the decoder gave no usable image"));
 
     try {
         Magick::Image decoded;
@@ -565,7 +676,7 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
         image.attribute("EXIF:Model", properties.Model.toStdString());
     } catch (const std::exception &exception) {
         image = Magick::Image();
-        return Fail(ReadRawTag, QStringLiteral("%1: %2").arg(sourcePath, exception.what()));
+        return Fail(ReadRawTag, sourcePath, exception.what());
     }
     return true;
 }
@@ -583,7 +694,7 @@ bool CImageManager::ReadMultipage(const QString &sourcePath)
 
     SDecodeResult decoded = Decode(sourcePath, EDecode::AllFrames);
     if (!decoded.error.isEmpty())
-        return Fail(ReadMultipageTag, QStringLiteral("%1: %2").arg(sourcePath, decoded.error));
+        return Fail(ReadMultipageTag, sourcePath, decoded.error);
     if (!decoded.warning.isEmpty()) {
         LogMessage(ReadMultipageTag, QStringLiteral("Warning: %1").arg(decoded.warning));
         errorText = decoded.warning;
@@ -616,7 +727,7 @@ bool CImageManager::ReadMultipage(const QString &sourcePath)
     } catch (const std::exception &exception) {
         image = Magick::Image();
         ClearPages();
-        return Fail(ReadMultipageTag, QStringLiteral("%1: %2").arg(sourcePath, exception.what()));
+        return Fail(ReadMultipageTag, sourcePath, exception.what());
     }
     return true;
 }
@@ -646,7 +757,7 @@ bool CImageManager::Ping(const QString &sourcePath)
     }
     SDecodeResult pinged = Decode(sourcePath, EDecode::PingFirstFrame);
     if (!pinged.error.isEmpty())
-        return Fail(PingTag, QStringLiteral("%1: %2").arg(sourcePath, pinged.error));
+        return Fail(PingTag, sourcePath, pinged.error);
     // The pinged image has no pixels, so it never becomes the current image: a filter or a
     // write would take it for a photo.
     try {
@@ -663,7 +774,7 @@ bool CImageManager::ReadRawIdentify(const QString &sourcePath, SRawDecodeOptions
     options.identifyOnly = true;
     auto decoder = std::make_unique<CRawDecoder>();
     if (decoder->Decode(options) != CRawDecoder::ResultSuccess)
-        return Fail(PingTag, QStringLiteral("%1: %2").arg(sourcePath, decoder->ErrorText()));
+        return Fail(PingTag, sourcePath, decoder->ErrorText());
     return true;
 }
 

@@ -233,7 +233,8 @@ private:
     bool SaveBlob(const Magick::Blob &blob, const QString &outputPath);
     bool EncodeAndSave(Magick::Image &page, const QString &coder, const QString &outputPath);
     bool WritePages(QList<Magick::Image> &list, const QString &outputPath, bool adjoin);
-    bool Fail(const QString &tag, const QString &reason);
+    // Keeps `reason` as the error text (the log names the file itself) and traces both.
+    bool Fail(const QString &tag, const QString &path, const QString &reason);
     void AttachProgress(Magick::Image &target);
     void DetachProgress(Magick::Image &target);
 

@@ -186,12 +186,12 @@ bool CImageManager::Write(const QString &outputPath)
     const QString extension = OutputExtension(outputPath);
     const QString coder = WriteCoder(extension);
     if (coder.isEmpty()) {
-        return Fail(WriteTag,
-            QStringLiteral("%1: no writable format has the extension \"%2\"")
-                .arg(outputPath, QFileInfo(outputPath).suffix()));
+        return Fail(WriteTag, outputPath,
+            QStringLiteral("no writable format has the extension \"%1\"")
+                .arg(QFileInfo(outputPath).suffix()));
     }
     if (!image.isValid())
-        return Fail(WriteTag, QStringLiteral("%1: there is no image to write").arg(outputPath));
+        return Fail(WriteTag, outputPath, QStringLiteral("there is no image to write"));
 
     try {
         image.quality(size_t(qMax(
@@ -205,8 +205,8 @@ bool CImageManager::Write(const QString &outputPath)
             image.defineValue("WEBP", "lossless", profile->Lossless ? "true" : "false");
         SetCompression(image, extension);
         if (!SetColorType(image, extension)) {
-            return Fail(WriteTag,
-                QStringLiteral("%1: the colour profile could not be applied").arg(outputPath));
+            return Fail(
+                WriteTag, outputPath, QStringLiteral("the colour profile could not be applied"));
         }
         image.attribute("exif:Software", "Quendrasil");
         switch (profile->Interlaced) {
@@ -229,7 +229,7 @@ bool CImageManager::Write(const QString &outputPath)
             image.defineValue(
                 "jpeg", "extent", QStringLiteral("%1kb").arg(profile->FileSize).toStdString());
     } catch (const std::exception &exception) {
-        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+        return Fail(WriteTag, outputPath, exception.what());
     }
     return EncodeAndSave(image, coder, outputPath);
 }
@@ -256,9 +256,8 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
             prepared = pages;
             for (Magick::Image &page : prepared) {
                 if (!withOptions(page))
-                    return Fail(WriteMultipageTag,
-                        QStringLiteral("%1: the colour profile could not be applied")
-                            .arg(outputPath));
+                    return Fail(WriteMultipageTag, outputPath,
+                        QStringLiteral("the colour profile could not be applied"));
             }
             break;
         case 1:
@@ -269,21 +268,19 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
             if (!pages.isEmpty()) {
                 prepared.append(pages.first());
                 if (!withOptions(prepared.first()))
-                    return Fail(WriteMultipageTag,
-                        QStringLiteral("%1: the colour profile could not be applied")
-                            .arg(outputPath));
+                    return Fail(WriteMultipageTag, outputPath,
+                        QStringLiteral("the colour profile could not be applied"));
             }
             break;
         default:
-            return Fail(WriteMultipageTag,
+            return Fail(WriteMultipageTag, outputPath,
                 QStringLiteral("Unknown layer setting %1").arg(profile->MultipageWrite));
         }
     } catch (const std::exception &exception) {
-        return Fail(WriteMultipageTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+        return Fail(WriteMultipageTag, outputPath, exception.what());
     }
     if (prepared.isEmpty())
-        return Fail(
-            WriteMultipageTag, QStringLiteral("%1: there are no pages to write").arg(outputPath));
+        return Fail(WriteMultipageTag, outputPath, QStringLiteral("there are no pages to write"));
     if (!WritePages(prepared, outputPath, adjoin))
         return false;
     ClearPages();
@@ -295,9 +292,9 @@ bool CImageManager::WritePages(QList<Magick::Image> &list, const QString &output
     const QString coder = WriteCoder(OutputExtension(outputPath));
     bool canAdjoin = false;
     if (coder.isEmpty() || !HasEncoder(coder, &canAdjoin)) {
-        return Fail(WriteMultipageTag,
-            QStringLiteral("%1: no writable format has the extension \"%2\"")
-                .arg(outputPath, QFileInfo(outputPath).suffix()));
+        return Fail(WriteMultipageTag, outputPath,
+            QStringLiteral("no writable format has the extension \"%1\"")
+                .arg(QFileInfo(outputPath).suffix()));
     }
     if (list.size() == 1)
         return EncodeAndSave(list.first(), coder, outputPath);
@@ -318,7 +315,7 @@ bool CImageManager::WritePages(QList<Magick::Image> &list, const QString &output
     } catch (const Magick::Warning &warning) {
         LogMessage(WriteMultipageTag, QStringLiteral("Warning: %1").arg(warning.what()));
     } catch (const std::exception &exception) {
-        return Fail(WriteMultipageTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+        return Fail(WriteMultipageTag, outputPath, exception.what());
     }
     return SaveBlob(blob, outputPath);
 }
@@ -336,7 +333,7 @@ bool CImageManager::EncodeAndSave(
         // The data are complete when a warning is all there is; the size check below decides.
         LogMessage(WriteTag, QStringLiteral("Warning: %1").arg(warning.what()));
     } catch (const std::exception &exception) {
-        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, exception.what()));
+        return Fail(WriteTag, outputPath, exception.what());
     }
     return SaveBlob(blob, outputPath);
 }
@@ -344,23 +341,23 @@ bool CImageManager::EncodeAndSave(
 bool CImageManager::SaveBlob(const Magick::Blob &blob, const QString &outputPath)
 {
     if (blob.length() == 0)
-        return Fail(WriteTag, QStringLiteral("%1: ImageMagick produced no data").arg(outputPath));
+        return Fail(WriteTag, outputPath, QStringLiteral("ImageMagick produced no data"));
     // QSaveFile writes a temporary file beside the target and renames it over the target
     // only on commit, so a failed write never leaves a partial or empty file in its place.
     QSaveFile file(outputPath);
     if (!file.open(QIODevice::WriteOnly))
-        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, file.errorString()));
+        return Fail(WriteTag, outputPath, file.errorString());
     const qint64 length = qint64(blob.length());
     if (file.write(static_cast<const char *>(blob.data()), length) != length) {
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
-        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, reason));
+        return Fail(WriteTag, outputPath, reason);
     }
     if (!file.commit())
-        return Fail(WriteTag, QStringLiteral("%1: %2").arg(outputPath, file.errorString()));
+        return Fail(WriteTag, outputPath, file.errorString());
     const QFileInfo written(outputPath);
     if (!written.exists() || written.size() != length)
-        return Fail(WriteTag, QStringLiteral("%1: the written file is incomplete").arg(outputPath));
+        return Fail(WriteTag, outputPath, QStringLiteral("the written file is incomplete"));
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "FormatsEnum.h"
+#include "ImageEngineSetup.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "OutputPaths.h"
@@ -327,7 +328,14 @@ bool CProcessThread::ReadImage()
         return true;
     }
 
-    if (formats->FindByExtension(extension).needsGhostscript)
+    // A read cut short by the stop (its helper ended with the run) is no failure of the photo.
+    if (stopRequest) {
+        photoReported = true;
+        if (!documentMode)
+            ForgetPhotoFiles();
+        return false;
+    }
+    if (GhostscriptNoticeDue(extension))
         emit SignalDisplayGSMessage(extension);
     LogFailure(EFailure::Load, sourcePath, engine->GetErrorText());
     ++errorCount;
@@ -549,12 +557,13 @@ void CProcessThread::ResolveDuplicateFilenames(
     QString candidate = parts.Join();
 
     QMutexLocker lock(&shared->namesLock);
-    // A name is taken when it or any page file of it was handed out before.
+    // A name is taken when it or any page file of it was handed out before, or is the source
+    // of another photo of the run.
     const auto taken = [this](const QString &path) {
-        if (OutputPaths::ContainsOutputName(shared->outputNames, path))
+        if (OutputPaths::ContainsOutputName(shared->outputNames, path) || IsOtherSource(path))
             return true;
         for (const QString &file : PhotoFiles(path)) {
-            if (OutputPaths::ContainsOutputName(shared->outputNames, file))
+            if (OutputPaths::ContainsOutputName(shared->outputNames, file) || IsOtherSource(file))
                 return true;
         }
         return false;
@@ -588,6 +597,15 @@ bool CProcessThread::AnyOutputExists(const QString &path) const
 {
     const QStringList files = PhotoFiles(path);
     return std::any_of(files.cbegin(), files.cend(), PathOccupied);
+}
+
+bool CProcessThread::IsOtherSource(const QString &path) const
+{
+    const auto found = shared->sourcePaths.constFind(path.toLower());
+    if (found == shared->sourcePaths.cend())
+        return false;
+    return std::any_of(found->cbegin(), found->cend(),
+        [this](const QString &source) { return !OutputPaths::SameFile(source, sourcePath); });
 }
 
 bool CProcessThread::CheckPathName()
@@ -872,10 +890,13 @@ void CProcessThread::LogFailure(
         text = tr("Failed to Rename and Move");
         break;
     }
-    const QString why = reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason);
+    // A file name (or a reason quoting one) must not start lines of its own in the log.
+    const QString why
+        = reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(PrintablePath(reason));
+    const QString shown = PrintablePath(path);
     const QString prefix = QStringLiteral(" - ") + text + QLatin1Char(' ');
-    emit AppendLog(prefix + ElidePath(path, limit, true) + why, 1);
-    emit AppendLog(prefix + path + why, 2);
+    emit AppendLog(prefix + ElidePath(shown, limit, true) + why, 1);
+    emit AppendLog(prefix + shown + why, 2);
 }
 
 void CProcessThread::LogResult()
@@ -896,7 +917,8 @@ void CProcessThread::LogResult()
     photoReported = true;
     if (text.isEmpty())
         return;
-    const QString line = QStringLiteral(" - ") + text + QLatin1Char(' ') + sourcePath;
+    const QString line
+        = QStringLiteral(" - ") + text + QLatin1Char(' ') + PrintablePath(sourcePath);
     // A document's pages count as processed only once the document is on disk.
     if (documentMode && !skipThis && !skipAll)
         documentResults.append(line);

@@ -5,6 +5,7 @@
 #include "ListImages.h"
 #include "RenameSettings.h"
 
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QSize>
@@ -44,6 +45,10 @@ struct SBatchShared
     // Every file this run writes (one per page of a source written page by page); handed to
     // the upload or e-mail step. A photo that ends up writing nothing is taken out again.
     QStringList writtenFiles;
+    // The run's sources by lower-cased path: a photo's output may replace its own source
+    // (after reading it) but never another photo's, which may not have been read yet. Filled
+    // before the workers start and only read while they run, so it needs no lock.
+    QHash<QString, QStringList> sourcePaths;
 };
 
 // One worker thread of a batch run. It takes its share of the photos one by one: builds the
@@ -133,6 +138,8 @@ private:
     // Takes the current photo's files out of the written files: it wrote nothing.
     void ForgetPhotoFiles();
     bool AnyOutputExists(const QString &path) const;
+    // Whether `path` is the source of another photo of the run.
+    bool IsOtherSource(const QString &path) const;
     bool CheckLightProcessing() const;
     void LightProcessing(bool &settled);
     static void ClearReadOnly(const QString &path);

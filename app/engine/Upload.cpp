@@ -174,8 +174,9 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
         const auto size = std::filesystem::file_size(
             std::filesystem::path(QFile::encodeName(path).toStdString()), sizeError);
         if (sizeError) {
-            const QString line = QStringLiteral("Couldn't open '%1': %2")
-                                     .arg(path, QString::fromLocal8Bit(sizeError.message()));
+            const QString line
+                = QStringLiteral("Couldn't open '%1': %2")
+                      .arg(PrintablePath(path), QString::fromLocal8Bit(sizeError.message()));
             LogMessage(UploadTag, line);
             AppendLine(m_log, line);
             continue;
@@ -184,7 +185,8 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
             LogMessage(UploadTag,
                        QStringLiteral("CURL not initialized or file data counld not be read."));
             AppendLine(m_log,
-                       QStringLiteral("Couldn't open '%1': %2").arg(path, file.errorString()));
+                QStringLiteral("Couldn't open '%1': %2")
+                    .arg(PrintablePath(path), file.errorString()));
             continue;
         }
         curl_easy_setopt(curl, CURLOPT_URL, url.constData());
@@ -211,7 +213,8 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
             AppendLine(m_log, error);
             break;
         }
-        AppendLine(m_log, QStringLiteral("Couldn't upload '%1': %2").arg(path, error));
+        AppendLine(
+            m_log, QStringLiteral("Couldn't upload '%1': %2").arg(PrintablePath(path), error));
     }
     if (curl)
         curl_easy_cleanup(curl);

@@ -140,6 +140,7 @@ bool CListImages::RemoveAt(int index)
 void CListImages::Clear()
 {
     images.clear();
+    skippedNames.clear();
 }
 
 void CListImages::SetImages(const QList<SImageRecord> &list)

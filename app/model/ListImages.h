@@ -51,6 +51,12 @@ public:
     // The batch numbers photos per folder when a run starts; false for an index outside the list.
     bool SetFolderPosition(int index, int position);
 
+    // Files a folder search met but could not take because their names cannot be addressed
+    // (not valid UTF-8), as they are shown; the next run names each in its log as a failure.
+    // Emptied with the photos.
+    void AddSkippedName(const QString &shownName) { skippedNames.append(shownName); }
+    const QStringList &SkippedNames() const { return skippedNames; }
+
     const QList<SImageRecord> &Images() const { return images; }
     int Count() const { return int(images.size()); }
     bool IsEmpty() const { return images.isEmpty(); }
@@ -64,6 +70,7 @@ private:
     void Renumber(int first = 0);
 
     QList<SImageRecord> images;
+    QStringList skippedNames;
 
     static CListImages *singleton;
 };

@@ -6,6 +6,7 @@
 #include "TextCodecs.h"
 #include "Trace.h"
 #include "UserProfile.h"
+#include "platform/FileNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -243,6 +245,21 @@ void CScripts::AddFolderImages(const QString &folder, const QString &pattern,
                                                   QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QFileInfo &file : files)
         images->AddImage(dir.absolutePath() + QLatin1Char('/') + file.fileName(), refusedPaths);
+    // Qt's listings leave out names it cannot address; each is kept for the run's log
+    // instead of being passed over without a word.
+    const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const Platform::SUnaddressableEntry &entry : Platform::UnaddressableEntries(folder)) {
+        if (entry.isFolder ? !withSubfolders
+                           : !wildcard.match(QFile::decodeName(entry.name)).hasMatch())
+            continue;
+        const QString shown = PrintablePath(dir.absolutePath()) + QLatin1Char('/')
+            + PrintableFileNameBytes(entry.name)
+            + (entry.isFolder ? QStringLiteral("/") : QString());
+        LogMessage(QStringLiteral("CScripts::AddFolderImages"),
+            QStringLiteral("Name not valid UTF-8: ") + shown);
+        images->AddSkippedName(shown);
+    }
     if (!withSubfolders)
         return;
     if (depth >= MaximumSearchDepth) {

@@ -4,21 +4,22 @@
 #include "AppInfo.h"
 #include "BatchLog.h"
 #include "CheckNew.h"
-#include "DialogSaveProject.h"
-#include "Folders.h"
-#include "Scripts.h"
 #include "DialogAbout.h"
+#include "DialogSaveProject.h"
 #include "DialogSettings.h"
 #include "FiltersEnum.h"
+#include "Folders.h"
 #include "FormatsEnum.h"
 #include "HardwareProfile.h"
 #include "HelpTopics.h"
 #include "ImageCache.h"
+#include "ImageEngineSetup.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
+#include "Scripts.h"
 #include "Settings.h"
 #include "StatesList.h"
 #include "Trace.h"
@@ -765,7 +766,9 @@ void MainWindow::EndUnattended(int code)
         ExitHandlerSlot()(code);
         return;
     }
-    // No event loop runs after this: the panels' threads are stopped and joined here.
+    // No event loop runs after this: the panels' threads are stopped and joined here, after
+    // any helper a preview still waits for has been ended.
+    EndImageHelpers();
     if (m_panel1)
         m_panel1->StopThreads();
     if (m_panel2)

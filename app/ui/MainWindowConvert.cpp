@@ -63,7 +63,8 @@ void MainWindow::OnPanelConvert(bool ask)
     Trace();
     const bool silent = m_profile->SilentScript;
     const SOutputOptions &output = m_profile->OutputOptions;
-    if (m_photoList->IsEmpty()) {
+    // Files a folder search could not take still make a run that names them as failures.
+    if (m_photoList->IsEmpty() && m_photoList->SkippedNames().isEmpty()) {
         if (!silent)
             QMessageBox::warning(this, QString(), tr("There are no photos to process."));
         return;

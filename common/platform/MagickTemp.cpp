@@ -42,8 +42,12 @@ void RemoveStaleMagickFiles(const std::function<void(const QString &name)> &remo
         if (!isNumber || pid == QCoreApplication::applicationPid() || IsProcessAlive(pid))
             continue;
         QDir folder(workFolder.filePath(name));
-        const QStringList files = folder.entryList({ QStringLiteral("magick-*") },
-            QDir::Files | QDir::Hidden | QDir::System);
+        // ImageMagick's swap files, and the delegate table, guard link and time-out markers
+        // that the image engine keeps beside them.
+        const QStringList files
+            = folder.entryList({ QStringLiteral("magick-*"), QStringLiteral("delegates.xml"),
+                                   QStringLiteral("guard"), QStringLiteral("guard-timeout-*") },
+                QDir::Files | QDir::Hidden | QDir::System);
         for (const QString &file : files) {
             if (folder.remove(file) && removed)
                 removed(file);

@@ -13,8 +13,9 @@ namespace Platform {
 // there is no safe work folder, and ImageMagick then keeps its own default.
 QString PrepareMagickTemporaryFolder();
 
-// Removes the "magick-*" files left in the folders of processes that no longer run, and then
-// those folders. `removed` hears the name of each file removed.
+// Removes the "magick-*" files (and the image engine's own files beside them) left in the folders
+// of processes that no longer run, and then those folders. `removed` hears the name of each file
+// removed.
 void RemoveStaleMagickFiles(const std::function<void(const QString &name)> &removed);
 
 } // namespace Platform

@@ -14,6 +14,11 @@ QString TranslationsFolder()
     return GetProgramFolder() + QStringLiteral("/translations");
 }
 
+QString HelperGuardPath()
+{
+    return GetProgramFolder() + QStringLiteral("/quendrasil-guard");
+}
+
 QString MonitorProgramPath()
 {
     return GetProgramFolder() + QStringLiteral("/Monitor");

