@@ -43,3 +43,10 @@ void CDialogGSWarning::on_pushButton_clicked()
 {
     accept();
 }
+
+void CDialogGSWarning::ShowWhenDue(QWidget *parent, const QString &formatName)
+{
+    CDialogGSWarning notice(parent);
+    if (notice.ShouldShow(formatName))
+        notice.exec();
+}

@@ -25,6 +25,8 @@ public:
     // Keeps the name for exec. True, and the format's notice spent, when the name (any letter
     // case) is one of the Ghostscript formats whose notice has not been shown yet.
     bool ShouldShow(const QString &formatName);
+    // Builds the notice on `parent` and shows it when it is due for this format.
+    static void ShowWhenDue(QWidget *parent, const QString &formatName);
 
 public slots:
     int exec() override;

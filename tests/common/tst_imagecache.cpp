@@ -1,7 +1,7 @@
 #include "ImageCache.h"
 #include "TestMain.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QThread>
 
 #include <memory>
@@ -351,5 +351,5 @@ void TestImageCache::stripIconsFollowTheVariantHandedOut()
     QVERIFY(cache->StripIcons(QStringLiteral("Missing.png"), false, 8).isEmpty());
 }
 
-QUENDRASIL_TEST_MAIN(TestImageCache, QApplication)
+QUENDRASIL_TEST_MAIN(TestImageCache, QGuiApplication)
 #include "tst_imagecache.moc"

@@ -9,7 +9,7 @@
 #include "platform/TempFolder.h"
 #include "platform/UserName.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QPalette>
 
@@ -175,7 +175,7 @@ void TestPlatform::userNameMatchesAccount()
 void TestPlatform::darkSchemeFromThemeOrPalette()
 {
     const QByteArray savedTheme = qgetenv("GTK_THEME");
-    const QPalette savedPalette = QApplication::palette();
+    const QPalette savedPalette = QGuiApplication::palette();
 
     qputenv("GTK_THEME", "Adwaita:dark");
     Platform::RefreshDesktopScheme();
@@ -189,17 +189,17 @@ void TestPlatform::darkSchemeFromThemeOrPalette()
     // The program's own palette says nothing about the desktop's.
     QPalette own;
     own.setColor(QPalette::Window, desktopDark ? QColor(240, 240, 240) : QColor(30, 30, 30));
-    QApplication::setPalette(own);
+    QGuiApplication::setPalette(own);
     Platform::RefreshDesktopScheme();
     QCOMPARE(Platform::DesktopPrefersDark(), desktopDark);
 
-    QApplication::setPalette(savedPalette);
+    QGuiApplication::setPalette(savedPalette);
     if (!savedTheme.isEmpty())
         qputenv("GTK_THEME", savedTheme);
     Platform::RefreshDesktopScheme();
 }
 
-QUENDRASIL_TEST_MAIN(TestPlatform, QApplication)
+QUENDRASIL_TEST_MAIN(TestPlatform, QGuiApplication)
 // Qt's own listings drop names that are not UTF-8; the platform layer finds them, links left out.
 void TestPlatform::namesQtCannotAddressAreListed()
 {

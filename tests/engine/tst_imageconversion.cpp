@@ -5,7 +5,7 @@
 #include "ImageManager.h"
 #include "TestPhotos.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
@@ -324,5 +324,5 @@ void TestImageConversion::magickToQImageOfScaledOpaquePhotoIsOpaque()
     }
 }
 
-QUENDRASIL_TEST_MAIN_WITH(TestImageConversion, QApplication, InitializeImageEngine)
+QUENDRASIL_TEST_MAIN_WITH(TestImageConversion, QGuiApplication, InitializeImageEngine)
 #include "tst_imageconversion.moc"

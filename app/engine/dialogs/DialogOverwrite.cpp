@@ -7,6 +7,7 @@
 #include <QIcon>
 
 #include "ControlImage.h"
+#include "DialogGSWarning.h"
 #include "DialogOverwriteRename.h"
 #include "ImageCache.h"
 #include "ImageConversion.h"
@@ -35,6 +36,8 @@ CDialogOverwrite::CDialogOverwrite(QWidget *parent)
             : QStringLiteral("background-color: rgb( 255, 255, 255 );"));
     SetZoomIcons();
     form->scrollImage->imageLabel = form->viewImage;
+    connect(form->scrollImage, &CControlImage::SignalDisplayGSMessage, this,
+        [this](const QString &extension) { CDialogGSWarning::ShowWhenDue(this, extension); });
 }
 
 CDialogOverwrite::~CDialogOverwrite() = default;

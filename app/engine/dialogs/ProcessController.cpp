@@ -152,9 +152,7 @@ void CProcessController::OverwriteDlg(QString outPathName, int thIndex)
 void CProcessController::DisplayGSMessage(QString ext)
 {
     LogMessage(QStringLiteral("CProcessController::DisplayGSMessage"), ext);
-    CDialogGSWarning notice(this);
-    if (notice.ShouldShow(ext))
-        notice.exec();
+    CDialogGSWarning::ShowWhenDue(this, ext);
 }
 
 void CProcessController::FinishedThread(SBatchSummary summary)

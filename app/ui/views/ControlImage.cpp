@@ -7,7 +7,6 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
-#include "DialogGSWarning.h"
 #include "ImageCache.h"
 #include "ImageConversion.h"
 #include "PreviewFilters.h"
@@ -54,8 +53,9 @@ CControlImage::CControlImage(QWidget *parent)
         &thread, &CControlImageThread::Show, this, &CControlImage::Showup, Qt::QueuedConnection);
     connect(&thread, &CControlImageThread::RenderFailed, this, &CControlImage::ShowFailure,
         Qt::QueuedConnection);
+    // The host shows the notice; the view stays below the dialogs.
     connect(&thread, &CControlImageThread::SignalDisplayGSMessage, this,
-        &CControlImage::DisplayGSMessage, Qt::QueuedConnection);
+        &CControlImage::SignalDisplayGSMessage, Qt::QueuedConnection);
     FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
     thread.start(QThread::InheritPriority);
 }
@@ -348,14 +348,6 @@ void CControlImage::ShowFailure()
     imageLoaded = false;
     loading = false;
     ShowPlaceholder();
-}
-
-void CControlImage::DisplayGSMessage(QString ext)
-{
-    LogMessage(QStringLiteral("CControlImage::DisplayGSMessage"), ext);
-    CDialogGSWarning notice(this);
-    if (notice.ShouldShow(ext))
-        notice.exec();
 }
 
 void CControlImage::ThemeChanged(bool dark)

@@ -108,11 +108,13 @@ public:
 signals:
     void UpdateZoomPercent(int percent);
     void UpdateFilterInterface(SFilterRecord record);
+    // A photo of a format that needs Ghostscript could not be read and Ghostscript is
+    // missing: the host shows the notice.
+    void SignalDisplayGSMessage(QString extension);
 
 public slots:
     void Showup();
     void ShowFailure();
-    void DisplayGSMessage(QString ext);
     void ThemeChanged(bool dark);
 
 protected:
