@@ -204,3 +204,13 @@ QString PrintableFileNameBytes(const QByteArray &bytes)
     }
     return result;
 }
+
+QString FileSizeText(qint64 bytes)
+{
+    constexpr qint64 Megabyte = 1048576;
+    if (bytes <= 0)
+        return QStringLiteral("N/A");
+    if (bytes >= Megabyte)
+        return QString::number(double(bytes) / Megabyte, 'f', 2) + QStringLiteral(" MB");
+    return QString::number(double(bytes) / 1024, 'f', 2) + QStringLiteral(" KB");
+}

@@ -29,3 +29,6 @@ QString PrintablePath(const QString &text);
 // File-name bytes that are not valid UTF-8, shown as the valid parts with every other byte
 // as "\xHH" (and control characters escaped as PrintablePath does).
 QString PrintableFileNameBytes(const QByteArray &bytes);
+
+// "N/A" for no bytes, else the size with two decimals and " KB" or " MB" (1 MB = 1048576).
+QString FileSizeText(qint64 bytes);

@@ -44,15 +44,6 @@ QString CameraText(const QString &make, const QString &model)
     return (makeWord + QLatin1Char(' ') + shownModel).trimmed();
 }
 
-QString FileSizeText(qint64 bytes)
-{
-    constexpr qint64 Megabyte = 1048576;
-    if (bytes <= 0)
-        return QStringLiteral("N/A");
-    if (bytes >= Megabyte)
-        return QString::number(double(bytes) / Megabyte, 'f', 2) + QStringLiteral(" MB");
-    return QString::number(double(bytes) / 1024, 'f', 2) + QStringLiteral(" KB");
-}
 
 QImage MagickToQImage(Magick::Image image)
 {
@@ -97,6 +88,14 @@ QPixmap PixmapWithOpacity(const QPixmap &pixmap, int opacity)
 
 QString PhotoInfoText(const QString &path)
 {
+    CImageManager manager;
+    const bool pinged = QFileInfo::exists(path) && manager.Ping(path);
+    const SImageProperties properties = manager.GetImageProperties();
+    return PhotoInfoText(path, pinged ? &properties : nullptr);
+}
+
+QString PhotoInfoText(const QString &path, const SImageProperties *properties)
+{
     const QFileInfo file(path);
     if (!file.exists())
         return Caption("Photo not found");
@@ -112,21 +111,19 @@ QString PhotoInfoText(const QString &path)
     lines << Caption("Type") + QStringLiteral(": ") + type;
     lines << SizeText(file.size());
 
-    CImageManager manager;
-    if (manager.Ping(path)) {
-        const SImageProperties properties = manager.GetImageProperties();
+    if (properties) {
         lines << Caption("Dimensions")
-                + QStringLiteral(": %1x%2").arg(properties.Width).arg(properties.Height);
-        const QString &date = properties.DateTimeOriginal;
+                + QStringLiteral(": %1x%2").arg(properties->Width).arg(properties->Height);
+        const QString &date = properties->DateTimeOriginal;
         if (!date.isEmpty()) {
             lines << Caption("Date") + QStringLiteral(": ")
                     + QString::asprintf("%04d-%02d-%02d %02d:%02d", date.mid(0, 4).toInt(),
                         date.mid(5, 2).toInt(), date.mid(8, 2).toInt(), date.mid(11, 2).toInt(),
                         date.mid(14, 2).toInt());
         }
-        if (!properties.Make.isEmpty() || !properties.Model.isEmpty()) {
+        if (!properties->Make.isEmpty() || !properties->Model.isEmpty()) {
             lines << Caption("Camera") + QStringLiteral(": ")
-                    + CameraText(properties.Make, properties.Model);
+                    + CameraText(properties->Make, properties->Model);
         }
     }
     return lines.join(QLatin1Char('\n'));

@@ -4,6 +4,9 @@
 #include <QPixmap>
 #include <QString>
 
+#include "ImageProperties.h"
+#include "TextCodecs.h" // FileSizeText
+
 namespace Magick {
 class Image;
 }
@@ -20,9 +23,8 @@ QPixmap PixmapWithOpacity(const QPixmap &pixmap, int opacity);
 // The lines the photo lists show for a file: name, type, size and, when the photo can be
 // pinged, its dimensions, date taken and camera. "Photo not found" for a missing file.
 QString PhotoInfoText(const QString &path);
-
-// "N/A" for no bytes, else the size with two decimals and " KB" or " MB" (1 MB = 1048576).
-QString FileSizeText(qint64 bytes);
+// The same from properties already pinged (null: the photo could not be pinged).
+QString PhotoInfoText(const QString &path, const SImageProperties *properties);
 
 // The camera as the photo lists name it: the make cut at its first space, and the model
 // without its first word when that repeats the make ("Canon" + "Canon EOS 5D": "Canon EOS 5D").

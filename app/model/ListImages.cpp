@@ -15,16 +15,18 @@ bool IsReadableExtension(const QString &extension)
 {
     if (extension.isEmpty())
         return false;
-    for (const SFormatRecord &format : CFormatsEnum::instance()->Formats()) {
-        if (!format.canRead)
-            continue;
-        const QStringList parts = format.ExtensionList();
-        for (const QString &part : parts) {
-            if (part.compare(extension, Qt::CaseInsensitive) == 0)
-                return true;
+    // Built once: adding a large folder asks for every file.
+    static const QSet<QString> readable = []() {
+        QSet<QString> extensions;
+        for (const SFormatRecord &format : CFormatsEnum::instance()->Formats()) {
+            if (!format.canRead)
+                continue;
+            for (const QString &part : format.ExtensionList())
+                extensions.insert(part.toUpper());
         }
-    }
-    return false;
+        return extensions;
+    }();
+    return readable.contains(extension.toUpper());
 }
 
 // Splits a "/"-separated path into folder, base name and extension. The extension comes from
@@ -80,16 +82,15 @@ void CListImages::DeleteInstance()
     if (!singleton)
         return;
     singleton->images.clear();
+    singleton->paths.clear();
     delete singleton;
     singleton = nullptr;
 }
 
 bool CListImages::AddImage(const QString &path, QStringList &rejected)
 {
-    for (const SImageRecord &record : std::as_const(images)) {
-        if (record.pathName == path)
-            return false;
-    }
+    if (paths.contains(path))
+        return false;
     SImageRecord record = MakeRecord(path);
     if (!IsReadableExtension(record.extension)) {
         rejected.append(path);
@@ -97,6 +98,7 @@ bool CListImages::AddImage(const QString &path, QStringList &rejected)
     }
     record.sequenceNumber = int(images.size());
     images.append(record);
+    paths.insert(path);
     return true;
 }
 
@@ -132,6 +134,7 @@ bool CListImages::RemoveAt(int index)
 {
     if (index < 0 || index >= images.size())
         return false;
+    paths.remove(images.at(index).pathName);
     images.removeAt(index);
     Renumber(index);
     return true;
@@ -140,12 +143,16 @@ bool CListImages::RemoveAt(int index)
 void CListImages::Clear()
 {
     images.clear();
+    paths.clear();
     skippedNames.clear();
 }
 
 void CListImages::SetImages(const QList<SImageRecord> &list)
 {
     images = list;
+    paths.clear();
+    for (const SImageRecord &record : std::as_const(images))
+        paths.insert(record.pathName);
     Renumber();
 }
 

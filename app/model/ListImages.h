@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -58,6 +59,7 @@ public:
     const QStringList &SkippedNames() const { return skippedNames; }
 
     const QList<SImageRecord> &Images() const { return images; }
+    bool Contains(const QString &path) const { return paths.contains(path); }
     int Count() const { return int(images.size()); }
     bool IsEmpty() const { return images.isEmpty(); }
 
@@ -70,6 +72,7 @@ private:
     void Renumber(int first = 0);
 
     QList<SImageRecord> images;
+    QSet<QString> paths; // of `images`, so that a large add finds duplicates at once
     QStringList skippedNames;
 
     static CListImages *singleton;

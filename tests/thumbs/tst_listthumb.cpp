@@ -124,11 +124,16 @@ private slots:
         list.AddItem(QStringLiteral("gone"), QString(), missing, false, 0, true);
         QCOMPARE(list.count(), 5);
         QCOMPARE(Order(list), QList<int>({ 0, 1, 2, 3, 4 }));
+        // Adding reads no photo: the details come from the loader.
+        QVERIFY(!Record(list, 0).detailsRead);
+        QVERIFY(Record(list, 0).dimensions.isEmpty());
 
-        const SThumbRecord camera = Record(list, 0);
+        SThumbRecord camera = Record(list, 0);
         QCOMPARE(camera.baseName, QStringLiteral("camera"));
         QCOMPARE(camera.type, QStringLiteral("JPG"));
         QCOMPARE(camera.folder, dir.path());
+        CListThumbThread::ReadPhotoDetails(camera);
+        QVERIFY(camera.detailsRead);
         QCOMPARE(camera.dateTaken, QStringLiteral("2021-07-04 18:30"));
         QCOMPARE(camera.dimensions, QStringLiteral("64 x 48"));
         QCOMPARE(camera.camera, QStringLiteral("Canon EOS 5D"));
@@ -137,13 +142,15 @@ private slots:
         QCOMPARE(camera.iso, QStringLiteral("ISO-400"));
         QVERIFY(camera.sizeText.endsWith(QStringLiteral(" KB")));
 
-        const SThumbRecord plain = Record(list, 1);
+        SThumbRecord plain = Record(list, 1);
+        CListThumbThread::ReadPhotoDetails(plain);
         QCOMPARE(plain.camera, QStringLiteral("NIKON D70"));
         QVERIFY(!plain.dateTaken.isEmpty()); // the file's time stands in
         QCOMPARE(list.item(1)->foreground().color(), QColor(200, 200, 200));
 
         QCOMPARE(Record(list, 2).sizeText, QStringLiteral("N/A"));
-        const SThumbRecord big = Record(list, 3);
+        SThumbRecord big = Record(list, 3);
+        CListThumbThread::ReadPhotoDetails(big);
         QCOMPARE(big.sizeText, QStringLiteral("1.00 MB"));
         QCOMPARE(big.baseName, QStringLiteral("big.raw"));
         QCOMPARE(big.type, QStringLiteral("BIN"));
@@ -206,6 +213,7 @@ private slots:
     {
         CListThumb list;
         list.Initialize(CListThumb::TypePhotos, false, false);
+        list.SetLoader(new CListThumbThread);
         list.InitThread();
         list.SetViewMode(2);
         list.resize(600, 400);
@@ -237,6 +245,26 @@ private slots:
         QCOMPARE(list.records->at(5).toolTip, QStringLiteral("Photo not found"));
     }
 
+    // The rows nobody looks at get their details in the background, for the details sort.
+    void detailsOfHiddenRowsAreReadInTheBackground()
+    {
+        CListThumb list;
+        list.Initialize(CListThumb::TypePhotos, false, false);
+        list.SetLoader(new CListThumbThread);
+        QSignalSpy complete(list.thread, &CListThumbLoader::DetailsComplete);
+        list.InitThread(); // never shown: no row is visible, none is asked for
+        for (int i = 0; i < 20; ++i)
+            list.AddItem(QString::number(i), QString(), i % 2 ? thumbJpeg : png, false, 0, true);
+        QVERIFY(complete.wait(WaitMs));
+        QMutexLocker locker(list.mutex);
+        for (const SThumbRecord &record : std::as_const(*list.records)) {
+            QVERIFY(record.detailsRead);
+            QVERIFY(!record.done); // thumbnails only for rows in view
+            QVERIFY(!record.dimensions.isEmpty());
+        }
+        QCOMPARE(list.records->at(1).dimensions, QStringLiteral("64 x 48"));
+    }
+
     void onlyVisibleRowsLoad()
     {
         QStringList paths;
@@ -248,6 +276,7 @@ private slots:
         }
         CListThumb list;
         list.Initialize(CListThumb::TypePhotos, false, false);
+        list.SetLoader(new CListThumbThread);
         list.InitThread();
         list.SetViewMode(0);
         list.resize(300, 200);
@@ -364,6 +393,7 @@ private slots:
         QVERIFY(QFile::copy(thumbJpeg, second));
         CListThumb list;
         list.Initialize(CListThumb::TypePhotos, false, false);
+        list.SetLoader(new CListThumbThread);
         list.InitThread();
         list.SetViewMode(2);
         list.resize(600, 400);
@@ -427,6 +457,7 @@ private slots:
         for (int round = 0; round < 3; ++round) {
             auto list = std::make_unique<CListThumb>();
             list->Initialize(CListThumb::TypePhotos, false, false);
+            list->SetLoader(new CListThumbThread);
             list->InitThread();
             list->SetViewMode(1);
             list->resize(800, 600);

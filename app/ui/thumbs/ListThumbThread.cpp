@@ -1,14 +1,19 @@
 #include "ListThumbThread.h"
 
 #include "ImageConversion.h"
+#include "ImageManager.h"
 #include "Trace.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <Magick++.h>
 #include <libexif/exif-data.h>
 #include <libexif/exif-loader.h>
 
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -16,6 +21,12 @@
 namespace {
 
 constexpr int ThumbnailSize = 128;
+
+const char *const OrientationNames[] = { QT_TRANSLATE_NOOP("CListThumb", "Top-Left"),
+    QT_TRANSLATE_NOOP("CListThumb", "Top-Right"), QT_TRANSLATE_NOOP("CListThumb", "Bottom-Right"),
+    QT_TRANSLATE_NOOP("CListThumb", "Bottom-Left"), QT_TRANSLATE_NOOP("CListThumb", "Left-Top"),
+    QT_TRANSLATE_NOOP("CListThumb", "Right-Top"), QT_TRANSLATE_NOOP("CListThumb", "Right-Bottom"),
+    QT_TRANSLATE_NOOP("CListThumb", "Left-Bottom") };
 constexpr qint64 ReadChunk = 4096;
 
 QByteArray NativePath(const QString &path)
@@ -95,17 +106,20 @@ void CExifThumbnail::Discard()
     decoded = Magick::Image();
 }
 
-void CListThumbThread::LoadThumbnails()
-{
-    loadRequested = true;
-}
-
 void CListThumbThread::run()
 {
     while (!stop) {
-        msleep(50);
-        if (!loadRequested.exchange(false))
+        if (!loadRequested.exchange(false)) {
+            // Idle: one photo's details at a time, so that a request is taken up at once.
+            if (ReadNextDetails())
+                continue;
+            if (detailsRead) {
+                detailsRead = false;
+                emit DetailsComplete();
+            }
+            msleep(50);
             continue;
+        }
         const int first = firstRow;
         const int last = lastRow;
         currentFirst = first;
@@ -124,53 +138,148 @@ void CListThumbThread::run()
     }
 }
 
+int CListThumbThread::FindRecord(int hint, const QString &path) const
+{
+    if (hint >= 0 && hint < records->size() && records->at(hint).path == path)
+        return hint;
+    for (int i = 0; i < records->size(); ++i) {
+        if (records->at(i).path == path)
+            return i;
+    }
+    return -1;
+}
+
 bool CListThumbThread::MakeThumbnail(int r)
 {
     if ((*records)[r].done)
         return false;
-    const QString path = (*records)[r].path;
+    SThumbRecord read = (*records)[r];
 
-    // The decode runs without the lock, so the GUI never waits for it.
+    // The photo is read without the lock, so the GUI never waits for it.
     mutex->unlock();
-    const QImage picture = MakeThumbnailImage(path, pixelRatio);
-    const QString toolTip = PhotoInfoText(path);
+    const QImage picture = MakeThumbnailImage(read.path, pixelRatio);
+    if (!read.detailsRead)
+        ReadPhotoDetails(read);
     if (picture.isNull())
         LogMessage(QStringLiteral("CListThumbThread::MakeThumbnail"),
-            QStringLiteral("No thumbnail: ") + path);
+            QStringLiteral("No thumbnail: ") + read.path);
     mutex->lock();
 
-    // The record may have moved or gone meanwhile: find it again by its path.
-    int index = -1;
-    if (r < records->size() && (*records)[r].path == path && !(*records)[r].done) {
-        index = r;
-    } else {
-        for (int i = 0; i < records->size(); ++i) {
-            if ((*records)[i].path == path && !(*records)[i].done) {
-                index = i;
-                break;
-            }
-        }
-    }
-    if (index < 0)
+    const int index = FindRecord(r, read.path);
+    if (index < 0 || (*records)[index].done)
         return false;
-
-    SThumbRecord record = (*records)[index];
+    SThumbRecord &record = (*records)[index];
+    if (!record.detailsRead) {
+        const int iconIndex = record.iconIndex;
+        const bool ownsIcon = record.ownsIcon;
+        record = read;
+        record.iconIndex = iconIndex;
+        record.ownsIcon = ownsIcon;
+    }
     record.done = true;
-    record.toolTip = toolTip;
     if (picture.isNull()) {
         record.ownsIcon = false;
-        (*records)[index] = record;
         return false;
     }
     record.ownsIcon = true;
     record.iconIndex = int(icons->size());
     record.thumbnailPending = true;
     record.thumbnail = std::make_shared<QImage>(picture);
-    (*records)[index] = record;
     icons->append(QIcon()); // filled by the list's SetItemIcon in the GUI thread
     if (loadedIcons)
         ++*loadedIcons;
     return true;
+}
+
+bool CListThumbThread::ReadNextDetails()
+{
+    SThumbRecord read;
+    int hint = -1;
+    {
+        QMutexLocker locker(mutex);
+        const int rows = int(order->size());
+        for (int step = 0; step < rows && hint < 0; ++step) {
+            if (detailsRow >= rows)
+                detailsRow = 0;
+            const int r = order->at(detailsRow);
+            if (r >= 0 && r < records->size() && !records->at(r).detailsRead
+                && !records->at(r).done) {
+                hint = r;
+                read = records->at(r);
+            } else {
+                ++detailsRow;
+            }
+        }
+    }
+    if (hint < 0)
+        return false;
+    ReadPhotoDetails(read);
+    QMutexLocker locker(mutex);
+    const int index = FindRecord(hint, read.path);
+    if (index >= 0 && !(*records)[index].detailsRead) {
+        SThumbRecord &record = (*records)[index];
+        record.dimensions = read.dimensions;
+        record.dateTaken = read.dateTaken;
+        record.camera = read.camera;
+        record.coordinates = read.coordinates;
+        record.altitude = read.altitude;
+        record.fNumber = read.fNumber;
+        record.exposure = read.exposure;
+        record.iso = read.iso;
+        record.orientation = read.orientation;
+        record.resolution = read.resolution;
+        record.colorSpace = read.colorSpace;
+        record.toolTip = read.toolTip;
+        record.detailsRead = true;
+    }
+    detailsRead = true;
+    return true;
+}
+
+void CListThumbThread::ReadPhotoDetails(SThumbRecord &record)
+{
+    record.detailsRead = true;
+    if (record.path.isEmpty())
+        return;
+    CImageManager manager;
+    if (!manager.Ping(record.path)) {
+        record.toolTip = PhotoInfoText(record.path, nullptr);
+        return;
+    }
+    const SImageProperties properties = manager.GetImageProperties();
+    record.toolTip = PhotoInfoText(record.path, &properties);
+    record.dimensions = QStringLiteral("%1 x %2").arg(properties.Width).arg(properties.Height);
+
+    const QString &date = properties.DateTimeOriginal;
+    if (date.isEmpty()) {
+        record.dateTaken
+            = QFileInfo(record.path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
+    } else {
+        record.dateTaken = QString::asprintf("%04d-%02d-%02d %02d:%02d", date.mid(0, 4).toInt(),
+            date.mid(5, 2).toInt(), date.mid(8, 2).toInt(), date.mid(11, 2).toInt(),
+            date.mid(14, 2).toInt());
+    }
+    if (!properties.Make.isEmpty() || !properties.Model.isEmpty())
+        record.camera = CameraText(properties.Make, properties.Model);
+
+    record.coordinates = properties.GPSPosition;
+    record.altitude = properties.GPSAltitude;
+    record.fNumber = properties.Aperture;
+    record.exposure = properties.Exposure;
+    record.iso = properties.ISO;
+    record.orientation = properties.Orientation >= 1 && properties.Orientation <= 8
+        ? QCoreApplication::translate("CListThumb", OrientationNames[properties.Orientation - 1])
+        : QString();
+
+    // Dots per inch: a resolution given per centimetre is 2.54 times as many per inch.
+    const double factor = properties.ResolutionUnit == 2 ? 2.54 : 1.0;
+    record.resolution = QStringLiteral("%1 x %2")
+                            .arg(qint64(std::floor(properties.XResolution * factor + 0.5)))
+                            .arg(qint64(std::floor(properties.YResolution * factor + 0.5)));
+    record.colorSpace = properties.ColorSpace == 1 ? QStringLiteral("sRGB")
+        : properties.ColorSpace == 2
+        ? QCoreApplication::translate("CListThumb", "Uncalibrated")
+        : QString();
 }
 
 QImage CListThumbThread::MakeThumbnailImage(const QString &path, int pixelRatio)

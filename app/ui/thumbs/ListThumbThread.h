@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ThumbRecord.h"
+#include "ListThumbLoader.h"
 
 #include <QIcon>
 #include <QList>
@@ -41,45 +41,41 @@ private:
     Magick::Image decoded;
 };
 
-// Makes the icons of a thumbnail list from the photos' embedded EXIF thumbnails, for the rows
-// the list asks for. It owns none of the shared objects; every access to them is made under
-// the list's mutex, one item at a time, and never while a thumbnail is being decoded.
-class CListThumbThread : public QThread
+// The loader of the photo lists: for the rows the list asks for it makes icons from the
+// photos' embedded EXIF thumbnails and reads their details; between requests it reads the
+// details of the other photos in the background, so that the details table can sort by them.
+// It owns none of the shared objects; every access to them is made under the list's mutex,
+// one item at a time, and never while a photo is being read.
+class CListThumbThread : public CListThumbLoader
 {
     Q_OBJECT
 
 public:
     CListThumbThread() = default;
 
-    std::atomic_bool stop { false };
-    std::atomic_bool loadRequested { false };
-    std::atomic_int firstRow { 0 }; // written by the list before LoadThumbnails()
-    std::atomic_int lastRow { -1 };
-    int currentFirst = -1;
-    int pixelRatio = 1; // the list's device pixel ratio, whole, at least 1
-
-    QList<SThumbRecord> *records = nullptr;
-    QList<int> *order = nullptr;
-    QList<QIcon> *icons = nullptr;
-    QMutex *mutex = nullptr;
-    int *loadedIcons = nullptr; // the list's count of icons made here
-
     // The thumbnail picture of a photo: its EXIF thumbnail scaled into a transparent square of
     // 128 x pixelRatio pixels with a drop shadow. Null when the photo has none.
     static QImage MakeThumbnailImage(const QString &path, int pixelRatio);
     static void AddShadow(Magick::Image &image);
-
-public slots:
-    void LoadThumbnails();
-
-signals:
-    void OnThreadLoadComplete(int first, int last);
+    // Pings the photo and fills the record's details and tool tip (details left empty when
+    // the photo cannot be pinged); marks them read. Any thread.
+    static void ReadPhotoDetails(SThumbRecord &record);
 
 protected:
     void run() override;
 
 private:
-    // Loads record r's thumbnail; true when it got one. Called under the mutex, which it
-    // releases while the thumbnail is decoded.
+    // Loads record r's thumbnail (and details); true when it got a thumbnail. Called under
+    // the mutex, which it releases while the photo is read.
     bool MakeThumbnail(int r);
+    // Reads the details of one photo that lacks them; false when none is left. Takes the
+    // mutex itself.
+    bool ReadNextDetails();
+    // The index of the record of `path` now (records move and go while the lock is released),
+    // trying `hint` first; -1 when it is gone. Called under the mutex.
+    int FindRecord(int hint, const QString &path) const;
+
+    int currentFirst = -1; // the first row of the pass under way
+    int detailsRow = 0; // where the background pass looks next
+    bool detailsRead = false; // details were read since DetailsComplete was last sent
 };

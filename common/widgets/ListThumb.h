@@ -13,15 +13,17 @@
 #include <QTimer>
 
 class CImageCache;
-class CListThumbThread;
+class CListThumbLoader;
 
 // The icon list of every picture list of the program: photos of Step 1 (type 0), the filter
 // picker (1), the applied filters (2), the profile chooser (3) and the photo strip of Step 2
 // (4). Each item has a record; `order` maps rows to records; `icons` holds the icons of the
-// host's strip and the thumbnails the loader thread makes for the visible rows.
+// host's strip and the thumbnails the loader makes for the visible rows.
 //
 // records, order and icons are shared with the loader (and the details table) and touched
-// only under `mutex`; icons are made only in the GUI thread.
+// only under `mutex`; icons are made only in the GUI thread. The list reads no photo itself:
+// a host that wants thumbnails and photo details gives it a loader (SetLoader) before
+// InitThread.
 class CListThumb : public QListWidget
 {
     Q_OBJECT
@@ -52,6 +54,11 @@ public:
     ~CListThumb() override;
 
     void Initialize(int type, bool darkTheme, bool noThread);
+    // Takes the loader that InitThread starts (owned from now on).
+    void SetLoader(CListThumbLoader *loader);
+    // Guards the records with a mutex the host shares with other views (not owned); before
+    // InitThread and before any item is added.
+    void UseMutex(QMutex *shared);
     void InitThread();
     void LoadIcons(const QString &stripName, bool dark, int kind);
     void AddItem(const QString &text, const QString &toolTip, const QString &path, bool done,
@@ -70,7 +77,6 @@ public:
     void SetItemIcons(int first, int last);
     void GetVisibleRange(int &first, int &last);
     void ResetVisibleRange();
-    void ReadPhotoDetails(SThumbRecord &record);
     static void TintImage(QImage &image, int percent);
 
     int ListType() const { return type; }
@@ -80,8 +86,9 @@ public:
     QList<int> *order; // row -> record index
     QList<QIcon> *icons;
     QMutex *mutex;
+    bool ownsMutex = true;
     int loadedIcons = 0; // the last entries of `icons`, made by the loader for their records
-    CListThumbThread *thread;
+    CListThumbLoader *thread = nullptr; // null: no loader
     ListDragDrop moves; // of the last drop
 
 public slots:

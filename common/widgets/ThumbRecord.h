@@ -31,6 +31,9 @@ struct SThumbRecord
     QString colorSpace;
     bool active = true; // false draws the item greyed
     bool done = false; // nothing (more) to load
+    // The photo details (dimensions, date, camera, ..., tool tip) have been read; the loader
+    // reads them off the GUI thread, for the visible rows first.
+    bool detailsRead = false;
     bool ownsIcon = false; // iconIndex names a loaded thumbnail of its own
     int iconIndex = 0;
     bool thumbnailPending = false; // `thumbnail` waits to become an icon in the GUI thread

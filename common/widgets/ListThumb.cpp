@@ -1,10 +1,9 @@
 #include "ListThumb.h"
 
 #include "ImageCache.h"
-#include "ImageConversion.h"
-#include "ImageManager.h"
+#include "ListThumbLoader.h"
+#include "TextCodecs.h"
 #include "ThemeFollower.h"
-#include "ListThumbThread.h"
 #include "Trace.h"
 
 #include <QApplication>
@@ -23,12 +22,6 @@
 
 namespace {
 
-const char *const OrientationNames[] = { QT_TRANSLATE_NOOP("CListThumb", "Top-Left"),
-    QT_TRANSLATE_NOOP("CListThumb", "Top-Right"), QT_TRANSLATE_NOOP("CListThumb", "Bottom-Right"),
-    QT_TRANSLATE_NOOP("CListThumb", "Bottom-Left"), QT_TRANSLATE_NOOP("CListThumb", "Left-Top"),
-    QT_TRANSLATE_NOOP("CListThumb", "Right-Top"), QT_TRANSLATE_NOOP("CListThumb", "Right-Bottom"),
-    QT_TRANSLATE_NOOP("CListThumb", "Left-Bottom") };
-
 const QString PlaceholderName = QStringLiteral("Thumb-Placeholder.png");
 
 int WholeRatio(const QWidget *widget)
@@ -44,7 +37,6 @@ CListThumb::CListThumb(QWidget *parent)
     , order(new QList<int>)
     , icons(new QList<QIcon>)
     , mutex(new QMutex)
-    , thread(new CListThumbThread)
     , imageCache(CImageCache::instance())
 {
     qRegisterMetaType<ListDragDrop>("ListDragDrop");
@@ -61,13 +53,16 @@ CListThumb::~CListThumb()
     iconTimer.stop();
     repaintTimer.stop();
     // The loader works on the lists below: it must be gone before they are.
-    thread->stop = true;
-    thread->wait();
-    delete thread;
+    if (thread) {
+        thread->stop = true;
+        thread->wait();
+        delete thread;
+    }
     delete records;
     delete order;
     delete icons;
-    delete mutex;
+    if (ownsMutex)
+        delete mutex;
 }
 
 void CListThumb::Initialize(int listType, bool dark, bool withoutThread)
@@ -89,10 +84,28 @@ void CListThumb::Initialize(int listType, bool dark, bool withoutThread)
     FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
 }
 
+void CListThumb::SetLoader(CListThumbLoader *loader)
+{
+    if (threadStarted || !loader)
+        return;
+    delete thread;
+    thread = loader;
+}
+
+void CListThumb::UseMutex(QMutex *shared)
+{
+    if (threadStarted || !shared || shared == mutex)
+        return;
+    if (ownsMutex)
+        delete mutex;
+    mutex = shared;
+    ownsMutex = false;
+}
+
 void CListThumb::InitThread()
 {
     LogMessage(QStringLiteral("CListThumb::InitThread"));
-    if (noThread || threadStarted)
+    if (noThread || threadStarted || !thread)
         return;
     if (!mutex)
         mutex = new QMutex;
@@ -104,9 +117,9 @@ void CListThumb::InitThread()
     thread->pixelRatio = WholeRatio(this);
     thread->start(QThread::InheritPriority);
     threadStarted = true;
-    connect(this, &CListThumb::LoadThumbnails, thread, &CListThumbThread::LoadThumbnails,
+    connect(this, &CListThumb::LoadThumbnails, thread, &CListThumbLoader::LoadThumbnails,
         Qt::QueuedConnection);
-    connect(thread, &CListThumbThread::OnThreadLoadComplete, this,
+    connect(thread, &CListThumbLoader::OnThreadLoadComplete, this,
         &CListThumb::OnThreadLoadComplete, Qt::QueuedConnection);
     connect(&iconTimer, &QTimer::timeout, this, &CListThumb::ThreadLoadIcons);
     connect(&repaintTimer, &QTimer::timeout, this, &CListThumb::RepaintView);
@@ -148,7 +161,6 @@ void CListThumb::AddItem(const QString &text, const QString &toolTip, const QStr
     record.folder = slash >= 0 ? path.left(slash) : QString();
     const int pathDot = path.lastIndexOf(QLatin1Char('.'));
     record.type = pathDot >= 0 ? path.mid(pathDot + 1).toUpper() : QString();
-    ReadPhotoDetails(record);
 
     int row = 0;
     QIcon icon;
@@ -238,16 +250,15 @@ void CListThumb::MoveItem(int from, int to)
 
 void CListThumb::RemoveAllItems()
 {
-    while (true) {
-        {
-            QMutexLocker locker(mutex);
-            if (order->isEmpty()) {
-                records->clear(); // records no row names any more
-                break;
-            }
-        }
-        RemoveSelectedItems(0);
+    // All at once: one record at a time costs a pass over the order per record.
+    QMutexLocker locker(mutex);
+    if (type == TypePhotos) {
+        // The photos' own thumbnails go with them; the host's strip stays.
+        icons->resize(qMax<qsizetype>(0, icons->size() - loadedIcons));
+        loadedIcons = 0;
     }
+    records->clear();
+    order->clear();
 }
 
 void CListThumb::RemoveSelectedItems(int row)
@@ -397,46 +408,6 @@ void CListThumb::ResetVisibleRange()
     lastFirstVisible = -1;
 }
 
-void CListThumb::ReadPhotoDetails(SThumbRecord &record)
-{
-    if (record.path.isEmpty())
-        return;
-    CImageManager manager;
-    if (!manager.Ping(record.path))
-        return;
-    const SImageProperties properties = manager.GetImageProperties();
-    record.dimensions = QStringLiteral("%1 x %2").arg(properties.Width).arg(properties.Height);
-
-    const QString &date = properties.DateTimeOriginal;
-    if (date.isEmpty()) {
-        record.dateTaken
-            = QFileInfo(record.path).lastModified().toString(QStringLiteral("yyyy-MM-dd hh:mm"));
-    } else {
-        record.dateTaken = QString::asprintf("%04d-%02d-%02d %02d:%02d", date.mid(0, 4).toInt(),
-            date.mid(5, 2).toInt(), date.mid(8, 2).toInt(), date.mid(11, 2).toInt(),
-            date.mid(14, 2).toInt());
-    }
-    if (!properties.Make.isEmpty() || !properties.Model.isEmpty())
-        record.camera = CameraText(properties.Make, properties.Model);
-
-    record.coordinates = properties.GPSPosition;
-    record.altitude = properties.GPSAltitude;
-    record.fNumber = properties.Aperture;
-    record.exposure = properties.Exposure;
-    record.iso = properties.ISO;
-    record.orientation = properties.Orientation >= 1 && properties.Orientation <= 8
-        ? tr(OrientationNames[properties.Orientation - 1])
-        : QString();
-
-    const double factor = properties.ResolutionUnit == 2 ? 0.3937 : 1.0;
-    record.resolution = QStringLiteral("%1 x %2")
-                            .arg(qint64(std::floor(properties.XResolution * factor + 0.5)))
-                            .arg(qint64(std::floor(properties.YResolution * factor + 0.5)));
-    record.colorSpace = properties.ColorSpace == 1 ? QStringLiteral("sRGB")
-        : properties.ColorSpace == 2               ? tr("Uncalibrated")
-                                                   : QString();
-}
-
 void CListThumb::TintImage(QImage &image, int percent)
 {
     if (percent == 0 || image.isNull())
@@ -480,7 +451,7 @@ void CListThumb::ThreadLoadIcons()
             }
         }
     }
-    if (allDone) {
+    if (allDone || !thread) {
         SetItemIcons(first, last);
         return;
     }
