@@ -2,8 +2,9 @@
 # Rebuilds the icon sheets of the profile chooser under resources/profiles/, drawn with
 # ImageMagick 6 `convert` (font: DejaVu Sans Bold, package fonts-dejavu-core).
 #
-# Icons-Formats-64: one row of eight 64-pixel tiles, a page labelled JPG, PNG, TIF, PDF, GIF,
-# BMP, WEBP, HEIC. Icons-Filters-64: eight columns and six rows of 64-pixel tiles, of which the
+# Icons-Formats-64: one row of ten 64-pixel tiles in the order of the formats' icon numbers
+# (the catalogue's options kind): 0 a stack of pages (keep the original format), 1 a plain
+# page (any other format), then pages labelled JPG, TIF, PNG, GIF, BMP, PSD, RAW and PDF. Icons-Filters-64: eight columns and six rows of 64-pixel tiles, of which the
 # chooser draws these: row 0 column 0 a stack of photos (all and output profiles), column 1 a
 # person (the user's own), columns 2 to 4 contrast, rotation and black and white; row 3
 # column 0 a wand (editing profiles). The other tiles are left clear for the filters' own.
@@ -50,16 +51,52 @@ pop graphic-context
 MVG
 }
 
+# Two pages behind each other, unlabelled: the original format, whatever it is.
+stack() { # index
+    local x=$(($1 * 128))
+    cat <<MVG
+push graphic-context
+  translate $x,0
+  stroke '#6b6b6b' stroke-width 3 fill '#e9e9e9'
+  path 'M 40,4 L 92,4 L 112,24 L 112,104 L 40,104 Z'
+  fill '#fbfbfb'
+  path 'M 18,24 L 72,24 L 94,46 L 94,124 L 18,124 Z'
+  fill '#d8d8d8'
+  path 'M 72,24 L 72,46 L 94,46 Z'
+pop graphic-context
+MVG
+}
+
+# A page without a label: a format that has no tile of its own.
+plain() { # index
+    local x=$(($1 * 128))
+    cat <<MVG
+push graphic-context
+  translate $x,0
+  stroke '#6b6b6b' stroke-width 3 fill '#fbfbfb'
+  path 'M 26,10 L 84,10 L 106,32 L 106,118 L 26,118 Z'
+  fill '#d8d8d8'
+  path 'M 84,10 L 84,32 L 106,32 Z'
+  stroke '#9a9a9a' stroke-width 4
+  line 40,58 92,58
+  line 40,74 92,74
+  line 40,90 76,90
+pop graphic-context
+MVG
+}
+
 {
-    page 0 JPG '#2f7fd8'
-    page 1 PNG '#2e9d57'
-    page 2 TIF '#8a5cc7'
-    page 3 PDF '#d23b34'
-    page 4 GIF '#e08a1e'
-    page 5 BMP '#4b8c97'
-    page 6 WEBP '#c2417f'
-    page 7 HEIC '#6a6f7a'
-} | sheet Icons-Formats-64 1024 128
+    stack 0
+    plain 1
+    page 2 JPG '#2f7fd8'
+    page 3 TIF '#8a5cc7'
+    page 4 PNG '#2e9d57'
+    page 5 GIF '#e08a1e'
+    page 6 BMP '#4b8c97'
+    page 7 PSD '#2b5f9e'
+    page 8 RAW '#6a6f7a'
+    page 9 PDF '#d23b34'
+} | sheet Icons-Formats-64 1280 128
 
 # An open path along a circular arc, clockwise on screen from angle a0 to a1 in degrees, 0 at
 # the right. (ImageMagick closes a stroked partial ellipse with a chord.)

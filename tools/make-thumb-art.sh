@@ -3,7 +3,9 @@
 # each in a "-Light" and a "-Dark" variant and at "@2x":
 # - Thumb-Placeholder (64 x 64): a photo outline (frame, sun, hills), the icon of an item
 #   whose own icon is missing (a photo that could not be read, an icon index off the strip);
-# - Overlay-Symbol (96 x 96): a faint stack of photos, drawn in a corner of the profile chooser.
+# - Overlay-Symbol (96 x 96): a faint stack of photos, drawn in a corner of the profile chooser;
+# - Add (80 x 80, one variant for both themes): a plus in a ring, drawn in the middle of an
+#   empty photo list.
 # Drawn eight times larger and shrunk by averaging for clean edges.
 #
 # Usage: bash tools/make-thumb-art.sh
@@ -47,6 +49,18 @@ path 'M 16,76 L 31,56 L 41,66 L 47,60 L 62,76 Z'
 MVG
 }
 
+add_mvg() { # colour
+    cat <<MVG
+fill none
+stroke '$1'
+stroke-width 4
+circle 40,40 40,6
+stroke-width 6
+line 40,22 40,58
+line 22,40 58,40
+MVG
+}
+
 draw() { # name size mvg-function colour
     local name=$1 size=$2 mvg=$3 colour=$4
     { echo "affine $supersample,0,0,$supersample,0,0"; "$mvg" "$colour"; } >"$work/$name.mvg"
@@ -64,3 +78,4 @@ draw Thumb-Placeholder-Light 64 placeholder_mvg '#8c8c8c'
 draw Thumb-Placeholder-Dark 64 placeholder_mvg '#a8a8a8'
 draw Overlay-Symbol-Light 96 symbol_mvg '#c8c8c8'
 draw Overlay-Symbol-Dark 96 symbol_mvg '#5a5a5a'
+draw Add 80 add_mvg '#bebebe'

@@ -193,30 +193,14 @@ void CListThumb::AddItem(const QString &text, const QString &toolTip, const QStr
 void CListThumb::AddOverlayImage(
     const QString &name, bool themed, int x, int y, bool always, int alignment)
 {
-    OverlayElement element;
-    element.kind = 1;
-    element.text = name;
-    element.themed = themed;
-    element.x = x;
-    element.y = y;
-    element.always = always;
-    element.alignment = alignment;
-    element.image = imageCache->GetImage(name, themed, true);
-    overlays.append(element);
+    overlays.AddImage(name, themed, x, y, always, alignment);
     viewport()->update();
 }
 
 void CListThumb::AddOverlayText(
     const QString &text, int y, bool always, const QFont &font, const QColor &colour)
 {
-    OverlayElement element;
-    element.kind = 0;
-    element.text = text;
-    element.y = y;
-    element.always = always;
-    element.font = font;
-    element.colour = colour;
-    overlays.append(element);
+    overlays.AddText(text, y, always, font, colour);
     viewport()->update();
 }
 
@@ -443,13 +427,7 @@ void CListThumb::ThreadLoadIcons()
         lastFirstVisible = first;
         if (first < 0 || first >= count() || first >= order->size())
             return;
-        for (int row = first; row <= last && row < order->size(); ++row) {
-            const int r = order->at(row);
-            if (r >= 0 && r < records->size() && !records->at(r).done) {
-                allDone = false;
-                break;
-            }
-        }
+        allDone = RowsLoaded(*records, *order, first, last);
     }
     if (allDone || !thread) {
         SetItemIcons(first, last);
@@ -480,10 +458,7 @@ void CListThumb::ThemeChanged(bool dark)
 
 void CListThumb::ReloadThemedImages()
 {
-    for (OverlayElement &element : overlays) {
-        if (element.kind == 1 && element.themed)
-            element.image = imageCache->GetImage(element.text, true, true);
-    }
+    overlays.ReloadThemed();
     placeholderIcon = QIcon(QPixmap::fromImage(imageCache->GetImage(PlaceholderName, true, true)));
 }
 
@@ -532,22 +507,9 @@ void CListThumb::dropEvent(QDropEvent *event)
         rows.append(row(selectedItem));
     std::sort(rows.begin(), rows.end());
     QListWidgetItem *target = itemAt(event->position().toPoint());
-    int t = target ? row(target) : count();
     moves.clear();
-    for (int i = 0; i < rows.size(); ++i) {
-        const int r = rows[i];
-        MoveItem(r, t);
-        const int shifted = r > t ? r + 1 : r;
-        for (int j = i + 1; j < rows.size(); ++j) {
-            int &s = rows[j];
-            if (shifted < s && s < t)
-                s = qMax(0, s - 1);
-            else if (t < s && s < shifted)
-                ++s;
-        }
-        if (shifted >= t)
-            ++t;
-    }
+    for (const SDragDrop &step : BlockMoves(rows, target ? row(target) : count()))
+        MoveItem(step.from, step.to);
     lastFirstVisible = -1;
     if (type == TypePhotos) {
         emit SignalDragDropPanel1(moves);
@@ -566,37 +528,11 @@ void CListThumb::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(viewport());
-        const int ratio = WholeRatio(this);
-        const int scrollWidth = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
-        const int w = viewport()->width();
-        const int h = viewport()->height();
-        for (const OverlayElement &element : std::as_const(overlays)) {
-            if (!element.always && count() > 0)
-                continue;
-            if (element.kind == 1) {
-                if (element.image.isNull())
-                    continue;
-                const int iw = element.image.width();
-                const int ih = element.image.height();
-                int x = 0;
-                int y = 0;
-                if (element.alignment == 0) {
-                    x = w / 2 - (iw / 2) / ratio + element.x;
-                    y = h / 2 - (ih / 2) / ratio + element.y;
-                } else if (element.alignment == 1) {
-                    x = element.x - iw / ratio - scrollWidth + w;
-                    y = element.y - ih / ratio + h;
-                }
-                QImage image = element.image;
-                image.setDevicePixelRatio(ratio);
-                painter.drawImage(QPoint(x, y), image);
-            } else {
-                painter.setPen(element.colour);
-                painter.setFont(element.font);
-                painter.drawText(QRect(0, h / 2 + element.y, w, 100),
-                    Qt::AlignHCenter | Qt::AlignTop, element.text);
-            }
-        }
+        CViewOverlays::SArea area;
+        area.width = viewport()->width();
+        area.height = viewport()->height();
+        area.rightInset = verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0;
+        overlays.Paint(painter, area, count() > 0);
     }
     QListWidget::paintEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ThumbRecord.h"
+#include "ViewOverlays.h"
 
 #include <QColor>
 #include <QFont>
@@ -34,21 +35,6 @@ public:
     static constexpr int TypeFilters = 2;
     static constexpr int TypeProfiles = 3;
     static constexpr int TypePhotoStrip = 4;
-
-    // An element drawn on the viewport.
-    struct OverlayElement
-    {
-        int kind = 0; // 0 text, 1 image
-        QString text; // the text, or the image's resource name
-        int x = 0;
-        int y = 0;
-        QImage image;
-        bool themed = false;
-        QFont font;
-        QColor colour;
-        int alignment = 0; // 0 centred, 1 bottom-right corner
-        bool always = false; // false: only on an empty list
-    };
 
     explicit CListThumb(QWidget *parent = nullptr);
     ~CListThumb() override;
@@ -120,7 +106,7 @@ private:
 
     CImageCache *imageCache;
     int type = TypePhotos;
-    QList<OverlayElement> overlays;
+    CViewOverlays overlays;
     QTimer iconTimer;
     int lastFirstVisible = -1;
     QTimer repaintTimer;

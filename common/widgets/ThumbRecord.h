@@ -51,6 +51,42 @@ struct SDragDrop
 };
 
 using ListDragDrop = QList<SDragDrop>; // the moves of one drop, in the order they were made
+
+// The single-row moves that carry the selected rows (ascending) as one block, in their old
+// order, before row `target` (the row count: to the end). Each move is numbered as the rows
+// stand after the moves before it.
+inline ListDragDrop BlockMoves(QList<int> rows, int target)
+{
+    ListDragDrop steps;
+    for (int i = 0; i < rows.size(); ++i) {
+        const int row = rows[i];
+        steps.append(SDragDrop { row, target });
+        const int shifted = row > target ? row + 1 : row;
+        for (int j = i + 1; j < rows.size(); ++j) {
+            int &later = rows[j];
+            if (shifted < later && later < target)
+                later = qMax(0, later - 1);
+            else if (target < later && later < shifted)
+                ++later;
+        }
+        if (shifted >= target)
+            ++target;
+    }
+    return steps;
+}
+// Whether the records shown in rows first to last have nothing left to load. The caller holds
+// the views' mutex.
+inline bool RowsLoaded(
+    const QList<SThumbRecord> &records, const QList<int> &order, int first, int last)
+{
+    for (int row = qMax(0, first); row <= last && row < order.size(); ++row) {
+        const int r = order.at(row);
+        if (r >= 0 && r < records.size() && !records.at(r).done)
+            return false;
+    }
+    return true;
+}
+
 using ListInt = QList<int>; // row order of the sorted details table
 
 Q_DECLARE_METATYPE(SDragDrop)

@@ -451,7 +451,7 @@ void CControlImage::resizeEvent(QResizeEvent *event)
         UpdateOverlay(false, true);
         if (panelSwitchFlag) {
             FitImageLabel();
-            if (*panelSwitchFlag != 0) {
+            if (*panelSwitchFlag) {
                 UpdateView();
             } else if (previewEnabled) {
                 const double oldFit = fitZoom;

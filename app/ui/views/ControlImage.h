@@ -97,7 +97,7 @@ public:
     bool followTwinFitZoom = false;
     bool previewEnabled = true;
     bool interactiveMode = false;
-    const quint8 *panelSwitchFlag = nullptr;
+    const bool *panelSwitchFlag = nullptr; // the main window's: set while it switches steps
     QLabel *imageLabel = nullptr;
     QLabel *overlayLabel = nullptr;
     // Read by hosts.
