@@ -4,8 +4,8 @@
 # - Thumb-Placeholder (64 x 64): a photo outline (frame, sun, hills), the icon of an item
 #   whose own icon is missing (a photo that could not be read, an icon index off the strip);
 # - Overlay-Symbol (96 x 96): a faint stack of photos, drawn in a corner of the profile chooser;
-# - Add (80 x 80, one variant for both themes): a plus in a ring, drawn in the middle of an
-#   empty photo list.
+# - Add (40 x 40, one variant for both themes): a plus in a ring, drawn in the middle of an
+#   empty photo list below its hints.
 # Drawn eight times larger and shrunk by averaging for clean edges.
 #
 # Usage: bash tools/make-thumb-art.sh
@@ -53,11 +53,11 @@ add_mvg() { # colour
     cat <<MVG
 fill none
 stroke '$1'
-stroke-width 4
-circle 40,40 40,6
-stroke-width 6
-line 40,22 40,58
-line 22,40 58,40
+stroke-width 2.5
+circle 20,20 20,3
+stroke-width 3.5
+line 20,11 20,29
+line 11,20 29,20
 MVG
 }
 
@@ -78,4 +78,4 @@ draw Thumb-Placeholder-Light 64 placeholder_mvg '#8c8c8c'
 draw Thumb-Placeholder-Dark 64 placeholder_mvg '#a8a8a8'
 draw Overlay-Symbol-Light 96 symbol_mvg '#c8c8c8'
 draw Overlay-Symbol-Dark 96 symbol_mvg '#5a5a5a'
-draw Add 80 add_mvg '#bebebe'
+draw Add 40 add_mvg '#bebebe'

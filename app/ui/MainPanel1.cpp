@@ -1037,9 +1037,20 @@ void CMainPanel1::ShowAddPhotoTip()
         return;
     addPhotoTip->SetShape(MakeBalloonPath(1));
     addPhotoTip->SetText({ tr("Add the photos you want to edit") });
-    addPhotoTip->resize(247, 55);
-    // The tail, at the balloon's bottom right, points at the button's top left.
-    addPhotoTip->move(form->buttonAddPhotos->mapTo(this, QPoint(0, 0)) + QPoint(-215, -20));
+    FitTip(addPhotoTip, QSize(247, 55));
+    // The tail's tip, at the balloon's bottom right, ends just left of the button's lower left
+    // corner, so that the balloon leaves the button's text free; a balloon grown for a wide
+    // font keeps that point.
+    const QPainterPath shape = MakeBalloonPath(1);
+    const QRectF box = shape.boundingRect();
+    const QSizeF design(box.left() + box.right(), box.top() + box.bottom());
+    const QPointF tail(box.right() - 5, box.bottom()); // the tail's tip in the design
+    const QPoint tip(int(tail.x() * addPhotoTip->width() / design.width()),
+        int(tail.y() * addPhotoTip->height() / design.height()));
+    QPushButton *button = form->buttonAddPhotos;
+    const QPoint place = button->mapTo(this, QPoint(-8, button->height())) - tip;
+    // A balloon grown for a wide font stays on the page.
+    addPhotoTip->move(qMax(0, place.x()), qMax(0, place.y()));
     addPhotoTip->show();
     addPhotoTip->raise();
     addPhotoTipShown = true;
@@ -1053,12 +1064,26 @@ void CMainPanel1::ShowStep2Tip()
         return;
     step2Tip->SetShape(MakeBalloonPath(2));
     step2Tip->SetText({ tr("Go to Step 2 and define the edits you want to apply to your photos") });
-    step2Tip->resize(200, 80);
-    step2Tip->move(width() / 2 - 10, 0);
+    FitTip(step2Tip, QSize(200, 80));
+    // The window centres its four step buttons; the tail's tip (at the balloon's top left)
+    // points at Step 2's, the second, half a button left of the middle.
+    const int tailX = 10 * step2Tip->width() / 165;
+    step2Tip->move(qMax(0, width() / 2 - 36 - tailX), 0);
     step2Tip->show();
     step2Tip->raise();
     step2TipShown = true;
     hideStep2TipTimer.start(TipHideDelayMs);
+}
+
+void CMainPanel1::FitTip(CTextWidget *tip, QSize size)
+{
+    // Fonts differ from desktop to desktop: the balloon grows until its text finds room.
+    tip->resize(size);
+    const int widest = size.width() * 3;
+    while (!tip->AllTextShown() && size.width() < widest) {
+        size = QSize(size.width() * 11 / 10, size.height() * 11 / 10);
+        tip->resize(size);
+    }
 }
 
 void CMainPanel1::MakeAddPhotoTipInvisible()

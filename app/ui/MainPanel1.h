@@ -148,6 +148,7 @@ private:
     void ShowMenu(QMenu &menu, QWidget *button);
     QMenu *BuildContextMenu();
     void ShowRejected();
+    void FitTip(CTextWidget *tip, QSize size);
 
     std::unique_ptr<Ui::CMainPanel1> form;
     CListImages *photoList;

@@ -153,6 +153,22 @@ int CTextWidget::LayoutCount() const
     return int(Layouts.size());
 }
 
+bool CTextWidget::AllTextShown()
+{
+    if (LaidOutSize != size())
+        LayoutText();
+    if (Layouts.size() != size_t(Paragraphs.size()))
+        return false;
+    const QPointF outOfSight(width(), height());
+    for (const auto &layout : Layouts) {
+        for (int index = 0; index < layout->lineCount(); ++index) {
+            if (layout->lineAt(index).position() == outOfSight)
+                return false;
+        }
+    }
+    return true;
+}
+
 const QTextLayout *CTextWidget::Layout(int index) const
 {
     if (index < 0 || index >= LayoutCount())
@@ -183,6 +199,7 @@ void CTextWidget::LayoutText()
     // The far corner of the design box; also right for an empty shape, whose box is empty.
     const QPointF outOfSight(width(), height());
 
+    LaidOutSize = size();
     Layouts.clear();
     for (qsizetype paragraph = 0; paragraph < Paragraphs.size(); ++paragraph) {
         auto layout = std::make_unique<QTextLayout>(Paragraphs.at(paragraph), Font);

@@ -38,6 +38,9 @@ public:
     // layout.
     int LayoutCount() const;
     const QTextLayout *Layout(int index) const;
+    // Whether every paragraph finds room inside the outline at the present size (laid out
+    // anew when the size changed: a hidden widget hears of a resize only when it is shown).
+    bool AllTextShown();
 
 public slots:
     void SetShape(const QPainterPath &shape);
@@ -61,5 +64,6 @@ private:
     std::vector<std::unique_ptr<QTextLayout>> Layouts;
     QStringList Paragraphs; // plain text, the markup removed
     QTextOption Option;
+    QSize LaidOutSize; // the widget size of the last layout
     QList<QList<QTextLayout::FormatRange>> Formats; // one list per paragraph
 };

@@ -20,7 +20,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QMimeData>
+#include <QUrl>
 #include <QFileOpenEvent>
 #include <QImage>
 #include <QListWidget>
@@ -131,6 +134,7 @@ private slots:
     void fileOpenEventLoadsOnce();
     void saveKeyAndNew();
     void scriptAskingForAProfileStaysSilent();
+    void pastedPhotosSurviveAReloadAndAreProcessed();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -580,6 +584,59 @@ void TestMainWindow::scriptAskingForAProfileStaysSilent()
     QVERIFY(CUserProfile::instance()->SilentScript);
     QVERIFY(QFile::exists(out + QStringLiteral("/p.png")));
     QVERIFY(user.boxesSeen.isEmpty());
+}
+
+// A user pastes photos into Step 1, saves the project, opens it again and processes it.
+void TestMainWindow::pastedPhotosSurviveAReloadAndAreProcessed()
+{
+    auto window = MakeWindow();
+    const QString folder = root.filePath(QStringLiteral("pasted"));
+    const QString out = root.filePath(QStringLiteral("pasted-out"));
+    QVERIFY(QDir().mkpath(folder));
+    QList<QUrl> urls;
+    for (const char *name : { "b.jpg", "a.jpg", "c.jpg" })
+        urls << QUrl::fromLocalFile(WritePhoto(folder + QLatin1Char('/') + QLatin1String(name)));
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    QGuiApplication::clipboard()->setMimeData(data);
+
+    // Ctrl+V in the photo list: the list passes it on to the page.
+    QListWidget *list = window->Panel1()->PhotoList();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(list->count(), 3);
+    const QStringList shown { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") };
+    const auto texts = [list]() {
+        QStringList names;
+        for (int row = 0; row < list->count(); ++row)
+            names << list->item(row)->text();
+        return names;
+    };
+    QCOMPARE(texts(), shown);
+    QVERIFY(window->AnyPanelChanged());
+
+    const QString project = root.filePath(QStringLiteral("pasted.qlp"));
+    user.filePaths = { project };
+    window->findChild<QAction *>(QStringLiteral("actionSave_As"))->trigger();
+    QVERIFY(QFile::exists(project));
+    user.boxAnswers = { QMessageBox::Yes };
+    window->findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+    QCOMPARE(list->count(), 0);
+    user.filePaths = { project };
+    window->findChild<QAction *>(QStringLiteral("actionLoad"))->trigger();
+    QCOMPARE(texts(), shown);
+    QVERIFY(!window->AnyPanelChanged());
+
+    SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+    output.DestPath = out;
+    output.OutputFormat = QStringLiteral("PNG");
+    CUserProfile::instance()->UpdateOutputExtension();
+    output.HideProcessing = true; // the run closes its window itself
+    user.boxAnswers = { QMessageBox::Yes, QMessageBox::Yes }; // create the folder, then go
+    window->findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
+    QTRY_COMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
+        QStringList({ QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("c.png") }));
+    output.HideProcessing = false;
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)

@@ -1,19 +1,25 @@
-// Takes pictures of the main window at each step in the light and the dark theme, and of the
-// processing dialog of an interactive run (mid-run and at its summary).
+// Takes pictures of the main window at each step in the light and the dark theme, of Step 1
+// with 30 photos in the icon and the details view (both themes), its tip balloon and the
+// search dialog, and of the processing dialog of an interactive run (mid-run and at its
+// summary).
 //
 // Usage: windowshots <output folder> <script.qlr>  (loaded, not run by itself)
 // Run it under Xvfb with a throw-away HOME: it reads and writes the user's settings.
 #include "AppInfo.h"
 #include "DialogOverwrite.h"
+#include "DialogSearch.h"
+#include "MainPanel1.h"
 #include "ImageEngineSetup.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
 #include "ProcessController.h"
 #include "Settings.h"
 #include "UserProfile.h"
+#include "../../tests/engine/TestPhotos.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextStream>
@@ -25,6 +31,30 @@ void Save(QWidget *widget, const QString &path)
 {
     widget->grab().save(path);
     QTextStream(stdout) << path << '\n';
+}
+
+// Lets the window work (thumbnails load, timers fire) for a while.
+void Settle(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// 30 camera-like JPEGs of different colours, each with an EXIF thumbnail, in `folder`.
+void MakePhotos(const QString &folder)
+{
+    QDir().mkpath(folder);
+    TestPhotos::SExifFacts facts;
+    facts.make = "Tarrow";
+    facts.model = "Showcase 30";
+    facts.dateTimeOriginal = "2024:06:01 09:30:00";
+    facts.thumbnail = true;
+    for (int index = 0; index < 30; ++index) {
+        const QString path = QStringLiteral("%1/Holiday %2.jpg").arg(folder).arg(index + 1, 2, 10, QLatin1Char('0'));
+        TestPhotos::WriteJpegWithExif(path, facts, 320 + 8 * index, 240);
+    }
 }
 
 } // namespace
@@ -59,6 +89,47 @@ int main(int argc, char *argv[])
                               .arg(step + 1));
         }
     }
+
+    // Step 1 with 30 photos: icons and details, in both themes; the tip balloon; the search.
+    const QString photos = out + QStringLiteral("/.step1-photos");
+    MakePhotos(photos);
+    CMainPanel1 *panel = window.Panel1();
+    CMainPanel1::SetFolderChooser([photos](QWidget *, const QString &, const QString &) { return photos; });
+    window.ChangePanel(0);
+    panel->RemoveAllPhotos(false);
+    CUserProfile::instance()->LaunchCounter = 1; // the tips of a first start
+    panel->MakeAddPhotoTipInvisible();
+    panel->ShowAddPhotoTip(); // shown once per run: this shows it only if it was not yet
+    Settle(300);
+    Save(&window, out + QStringLiteral("/step1-empty-tip.png"));
+    panel->MakeAddPhotoTipInvisible();
+    panel->AddFolder(false);
+    Settle(2500); // the Step 2 tip comes 2 s after an add
+    Save(&window, out + QStringLiteral("/step1-step2-tip.png"));
+    panel->MakeStep2TipInvisible();
+    for (const int theme : { 2, 1 }) {
+        CUserProfile::instance()->ThemeId = theme;
+        window.ChangeTheme();
+        const QLatin1String name(theme == 1 ? "dark" : "light");
+        panel->ChangeViewMode(CMainPanel1::ViewModeMedium);
+        Settle(1500);
+        Save(&window, QStringLiteral("%1/step1-icons-%2.png").arg(out, name));
+        panel->ChangeViewMode(CMainPanel1::ViewModeDetails);
+        Settle(1500);
+        Save(&window, QStringLiteral("%1/step1-details-%2.png").arg(out, name));
+    }
+    panel->ChangeViewMode(CMainPanel1::ViewModeMedium);
+    CUserProfile::instance()->ThemeId = 2;
+    window.ChangeTheme();
+    {
+        CDialogSearch search(&window);
+        QTimer::singleShot(500, &search, [&search, &out]() {
+            Save(&search, out + QStringLiteral("/search-dialog.png"));
+            search.reject();
+        });
+        search.exec();
+    }
+    window.LoadScript(QString::fromLocal8Bit(argv[2]));
 
     // Watches the processing dialog: one picture once photos are done, one at the summary,
     // then OK as a user would. An overwrite question (outputs of an earlier run) is pictured
