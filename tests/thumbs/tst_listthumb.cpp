@@ -149,6 +149,16 @@ private slots:
         QCOMPARE(list.item(1)->foreground().color(), QColor(200, 200, 200));
 
         QCOMPARE(Record(list, 2).sizeText, QStringLiteral("N/A"));
+        // A resolution per centimetre is shown per inch.
+        SThumbRecord metric;
+        metric.path = Path(QStringLiteral("metric.png"));
+        Magick::Image dense = TestPhotos::MakePhoto(20, 10);
+        dense.resolutionUnits(Magick::PixelsPerCentimeterResolution);
+        dense.density(Magick::Geometry(100, 100));
+        dense.write("PNG:" + metric.path.toStdString());
+        CListThumbThread::ReadPhotoDetails(metric);
+        QCOMPARE(metric.resolution, QStringLiteral("254 x 254"));
+
         SThumbRecord big = Record(list, 3);
         CListThumbThread::ReadPhotoDetails(big);
         QCOMPARE(big.sizeText, QStringLiteral("1.00 MB"));

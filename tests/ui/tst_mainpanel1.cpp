@@ -227,6 +227,8 @@ void TestMainPanel1::addRoads_data()
     QTest::newRow("folder with subfolders, depth first")
         << "tree" << QStringList { "a", "B", "c", "d", "e" };
     QTest::newRow("search *.JPG in subfolders") << "search" << QStringList { "a", "B", "d", "e" };
+    QTest::newRow("search *.* takes names without a dot too")
+        << "search-all" << QStringList { "a", "B", "c" };
     QTest::newRow("paste: a folder's files and a file") << "paste" << QStringList { "a", "B", "c", "d" };
     QTest::newRow("drop from the file manager") << "drop" << QStringList { "a", "B", "c", "d" };
 }
@@ -254,10 +256,11 @@ void TestMainPanel1::addRoads()
         chosenFolder = folder;
         Menu("buttonAdd", road == QLatin1String("tree") ? QStringLiteral("Folder with Subfolders")
                                                          : QStringLiteral("Folder"));
-    } else if (road == QLatin1String("search")) {
-        WriteSettingInt(QStringLiteral("GUI/SearchAdd.InSubfolders"), 1);
+    } else if (road.startsWith(QLatin1String("search"))) {
+        const bool all = road == QLatin1String("search-all");
+        WriteSettingInt(QStringLiteral("GUI/SearchAdd.InSubfolders"), all ? 0 : 1);
         user.searchFolder = folder;
-        user.searchMask = QStringLiteral("*.JPG");
+        user.searchMask = all ? QStringLiteral("*.*") : QStringLiteral("*.JPG");
         Menu("buttonAdd", QStringLiteral("Search & Add"));
     } else {
         QList<QUrl> urls { QUrl::fromLocalFile(folder), QUrl::fromLocalFile(folder + QStringLiteral("/sub/d.jpg")),
@@ -279,11 +282,13 @@ void TestMainPanel1::addRoads()
     QCOMPARE(panel->PhotoList()->count(), expected.size());
     QCOMPARE(CStatesList::instance()->Count(), statesBefore + 1);
     QVERIFY(panel->modified);
-    // The unreadable file is named once, by the roads that meet it.
+    // The unreadable files are named once, by the roads that meet them.
     const bool seesText = road != QLatin1String("files") && road != QLatin1String("search");
     QCOMPARE(user.noticesSeen.size(), seesText ? 1 : 0);
     if (seesText)
         QVERIFY(user.noticesSeen.first().contains(QStringLiteral("notes.xyz")));
+    if (road == QLatin1String("search-all"))
+        QVERIFY(user.noticesSeen.first().contains(QStringLiteral("/readme\n")));
 }
 
 void TestMainPanel1::nothingIsAddedTwiceAndLinkedFoldersEnd()

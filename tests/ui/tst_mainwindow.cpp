@@ -614,6 +614,15 @@ void TestMainWindow::pastedPhotosSurviveAReloadAndAreProcessed()
     };
     QCOMPARE(texts(), shown);
     QVERIFY(window->AnyPanelChanged());
+    // The paste is one step of the history.
+    auto *undo = window->findChild<QAction *>(QStringLiteral("actionUndo"));
+    QTRY_VERIFY(undo->isEnabled());
+    undo->trigger();
+    QCOMPARE(list->count(), 0);
+    auto *redo = window->findChild<QAction *>(QStringLiteral("actionRedo"));
+    QTRY_VERIFY(redo->isEnabled());
+    redo->trigger();
+    QCOMPARE(texts(), shown);
 
     const QString project = root.filePath(QStringLiteral("pasted.qlp"));
     user.filePaths = { project };
