@@ -1,5 +1,7 @@
 #include "ImageFilters.h"
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "Trace.h"
 
 #include <QString>
@@ -61,62 +63,62 @@ bool CImageFilters::Dispatch()
     };
     // clang-format off
     static constexpr SHandler handlers[] {
-        { 2010, &CImageFilters::ApplyRaise },
+        { FilterId::Raise, &CImageFilters::ApplyRaise },
 
-        { 3000, &CImageFilters::ApplyBlur },
-        { 3020, &CImageFilters::ApplyCharcoal },
-        { 3030, &CImageFilters::ApplyEdge },
-        { 3040, &CImageFilters::ApplyEmboss },
-        { 3050, &CImageFilters::ApplyGaussianBlur },
-        { 3060, &CImageFilters::ApplyBlackWhite },
-        { 3070, &CImageFilters::ApplyImplode },
-        { 3080, &CImageFilters::ApplyNegate },
-        { 3090, &CImageFilters::ApplyNoise },
-        { 3100, &CImageFilters::ApplyOilPaint },
-        { 3120, &CImageFilters::ApplySepia },
-        { 3130, &CImageFilters::ApplySolarize },
-        { 3140, &CImageFilters::ApplyShade },
-        { 3150, &CImageFilters::ApplySpread },
-        { 3160, &CImageFilters::ApplySwirl },
-        { 3170, &CImageFilters::ApplyWave },
+        { FilterId::Blur, &CImageFilters::ApplyBlur },
+        { FilterId::Charcoal, &CImageFilters::ApplyCharcoal },
+        { FilterId::Edge, &CImageFilters::ApplyEdge },
+        { FilterId::Emboss, &CImageFilters::ApplyEmboss },
+        { FilterId::GaussianBlur, &CImageFilters::ApplyGaussianBlur },
+        { FilterId::BlackWhite, &CImageFilters::ApplyBlackWhite },
+        { FilterId::Implode, &CImageFilters::ApplyImplode },
+        { FilterId::Negate, &CImageFilters::ApplyNegate },
+        { FilterId::Noise, &CImageFilters::ApplyNoise },
+        { FilterId::OilPaint, &CImageFilters::ApplyOilPaint },
+        { FilterId::Sepia, &CImageFilters::ApplySepia },
+        { FilterId::Solarize, &CImageFilters::ApplySolarize },
+        { FilterId::Shade, &CImageFilters::ApplyShade },
+        { FilterId::Spread, &CImageFilters::ApplySpread },
+        { FilterId::Swirl, &CImageFilters::ApplySwirl },
+        { FilterId::Wave, &CImageFilters::ApplyWave },
 
-        { 1000, &CImageFilters::ApplyComment },
-        { 1010, &CImageFilters::ApplyDate },
-        { 1100, &CImageFilters::ApplyWatermarkText },
-        { 1110, &CImageFilters::ApplyWatermarkLogo },
-        { 1120, &CImageFilters::ApplyWatermarkMask },
+        { FilterId::Comment, &CImageFilters::ApplyComment },
+        { FilterId::Date, &CImageFilters::ApplyDate },
+        { FilterId::WatermarkText, &CImageFilters::ApplyWatermarkText },
+        { FilterId::WatermarkLogo, &CImageFilters::ApplyWatermarkLogo },
+        { FilterId::WatermarkMask, &CImageFilters::ApplyWatermarkMask },
 
-        { 2001, &CImageFilters::ApplyShapeFrame },
-        { 2002, &CImageFilters::ApplyGrungeFrame },
-        { 2003, &CImageFilters::ApplyPictureFrame },
-        { 2004, &CImageFilters::ApplyVintageFrame },
-        { 2005, &CImageFilters::ApplyPolaroid },
-        { 2020, &CImageFilters::ApplyShadow },
-        { 2030, &CImageFilters::ApplySimpleBorder },
+        { FilterId::ShapeFrame, &CImageFilters::ApplyShapeFrame },
+        { FilterId::GrungeFrame, &CImageFilters::ApplyGrungeFrame },
+        { FilterId::PictureFrame, &CImageFilters::ApplyPictureFrame },
+        { FilterId::VintageFrame, &CImageFilters::ApplyVintageFrame },
+        { FilterId::Polaroid, &CImageFilters::ApplyPolaroid },
+        { FilterId::Shadow, &CImageFilters::ApplyShadow },
+        { FilterId::SimpleBorder, &CImageFilters::ApplySimpleBorder },
 
-        { 4000, &CImageFilters::ApplyAutoContrast },
-        { 4003, &CImageFilters::ApplyAutoGamma },
-        { 4006, &CImageFilters::ApplyAutoLevels },
-        { 4010, &CImageFilters::ApplyBrightness },
-        { 4020, &CImageFilters::ApplyContrast },
-        { 4030, &CImageFilters::ApplyColorBalance },
-        { 4040, &CImageFilters::ApplyEqualize },
-        { 4050, &CImageFilters::ApplyHueSaturation },
-        { 4060, &CImageFilters::ApplyLevels },
-        { 4070, &CImageFilters::ApplyReduceNoise },
-        { 4080, &CImageFilters::ApplySharpen },
-        { 4090, &CImageFilters::ApplySharpenAdvanced },
+        { FilterId::AutoContrast, &CImageFilters::ApplyAutoContrast },
+        { FilterId::AutoGamma, &CImageFilters::ApplyAutoGamma },
+        { FilterId::AutoLevels, &CImageFilters::ApplyAutoLevels },
+        { FilterId::Brightness, &CImageFilters::ApplyBrightness },
+        { FilterId::Contrast, &CImageFilters::ApplyContrast },
+        { FilterId::ColorBalance, &CImageFilters::ApplyColorBalance },
+        { FilterId::Equalize, &CImageFilters::ApplyEqualize },
+        { FilterId::HueSaturation, &CImageFilters::ApplyHueSaturation },
+        { FilterId::Levels, &CImageFilters::ApplyLevels },
+        { FilterId::ReduceNoise, &CImageFilters::ApplyReduceNoise },
+        { FilterId::Sharpen, &CImageFilters::ApplySharpen },
+        { FilterId::SharpenAdvanced, &CImageFilters::ApplySharpenAdvanced },
 
-        { 5000, &CImageFilters::ApplyAutoRotate },
-        { 5002, &CImageFilters::ApplyAutoCrop },
-        { 5010, &CImageFilters::ApplyColorReplace },
-        { 5020, &CImageFilters::ApplyCrop },
-        { 5030, &CImageFilters::ApplyFlip },
-        { 5040, &CImageFilters::ApplyResize },
-        { 5050, &CImageFilters::ApplyResizeAdvanced },
-        { 5060, &CImageFilters::ApplyRoll },
-        { 5070, &CImageFilters::ApplyRotate },
-        { 5080, &CImageFilters::ApplyThumbnail },
+        { FilterId::AutoRotate, &CImageFilters::ApplyAutoRotate },
+        { FilterId::AutoCrop, &CImageFilters::ApplyAutoCrop },
+        { FilterId::ColorReplace, &CImageFilters::ApplyColorReplace },
+        { FilterId::Crop, &CImageFilters::ApplyCrop },
+        { FilterId::Flip, &CImageFilters::ApplyFlip },
+        { FilterId::Resize, &CImageFilters::ApplyResize },
+        { FilterId::ResizeAdvanced, &CImageFilters::ApplyResizeAdvanced },
+        { FilterId::Roll, &CImageFilters::ApplyRoll },
+        { FilterId::Rotate, &CImageFilters::ApplyRotate },
+        { FilterId::Thumbnail, &CImageFilters::ApplyThumbnail },
     };
     // clang-format on
 
@@ -129,8 +131,8 @@ bool CImageFilters::Dispatch()
 
 bool CImageFilters::ApplyRaise()
 {
-    const double percent = record.numbers[0];
-    const double effect = record.numbers[1];
+    const double percent = record.numbers[RaiseSlot::BevelWidth];
+    const double effect = record.numbers[RaiseSlot::Effect];
     // The page offers a bevel of 0 to 99 percent and the effects "Lower" (0) and "Raise" (1).
     if (!std::isfinite(percent) || percent < 0.0 || percent > 99.0 || !std::isfinite(effect)
         || effect <= -1.0 || effect >= 2.0)

@@ -3,6 +3,8 @@
 
 #include "ImageFilters.h"
 
+#include "FilterSlots.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -57,7 +59,7 @@ template<typename Operation> bool ReplaceWith(Magick::Image &target, Operation o
 
 bool CImageFilters::ApplyBlur()
 {
-    const double strength = record.numbers[0];
+    const double strength = record.numbers[BlurSlot::Strength];
     if (!PageValue(strength))
         return false;
     const double radius = strength * 0.1;
@@ -68,33 +70,39 @@ bool CImageFilters::ApplyBlur()
 
 bool CImageFilters::ApplyCharcoal()
 {
-    if (!PageValue(record.numbers[0]) || !PageValue(record.numbers[1]))
+    const double radius = record.numbers[CharcoalSlot::Radius];
+    const double sigma = record.numbers[CharcoalSlot::Sigma];
+    if (!PageValue(radius) || !PageValue(sigma))
         return false;
-    target->charcoal(record.numbers[0] * 0.05, 0.1 + record.numbers[1] * 0.049);
+    target->charcoal(radius * 0.05, 0.1 + sigma * 0.049);
     return true;
 }
 
 bool CImageFilters::ApplyEdge()
 {
-    if (!InRange(record.numbers[0], 1.0, 5.0))
+    if (!InRange(record.numbers[EdgeSlot::Radius], 1.0, 5.0))
         return false;
-    target->edge(record.numbers[0]);
+    target->edge(record.numbers[EdgeSlot::Radius]);
     return true;
 }
 
 bool CImageFilters::ApplyEmboss()
 {
-    if (!PageValue(record.numbers[0]) || !PageValue(record.numbers[1]))
+    const double radius = record.numbers[EmbossSlot::Radius];
+    const double sigma = record.numbers[EmbossSlot::Sigma];
+    if (!PageValue(radius) || !PageValue(sigma))
         return false;
-    target->emboss(record.numbers[0] * 0.05, 0.1 + record.numbers[1] * 0.049);
+    target->emboss(radius * 0.05, 0.1 + sigma * 0.049);
     return true;
 }
 
 bool CImageFilters::ApplyGaussianBlur()
 {
-    if (!PageValue(record.numbers[0]) || !PageValue(record.numbers[1]))
+    const double width = record.numbers[GaussianBlurSlot::Width];
+    const double sigma = record.numbers[GaussianBlurSlot::Sigma];
+    if (!PageValue(width) || !PageValue(sigma))
         return false;
-    target->gaussianBlur(record.numbers[0] * 0.1, 0.1 + record.numbers[1] * 0.099);
+    target->gaussianBlur(width * 0.1, 0.1 + sigma * 0.099);
     return true;
 }
 
@@ -139,9 +147,9 @@ bool CImageFilters::ApplyBlackWhite()
 
 bool CImageFilters::ApplyImplode()
 {
-    if (!PageValue(record.numbers[0]))
+    if (!PageValue(record.numbers[ImplodeSlot::Amount]))
         return false;
-    target->implode(record.numbers[0] * 0.012);
+    target->implode(record.numbers[ImplodeSlot::Amount] * 0.012);
     return true;
 }
 
@@ -158,7 +166,7 @@ bool CImageFilters::ApplyNoise()
     static constexpr std::array<Magick::NoiseType, 5> kinds { Magick::GaussianNoise,
         Magick::MultiplicativeGaussianNoise, Magick::ImpulseNoise, Magick::LaplacianNoise,
         Magick::PoissonNoise };
-    const double kind = record.numbers[0];
+    const double kind = record.numbers[NoiseSlot::Type];
     if (!std::isfinite(kind) || kind < 0.0 || kind >= double(kinds.size()))
         return false;
     target->addNoise(kinds[size_t(kind)]);
@@ -167,17 +175,17 @@ bool CImageFilters::ApplyNoise()
 
 bool CImageFilters::ApplyOilPaint()
 {
-    if (!InRange(record.numbers[0], 0.0, 10.0))
+    if (!InRange(record.numbers[OilPaintSlot::Radius], 0.0, 10.0))
         return false;
     // The page's 0-10 scale spans radii up to 8 (8/11 per step).
-    target->oilPaint(record.numbers[0] * 0.7272727272727273);
+    target->oilPaint(record.numbers[OilPaintSlot::Radius] * 0.7272727272727273);
     return true;
 }
 
 bool CImageFilters::ApplySepia()
 {
-    const double tone = record.numbers[0];
-    const double saturation = record.numbers[1];
+    const double tone = record.numbers[SepiaSlot::Tone];
+    const double saturation = record.numbers[SepiaSlot::Saturation];
     if (!PageValue(tone) || !PageValue(saturation))
         return false;
 
@@ -194,33 +202,34 @@ bool CImageFilters::ApplySepia()
 
 bool CImageFilters::ApplySolarize()
 {
-    if (!PageValue(record.numbers[0]))
+    if (!PageValue(record.numbers[SolarizeSlot::Amount]))
         return false;
     // (100 - p0) * 2.6 samples: from 260 (above every sample, no change) down to 2.6.
-    target->solarize((100.0 - record.numbers[0]) * 2.6 * QuantaPerSample);
+    target->solarize((100.0 - record.numbers[SolarizeSlot::Amount]) * 2.6 * QuantaPerSample);
     return true;
 }
 
 bool CImageFilters::ApplyShade()
 {
-    const double azimuth = record.numbers[0];
-    const double elevation = record.numbers[1];
-    if (!PageValue(azimuth) || !PageValue(elevation) || !std::isfinite(record.numbers[2]))
+    const double azimuth = record.numbers[ShadeSlot::Azimuth];
+    const double elevation = record.numbers[ShadeSlot::Elevation];
+    if (!PageValue(azimuth) || !PageValue(elevation)
+        || !std::isfinite(record.numbers[ShadeSlot::GrayscaleShading]))
         return false;
     // Magick++ hands its third argument to ShadeImage's "gray" flag: set, the result is the
     // grey relief alone, which is what the page's "Grayscale Shading" box asks for.
     target->shade((azimuth - 9.090909090909092) * 1.1, (elevation - 9.090909090909092) * 1.1,
-        record.numbers[2] != 0.0);
+        record.numbers[ShadeSlot::GrayscaleShading] != 0.0);
     return true;
 }
 
 bool CImageFilters::ApplySpread()
 {
-    if (!PageValue(record.numbers[0]))
+    if (!PageValue(record.numbers[SpreadSlot::Amount]))
         return false;
     // Magick++'s spread takes whole pixels and would drop the fractional radii of the
     // lower page values; MagickCore takes the radius as given.
-    const double radius = record.numbers[0] * 0.4;
+    const double radius = record.numbers[SpreadSlot::Amount] * 0.4;
     return ReplaceWith(
         *target, [radius](const MagickCore::Image *image, MagickCore::ExceptionInfo *exception) {
             return MagickCore::SpreadImage(image, radius, exception);
@@ -229,16 +238,18 @@ bool CImageFilters::ApplySpread()
 
 bool CImageFilters::ApplySwirl()
 {
-    if (!InRange(record.numbers[0], 0.0, 360.0))
+    if (!InRange(record.numbers[SwirlSlot::Angle], 0.0, 360.0))
         return false;
-    target->swirl(record.numbers[0]);
+    target->swirl(record.numbers[SwirlSlot::Angle]);
     return true;
 }
 
 bool CImageFilters::ApplyWave()
 {
-    if (!PageValue(record.numbers[0]) || !PageValue(record.numbers[1]))
+    const double amplitude = record.numbers[WaveSlot::Amplitude];
+    const double length = record.numbers[WaveSlot::Length];
+    if (!PageValue(amplitude) || !PageValue(length))
         return false;
-    target->wave(record.numbers[0], 1.0 + record.numbers[1] * 19.99);
+    target->wave(amplitude, 1.0 + length * 19.99);
     return true;
 }

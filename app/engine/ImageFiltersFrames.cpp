@@ -6,6 +6,7 @@
 
 #include "ImageFilters.h"
 
+#include "FilterSlots.h"
 #include "RandomRange.h"
 #include "Trace.h"
 #include "platform/ProgramFolder.h"
@@ -29,7 +30,7 @@ enum EFrameFamily { ShapeFamily = 0, GrungeFamily = 1, PictureFamily = 2, Vintag
 
 // The frame pictures take the last four images of the side-image cache; the first five belong
 // to the annotate filters (logo, overlays, texture).
-constexpr size_t FirstFrameSlot = 5;
+constexpr size_t FirstFrameCacheSlot = 5;
 
 struct SFrameFamily
 {
@@ -200,7 +201,7 @@ bool ReadFramePicture(const QString &path, Magick::Image &picture)
 bool FramePicture(CImageFilters::SSideImageCache &cache, EFrameFamily family, int number,
     bool blurred, Magick::Image &picture)
 {
-    Magick::Image &slot = cache.images[FirstFrameSlot + size_t(family)];
+    Magick::Image &slot = cache.images[FirstFrameCacheSlot + size_t(family)];
     int &key = cache.frameKeys[size_t(family)];
     const bool sameStyle = family != ShapeFamily || cache.shapeVariant == blurred;
     if (key == number && sameStyle && slot.isValid()) {
@@ -357,9 +358,11 @@ bool CImageFilters::ApplyShapeFrame()
     bool transparent = false;
     bool random = false;
     Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[0], 0, 5, number) || !StoredColor(record.numbers[1], color)
-        || !WholeNumber(record.numbers[2], 0, 1, style) || !Flag(record.numbers[3], transparent)
-        || !Flag(record.numbers[4], random))
+    if (!WholeNumber(record.numbers[ShapeFrameSlot::Frame], 0, 5, number)
+        || !StoredColor(record.numbers[ShapeFrameSlot::BackgroundColor], color)
+        || !WholeNumber(record.numbers[ShapeFrameSlot::Edges], 0, 1, style)
+        || !Flag(record.numbers[ShapeFrameSlot::TransparentBackground], transparent)
+        || !Flag(record.numbers[ShapeFrameSlot::RandomFrame], random))
         return false;
 
     Magick::Image frame;
@@ -377,8 +380,10 @@ bool CImageFilters::ApplyGrungeFrame()
     bool transparent = false;
     bool random = false;
     Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[0], 0, 5, number) || !StoredColor(record.numbers[1], color)
-        || !Flag(record.numbers[2], transparent) || !Flag(record.numbers[3], random))
+    if (!WholeNumber(record.numbers[GrungeFrameSlot::Frame], 0, 5, number)
+        || !StoredColor(record.numbers[GrungeFrameSlot::BackgroundColor], color)
+        || !Flag(record.numbers[GrungeFrameSlot::TransparentBackground], transparent)
+        || !Flag(record.numbers[GrungeFrameSlot::RandomFrame], random))
         return false;
 
     Magick::Image frame;
@@ -395,8 +400,10 @@ bool CImageFilters::ApplyPictureFrame()
     bool transparent = false;
     bool random = false;
     Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[0], 0, 3, number) || !StoredColor(record.numbers[1], color)
-        || !Flag(record.numbers[2], transparent) || !Flag(record.numbers[3], random))
+    if (!WholeNumber(record.numbers[PictureFrameSlot::Frame], 0, 3, number)
+        || !StoredColor(record.numbers[PictureFrameSlot::BackgroundColor], color)
+        || !Flag(record.numbers[PictureFrameSlot::TransparentBackground], transparent)
+        || !Flag(record.numbers[PictureFrameSlot::RandomFrame], random))
         return false;
 
     number = ChooseFrame(PictureFamily, number, random);
@@ -413,8 +420,10 @@ bool CImageFilters::ApplyVintageFrame()
     bool transparent = false;
     bool random = false;
     Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[0], 0, 8, number) || !StoredColor(record.numbers[1], color)
-        || !Flag(record.numbers[2], transparent) || !Flag(record.numbers[3], random))
+    if (!WholeNumber(record.numbers[VintageFrameSlot::Frame], 0, 8, number)
+        || !StoredColor(record.numbers[VintageFrameSlot::BackgroundColor], color)
+        || !Flag(record.numbers[VintageFrameSlot::TransparentBackground], transparent)
+        || !Flag(record.numbers[VintageFrameSlot::RandomFrame], random))
         return false;
 
     number = ChooseFrame(VintageFamily, number, random);
@@ -427,12 +436,13 @@ bool CImageFilters::ApplyVintageFrame()
 
 bool CImageFilters::ApplyPolaroid()
 {
-    const double stripPercent = record.numbers[0];
-    const double degrees = record.numbers[1];
+    const double stripPercent = record.numbers[PolaroidSlot::BorderHeight];
+    const double degrees = record.numbers[PolaroidSlot::Rotation];
     Magick::ColorRGB cardColor;
     bool keepWhole = false;
     if (!InRange(stripPercent, 0.0, 360.0) || !InRange(degrees, 0.0, 360.0)
-        || !StoredColor(record.numbers[2], cardColor) || !Flag(record.numbers[3], keepWhole))
+        || !StoredColor(record.numbers[PolaroidSlot::BorderColor], cardColor)
+        || !Flag(record.numbers[PolaroidSlot::KeepAspect], keepWhole))
         return false;
 
     Magick::Image &photo = *target;
@@ -484,12 +494,13 @@ bool CImageFilters::ApplyPolaroid()
 
 bool CImageFilters::ApplyShadow()
 {
-    const double opacity = record.numbers[0];
-    const double sigma = record.numbers[1];
+    const double opacity = record.numbers[ShadowSlot::Transparency];
+    const double sigma = record.numbers[ShadowSlot::Size];
     Magick::ColorRGB shadowColor;
     bool overWhite = false;
     if (!InRange(opacity, 0.0, 99.0) || !InRange(sigma, 0.0, 99.0)
-        || !StoredColor(record.numbers[2], shadowColor) || !Flag(record.numbers[3], overWhite))
+        || !StoredColor(record.numbers[ShadowSlot::Color], shadowColor)
+        || !Flag(record.numbers[ShadowSlot::WhiteBackground], overWhite))
         return false;
 
     Magick::Image &photo = *target;
@@ -526,10 +537,10 @@ bool CImageFilters::ApplyShadow()
 
 bool CImageFilters::ApplySimpleBorder()
 {
-    double top = record.numbers[0];
-    double bottom = record.numbers[1];
-    double left = record.numbers[2];
-    double right = record.numbers[3];
+    double top = record.numbers[SimpleBorderSlot::Top];
+    double bottom = record.numbers[SimpleBorderSlot::Bottom];
+    double left = record.numbers[SimpleBorderSlot::Left];
+    double right = record.numbers[SimpleBorderSlot::Right];
     int unit = 0;
     Magick::ColorRGB color;
     bool uniform = false;
@@ -537,8 +548,9 @@ bool CImageFilters::ApplySimpleBorder()
         if (!InRange(side, 0.0, 30000.0))
             return false;
     }
-    if (!WholeNumber(record.numbers[4], 0, 1, unit) || !StoredColor(record.numbers[5], color)
-        || !Flag(record.numbers[6], uniform))
+    if (!WholeNumber(record.numbers[SimpleBorderSlot::Unit], 0, 1, unit)
+        || !StoredColor(record.numbers[SimpleBorderSlot::Color], color)
+        || !Flag(record.numbers[SimpleBorderSlot::Uniform], uniform))
         return false;
 
     Magick::Image &photo = *target;

@@ -3,6 +3,8 @@
 
 #include "ImageFilters.h"
 
+#include "FilterSlots.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -35,11 +37,11 @@ bool AllFinite(std::initializer_list<double> values)
 
 QRect CImageFilters::UpdateCrop(SFilterRecord record, int viewWidth, int viewHeight, double scale)
 {
-    double left = record.numbers[0];
-    double top = record.numbers[1];
-    double width = record.numbers[2];
-    double height = record.numbers[3];
-    if (record.numbers[4] == 1.0) {
+    double left = record.numbers[CropSlot::Left];
+    double top = record.numbers[CropSlot::Top];
+    double width = record.numbers[CropSlot::Width];
+    double height = record.numbers[CropSlot::Height];
+    if (record.numbers[CropSlot::Unit] == 1.0) {
         left *= double(viewWidth) / 100.0;
         width *= double(viewWidth) / 100.0;
         top *= double(viewHeight) / 100.0;
@@ -63,13 +65,14 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     const double sourceColumns = source.isValid() ? double(source.columns()) : 0.0;
     const double sourceRows = source.isValid() ? double(source.rows()) : 0.0;
-    const double modeValue = record.numbers[3];
+    const double modeValue = record.numbers[ResizeSlot::Mode];
     const int mode
         = std::isfinite(modeValue) && modeValue >= 0.0 && modeValue < 4.0 ? int(modeValue) : -1;
     // Nothing to lay out in an empty view or from an empty picture, and no geometry for a mode
     // the page does not offer: the picture stays as it is.
     if (viewWidth <= 0 || viewHeight <= 0 || sourceColumns <= 0.0 || sourceRows <= 0.0 || mode < 0
-        || !AllFinite({ record.numbers[0], record.numbers[1], scale, pixelRatio }))
+        || !AllFinite({ record.numbers[ResizeSlot::Width], record.numbers[ResizeSlot::Height],
+            scale, pixelRatio }))
         return QRect();
 
     const double viewW = double(viewWidth);
@@ -77,17 +80,17 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
     const double viewAspect = viewW / viewH;
     // Only a high-density screen draws the picture at more pixels than it shows.
     const double ratio = pixelRatio > 1.0 ? pixelRatio : 1.0;
-    const bool percent = record.numbers[4] == 1.0;
-    const bool keepAspect = record.numbers[2] == 1.0;
-    const bool neverEnlarge = record.numbers[5] == 1.0;
+    const bool percent = record.numbers[ResizeSlot::Unit] == 1.0;
+    const bool keepAspect = record.numbers[ResizeSlot::KeepAspect] == 1.0;
+    const bool neverEnlarge = record.numbers[ResizeSlot::NeverEnlarge] == 1.0;
 
-    double width = record.numbers[0];
-    double height = record.numbers[1];
+    double width = record.numbers[ResizeSlot::Width];
+    double height = record.numbers[ResizeSlot::Height];
     double widthPercent = 0.0;
     double heightPercent = 0.0;
     if (percent) {
-        widthPercent = record.numbers[0];
-        heightPercent = record.numbers[1];
+        widthPercent = record.numbers[ResizeSlot::Width];
+        heightPercent = record.numbers[ResizeSlot::Height];
         width = viewW * widthPercent / 100.0;
         height = viewH * heightPercent / 100.0;
         scale = 1.0;
@@ -129,7 +132,8 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
         geometry = QStringLiteral("%1x%2%3")
                        .arg(qint64(pictureWidth))
                        .arg(qint64(pictureHeight))
-                       .arg(record.numbers[2] == 0.0 ? QStringLiteral("!") : QString());
+                       .arg(record.numbers[ResizeSlot::KeepAspect] == 0.0 ? QStringLiteral("!")
+                                                                          : QString());
         break;
     case 1:
         if (neverEnlarge && widthPercent > 100.0)
@@ -167,8 +171,8 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     // The aspect-adjusted size, in the record's own unit.
     if (adjusted != nullptr) {
-        adjusted->numbers[0] = percent ? width * 100.0 / viewW : width;
-        adjusted->numbers[1] = percent ? height * 100.0 / viewH : height;
+        adjusted->numbers[ResizeSlot::Width] = percent ? width * 100.0 / viewW : width;
+        adjusted->numbers[ResizeSlot::Height] = percent ? height * 100.0 / viewH : height;
     }
     return QRect(ToViewInt(x), ToViewInt(y), ToViewInt(std::trunc(shownWidth)),
         ToViewInt(std::trunc(shownHeight)));

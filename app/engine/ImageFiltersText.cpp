@@ -8,6 +8,7 @@
 
 #include <Magick++.h>
 
+#include "FilterSlots.h"
 #include "TextAnnotations.h"
 
 #include <cmath>
@@ -69,7 +70,7 @@ bool CImageFilters::ApplyWatermarkText()
         return true;
 
     Magick::Image overlay = PixmapToImage(text);
-    const int degrees = int(std::trunc(record.numbers[6]));
+    const int degrees = int(std::trunc(record.numbers[WatermarkTextSlot::Rotation]));
     if (degrees % 360 != 0) {
         // IM6 reads a colour's alpha as opacity: Color(0, 0, 0, 0) would be opaque black in
         // the corners the rotation opens up.

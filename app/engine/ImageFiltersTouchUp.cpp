@@ -4,6 +4,8 @@
 
 #include "ImageFilters.h"
 
+#include "FilterSlots.h"
+
 #include <cmath>
 #include <vector>
 
@@ -94,8 +96,8 @@ bool CImageFilters::ApplyAutoLevels()
 
 bool CImageFilters::ApplyBrightness()
 {
-    const double lightness = record.numbers[0];
-    const double gamma = record.numbers[1];
+    const double lightness = record.numbers[BrightnessSlot::Lightness];
+    const double gamma = record.numbers[BrightnessSlot::Gamma];
     if (!InRange(lightness, -100.0, 100.0) || !InRange(gamma, -100.0, 100.0))
         return false;
     target->modulate((lightness + 100.0) * PercentStep, 100.0, 100.0);
@@ -105,8 +107,8 @@ bool CImageFilters::ApplyBrightness()
 
 bool CImageFilters::ApplyContrast()
 {
-    const double contrast = record.numbers[0];
-    const double lightness = record.numbers[1];
+    const double contrast = record.numbers[ContrastSlot::Contrast];
+    const double lightness = record.numbers[ContrastSlot::Lightness];
     if (!InRange(contrast, -50.0, 50.0) || !InRange(lightness, -50.0, 50.0))
         return false;
 
@@ -125,9 +127,9 @@ bool CImageFilters::ApplyContrast()
 
 bool CImageFilters::ApplyColorBalance()
 {
-    const double red = record.numbers[0];
-    const double green = record.numbers[1];
-    const double blue = record.numbers[2];
+    const double red = record.numbers[ColorBalanceSlot::Red];
+    const double green = record.numbers[ColorBalanceSlot::Green];
+    const double blue = record.numbers[ColorBalanceSlot::Blue];
     if (!InRange(red, -10.0, 90.0) || !InRange(green, -10.0, 90.0) || !InRange(blue, -10.0, 90.0))
         return false;
     target->gamma((red + 10.0) * ChannelGammaStep, (green + 10.0) * ChannelGammaStep,
@@ -159,9 +161,9 @@ bool CImageFilters::ApplyEqualize()
 
 bool CImageFilters::ApplyHueSaturation()
 {
-    const double hue = record.numbers[0];
-    const double saturation = record.numbers[1];
-    const double lightness = record.numbers[2];
+    const double hue = record.numbers[HueSaturationSlot::Hue];
+    const double saturation = record.numbers[HueSaturationSlot::Saturation];
+    const double lightness = record.numbers[HueSaturationSlot::Lightness];
     if (!InRange(hue, -100.0, 100.0) || !InRange(saturation, -100.0, 100.0)
         || !InRange(lightness, -100.0, 100.0))
         return false;
@@ -172,10 +174,10 @@ bool CImageFilters::ApplyHueSaturation()
 
 bool CImageFilters::ApplyLevels()
 {
-    const double blackPoint = record.numbers[0];
-    const double middle = record.numbers[1];
-    const double whitePoint = record.numbers[2];
-    const double channelIndex = record.numbers[3];
+    const double blackPoint = record.numbers[LevelsSlot::BlackPoint];
+    const double middle = record.numbers[LevelsSlot::MiddleGamma];
+    const double whitePoint = record.numbers[LevelsSlot::WhitePoint];
+    const double channelIndex = record.numbers[LevelsSlot::Channel];
     if (!InRange(blackPoint, 0.0, 99.0) || !InRange(middle, 0.0, 99.0)
         || !InRange(whitePoint, 0.0, 99.0) || !InRange(channelIndex, 0.0, 3.0))
         return false;
@@ -203,7 +205,7 @@ bool CImageFilters::ApplyLevels()
 
 bool CImageFilters::ApplyReduceNoise()
 {
-    const double method = record.numbers[0];
+    const double method = record.numbers[ReduceNoiseSlot::Algorithm];
     if (!InRange(method, 0.0, 1.0))
         return false;
     if (method != 0.0) {
@@ -218,7 +220,7 @@ bool CImageFilters::ApplyReduceNoise()
 
 bool CImageFilters::ApplySharpen()
 {
-    const double amount = record.numbers[0];
+    const double amount = record.numbers[SharpenSlot::Amount];
     if (!InRange(amount, 0.0, 99.0))
         return false;
     const double radius = amount * (3.0 / 101.0);
@@ -229,9 +231,9 @@ bool CImageFilters::ApplySharpen()
 
 bool CImageFilters::ApplySharpenAdvanced()
 {
-    const double amount = record.numbers[0];
-    const double radiusValue = record.numbers[1];
-    const double threshold = record.numbers[2];
+    const double amount = record.numbers[SharpenAdvancedSlot::Amount];
+    const double radiusValue = record.numbers[SharpenAdvancedSlot::Radius];
+    const double threshold = record.numbers[SharpenAdvancedSlot::Threshold];
     if (!InRange(amount, 0.0, 99.0) || !InRange(radiusValue, 0.0, 99.0)
         || !InRange(threshold, 0.0, 10.0))
         return false;

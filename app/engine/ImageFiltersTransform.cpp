@@ -6,6 +6,8 @@
 
 #include "ImageFilters.h"
 
+#include "FilterSlots.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -185,16 +187,16 @@ bool CImageFilters::ApplyAutoCrop()
     if (!HasPixels(target))
         return false;
 
-    const int preset = ChoiceIndex(record.numbers[0], AutoCropCustom + 1);
-    const int anchor = ChoiceIndex(record.numbers[4], 3);
+    const int preset = ChoiceIndex(record.numbers[AutoCropSlot::AspectRatio], AutoCropCustom + 1);
+    const int anchor = ChoiceIndex(record.numbers[AutoCropSlot::Region], 3);
     if (preset < 0 || anchor < 0)
         return false;
 
     double ratio = 0.0;
     if (preset == AutoCropCustom) {
         // The page's custom terms may be 0, which leaves no proportion to cut.
-        const double widthPart = record.numbers[2];
-        const double heightPart = record.numbers[3];
+        const double widthPart = record.numbers[AutoCropSlot::CustomRatioWidth];
+        const double heightPart = record.numbers[AutoCropSlot::CustomRatioHeight];
         if (!IsExtent(widthPart) || !IsExtent(heightPart) || widthPart <= 0.0 || heightPart <= 0.0)
             return false;
         ratio = widthPart / heightPart;
@@ -204,7 +206,7 @@ bool CImageFilters::ApplyAutoCrop()
 
     const double width = double(target->columns());
     const double height = double(target->rows());
-    const bool turned = record.numbers[1] != 0.0 && width <= height;
+    const bool turned = record.numbers[AutoCropSlot::InvertPortrait] != 0.0 && width <= height;
 
     double cropWidth = width;
     double cropHeight = height;
@@ -237,14 +239,15 @@ bool CImageFilters::ApplyColorReplace()
     if (!HasPixels(target))
         return false;
 
-    const double tolerance = record.numbers[0];
-    const int fromKind = ChoiceIndex(record.numbers[3], 4);
-    const int toKind = ChoiceIndex(record.numbers[4], 4);
+    const double tolerance = record.numbers[ColorReplaceSlot::Tolerance];
+    const int fromKind = ChoiceIndex(record.numbers[ColorReplaceSlot::OriginalSource], 4);
+    const int toKind = ChoiceIndex(record.numbers[ColorReplaceSlot::NewSource], 4);
     Magick::Color fromCustom;
     Magick::Color toCustom;
     if (fromKind < 0 || toKind < 0 || !std::isfinite(tolerance) || tolerance < 0.0
-        || tolerance > 255.0 || !ColorFromValue(record.numbers[1], fromCustom)
-        || !ColorFromValue(record.numbers[2], toCustom))
+        || tolerance > 255.0
+        || !ColorFromValue(record.numbers[ColorReplaceSlot::OriginalColor], fromCustom)
+        || !ColorFromValue(record.numbers[ColorReplaceSlot::NewColor], toCustom))
         return false;
 
     // Transparency for transparency: the photo already is what was asked.
@@ -281,12 +284,12 @@ bool CImageFilters::ApplyCrop()
 
     const double columns = double(target->columns());
     const double rows = double(target->rows());
-    double left = record.numbers[0];
-    double top = record.numbers[1];
-    double width = record.numbers[2];
-    double height = record.numbers[3];
+    double left = record.numbers[CropSlot::Left];
+    double top = record.numbers[CropSlot::Top];
+    double width = record.numbers[CropSlot::Width];
+    double height = record.numbers[CropSlot::Height];
     // Percentages are converted for this page only; the record keeps them for the next one.
-    if (record.numbers[4] == 1.0) {
+    if (record.numbers[CropSlot::Unit] == 1.0) {
         left = columns * left / 100.0;
         top = rows * top / 100.0;
         width = columns * width / 100.0;
@@ -306,9 +309,9 @@ bool CImageFilters::ApplyFlip()
     if (!HasPixels(target))
         return false;
 
-    if (record.numbers[0] == 1.0)
+    if (record.numbers[FlipSlot::Vertical] == 1.0)
         target->flip();
-    if (record.numbers[1] == 1.0)
+    if (record.numbers[FlipSlot::Horizontal] == 1.0)
         target->flop();
     return true;
 }
@@ -318,25 +321,25 @@ bool CImageFilters::ApplyResize()
     if (!HasPixels(target))
         return false;
 
-    const int mode = ChoiceIndex(record.numbers[3], 4);
-    const int unit = ChoiceIndex(record.numbers[4], 2);
+    const int mode = ChoiceIndex(record.numbers[ResizeSlot::Mode], 4);
+    const int unit = ChoiceIndex(record.numbers[ResizeSlot::Unit], 2);
     if (mode < 0 || unit < 0)
         return false;
 
     const double columns = double(target->columns());
     const double rows = double(target->rows());
     const double aspect = columns / rows;
-    double width = record.numbers[0];
-    double height = record.numbers[1];
+    double width = record.numbers[ResizeSlot::Width];
+    double height = record.numbers[ResizeSlot::Height];
     if (unit == 1) {
-        width = record.numbers[0] * columns / 100.0;
-        height = record.numbers[1] * rows / 100.0;
+        width = record.numbers[ResizeSlot::Width] * columns / 100.0;
+        height = record.numbers[ResizeSlot::Height] * rows / 100.0;
     }
     if (!IsExtent(width) || !IsExtent(height) || width < 0.0 || height < 0.0)
         return false;
 
-    const bool keepProportions = record.numbers[2] == 1.0;
-    const bool neverEnlarge = record.numbers[5] == 1.0;
+    const bool keepProportions = record.numbers[ResizeSlot::KeepAspect] == 1.0;
+    const bool neverEnlarge = record.numbers[ResizeSlot::NeverEnlarge] == 1.0;
 
     // ImageMagick reads a 0 in a geometry as "follow the other side" and a size of 0 by 0 as
     // "keep the photo": a side that rounds to nothing cannot be resized to.
@@ -349,7 +352,8 @@ bool CImageFilters::ApplyResize()
             return false;
         if (neverEnlarge && width * height > columns * rows)
             return true;
-        geometry = BoxGeometry(RoundHalfUp(width), RoundHalfUp(height), record.numbers[2] == 0.0);
+        geometry = BoxGeometry(
+            RoundHalfUp(width), RoundHalfUp(height), record.numbers[ResizeSlot::KeepAspect] == 0.0);
         break;
     case 1:
         if (RoundHalfUp(width) < 1.0)
@@ -382,27 +386,28 @@ bool CImageFilters::ApplyResizeAdvanced()
     if (!HasPixels(target))
         return false;
 
-    double width = record.numbers[0];
-    double height = record.numbers[1];
-    const double xResolution
-        = std::isfinite(record.numbers[4]) ? std::trunc(record.numbers[4]) : 0.0;
-    const double yResolution
-        = std::isfinite(record.numbers[5]) ? std::trunc(record.numbers[5]) : 0.0;
+    double width = record.numbers[ResizeAdvancedSlot::Width];
+    double height = record.numbers[ResizeAdvancedSlot::Height];
+    const double horizontal = record.numbers[ResizeAdvancedSlot::HorizontalResolution];
+    const double vertical = record.numbers[ResizeAdvancedSlot::VerticalResolution];
+    const double xResolution = std::isfinite(horizontal) ? std::trunc(horizontal) : 0.0;
+    const double yResolution = std::isfinite(vertical) ? std::trunc(vertical) : 0.0;
     // A resolution of 0 is no resolution: readers would divide by it to size the print.
     if (!IsExtent(width) || !IsExtent(height) || width < 0.0 || height < 0.0 || xResolution < 1.0
         || yResolution < 1.0 || xResolution > MaximumExtent || yResolution > MaximumExtent)
         return false;
 
     const double aspect = double(target->columns()) / double(target->rows());
-    if (record.numbers[6] == 1.0)
+    if (record.numbers[ResizeAdvancedSlot::KeepAspect] == 1.0)
         FitLongSide(aspect, width, height);
     if (RoundHalfUp(width) < 1.0 || RoundHalfUp(height) < 1.0)
         return false;
 
     target->resolutionUnits(Magick::PixelsPerInchResolution);
     target->density(Magick::Geometry(size_t(xResolution), size_t(yResolution)));
-    ScaleTo(
-        *target, BoxGeometry(RoundHalfUp(width), RoundHalfUp(height), record.numbers[6] == 0.0));
+    ScaleTo(*target,
+        BoxGeometry(RoundHalfUp(width), RoundHalfUp(height),
+            record.numbers[ResizeAdvancedSlot::KeepAspect] == 0.0));
     return true;
 }
 
@@ -413,9 +418,9 @@ bool CImageFilters::ApplyRoll()
 
     const qint64 columns = qint64(target->columns());
     const qint64 rows = qint64(target->rows());
-    double x = record.numbers[0];
-    double y = record.numbers[1];
-    if (record.numbers[2] == 1.0) {
+    double x = record.numbers[RollSlot::Columns];
+    double y = record.numbers[RollSlot::Rows];
+    if (record.numbers[RollSlot::Unit] == 1.0) {
         x = double(columns) * x / 100.0;
         y = double(rows) * y / 100.0;
     }
@@ -435,8 +440,8 @@ bool CImageFilters::ApplyRotate()
     if (!HasPixels(target))
         return false;
 
-    const double angle = record.numbers[0];
-    const int condition = ChoiceIndex(record.numbers[1], 3);
+    const double angle = record.numbers[RotateSlot::Angle];
+    const int condition = ChoiceIndex(record.numbers[RotateSlot::Condition], 3);
     if (condition < 0 || !std::isfinite(angle))
         return false;
 
@@ -452,9 +457,9 @@ bool CImageFilters::ApplyThumbnail()
     if (!HasPixels(target))
         return false;
 
-    const double boxWidth = record.numbers[0];
-    const double boxHeight = record.numbers[1];
-    const int mode = ChoiceIndex(record.numbers[2], 3);
+    const double boxWidth = record.numbers[ThumbnailSlot::Width];
+    const double boxHeight = record.numbers[ThumbnailSlot::Height];
+    const int mode = ChoiceIndex(record.numbers[ThumbnailSlot::Method], 3);
     if (mode < 0 || !IsExtent(boxWidth) || !IsExtent(boxHeight))
         return false;
     const double width = std::trunc(boxWidth);

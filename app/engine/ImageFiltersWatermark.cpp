@@ -31,8 +31,8 @@ bool CImageFilters::ApplyWatermarkLogo()
         return false;
 
     Magick::Image logo;
-    if (!LoadImage(sideImages.images[WatermarkLogoSlot], logo, sideImages.paths[WatermarkLogoSlot],
-            settings.path, true, settings.transparency))
+    if (!LoadImage(sideImages.images[WatermarkLogoCacheSlot], logo,
+            sideImages.paths[WatermarkLogoCacheSlot], settings.path, true, settings.transparency))
         return false;
 
     if (settings.rotation != 0) {
@@ -70,14 +70,14 @@ bool CImageFilters::ApplyWatermarkMask()
 
     Magick::Image overlay;
     if (settings.rotateForPortrait || !portrait) {
-        if (!LoadImage(sideImages.images[WatermarkLandscapeMaskSlot], overlay,
-                sideImages.paths[WatermarkLandscapeMaskSlot], settings.landscapePath, true,
+        if (!LoadImage(sideImages.images[WatermarkLandscapeMaskCacheSlot], overlay,
+                sideImages.paths[WatermarkLandscapeMaskCacheSlot], settings.landscapePath, true,
                 settings.transparency))
             return false;
         if (portrait)
             overlay.rotate(90.0);
-    } else if (!LoadImage(sideImages.images[WatermarkPortraitMaskSlot], overlay,
-                   sideImages.paths[WatermarkPortraitMaskSlot], settings.portraitPath, true,
+    } else if (!LoadImage(sideImages.images[WatermarkPortraitMaskCacheSlot], overlay,
+                   sideImages.paths[WatermarkPortraitMaskCacheSlot], settings.portraitPath, true,
                    settings.transparency)) {
         return false;
     }

@@ -6,6 +6,8 @@
 #include <QMutexLocker>
 #include <QSaveFile>
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "FormatsEnum.h"
 #include "ImageEngineSetup.h"
 #include "ListFilters.h"
@@ -100,9 +102,6 @@ bool MoveFileSafely(const QString &source, const QString &target, QString &reaso
     return true;
 }
 
-constexpr int ResizeFilterId = 5040;
-constexpr int ThumbnailFilterId = 5080;
-
 // No box side beyond this is taken for a hint; a damaged record may hold anything.
 constexpr double MaximumHintSide = 65535.0;
 
@@ -125,30 +124,30 @@ QSize CProcessThread::DecodeSizeHint(const QList<SFilterRecord> &chain)
         return QSize();
     const SFilterRecord &record = *first;
 
-    if (record.id == ResizeFilterId) {
+    if (record.id == FilterId::Resize) {
         // Pixels only: a percentage is of the full-size photo. Of the modes only "fit into
         // the box" (0) and "both sides" (3) bound the result; width-only and height-only
         // leave the other side to the photo's proportions.
-        const double mode = record.numbers[3];
-        if (record.numbers[4] != 0.0 || (mode != 0.0 && mode != 3.0))
+        const double mode = record.numbers[ResizeSlot::Mode];
+        if (record.numbers[ResizeSlot::Unit] != 0.0 || (mode != 0.0 && mode != 3.0))
             return QSize();
-        const int width = HintSide(record.numbers[0], true);
-        const int height = HintSide(record.numbers[1], true);
+        const int width = HintSide(record.numbers[ResizeSlot::Width], true);
+        const int height = HintSide(record.numbers[ResizeSlot::Height], true);
         if (width == 0 || height == 0)
             return QSize();
         // Kept proportions make the larger side the photo's long side, whichever it is.
-        if (mode == 0.0 && record.numbers[2] == 1.0) {
+        if (mode == 0.0 && record.numbers[ResizeSlot::KeepAspect] == 1.0) {
             const int longSide = std::max(width, height);
             return QSize(longSide, longSide);
         }
         return QSize(width, height);
     }
-    if (record.id == ThumbnailFilterId) {
-        const double mode = record.numbers[2];
+    if (record.id == FilterId::Thumbnail) {
+        const double mode = record.numbers[ThumbnailSlot::Method];
         if (mode != 0.0 && mode != 1.0 && mode != 2.0)
             return QSize();
-        const int width = HintSide(record.numbers[0], false);
-        const int height = HintSide(record.numbers[1], false);
+        const int width = HintSide(record.numbers[ThumbnailSlot::Width], false);
+        const int height = HintSide(record.numbers[ThumbnailSlot::Height], false);
         if (width == 0 || height == 0)
             return QSize();
         return QSize(width, height);

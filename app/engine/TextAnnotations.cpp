@@ -17,6 +17,7 @@
 #include <QTime>
 #include <QTransform>
 
+#include "FilterSlots.h"
 #include "ImageConversion.h"
 #include "ImageManager.h"
 #include "Trace.h"
@@ -366,8 +367,8 @@ QString TimePart(const QTime &time, int layout)
 // The Date's fill: the texture image (cached per CImageFilters) as a brush pattern.
 bool TextureBrush(QBrush &brush, const QString &path, CImageFilters &filters)
 {
-    Magick::Image &cached = filters.sideImages.images[TextureSlot];
-    QString &cachedPath = filters.sideImages.paths[TextureSlot];
+    Magick::Image &cached = filters.sideImages.images[TextureCacheSlot];
+    QString &cachedPath = filters.sideImages.paths[TextureCacheSlot];
     if (!cached.isValid() || cachedPath != path) {
         if (path.isEmpty())
             return Fail(DateTag, QStringLiteral("No texture image was chosen"));
@@ -516,28 +517,33 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
     image = QImage();
     rect = QRect();
     const auto &value = record.numbers;
-    const std::optional<int> anchor = WholeIn(value[0], 0, 8);
+    const std::optional<int> anchor = WholeIn(value[CommentSlot::Placement], 0, 8);
     if (!anchor)
         return Fail(CommentTag, QStringLiteral("The placement is outside 0 to 8"));
-    if (!InRange(value[1], -100.0, 100.0) || !InRange(value[2], -100.0, 100.0))
+    if (!InRange(value[CommentSlot::DeltaX], -100.0, 100.0)
+        || !InRange(value[CommentSlot::DeltaY], -100.0, 100.0))
         return Fail(CommentTag, QStringLiteral("A margin is outside -100 to 100 percent"));
-    const std::optional<QRgb> colour = ColourOf(value[4]);
+    const std::optional<QRgb> colour = ColourOf(value[CommentSlot::TextColor]);
     if (!colour)
         return Fail(CommentTag, QStringLiteral("The colour is not a colour value"));
-    const std::optional<int> transparency = WholeIn(value[5], 0, 100);
+    const std::optional<int> transparency = WholeIn(value[CommentSlot::Transparency], 0, 100);
     if (!transparency)
         return Fail(CommentTag, QStringLiteral("The transparency is outside 0 to 100"));
     if (!ValidScale(scale))
         return Fail(CommentTag, QStringLiteral("The scale is not positive"));
-    const std::optional<STextFont> font = MakeFont(record.texts[1], value[3], IsOn(value[7]),
-        IsOn(value[8]), IsOn(value[9]), IsOn(value[10]), pixelRatio);
+    const std::optional<STextFont> font
+        = MakeFont(record.texts[CommentSlot::FontFamily], value[CommentSlot::FontSize],
+            IsOn(value[CommentSlot::Bold]), IsOn(value[CommentSlot::Italic]),
+            IsOn(value[CommentSlot::Underline]), IsOn(value[CommentSlot::StrikeOut]), pixelRatio);
     if (!font)
         return Fail(CommentTag, QStringLiteral("The font size is outside what can be drawn"));
     // Any alignment other than centre (1) or right (2) is left.
-    const int alignment = std::isfinite(value[6]) ? int(std::trunc(value[6])) : 0;
+    const int alignment = std::isfinite(value[CommentSlot::Alignment])
+        ? int(std::trunc(value[CommentSlot::Alignment]))
+        : 0;
 
     const QStringList lines
-        = ExpandCommentKeywords(record.texts[0], filters).split(QLatin1Char('\n'));
+        = ExpandCommentKeywords(record.texts[CommentSlot::Text], filters).split(QLatin1Char('\n'));
     QList<int> widths;
     int boxWidth = 0;
     for (const QString &line : lines) {
@@ -548,8 +554,9 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
 
     const int width = Logical(boxWidth, font->ratio);
     const int height = Logical(boxHeight, font->ratio);
-    if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight, photoWidth * value[1] / 100.0,
-            photoHeight * value[2] / 100.0, width * scale, height * scale))
+    if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight,
+            photoWidth * value[CommentSlot::DeltaX] / 100.0,
+            photoHeight * value[CommentSlot::DeltaY] / 100.0, width * scale, height * scale))
         return false;
     rect.translate(offsetX, offsetY);
     if (boxWidth == 0)
@@ -584,33 +591,37 @@ bool UpdateWatermarkText(QImage &image, QRect &rect, QRect &textRect, int &textW
     rect = textRect = QRect();
     textWidth = textHeight = 0;
     const auto &value = record.numbers;
-    const std::optional<int> anchor = WholeIn(value[0], 0, 8);
+    const std::optional<int> anchor = WholeIn(value[WatermarkTextSlot::Placement], 0, 8);
     if (!anchor)
         return Fail(WatermarkTag, QStringLiteral("The placement is outside 0 to 8"));
-    const std::optional<int> marginX = WholeIn(value[1], -30000, 30000);
-    const std::optional<int> marginY = WholeIn(value[2], -30000, 30000);
+    const std::optional<int> marginX = WholeIn(value[WatermarkTextSlot::DeltaX], -30000, 30000);
+    const std::optional<int> marginY = WholeIn(value[WatermarkTextSlot::DeltaY], -30000, 30000);
     if (!marginX || !marginY)
         return Fail(WatermarkTag, QStringLiteral("A margin is outside -30000 to 30000 pixels"));
-    const std::optional<QRgb> colour = ColourOf(value[4]);
+    const std::optional<QRgb> colour = ColourOf(value[WatermarkTextSlot::TextColor]);
     if (!colour)
         return Fail(WatermarkTag, QStringLiteral("The colour is not a colour value"));
-    const std::optional<int> transparency = WholeIn(value[5], 0, 100);
+    const std::optional<int> transparency = WholeIn(value[WatermarkTextSlot::Transparency], 0, 100);
     if (!transparency)
         return Fail(WatermarkTag, QStringLiteral("The transparency is outside 0 to 100"));
-    const std::optional<int> rotation = WholeIn(value[6], 0, 359);
+    const std::optional<int> rotation = WholeIn(value[WatermarkTextSlot::Rotation], 0, 359);
     if (!rotation)
         return Fail(WatermarkTag, QStringLiteral("The rotation is outside 0 to 359 degrees"));
     if (!ValidScale(scale))
         return Fail(WatermarkTag, QStringLiteral("The scale is not positive"));
-    const std::optional<STextFont> font = MakeFont(record.texts[1], value[3], IsOn(value[7]),
-        IsOn(value[8]), IsOn(value[9]), IsOn(value[10]), pixelRatio);
+    const std::optional<STextFont> font = MakeFont(record.texts[WatermarkTextSlot::FontFamily],
+        value[WatermarkTextSlot::FontSize], IsOn(value[WatermarkTextSlot::Bold]),
+        IsOn(value[WatermarkTextSlot::Italic]), IsOn(value[WatermarkTextSlot::Underline]),
+        IsOn(value[WatermarkTextSlot::StrikeOut]), pixelRatio);
     if (!font)
         return Fail(WatermarkTag, QStringLiteral("The font size is outside what can be drawn"));
 
-    QString text = record.texts[0];
-    if (IsOn(value[11]) && !SequentialText(record.texts[2], sequenceNumber, text)) {
-        return Fail(
-            WatermarkTag, QStringLiteral("The text file cannot be read: ") + record.texts[2]);
+    QString text = record.texts[WatermarkTextSlot::Text];
+    if (IsOn(value[WatermarkTextSlot::TextFromFile])
+        && !SequentialText(record.texts[WatermarkTextSlot::TextFilePath], sequenceNumber, text)) {
+        return Fail(WatermarkTag,
+            QStringLiteral("The text file cannot be read: ")
+                + record.texts[WatermarkTextSlot::TextFilePath]);
     }
     text = ExpandWatermarkKeywords(text, filters);
 
@@ -654,74 +665,79 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
     image = QImage();
     rect = QRect();
     const auto &value = record.numbers;
-    const std::optional<int> shown = WholeIn(value[0], 0, 5);
-    const std::optional<int> dateLayout = WholeIn(value[1], 0, 11);
-    const std::optional<int> timeLayout = WholeIn(value[6], 0, 3);
+    const std::optional<int> shown = WholeIn(value[DateSlot::Shown], 0, 5);
+    const std::optional<int> dateLayout = WholeIn(value[DateSlot::DateLayout], 0, 11);
+    const std::optional<int> timeLayout = WholeIn(value[DateSlot::TimeLayout], 0, 3);
     if (!shown || !dateLayout || !timeLayout)
         return Fail(DateTag, QStringLiteral("A date or time layout is outside its list"));
-    const std::optional<int> anchor = WholeIn(value[2], 0, 8);
+    const std::optional<int> anchor = WholeIn(value[DateSlot::Placement], 0, 8);
     if (!anchor)
         return Fail(DateTag, QStringLiteral("The placement is outside 0 to 8"));
-    const std::optional<int> transparency = WholeIn(value[5], 0, 100);
+    const std::optional<int> transparency = WholeIn(value[DateSlot::Transparency], 0, 100);
     if (!transparency)
         return Fail(DateTag, QStringLiteral("The transparency is outside 0 to 100"));
-    if (!InRange(value[7], -100.0, 100.0) || !InRange(value[8], -100.0, 100.0))
+    if (!InRange(value[DateSlot::DeltaX], -100.0, 100.0)
+        || !InRange(value[DateSlot::DeltaY], -100.0, 100.0))
         return Fail(DateTag, QStringLiteral("A margin is outside -100 to 100 percent"));
-    const std::optional<int> rotation = WholeIn(value[9], 0, 359);
+    const std::optional<int> rotation = WholeIn(value[DateSlot::Rotation], 0, 359);
     if (!rotation)
         return Fail(DateTag, QStringLiteral("The rotation is outside 0 to 359 degrees"));
-    const std::optional<int> blur = WholeIn(value[16], 0, 10);
+    const std::optional<int> blur = WholeIn(value[DateSlot::Blur], 0, 10);
     if (!blur)
         return Fail(DateTag, QStringLiteral("The blur is outside 0 to 10"));
     if (!ValidScale(scale))
         return Fail(DateTag, QStringLiteral("The scale is not positive"));
     // The separator has a defined fallback: any value outside the list gives ".".
-    const int separator = std::isfinite(value[14]) ? int(std::trunc(value[14])) : 3;
+    const int separator = std::isfinite(value[DateSlot::Separator])
+        ? int(std::trunc(value[DateSlot::Separator]))
+        : 3;
 
-    const bool textured = IsOn(value[15]);
+    const bool textured = IsOn(value[DateSlot::UseTexture]);
     // A texture takes the colour's place, so the colour only counts without one.
-    const std::optional<QRgb> colour = textured ? qRgb(0, 0, 0) : ColourOf(value[4]);
+    const std::optional<QRgb> colour
+        = textured ? qRgb(0, 0, 0) : ColourOf(value[DateSlot::TextColor]);
     if (!colour)
         return Fail(DateTag, QStringLiteral("The colour is not a colour value"));
 
-    const bool outlined = IsOn(value[17]);
-    std::optional<QRgb> outlineColour = ColourOf(value[18]);
-    std::optional<int> outlineTransparency = WholeIn(value[19], 0, 100);
-    std::optional<int> outlineWidth = WholeIn(value[20], 0, 30000);
+    const bool outlined = IsOn(value[DateSlot::UseStroke]);
+    std::optional<QRgb> outlineColour = ColourOf(value[DateSlot::StrokeColor]);
+    std::optional<int> outlineTransparency = WholeIn(value[DateSlot::StrokeTransparency], 0, 100);
+    std::optional<int> outlineWidth = WholeIn(value[DateSlot::StrokeWidth], 0, 30000);
     if (outlined && (!outlineColour || !outlineTransparency || !outlineWidth))
         return Fail(DateTag, QStringLiteral("A stroke value is outside what the page offers"));
 
-    const bool shadowed = IsOn(value[21]);
-    std::optional<QRgb> shadowColour = ColourOf(value[22]);
-    std::optional<int> shadowTransparency = WholeIn(value[23], 0, 100);
-    std::optional<int> shadowDistance = WholeIn(value[24], 0, 99);
-    std::optional<int> shadowAngle = WholeIn(value[25], 0, 359);
-    std::optional<int> shadowBlur = WholeIn(value[26], 0, 10);
+    const bool shadowed = IsOn(value[DateSlot::UseShadow]);
+    std::optional<QRgb> shadowColour = ColourOf(value[DateSlot::ShadowColor]);
+    std::optional<int> shadowTransparency = WholeIn(value[DateSlot::ShadowTransparency], 0, 100);
+    std::optional<int> shadowDistance = WholeIn(value[DateSlot::ShadowDistance], 0, 99);
+    std::optional<int> shadowAngle = WholeIn(value[DateSlot::ShadowAngle], 0, 359);
+    std::optional<int> shadowBlur = WholeIn(value[DateSlot::ShadowBlur], 0, 10);
     if (shadowed
         && (!shadowColour || !shadowTransparency || !shadowDistance || !shadowAngle || !shadowBlur))
         return Fail(DateTag, QStringLiteral("A shadow value is outside what the page offers"));
 
-    const bool boxed = IsOn(value[27]);
-    std::optional<QRgb> boxColour = ColourOf(value[28]);
-    std::optional<int> boxTransparency = WholeIn(value[29], 0, 100);
-    std::optional<int> boxMargin = WholeIn(value[30], 0, 500);
+    const bool boxed = IsOn(value[DateSlot::UseBox]);
+    std::optional<QRgb> boxColour = ColourOf(value[DateSlot::BoxColor]);
+    std::optional<int> boxTransparency = WholeIn(value[DateSlot::BoxTransparency], 0, 100);
+    std::optional<int> boxMargin = WholeIn(value[DateSlot::BoxMargin], 0, 500);
     if (boxed && (!boxColour || !boxTransparency || !boxMargin))
         return Fail(DateTag, QStringLiteral("A box value is outside what the page offers"));
 
-    const std::optional<STextFont> font = MakeFont(record.texts[0], value[3], IsOn(value[10]),
-        IsOn(value[11]), IsOn(value[12]), IsOn(value[13]), pixelRatio);
+    const std::optional<STextFont> font = MakeFont(record.texts[DateSlot::FontFamily],
+        value[DateSlot::FontSize], IsOn(value[DateSlot::Bold]), IsOn(value[DateSlot::Italic]),
+        IsOn(value[DateSlot::Underline]), IsOn(value[DateSlot::StrikeOut]), pixelRatio);
     if (!font)
         return Fail(DateTag, QStringLiteral("The font size is outside what can be drawn"));
 
     QString text;
     if (!FormatDate(text, filters.sourcePath, exifDate, *shown, *dateLayout, *timeLayout, separator,
-            record.texts[2]))
+            record.texts[DateSlot::Correction]))
         return Fail(DateTag, QStringLiteral("No date can be formed for ") + filters.sourcePath);
 
     QBrush brush(WithAlpha(*colour, AlphaOf(*transparency)));
     double opacity = 1.0;
     if (textured) {
-        if (!TextureBrush(brush, record.texts[1], filters))
+        if (!TextureBrush(brush, record.texts[DateSlot::TexturePath], filters))
             return false;
         opacity = (100 - *transparency) / 100.0;
     }
@@ -746,7 +762,8 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
 
     image = Rotated(image, *rotation);
     image = BlurImage(image, int(*blur * 18 / 11.0));
-    LogMessage(DateTag, QStringLiteral("Param[26]: Shadow Blur = ") + QString::number(value[26]));
+    LogMessage(DateTag,
+        QStringLiteral("Param[26]: Shadow Blur = ") + QString::number(value[DateSlot::ShadowBlur]));
     if (shadowed) {
         const int referenceLength = int((image.width() + image.height()) / 10.0);
         image = AddDropShadow(image, true, *shadowColour, *shadowTransparency, *shadowDistance / 2,
@@ -754,8 +771,9 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
     }
     image = Scaled(image, scale);
 
-    if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight, photoWidth * value[7] / 100.0,
-            photoHeight * value[8] / 100.0, Logical(image.width(), font->ratio),
+    if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight,
+            photoWidth * value[DateSlot::DeltaX] / 100.0,
+            photoHeight * value[DateSlot::DeltaY] / 100.0, Logical(image.width(), font->ratio),
             Logical(image.height(), font->ratio)))
         return false;
     rect.translate(offsetX, offsetY);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTransform>
 
+#include "FilterSlots.h"
 #include "Trace.h"
 
 #include <algorithm>
@@ -81,33 +82,37 @@ void LowerAlpha(Magick::Image &image, int lowering)
 bool ReadWatermarkLogoSettings(const SFilterRecord &record, SWatermarkLogoSettings &settings)
 {
     const auto &numbers = record.numbers;
-    if (!IsChoice(numbers[0], 9) || !InRange(numbers[1], -30000.0, 30000.0)
-        || !InRange(numbers[2], -30000.0, 30000.0) || !InRange(numbers[3], 0.0, 1000.0)
-        || !IsChoice(numbers[4], 360) || !InRange(numbers[5], 0.0, 100.0))
+    if (!IsChoice(numbers[WatermarkLogoSlot::Placement], 9)
+        || !InRange(numbers[WatermarkLogoSlot::DeltaX], -30000.0, 30000.0)
+        || !InRange(numbers[WatermarkLogoSlot::DeltaY], -30000.0, 30000.0)
+        || !InRange(numbers[WatermarkLogoSlot::Scale], 0.0, 1000.0)
+        || !IsChoice(numbers[WatermarkLogoSlot::Rotation], 360)
+        || !InRange(numbers[WatermarkLogoSlot::Transparency], 0.0, 100.0))
         return false;
 
-    settings.anchor = int(numbers[0]);
-    settings.marginX = numbers[1];
-    settings.marginY = numbers[2];
-    settings.scale = numbers[3];
-    settings.rotation = int(numbers[4]);
-    settings.transparency = numbers[5];
-    settings.path = record.texts[0];
+    settings.anchor = int(numbers[WatermarkLogoSlot::Placement]);
+    settings.marginX = numbers[WatermarkLogoSlot::DeltaX];
+    settings.marginY = numbers[WatermarkLogoSlot::DeltaY];
+    settings.scale = numbers[WatermarkLogoSlot::Scale];
+    settings.rotation = int(numbers[WatermarkLogoSlot::Rotation]);
+    settings.transparency = numbers[WatermarkLogoSlot::Transparency];
+    settings.path = record.texts[WatermarkLogoSlot::LogoPath];
     return true;
 }
 
 bool ReadWatermarkMaskSettings(const SFilterRecord &record, SWatermarkMaskSettings &settings)
 {
     const auto &numbers = record.numbers;
+    const double rotateForPortrait = numbers[WatermarkMaskSlot::RotateForPortrait];
     // The page saves the portrait choice as 0 or 1; a flag is on when its whole part is not 0.
-    if (!std::isfinite(numbers[0]) || numbers[0] <= -1.0 || numbers[0] >= 2.0
-        || !InRange(numbers[1], 0.0, 100.0))
+    if (!std::isfinite(rotateForPortrait) || rotateForPortrait <= -1.0 || rotateForPortrait >= 2.0
+        || !InRange(numbers[WatermarkMaskSlot::Transparency], 0.0, 100.0))
         return false;
 
-    settings.rotateForPortrait = std::trunc(numbers[0]) != 0.0;
-    settings.transparency = numbers[1];
-    settings.landscapePath = record.texts[0];
-    settings.portraitPath = record.texts[1];
+    settings.rotateForPortrait = std::trunc(rotateForPortrait) != 0.0;
+    settings.transparency = numbers[WatermarkMaskSlot::Transparency];
+    settings.landscapePath = record.texts[WatermarkMaskSlot::MaskPath];
+    settings.portraitPath = record.texts[WatermarkMaskSlot::PortraitMaskPath];
     return true;
 }
 

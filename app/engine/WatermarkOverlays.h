@@ -15,9 +15,9 @@
 
 // The slots of CImageFilters::sideImages (images and paths alike) that these overlays keep
 // their last file in; the texture and frame slots follow them.
-constexpr int WatermarkLogoSlot = 0;
-constexpr int WatermarkLandscapeMaskSlot = 1;
-constexpr int WatermarkPortraitMaskSlot = 2;
+constexpr int WatermarkLogoCacheSlot = 0;
+constexpr int WatermarkLandscapeMaskCacheSlot = 1;
+constexpr int WatermarkPortraitMaskCacheSlot = 2;
 
 // A Watermark-Logo record as the engine uses it.
 struct SWatermarkLogoSettings

@@ -3,6 +3,8 @@
 // Small helpers shared by the filter tests: records as the settings pages save them, applying
 // one to a photo, comparing pixels at full depth and catching trace lines.
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageFilters.h"
 
 #include <Magick++.h>

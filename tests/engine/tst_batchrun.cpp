@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "BatchCore.h"
+#include "FilterIds.h"
 #include "FiltersEnum.h"
 #include "ImageManager.h"
 #include "ListFilters.h"
@@ -300,7 +301,7 @@ void TestBatchRun::everyGoodPhotoIsProcessedAndEveryBadOneLogged()
 
     AddPhotos(good + bad);
     QVERIFY(QFile::remove(vanished)); // gone between adding and processing
-    CListFilters::instance()->Append(MakeFilter(3080, QStringLiteral("Negate")));
+    CListFilters::instance()->Append(MakeFilter(FilterId::Negate, QStringLiteral("Negate")));
 
     CBatchCore core;
     QSignalSpy finished(&core, &CBatchCore::Finished);
@@ -439,7 +440,7 @@ void TestBatchRun::multipageSourceChecksEveryPageFile()
     TestPhotos::WriteMultipageFile(QStringLiteral("TIFF:") + source, 3);
     AddPhotos({ source });
     SetOutputFormat(QStringLiteral("TIF"));
-    CListFilters::instance()->Append(MakeFilter(3080, QStringLiteral("Negate")));
+    CListFilters::instance()->Append(MakeFilter(FilterId::Negate, QStringLiteral("Negate")));
     CUserProfile::instance()->SilentScript = true;
     QVERIFY(TestPhotos::WriteBytes(Out(QStringLiteral("d-1.tif")), "old page"));
 
@@ -484,9 +485,9 @@ void TestBatchRun::failedFilterStillWritesThePhoto()
     const QString source = WriteJpeg(sourceFolder + QStringLiteral("/f.jpg"));
     AddPhotos({ source });
     CListFilters *chain = CListFilters::instance();
-    chain->Append(MakeFilter(3080, QStringLiteral("Negate")));
+    chain->Append(MakeFilter(FilterId::Negate, QStringLiteral("Negate")));
     chain->Append(MakeFilter(9999, QStringLiteral("Bogus")));
-    chain->Append(MakeFilter(3080, QStringLiteral("Negate")));
+    chain->Append(MakeFilter(FilterId::Negate, QStringLiteral("Negate")));
     CUserProfile::instance()->OutputOptions.DeleteSource = true;
 
     CBatchCore core;
@@ -779,7 +780,7 @@ void TestBatchRun::documentKeepsEveryPageWhenTheLastPhotoFails()
     AddPhotos({ first, second, last });
     SetOutputFormat(QStringLiteral("TIF"));
     CUserProfile::instance()->OutputOptions.Multipage = true;
-    CListFilters::instance()->Append(MakeFilter(3080, QStringLiteral("Negate")));
+    CListFilters::instance()->Append(MakeFilter(FilterId::Negate, QStringLiteral("Negate")));
 
     CBatchCore core;
     QVERIFY(RunToEnd(core));

@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "BatchCore.h"
+#include "FilterIds.h"
 #include "ImageManager.h"
 #include "ListFilters.h"
 #include "ListImages.h"
@@ -18,9 +19,6 @@
 namespace {
 
 constexpr int RunTimeoutMs = 120000;
-constexpr int ResizeId = 5040;
-constexpr int CropId = 5020;
-constexpr int ThumbnailId = 5080;
 
 // Large enough that a 1600-pixel box lets libjpeg decode at half scale (4800 / 1600 = 3,
 // 3200 / 1600 = 2).
@@ -42,7 +40,7 @@ SFilterRecord MakeFilter(int id, const QList<double> &numbers, bool active = tru
 // Width, height, keep proportions, mode 0 (fit), pixels, may enlarge.
 SFilterRecord LongEdgeResize(double side)
 {
-    return MakeFilter(ResizeId, { side, side, 1.0, 0.0, 0.0, 0.0 });
+    return MakeFilter(FilterId::Resize, { side, side, 1.0, 0.0, 0.0, 0.0 });
 }
 
 // Photographic content: fractal noise with fine detail under a broad diagonal gradient, and
@@ -134,44 +132,44 @@ void TestDecodeHint::hintFollowsTheFirstActiveStep_data()
     QTest::addColumn<QList<SFilterRecord>>("chain");
     QTest::addColumn<QSize>("expected");
 
-    const SFilterRecord crop = MakeFilter(CropId, { 0.0, 0.0, 100.0, 100.0 });
+    const SFilterRecord crop = MakeFilter(FilterId::Crop, { 0.0, 0.0, 100.0, 100.0 });
     QTest::newRow("long edge") << QList<SFilterRecord> { LongEdgeResize(1600.0) }
                                << QSize(1600, 1600);
-    QTest::newRow("long edge given as the height")
-        << QList<SFilterRecord> { MakeFilter(ResizeId, { 800.0, 1599.5, 1.0, 0.0, 0.0, 0.0 }) }
-        << QSize(1600, 1600);
+    QTest::newRow("long edge given as the height") << QList<SFilterRecord> {
+        MakeFilter(FilterId::Resize, { 800.0, 1599.5, 1.0, 0.0, 0.0, 0.0 })
+    } << QSize(1600, 1600);
     QTest::newRow("exact size") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { 1200.0, 900.0, 0.0, 0.0, 0.0, 0.0 })
+        MakeFilter(FilterId::Resize, { 1200.0, 900.0, 0.0, 0.0, 0.0, 0.0 })
     } << QSize(1200, 900);
     QTest::newRow("both sides") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { 1200.0, 900.0, 1.0, 3.0, 0.0, 0.0 })
+        MakeFilter(FilterId::Resize, { 1200.0, 900.0, 1.0, 3.0, 0.0, 0.0 })
     } << QSize(1200, 900);
     QTest::newRow("thumbnail") << QList<SFilterRecord> {
-        MakeFilter(ThumbnailId, { 320.7, 240.0, 2.0 })
+        MakeFilter(FilterId::Thumbnail, { 320.7, 240.0, 2.0 })
     } << QSize(320, 240);
     QTest::newRow("inactive crop first") << QList<SFilterRecord> {
-        MakeFilter(CropId, { 0.0, 0.0, 100.0, 100.0 }, false), LongEdgeResize(1600.0), crop
+        MakeFilter(FilterId::Crop, { 0.0, 0.0, 100.0, 100.0 }, false), LongEdgeResize(1600.0), crop
     } << QSize(1600, 1600);
 
     QTest::newRow("crop first") << QList<SFilterRecord> { crop, LongEdgeResize(1600.0) } << QSize();
     QTest::newRow("empty chain") << QList<SFilterRecord> {} << QSize();
     QTest::newRow("only inactive steps") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { 1600.0, 1600.0, 1.0, 0.0, 0.0, 0.0 }, false)
+        MakeFilter(FilterId::Resize, { 1600.0, 1600.0, 1.0, 0.0, 0.0, 0.0 }, false)
     } << QSize();
     QTest::newRow("percent") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { 25.0, 25.0, 1.0, 0.0, 1.0, 0.0 })
+        MakeFilter(FilterId::Resize, { 25.0, 25.0, 1.0, 0.0, 1.0, 0.0 })
     } << QSize();
     QTest::newRow("width only") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { 1600.0, 1600.0, 1.0, 1.0, 0.0, 0.0 })
+        MakeFilter(FilterId::Resize, { 1600.0, 1600.0, 1.0, 1.0, 0.0, 0.0 })
     } << QSize();
     QTest::newRow("height only") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { 1600.0, 1600.0, 1.0, 2.0, 0.0, 0.0 })
+        MakeFilter(FilterId::Resize, { 1600.0, 1600.0, 1.0, 2.0, 0.0, 0.0 })
     } << QSize();
     QTest::newRow("damaged width") << QList<SFilterRecord> {
-        MakeFilter(ResizeId, { std::nan(""), 1600.0, 1.0, 0.0, 0.0, 0.0 })
+        MakeFilter(FilterId::Resize, { std::nan(""), 1600.0, 1.0, 0.0, 0.0, 0.0 })
     } << QSize();
     QTest::newRow("zero thumbnail")
-        << QList<SFilterRecord> { MakeFilter(ThumbnailId, { 0.0, 240.0, 0.0 }) } << QSize();
+        << QList<SFilterRecord> { MakeFilter(FilterId::Thumbnail, { 0.0, 240.0, 0.0 }) } << QSize();
 }
 
 void TestDecodeHint::hintFollowsTheFirstActiveStep()

@@ -91,7 +91,7 @@ void TestEffects::blackWhiteAveragesRoundingHalfUp()
     QFETCH(QList<int>, colour);
     QFETCH(int, grey);
     Magick::Image photo = Solid(5, 4, colour[0], colour[1], colour[2]);
-    QVERIFY(ApplyTo(photo, Record(3060, {})));
+    QVERIFY(ApplyTo(photo, Record(FilterId::BlackWhite, {})));
     QCOMPARE(Pixel(photo, 0, 0), Rgb(grey, grey, grey));
     QCOMPARE(Pixel(photo, 4, 3), Rgb(grey, grey, grey));
 }
@@ -111,7 +111,7 @@ void TestEffects::blackWhiteKeepsAlphaAndPhotoDetails()
         view.sync();
     }
 
-    QVERIFY(ApplyTo(photo, Record(3060, {})));
+    QVERIFY(ApplyTo(photo, Record(FilterId::BlackWhite, {})));
 
     QCOMPARE(Pixel(photo, 2, 3).mid(0, 3), QList<int>({ 20, 20, 20 }));
     Magick::Pixels after(photo);
@@ -122,7 +122,7 @@ void TestEffects::blackWhiteKeepsAlphaAndPhotoDetails()
     QCOMPARE(QString::fromStdString(photo.attribute("comment")), QStringLiteral("harbour at dawn"));
 
     Magick::Image opaque = Solid(3, 3, 90, 30, 60);
-    QVERIFY(ApplyTo(opaque, Record(3060, {})));
+    QVERIFY(ApplyTo(opaque, Record(FilterId::BlackWhite, {})));
     QVERIFY(!opaque.matte());
     QCOMPARE(Pixel(opaque, 1, 1), Rgb(60, 60, 60));
 }
@@ -131,7 +131,7 @@ void TestEffects::blackWhiteTurnsCmykAndPalettePhotosGrey()
 {
     Magick::Image cmyk = Solid(4, 4, 255, 255, 255);
     cmyk.colorSpace(Magick::CMYKColorspace);
-    QVERIFY(ApplyTo(cmyk, Record(3060, {})));
+    QVERIFY(ApplyTo(cmyk, Record(FilterId::BlackWhite, {})));
     QCOMPARE(Pixel(cmyk, 1, 1), Rgb(255, 255, 255));
 
     Magick::Image gif = Photo();
@@ -142,7 +142,7 @@ void TestEffects::blackWhiteTurnsCmykAndPalettePhotosGrey()
     QCOMPARE(palette.classType(), Magick::PseudoClass);
     const QList<int> before = Pixel(palette, 15, 15);
     const int grey = (before[0] + before[1] + before[2] + 1) / 3;
-    QVERIFY(ApplyTo(palette, Record(3060, {})));
+    QVERIFY(ApplyTo(palette, Record(FilterId::BlackWhite, {})));
     QCOMPARE(Pixel(palette, 15, 15), Rgb(grey, grey, grey));
     QCOMPARE(Pixel(palette, 2, 2)[0], Pixel(palette, 2, 2)[2]);
 }
@@ -151,7 +151,7 @@ void TestEffects::negateInvertsEveryColour()
 {
     Magick::Image photo = Solid(4, 4, 10, 20, 30);
     photo.pixelColor(1, 1, Magick::ColorRGB(100 / 255.0, 100 / 255.0, 100 / 255.0));
-    QVERIFY(ApplyTo(photo, Record(3080, {})));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Negate, {})));
     QCOMPARE(Pixel(photo, 0, 0), Rgb(245, 235, 225));
     QCOMPARE(Pixel(photo, 1, 1), Rgb(155, 155, 155));
 }
@@ -159,13 +159,13 @@ void TestEffects::negateInvertsEveryColour()
 void TestEffects::shadeGreyOnlyWhenAsked()
 {
     Magick::Image grey = Photo();
-    QVERIFY(ApplyTo(grey, Record(3140, { 36, 36, 1 })));
+    QVERIFY(ApplyTo(grey, Record(FilterId::Shade, { 36, 36, 1 })));
     const QList<int> relief = Pixel(grey, 20, 15);
     QCOMPARE(relief[0], relief[1]);
     QCOMPARE(relief[1], relief[2]);
 
     Magick::Image coloured = Photo();
-    QVERIFY(ApplyTo(coloured, Record(3140, { 36, 36, 0 })));
+    QVERIFY(ApplyTo(coloured, Record(FilterId::Shade, { 36, 36, 0 })));
     const QList<int> shaded = Pixel(coloured, 20, 15);
     QVERIFY(shaded[0] != shaded[2]);
 }
@@ -189,7 +189,7 @@ void TestEffects::solarizeThresholdOnSampleScale()
     QFETCH(int, sample);
     QFETCH(int, result);
     Magick::Image photo = Solid(3, 3, sample, sample, sample);
-    QVERIFY(ApplyTo(photo, Record(3130, { amount })));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Solarize, { amount })));
     QCOMPARE(Pixel(photo, 1, 1), Rgb(result, result, result));
 }
 
@@ -198,7 +198,7 @@ void TestEffects::sepiaTonesWithoutBurningMidtones()
     // With the threshold taken as raw quanta instead of samples every pixel above a few
     // quanta would turn white.
     Magick::Image photo = Solid(4, 4, 128, 128, 128);
-    QVERIFY(ApplyTo(photo, Record(3120, { 50, 50 })));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Sepia, { 50, 50 })));
     const QList<int> toned = Pixel(photo, 2, 2);
     QVERIFY2(toned[0] < 230, qPrintable(QString::number(toned[0])));
     QVERIFY(toned[0] > toned[1]);
@@ -212,7 +212,7 @@ void TestEffects::noiseKindsFollowThePageOrder()
     // (index 0) spreads them around the original value.
     const auto samplesAfter = [](double kind) {
         Magick::Image photo = Solid(64, 64, 128, 128, 128);
-        if (!ApplyTo(photo, Record(3090, { kind })))
+        if (!ApplyTo(photo, Record(FilterId::Noise, { kind })))
             return std::set<int>();
         std::vector<unsigned char> rgb(64 * 64 * 3);
         photo.write(0, 0, 64, 64, "RGB", Magick::CharPixel, rgb.data());
@@ -239,7 +239,7 @@ void TestEffects::spreadKeepsFractionalRadius()
     for (int y = 0; y < 24; ++y)
         for (int x = 0; x < 24; ++x)
             photo.pixelColor(x, y, Magick::ColorRGB(x * 10 / 255.0, y * 10 / 255.0, 0.0));
-    QVERIFY(ApplyTo(photo, Record(3150, { 3 })));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Spread, { 3 })));
     QCOMPARE(photo.columns(), size_t(24));
     QCOMPARE(photo.rows(), size_t(24));
 
@@ -255,20 +255,20 @@ void TestEffects::valuesOutsideThePageFailUntouched_data()
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
     QTest::addColumn<SFilterRecord>("record");
-    QTest::newRow("blur 100") << Record(3000, { 100 });
-    QTest::newRow("blur nan") << Record(3000, { nan });
-    QTest::newRow("edge 0") << Record(3030, { 0 });
-    QTest::newRow("edge 6") << Record(3030, { 6 });
-    QTest::newRow("gaussian blur infinite") << Record(3050, { infinity, 0 });
-    QTest::newRow("noise -1 (no choice)") << Record(3090, { -1 });
-    QTest::newRow("noise 5") << Record(3090, { 5 });
-    QTest::newRow("oil paint 11") << Record(3100, { 11 });
-    QTest::newRow("sepia tone 200") << Record(3120, { 200, 50 });
-    QTest::newRow("solarize 100") << Record(3130, { 100 });
-    QTest::newRow("shade azimuth 150") << Record(3140, { 150, 36, 1 });
-    QTest::newRow("shade flag nan") << Record(3140, { 36, 36, nan });
-    QTest::newRow("swirl 361") << Record(3160, { 361 });
-    QTest::newRow("wave length -1") << Record(3170, { 15, -1 });
+    QTest::newRow("blur 100") << Record(FilterId::Blur, { 100 });
+    QTest::newRow("blur nan") << Record(FilterId::Blur, { nan });
+    QTest::newRow("edge 0") << Record(FilterId::Edge, { 0 });
+    QTest::newRow("edge 6") << Record(FilterId::Edge, { 6 });
+    QTest::newRow("gaussian blur infinite") << Record(FilterId::GaussianBlur, { infinity, 0 });
+    QTest::newRow("noise -1 (no choice)") << Record(FilterId::Noise, { -1 });
+    QTest::newRow("noise 5") << Record(FilterId::Noise, { 5 });
+    QTest::newRow("oil paint 11") << Record(FilterId::OilPaint, { 11 });
+    QTest::newRow("sepia tone 200") << Record(FilterId::Sepia, { 200, 50 });
+    QTest::newRow("solarize 100") << Record(FilterId::Solarize, { 100 });
+    QTest::newRow("shade azimuth 150") << Record(FilterId::Shade, { 150, 36, 1 });
+    QTest::newRow("shade flag nan") << Record(FilterId::Shade, { 36, 36, nan });
+    QTest::newRow("swirl 361") << Record(FilterId::Swirl, { 361 });
+    QTest::newRow("wave length -1") << Record(FilterId::Wave, { 15, -1 });
 }
 
 void TestEffects::valuesOutsideThePageFailUntouched()

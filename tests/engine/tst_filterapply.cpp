@@ -66,7 +66,7 @@ private slots:
 void TestFilterApply::failsWithoutAPhoto()
 {
     CImageFilters filters;
-    filters.record = Record(3080);
+    filters.record = Record(FilterId::Negate);
     filters.sourcePath = QStringLiteral("/photos/beach.jpg");
     QVERIFY(!filters.Apply());
 
@@ -115,7 +115,7 @@ void TestFilterApply::splitsTheSourcePath()
     Magick::Image photo = Grey(4, 4, 100);
     CImageFilters filters;
     filters.target = &photo;
-    filters.record = Record(3080);
+    filters.record = Record(FilterId::Negate);
     filters.sourcePath = path;
     QVERIFY(filters.Apply());
 
@@ -132,7 +132,7 @@ void TestFilterApply::pathPartsFollowEachCall()
     Magick::Image photo = Grey(4, 4, 100);
     CImageFilters filters;
     filters.target = &photo;
-    filters.record = Record(3080);
+    filters.record = Record(FilterId::Negate);
     filters.sourcePath = QStringLiteral("/first/one.png");
     QVERIFY(filters.Apply());
 
@@ -167,7 +167,10 @@ void TestFilterApply::unknownIdFailsUntouched()
 void TestFilterApply::annotateAndFrameIdsReachTheirHandlers_data()
 {
     QTest::addColumn<int>("id");
-    for (int id : { 1000, 1010, 1100, 1110, 1120, 2001, 2002, 2003, 2004, 2005, 2020, 2030 })
+    for (int id : { FilterId::Comment, FilterId::Date, FilterId::WatermarkText,
+             FilterId::WatermarkLogo, FilterId::WatermarkMask, FilterId::ShapeFrame,
+             FilterId::GrungeFrame, FilterId::PictureFrame, FilterId::VintageFrame,
+             FilterId::Polaroid, FilterId::Shadow, FilterId::SimpleBorder })
         QTest::addRow("%d", id) << id;
 }
 
@@ -193,7 +196,7 @@ void TestFilterApply::warningFailsTheStep()
 
     CTraceLines::lines.clear();
     const CTraceLines trace;
-    QVERIFY(!ApplyTo(photo, Record(3080)));
+    QVERIFY(!ApplyTo(photo, Record(FilterId::Negate)));
     const QStringList lines = CTraceLines::lines;
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].contains(QStringLiteral(" CImageFilters::Apply. ! ImageFilters::Apply "
@@ -206,37 +209,37 @@ void TestFilterApply::everyGroupIsDispatched_data()
 {
     QTest::addColumn<SFilterRecord>("record");
     const QList<SFilterRecord> records {
-        Record(2010, { 20, 1 }),
-        Record(3000, { 20 }),
-        Record(3020, { 20, 8 }),
-        Record(3030, { 1 }),
-        Record(3040, { 20, 8 }),
-        Record(3050, { 20, 10 }),
-        Record(3060),
-        Record(3070, { 42 }),
-        Record(3080),
-        Record(3090, { 4 }),
-        Record(3100, { 5 }),
-        Record(3120, { 50, 50 }),
-        Record(3130, { 50 }),
-        Record(3140, { 36, 36, 1 }),
-        Record(3150, { 8 }),
-        Record(3160, { 30 }),
-        Record(3170, { 15, 25 }),
+        Record(FilterId::Raise, { 20, 1 }),
+        Record(FilterId::Blur, { 20 }),
+        Record(FilterId::Charcoal, { 20, 8 }),
+        Record(FilterId::Edge, { 1 }),
+        Record(FilterId::Emboss, { 20, 8 }),
+        Record(FilterId::GaussianBlur, { 20, 10 }),
+        Record(FilterId::BlackWhite),
+        Record(FilterId::Implode, { 42 }),
+        Record(FilterId::Negate),
+        Record(FilterId::Noise, { 4 }),
+        Record(FilterId::OilPaint, { 5 }),
+        Record(FilterId::Sepia, { 50, 50 }),
+        Record(FilterId::Solarize, { 50 }),
+        Record(FilterId::Shade, { 36, 36, 1 }),
+        Record(FilterId::Spread, { 8 }),
+        Record(FilterId::Swirl, { 30 }),
+        Record(FilterId::Wave, { 15, 25 }),
         // Touch-Up and Transform steps that plainly change this photo.
-        Record(4000),
-        Record(4006),
-        Record(4010, { 50, 0 }),
-        Record(4030, { 40, 0, 0 }),
-        Record(4040),
-        Record(4050, { 0, 50, 0 }),
-        Record(4080, { 50 }),
-        Record(5020, { 0, 0, 20, 10, 0 }),
-        Record(5030, { 1, 0 }),
-        Record(5040, { 20, 15, 1, 0, 0, 0 }),
-        Record(5060, { 5, 0, 0 }),
-        Record(5070, { 90, 0 }),
-        Record(5080, { 20, 15, 0 }),
+        Record(FilterId::AutoContrast),
+        Record(FilterId::AutoLevels),
+        Record(FilterId::Brightness, { 50, 0 }),
+        Record(FilterId::ColorBalance, { 40, 0, 0 }),
+        Record(FilterId::Equalize),
+        Record(FilterId::HueSaturation, { 0, 50, 0 }),
+        Record(FilterId::Sharpen, { 50 }),
+        Record(FilterId::Crop, { 0, 0, 20, 10, 0 }),
+        Record(FilterId::Flip, { 1, 0 }),
+        Record(FilterId::Resize, { 20, 15, 1, 0, 0, 0 }),
+        Record(FilterId::Roll, { 5, 0, 0 }),
+        Record(FilterId::Rotate, { 90, 0 }),
+        Record(FilterId::Thumbnail, { 20, 15, 0 }),
     };
     for (const SFilterRecord &record : records)
         QTest::addRow("%d", record.id) << record;
@@ -271,7 +274,7 @@ void TestFilterApply::raiseBevelsAQuarterOfThePercentage()
     QFETCH(bool, lighter);
 
     Magick::Image photo = Grey(100, 60, 128);
-    QVERIFY(ApplyTo(photo, Record(2010, { percent, effect })));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Raise, { percent, effect })));
     QCOMPARE(photo.columns(), size_t(100));
     QCOMPARE(photo.rows(), size_t(60));
 
@@ -285,12 +288,12 @@ void TestFilterApply::raiseBevelsAQuarterOfThePercentage()
 void TestFilterApply::raiseOfZeroKeepsThePhoto()
 {
     Magick::Image photo = Photo();
-    QVERIFY(ApplyTo(photo, Record(2010, { 0, 1 })));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Raise, { 0, 1 })));
     QVERIFY(SamePixels(photo, Photo()));
 
     // A thumbnail too small for a whole pixel of bevel.
     Magick::Image small = Grey(3, 3, 128);
-    QVERIFY(ApplyTo(small, Record(2010, { 20, 1 })));
+    QVERIFY(ApplyTo(small, Record(FilterId::Raise, { 20, 1 })));
     QVERIFY(SamePixels(small, Grey(3, 3, 128)));
 }
 
@@ -311,7 +314,7 @@ void TestFilterApply::raiseOutsideThePageFails()
     QFETCH(double, percent);
     QFETCH(double, effect);
     Magick::Image photo = Photo();
-    QVERIFY(!ApplyTo(photo, Record(2010, { percent, effect })));
+    QVERIFY(!ApplyTo(photo, Record(FilterId::Raise, { percent, effect })));
     QVERIFY(SamePixels(photo, Photo()));
 }
 

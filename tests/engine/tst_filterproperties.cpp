@@ -345,7 +345,7 @@ void TestFilterProperties::cropKeepsExactlyTheRegion()
 
     const SPicture scene = MakeScene(301, 203);
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 5020, numbers));
+    QVERIFY(Apply(photo, FilterId::Crop, numbers));
     QCOMPARE(SizeOf(photo), region.size());
     VERIFY_SAME_PICTURE(PictureOf(photo), Region(scene, region));
 }
@@ -413,7 +413,7 @@ void TestFilterProperties::resizeEveryMode()
 
     Magick::Image image = MakeScenePhoto(photo.width(), photo.height());
     const Magick::Image before = image;
-    QVERIFY(Apply(image, 5040, numbers));
+    QVERIFY(Apply(image, FilterId::Resize, numbers));
     QCOMPARE(SizeOf(image), size);
     if (size == photo) {
         QVERIFY(SamePixels(image, before));
@@ -460,14 +460,16 @@ void TestFilterProperties::resizeAdvancedPrintsAtTheInchesOfThePage()
     Magick::Image image = MakeScenePhoto(360, 240);
     image.resolutionUnits(Magick::PixelsPerInchResolution);
     image.density(Magick::Geometry(72, 72));
-    QVERIFY(Apply(image, 5050, numbers));
+    QVERIFY(Apply(image, FilterId::ResizeAdvanced, numbers));
     QCOMPARE(SizeOf(image), size);
 
     // The print is as wide as the page said, to within a pixel at that resolution.
     QCOMPARE(image.resolutionUnits(), Magick::PixelsPerInchResolution);
     QCOMPARE(int(image.density().width()), dpi);
-    QVERIFY(std::abs(double(image.columns()) / dpi - numbers[2]) <= 1.0 / dpi + 0.005);
-    QVERIFY(std::abs(double(image.rows()) / dpi - numbers[3]) <= 1.0 / dpi + 0.01);
+    QVERIFY(std::abs(double(image.columns()) / dpi - numbers[ResizeAdvancedSlot::DocumentWidth])
+        <= 1.0 / dpi + 0.005);
+    QVERIFY(std::abs(double(image.rows()) / dpi - numbers[ResizeAdvancedSlot::DocumentHeight])
+        <= 1.0 / dpi + 0.01);
 
     // The resolution reaches the written file.
     QTemporaryDir folder;
@@ -507,11 +509,13 @@ void TestFilterProperties::thumbnailFitsTheBox()
     QFETCH(QSize, size);
 
     Magick::Image image = MakeScenePhoto(photo.width(), photo.height());
-    QVERIFY(Apply(image, 5080, numbers));
+    QVERIFY(Apply(image, FilterId::Thumbnail, numbers));
     QCOMPARE(SizeOf(image), size);
-    QVERIFY(image.columns() <= size_t(numbers[0]) && image.rows() <= size_t(numbers[1]));
-    if (numbers[2] == 0.0) {
-        QVERIFY(image.columns() == size_t(numbers[0]) || image.rows() == size_t(numbers[1]));
+    const auto boxWidth = size_t(numbers[ThumbnailSlot::Width]);
+    const auto boxHeight = size_t(numbers[ThumbnailSlot::Height]);
+    QVERIFY(image.columns() <= boxWidth && image.rows() <= boxHeight);
+    if (numbers[ThumbnailSlot::Method] == 0.0) {
+        QVERIFY(image.columns() == boxWidth || image.rows() == boxHeight);
         const double expected = double(photo.width()) / photo.height();
         QVERIFY(std::abs(size.width() - size.height() * expected) <= 1.0);
     }
@@ -534,7 +538,7 @@ void TestFilterProperties::rotateByQuarterTurnsMovesEveryPixel()
     const int w = scene.width;
     const int h = scene.height;
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 5070, { angle, 0 }));
+    QVERIFY(Apply(photo, FilterId::Rotate, { angle, 0 }));
 
     // Clockwise: each pixel of the result reads the source where the turn came from.
     SPicture expected;
@@ -555,7 +559,7 @@ void TestFilterProperties::rotateByAnyAngleGrowsTheCanvas()
     // A slanted photo needs a larger canvas, whose corners show the photo's background.
     Magick::Image photo = MakeScenePhoto(300, 200);
     photo.backgroundColor(Magick::ColorRGB(0.0, 1.0, 0.0));
-    QVERIFY(Apply(photo, 5070, { 30, 0 }));
+    QVERIFY(Apply(photo, FilterId::Rotate, { 30, 0 }));
     const double radians = std::numbers::pi / 6.0;
     const double width = 300 * std::cos(radians) + 200 * std::sin(radians);
     const double height = 300 * std::sin(radians) + 200 * std::cos(radians);
@@ -569,7 +573,7 @@ void TestFilterProperties::rotateByAnyAngleGrowsTheCanvas()
     QVERIFY(!(middle[0] == 0 && middle[1] == 255 && middle[2] == 0));
 
     // Turning back by the same amount only ever grows it further, never crops.
-    QVERIFY(Apply(photo, 5070, { 330, 0 }));
+    QVERIFY(Apply(photo, FilterId::Rotate, { 330, 0 }));
     QVERIFY(photo.columns() >= 300 && photo.rows() >= 200);
 }
 
@@ -600,7 +604,7 @@ void TestFilterProperties::rotateHonoursTheOrientationCondition()
 
     Magick::Image image = MakeScenePhoto(photo.width(), photo.height());
     const Magick::Image before = image;
-    QVERIFY(Apply(image, 5070, { 90, condition }));
+    QVERIFY(Apply(image, FilterId::Rotate, { 90, condition }));
     if (!turned) {
         QVERIFY(SamePixels(image, before));
         return;
@@ -647,7 +651,7 @@ void TestFilterProperties::autoRotateUprightsEveryExifOrientation()
     Magick::Image photo(path.toStdString());
     QCOMPARE(int(photo.orientation()), orientation);
     const SPicture decoded = PictureOf(photo);
-    QVERIFY(Apply(photo, 5000));
+    QVERIFY(Apply(photo, FilterId::AutoRotate));
 
     // Upright: the upright size, every pixel moved exactly, and the scene as the camera saw it.
     QCOMPARE(SizeOf(photo), QSize(upright.width, upright.height));
@@ -657,7 +661,7 @@ void TestFilterProperties::autoRotateUprightsEveryExifOrientation()
     QVERIFY(MeanAbsoluteDifference(result, upright) < 6.0);
 
     // Once upright it stays upright, also for a viewer reading the written file.
-    QVERIFY(Apply(photo, 5000));
+    QVERIFY(Apply(photo, FilterId::AutoRotate));
     VERIFY_SAME_PICTURE(PictureOf(photo), result);
     const QString written = folder.filePath(QStringLiteral("upright.jpg"));
     photo.write("JPEG:" + written.toStdString());
@@ -681,16 +685,16 @@ void TestFilterProperties::flipTwiceIsIdentity()
     Magick::Image photo = MakeScenePhoto(301, 203);
     photo.matte(true);
     const Magick::Image before = photo;
-    QVERIFY(Apply(photo, 5030, numbers));
+    QVERIFY(Apply(photo, FilterId::Flip, numbers));
     QCOMPARE(SizeOf(photo), QSize(301, 203));
     QVERIFY(!SamePixels(photo, before));
     // Both flips together are half a turn.
-    if (numbers[0] == 1.0 && numbers[1] == 1.0) {
+    if (numbers[FlipSlot::Vertical] == 1.0 && numbers[FlipSlot::Horizontal] == 1.0) {
         Magick::Image turned = before;
-        QVERIFY(Apply(turned, 5070, { 180, 0 }));
+        QVERIFY(Apply(turned, FilterId::Rotate, { 180, 0 }));
         QVERIFY(SamePixels(photo, turned));
     }
-    QVERIFY(Apply(photo, 5030, numbers));
+    QVERIFY(Apply(photo, FilterId::Flip, numbers));
     QVERIFY(SamePixels(photo, before));
 }
 
@@ -719,7 +723,7 @@ void TestFilterProperties::rollMovesEveryPixelByTheOffsets()
     const int w = scene.width;
     const int h = scene.height;
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 5060, numbers));
+    QVERIFY(Apply(photo, FilterId::Roll, numbers));
 
     // Each pixel moved right and down by the shift, wrapping round at the edges.
     VERIFY_SAME_PICTURE(PictureOf(photo), Remapped(scene, w, h, [&](int x, int y) {
@@ -727,7 +731,8 @@ void TestFilterProperties::rollMovesEveryPixelByTheOffsets()
     }));
 
     // Rolling on by the rest of the photo brings it back.
-    QVERIFY(Apply(photo, 5060, { double((w - shift.x()) % w), double((h - shift.y()) % h), 0 }));
+    QVERIFY(Apply(
+        photo, FilterId::Roll, { double((w - shift.x()) % w), double((h - shift.y()) % h), 0 }));
     VERIFY_SAME_PICTURE(PictureOf(photo), scene);
 }
 
@@ -757,7 +762,7 @@ void TestFilterProperties::colorReplaceChangesOnlyPixelsWithinTheTolerance()
                                                        : chosen;
     const SPicture scene = MakeScene(301, 203);
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 5010,
+    QVERIFY(Apply(photo, FilterId::ColorReplace,
         { tolerance, Argb(wall[0], wall[1], wall[2]), Argb(chosen[0], chosen[1], chosen[2]), 0,
             double(toKind) }));
     const SPicture result = PictureOf(photo);
@@ -834,7 +839,7 @@ void TestFilterProperties::autoCropRemovesAUniformBorder()
                 scene.At(x, y), scene.At(x, y) + 3, framed.At(content.x() + x, content.y() + y));
 
     Magick::Image photo = ImageOf(framed);
-    QVERIFY(Apply(photo, 5002, numbers));
+    QVERIFY(Apply(photo, FilterId::AutoCrop, numbers));
     VERIFY_SAME_PICTURE(PictureOf(photo), scene);
     QCOMPARE(photo.page().xOff(), ssize_t(0));
     QCOMPARE(photo.page().yOff(), ssize_t(0));
@@ -847,7 +852,7 @@ void TestFilterProperties::negateTwiceIsIdentity()
     photo.matte(true);
     photo.opacity(QuantumRange / 3);
     const Magick::Image before = photo;
-    QVERIFY(Apply(photo, 3080));
+    QVERIFY(Apply(photo, FilterId::Negate));
     const SPicture negated = PictureOf(photo);
     const SPicture original = PictureOf(before);
     for (size_t i = 0; i < original.rgb.size(); ++i)
@@ -856,7 +861,7 @@ void TestFilterProperties::negateTwiceIsIdentity()
     const std::vector<quint16> alphaBefore = Quanta(before);
     for (size_t i = 3; i < alpha.size(); i += 4)
         QCOMPARE(alpha[i], alphaBefore[i]);
-    QVERIFY(Apply(photo, 3080));
+    QVERIFY(Apply(photo, FilterId::Negate));
     QVERIFY(SamePixels(photo, before));
 }
 
@@ -867,7 +872,7 @@ void TestFilterProperties::brightnessRaisesTheMean()
     double previous = -1.0;
     for (double lightness : { -100.0, -50.0, -10.0, 0.0, 10.0, 50.0 }) {
         Magick::Image image = photo;
-        QVERIFY(Apply(image, 4010, { lightness, 0 }));
+        QVERIFY(Apply(image, FilterId::Brightness, { lightness, 0 }));
         QCOMPARE(SizeOf(image), QSize(301, 203));
         const double mean = MeanLuma(PictureOf(image));
         QVERIFY2(mean > previous, qPrintable(QStringLiteral("%1: %2").arg(lightness).arg(mean)));
@@ -875,13 +880,13 @@ void TestFilterProperties::brightnessRaisesTheMean()
     }
     const double original = MeanLuma(PictureOf(photo));
     Magick::Image lighter = photo;
-    QVERIFY(Apply(lighter, 4010, { 30, 0 }));
+    QVERIFY(Apply(lighter, FilterId::Brightness, { 30, 0 }));
     QVERIFY(MeanLuma(PictureOf(lighter)) > original + 10.0);
     Magick::Image lifted = photo;
-    QVERIFY(Apply(lifted, 4010, { 0, 60 }));
+    QVERIFY(Apply(lifted, FilterId::Brightness, { 0, 60 }));
     QVERIFY(MeanLuma(PictureOf(lifted)) > original + 10.0);
     Magick::Image darker = photo;
-    QVERIFY(Apply(darker, 4010, { 0, -60 }));
+    QVERIFY(Apply(darker, FilterId::Brightness, { 0, -60 }));
     QVERIFY(MeanLuma(PictureOf(darker)) < original - 10.0);
 }
 
@@ -904,7 +909,7 @@ void TestFilterProperties::contrastWidensTheSpread()
 
     Magick::Image photo = MakeScenePhoto(301, 203);
     const double before = LumaSpread(PictureOf(photo));
-    QVERIFY(Apply(photo, 4020, { contrast, 0 }));
+    QVERIFY(Apply(photo, FilterId::Contrast, { contrast, 0 }));
     const double after = LumaSpread(PictureOf(photo));
     const QString found = QStringLiteral("%1 -> %2").arg(before).arg(after);
     if (direction > 0)
@@ -917,7 +922,7 @@ void TestFilterProperties::contrastWidensTheSpread()
     // Stronger contrast spreads further.
     if (contrast > 0.0 && contrast < 50.0) {
         Magick::Image stronger = MakeScenePhoto(301, 203);
-        QVERIFY(Apply(stronger, 4020, { contrast + 20.0, 0 }));
+        QVERIFY(Apply(stronger, FilterId::Contrast, { contrast + 20.0, 0 }));
         QVERIFY(LumaSpread(PictureOf(stronger)) > after);
     }
 }
@@ -937,13 +942,13 @@ void TestFilterProperties::levelsMapTheirPoints()
 
     const SPicture scene = MakeScene(301, 203);
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 4060, numbers));
+    QVERIFY(Apply(photo, FilterId::Levels, numbers));
     const SPicture result = PictureOf(photo);
 
     // The points move from each end in steps of a 404th of the range.
-    const double black = numbers[0] * 255.0 / 404.0;
-    const double white = 255.0 - numbers[2] * 255.0 / 404.0;
-    const int channelChoice = int(numbers[3]);
+    const double black = numbers[LevelsSlot::BlackPoint] * 255.0 / 404.0;
+    const double white = 255.0 - numbers[LevelsSlot::WhitePoint] * 255.0 / 404.0;
+    const int channelChoice = int(numbers[LevelsSlot::Channel]);
     for (int channel = 0; channel < 3; ++channel) {
         const bool leveled = channelChoice == 0 || channelChoice == channel + 1;
         // Each input value has one output, and the outputs keep the inputs' order.
@@ -970,7 +975,7 @@ void TestFilterProperties::levelsMapTheirPoints()
             previous = out;
         }
         // The middle between the points lands where the gamma puts it.
-        if (leveled && numbers[1] == 40.0) {
+        if (leveled && numbers[LevelsSlot::MiddleGamma] == 40.0) {
             const int middle = int(std::lround((black + white) / 2.0));
             if (outputs.count(middle) != 0)
                 QVERIFY(std::abs(outputs[middle] - 127.5) < 4.0);
@@ -984,13 +989,16 @@ void TestFilterProperties::detailFilters_data()
     QTest::addColumn<QList<double>>("numbers");
     QTest::addColumn<int>("direction"); // 1 more detail, -1 less
 
-    QTest::newRow("Sharpen default") << 4080 << QList<double> { 20 } << 1;
-    QTest::newRow("Sharpen strong") << 4080 << QList<double> { 80 } << 1;
-    QTest::newRow("Sharpen Advanced") << 4090 << QList<double> { 60, 40, 0 } << 1;
-    QTest::newRow("Blur") << 3000 << QList<double> { 20 } << -1;
-    QTest::newRow("Gaussian Blur") << 3050 << QList<double> { 20, 20 } << -1;
-    QTest::newRow("Reduce Noise enhance") << 4070 << QList<double> { 0 } << -1;
-    QTest::newRow("Reduce Noise despeckle") << 4070 << QList<double> { 1 } << -1;
+    QTest::newRow("Sharpen default") << int(FilterId::Sharpen) << QList<double> { 20 } << 1;
+    QTest::newRow("Sharpen strong") << int(FilterId::Sharpen) << QList<double> { 80 } << 1;
+    QTest::newRow("Sharpen Advanced")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 60, 40, 0 } << 1;
+    QTest::newRow("Blur") << int(FilterId::Blur) << QList<double> { 20 } << -1;
+    QTest::newRow("Gaussian Blur") << int(FilterId::GaussianBlur) << QList<double> { 20, 20 } << -1;
+    QTest::newRow("Reduce Noise enhance")
+        << int(FilterId::ReduceNoise) << QList<double> { 0 } << -1;
+    QTest::newRow("Reduce Noise despeckle")
+        << int(FilterId::ReduceNoise) << QList<double> { 1 } << -1;
 }
 
 void TestFilterProperties::detailFilters()
@@ -1015,7 +1023,7 @@ void TestFilterProperties::blackWhiteGivesEqualChannels()
 {
     const SPicture scene = MakeScene(301, 203);
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 3060));
+    QVERIFY(Apply(photo, FilterId::BlackWhite));
     QCOMPARE(SizeOf(photo), QSize(301, 203));
     const SPicture grey = PictureOf(photo);
     for (int y = 0; y < grey.height; ++y) {
@@ -1033,7 +1041,7 @@ void TestFilterProperties::sepiaGivesAWarmGrey()
 {
     const SPicture scene = MakeScene(301, 203);
     Magick::Image photo = ImageOf(scene);
-    QVERIFY(Apply(photo, 3120, { 50, 50 }));
+    QVERIFY(Apply(photo, FilterId::Sepia, { 50, 50 }));
     QCOMPARE(SizeOf(photo), QSize(301, 203));
     const SPicture toned = PictureOf(photo);
 
@@ -1077,26 +1085,27 @@ void TestFilterProperties::everyEffectChangesThePhotoAndKeepsItsSize_data()
 
     // The pages' defaults; Blur and Gaussian Blur start at 0, which leaves a photo as it is,
     // so their rows take a value the user would pick.
-    QTest::newRow("Blur") << 3000 << QList<double> { 10 } << 0;
-    QTest::newRow("Charcoal") << 3020 << QList<double> { 20, 8 } << 0;
-    QTest::newRow("Edge") << 3030 << QList<double> { 1 } << 0;
-    QTest::newRow("Emboss") << 3040 << QList<double> { 20, 8 } << 0;
-    QTest::newRow("Gaussian Blur") << 3050 << QList<double> { 10, 10 } << 0;
-    QTest::newRow("Black & White") << 3060 << QList<double> {} << 0;
-    QTest::newRow("Implode") << 3070 << QList<double> { 42 } << 0;
-    QTest::newRow("Negate") << 3080 << QList<double> {} << 0;
+    QTest::newRow("Blur") << int(FilterId::Blur) << QList<double> { 10 } << 0;
+    QTest::newRow("Charcoal") << int(FilterId::Charcoal) << QList<double> { 20, 8 } << 0;
+    QTest::newRow("Edge") << int(FilterId::Edge) << QList<double> { 1 } << 0;
+    QTest::newRow("Emboss") << int(FilterId::Emboss) << QList<double> { 20, 8 } << 0;
+    QTest::newRow("Gaussian Blur") << int(FilterId::GaussianBlur) << QList<double> { 10, 10 } << 0;
+    QTest::newRow("Black & White") << int(FilterId::BlackWhite) << QList<double> {} << 0;
+    QTest::newRow("Implode") << int(FilterId::Implode) << QList<double> { 42 } << 0;
+    QTest::newRow("Negate") << int(FilterId::Negate) << QList<double> {} << 0;
     for (int kind = 0; kind < 5; ++kind)
-        QTest::addRow("Noise %d", kind) << 3090 << QList<double> { double(kind) } << 0;
-    QTest::newRow("Oil Paint") << 3100 << QList<double> { 0 } << 0;
-    QTest::newRow("Oil Paint 10") << 3100 << QList<double> { 10 } << 0;
-    QTest::newRow("Sepia") << 3120 << QList<double> { 50, 50 } << 0;
-    QTest::newRow("Solarize") << 3130 << QList<double> { 50 } << 0;
-    QTest::newRow("Shade") << 3140 << QList<double> { 36, 36, 1 } << 0;
-    QTest::newRow("Shade in colour") << 3140 << QList<double> { 36, 36, 0 } << 0;
-    QTest::newRow("Spread") << 3150 << QList<double> { 8 } << 0;
-    QTest::newRow("Swirl") << 3160 << QList<double> { 30 } << 0;
+        QTest::addRow("Noise %d", kind)
+            << int(FilterId::Noise) << QList<double> { double(kind) } << 0;
+    QTest::newRow("Oil Paint") << int(FilterId::OilPaint) << QList<double> { 0 } << 0;
+    QTest::newRow("Oil Paint 10") << int(FilterId::OilPaint) << QList<double> { 10 } << 0;
+    QTest::newRow("Sepia") << int(FilterId::Sepia) << QList<double> { 50, 50 } << 0;
+    QTest::newRow("Solarize") << int(FilterId::Solarize) << QList<double> { 50 } << 0;
+    QTest::newRow("Shade") << int(FilterId::Shade) << QList<double> { 36, 36, 1 } << 0;
+    QTest::newRow("Shade in colour") << int(FilterId::Shade) << QList<double> { 36, 36, 0 } << 0;
+    QTest::newRow("Spread") << int(FilterId::Spread) << QList<double> { 8 } << 0;
+    QTest::newRow("Swirl") << int(FilterId::Swirl) << QList<double> { 30 } << 0;
     // ImageMagick's wave adds twice the amplitude in rows so that no crest is cut off.
-    QTest::newRow("Wave") << 3170 << QList<double> { 15, 25 } << 30;
+    QTest::newRow("Wave") << int(FilterId::Wave) << QList<double> { 15, 25 } << 30;
 }
 
 void TestFilterProperties::everyEffectChangesThePhotoAndKeepsItsSize()

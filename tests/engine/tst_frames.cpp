@@ -46,7 +46,7 @@ const double Red = Argb(255, 0, 0);
 // Frame records draw over red; the photos are pure green, which no frame picture holds.
 SFilterRecord FrameRecord(int id, int number, bool blurred = false, bool transparent = false)
 {
-    if (id == 2001)
+    if (id == FilterId::ShapeFrame)
         return Record(id, { double(number), Red, blurred ? 1.0 : 0.0, transparent ? 1.0 : 0.0, 0 });
     return Record(id, { double(number), Red, transparent ? 1.0 : 0.0, 0 });
 }
@@ -200,9 +200,9 @@ void TestFrames::masksChangeTheBorderAndKeepTheCentre_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<bool>("blurred");
     for (int number = 0; number < 6; ++number) {
-        QTest::addRow("shape %d", number + 1) << 2001 << number << false;
-        QTest::addRow("shape %db", number + 1) << 2001 << number << true;
-        QTest::addRow("grunge %d", number + 1) << 2002 << number << false;
+        QTest::addRow("shape %d", number + 1) << int(FilterId::ShapeFrame) << number << false;
+        QTest::addRow("shape %db", number + 1) << int(FilterId::ShapeFrame) << number << true;
+        QTest::addRow("grunge %d", number + 1) << int(FilterId::GrungeFrame) << number << false;
     }
 }
 
@@ -221,7 +221,8 @@ void TestFrames::masksChangeTheBorderAndKeepTheCentre()
     // The middle fifth shows the photo; cracked glass crosses it near its point of impact.
     const std::vector<unsigned char> green = Samples(photo, 160, 120, 80, 60, "G");
     const double centre = std::accumulate(green.begin(), green.end(), 0.0) / 255.0 / 4800.0;
-    QVERIFY2(centre > (id == 2001 && number == 4 ? 0.6 : 0.9), qPrintable(QString::number(centre)));
+    QVERIFY2(centre > (id == FilterId::ShapeFrame && number == 4 ? 0.6 : 0.9),
+        qPrintable(QString::number(centre)));
     QVERIFY(GreenRing(photo) < 0.1);
     QVERIFY(Near(PixelAt(photo, 0, 0), 255, 0, 0, 8));
 }
@@ -231,7 +232,7 @@ void TestFrames::transparentMaskKeepsThePhotosOwnAlpha()
     Magick::Image photo = Green(400, 300);
     photo.matte(true);
     photo.opacity(QuantumRange / 2);
-    QVERIFY(ApplyTo(photo, FrameRecord(2001, 0, false, true)));
+    QVERIFY(ApplyTo(photo, FrameRecord(FilterId::ShapeFrame, 0, false, true)));
     QCOMPARE(PixelAt(photo, 0, 0).alpha, 0);
     QVERIFY(std::abs(PixelAt(photo, 200, 150).alpha - 128) <= 1);
 }
@@ -244,11 +245,13 @@ void TestFrames::picturesFitThePhotoIntoTheirWindow_data()
     QTest::addColumn<double>("fy");
     for (int number = 0; number < 4; ++number) {
         QTest::addRow("picture %d", number + 1)
-            << 2003 << number << PictureWindows[number][0] << PictureWindows[number][1];
+            << int(FilterId::PictureFrame) << number << PictureWindows[number][0]
+            << PictureWindows[number][1];
     }
     for (int number = 0; number < 9; ++number) {
         QTest::addRow("vintage %d", number + 1)
-            << 2004 << number << VintageWindows[number][0] << VintageWindows[number][1];
+            << int(FilterId::VintageFrame) << number << VintageWindows[number][0]
+            << VintageWindows[number][1];
     }
 }
 
@@ -283,7 +286,7 @@ void TestFrames::picturesFitThePhotoIntoTheirWindow()
         = GreenShare(portrait, 0, ssize_t(portrait.rows() / 2), portrait.columns(), 1);
     QVERIFY2(portraitAcross > fy - 0.03, qPrintable(QString::number(portraitAcross)));
     QVERIFY(portrait.matte());
-    if (id == 2004 && number == 7) // torn paper: the corners lie outside it
+    if (id == FilterId::VintageFrame && number == 7) // torn paper: the corners lie outside it
         QCOMPARE(PixelAt(portrait, 0, 0).alpha, 0);
 }
 
@@ -294,7 +297,7 @@ void TestFrames::pictureFrameTrimsTheSideTheFrameIsShortOf()
     art.ping((FramesFolder() + QStringLiteral("PictureFrame1.gif")).toStdString());
     const double scale = std::min(1388.0 / double(art.columns()), 1290.0 / double(art.rows()));
     Magick::Image photo = Ramp(1000, 800);
-    QVERIFY(ApplyTo(photo, FrameRecord(2003, 0)));
+    QVERIFY(ApplyTo(photo, FrameRecord(FilterId::PictureFrame, 0)));
     QCOMPARE(photo.columns(), size_t(std::lround(double(art.columns()) * scale)));
     QCOMPARE(photo.rows(), size_t(std::lround(double(art.rows()) * scale)));
 
@@ -311,13 +314,13 @@ void TestFrames::pictureFrameTrimsTheSideTheFrameIsShortOf()
 void TestFrames::pageOffsetOfAnEarlierCropIsIgnored_data()
 {
     QTest::addColumn<SFilterRecord>("record");
-    QTest::newRow("shape frame") << FrameRecord(2001, 3);
-    QTest::newRow("grunge frame") << FrameRecord(2002, 1);
-    QTest::newRow("picture frame") << FrameRecord(2003, 1);
-    QTest::newRow("vintage frame") << FrameRecord(2004, 6);
-    QTest::newRow("polaroid") << Record(2005, { 20, 0, White, 0 });
-    QTest::newRow("shadow") << Record(2020, { 50, 6, Red, 0 });
-    QTest::newRow("simple border") << Record(2030, { 4, 6, 8, 10, 0, Red, 0 });
+    QTest::newRow("shape frame") << FrameRecord(FilterId::ShapeFrame, 3);
+    QTest::newRow("grunge frame") << FrameRecord(FilterId::GrungeFrame, 1);
+    QTest::newRow("picture frame") << FrameRecord(FilterId::PictureFrame, 1);
+    QTest::newRow("vintage frame") << FrameRecord(FilterId::VintageFrame, 6);
+    QTest::newRow("polaroid") << Record(FilterId::Polaroid, { 20, 0, White, 0 });
+    QTest::newRow("shadow") << Record(FilterId::Shadow, { 50, 6, Red, 0 });
+    QTest::newRow("simple border") << Record(FilterId::SimpleBorder, { 4, 6, 8, 10, 0, Red, 0 });
 }
 
 void TestFrames::pageOffsetOfAnEarlierCropIsIgnored()
@@ -340,7 +343,7 @@ void TestFrames::portraitTurnsGrungeButNotShapeMasks()
     leftHalf.draw(Magick::DrawableList { Magick::DrawableFillColor(Magick::Color("black")),
         Magick::DrawableRectangle(0, 0, 39, 59) });
 
-    for (const int id : { 2001, 2002 }) {
+    for (const int id : { FilterId::ShapeFrame, FilterId::GrungeFrame }) {
         CImageFilters filters;
         Magick::Image first = Green(60, 80);
         QVERIFY(ApplyWith(filters, first, FrameRecord(id, 0)));
@@ -352,8 +355,8 @@ void TestFrames::portraitTurnsGrungeButNotShapeMasks()
         QVERIFY(ApplyWith(filters, portrait, FrameRecord(id, 0)));
         const bool topKept = Near(PixelAt(portrait, 45, 10), 0, 255, 0);
         const bool leftKept = Near(PixelAt(portrait, 10, 70), 0, 255, 0);
-        QCOMPARE(topKept, id == 2002);
-        QCOMPARE(leftKept, id == 2001);
+        QCOMPARE(topKept, id == FilterId::GrungeFrame);
+        QCOMPARE(leftKept, id == FilterId::ShapeFrame);
     }
 }
 
@@ -361,7 +364,7 @@ void TestFrames::cachedFrameIsReusedUntilTheChoiceChanges()
 {
     CImageFilters filters;
     Magick::Image first = Green(80, 60);
-    QVERIFY(ApplyWith(filters, first, FrameRecord(2001, 1)));
+    QVERIFY(ApplyWith(filters, first, FrameRecord(FilterId::ShapeFrame, 1)));
     const int slot = CachedSlot(filters);
     QVERIFY(slot >= 0);
 
@@ -369,22 +372,22 @@ void TestFrames::cachedFrameIsReusedUntilTheChoiceChanges()
     const Magick::Image allWhite = Solid(8, 6, 255, 255, 255);
     filters.sideImages.images[size_t(slot)] = allWhite;
     Magick::Image second = Green(80, 60);
-    QVERIFY(ApplyWith(filters, second, FrameRecord(2001, 1)));
+    QVERIFY(ApplyWith(filters, second, FrameRecord(FilterId::ShapeFrame, 1)));
     QVERIFY(Near(PixelAt(second, 40, 30), 255, 0, 0));
 
     // The other edge style and another number are read afresh.
     Magick::Image blurred = Green(80, 60);
-    QVERIFY(ApplyWith(filters, blurred, FrameRecord(2001, 1, true)));
+    QVERIFY(ApplyWith(filters, blurred, FrameRecord(FilterId::ShapeFrame, 1, true)));
     QVERIFY(Near(PixelAt(blurred, 40, 30), 0, 255, 0));
     QVERIFY(filters.sideImages.shapeVariant);
     filters.sideImages.images[size_t(slot)] = allWhite;
     Magick::Image other = Green(80, 60);
-    QVERIFY(ApplyWith(filters, other, FrameRecord(2001, 0, true)));
+    QVERIFY(ApplyWith(filters, other, FrameRecord(FilterId::ShapeFrame, 0, true)));
     QVERIFY(Near(PixelAt(other, 40, 30), 0, 255, 0));
 
     // Each family keeps its own picture.
     Magick::Image vintage = Green(80, 60);
-    QVERIFY(ApplyWith(filters, vintage, FrameRecord(2004, 2)));
+    QVERIFY(ApplyWith(filters, vintage, FrameRecord(FilterId::VintageFrame, 2)));
     QCOMPARE(filters.sideImages.frameKeys, (std::array<int, 4> { 0, -1, -1, 2 }));
 }
 
@@ -392,10 +395,10 @@ void TestFrames::randomFrameStaysInRangeAndVaries_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<int>("count");
-    QTest::newRow("shape") << 2001 << 6;
-    QTest::newRow("grunge") << 2002 << 6;
-    QTest::newRow("picture") << 2003 << 4;
-    QTest::newRow("vintage") << 2004 << 9;
+    QTest::newRow("shape") << int(FilterId::ShapeFrame) << 6;
+    QTest::newRow("grunge") << int(FilterId::GrungeFrame) << 6;
+    QTest::newRow("picture") << int(FilterId::PictureFrame) << 4;
+    QTest::newRow("vintage") << int(FilterId::VintageFrame) << 9;
 }
 
 void TestFrames::randomFrameStaysInRangeAndVaries()
@@ -403,13 +406,16 @@ void TestFrames::randomFrameStaysInRangeAndVaries()
     QFETCH(int, id);
     QFETCH(int, count);
     SFilterRecord record = FrameRecord(id, 0);
-    record.numbers[id == 2001 ? 4 : 3] = 1;
+    // Grunge, Picture and Vintage Frame share one slot layout.
+    record.numbers[id == FilterId::ShapeFrame ? int(ShapeFrameSlot::RandomFrame)
+                                              : int(GrungeFrameSlot::RandomFrame)]
+        = 1;
     CImageFilters filters;
     QSet<int> chosen;
     for (int photo = 0; photo < 40; ++photo) {
         Magick::Image image = Green(24, 16);
         QVERIFY(ApplyWith(filters, image, record));
-        const int number = filters.sideImages.frameKeys[size_t(id - 2001)];
+        const int number = filters.sideImages.frameKeys[size_t(id - FilterId::ShapeFrame)];
         QVERIFY(number >= 0 && number < count);
         chosen.insert(number);
     }
@@ -422,8 +428,10 @@ void TestFrames::missingOrBrokenFrameFailsTheStep_data()
     QTest::addColumn<SFilterRecord>("record");
     QTest::addColumn<QByteArray>("garbage");
     const QByteArray junk("GIF89a and then nothing that a picture needs");
-    QTest::newRow("missing mask") << "GrungeFrame3.jpg" << FrameRecord(2002, 2) << QByteArray();
-    QTest::newRow("broken picture") << "VintageFrame9.gif" << FrameRecord(2004, 8) << junk;
+    QTest::newRow("missing mask") << "GrungeFrame3.jpg" << FrameRecord(FilterId::GrungeFrame, 2)
+                                  << QByteArray();
+    QTest::newRow("broken picture")
+        << "VintageFrame9.gif" << FrameRecord(FilterId::VintageFrame, 8) << junk;
 }
 
 void TestFrames::missingOrBrokenFrameFailsTheStep()
@@ -485,7 +493,8 @@ void TestFrames::polaroidCardSizes()
 
     const Magick::Image original = Ramp(size_t(photo[0]), size_t(photo[1]));
     Magick::Image result = original;
-    QVERIFY(ApplyTo(result, Record(2005, { strip, 0, Argb(250, 245, 230), keepWhole ? 1.0 : 0 })));
+    QVERIFY(ApplyTo(result,
+        Record(FilterId::Polaroid, { strip, 0, Argb(250, 245, 230), keepWhole ? 1.0 : 0 })));
     QCOMPARE(int(result.columns()), card[3]);
     QCOMPARE(int(result.rows()), card[4]);
     QVERIFY(!result.matte());
@@ -505,13 +514,13 @@ void TestFrames::polaroidTurnsTheCardAndKeepsItsPage()
 {
     // A 300 x 300 square, b = 12, strip 75: the 324 x 387 card turned on its side.
     Magick::Image quarter = Ramp(400, 300);
-    QVERIFY(ApplyTo(quarter, Record(2005, { 25, 90, White, 0 })));
+    QVERIFY(ApplyTo(quarter, Record(FilterId::Polaroid, { 25, 90, White, 0 })));
     QCOMPARE(quarter.columns(), size_t(387));
     QCOMPARE(quarter.rows(), size_t(324));
 
     // The corners a slight turn uncovers are white, and the page is the card's own.
     Magick::Image tilted = Ramp(400, 300);
-    QVERIFY(ApplyTo(tilted, Record(2005, { 25, 10, White, 0 })));
+    QVERIFY(ApplyTo(tilted, Record(FilterId::Polaroid, { 25, 10, White, 0 })));
     QVERIFY(tilted.columns() > 324 && tilted.rows() > 387);
     QVERIFY(Near(PixelAt(tilted, 0, 0), 255, 255, 255));
     const Magick::Geometry page = tilted.page();
@@ -523,7 +532,7 @@ void TestFrames::polaroidTurnsTheCardAndKeepsItsPage()
 void TestFrames::shadowGrowsBySigmaOverTransparency()
 {
     Magick::Image photo = Solid(100, 80, 40, 90, 200);
-    QVERIFY(ApplyTo(photo, Record(2020, { 80, 10, Red, 0 })));
+    QVERIFY(ApplyTo(photo, Record(FilterId::Shadow, { 80, 10, Red, 0 })));
     // ShadowImage adds 2 sigma on each side; the photo stays at the top left.
     QCOMPARE(photo.columns(), size_t(140));
     QCOMPARE(photo.rows(), size_t(120));
@@ -540,13 +549,13 @@ void TestFrames::shadowGrowsBySigmaOverTransparency()
 
     // Over white it is opaque; sigma 0 keeps the size.
     Magick::Image flat = Solid(100, 80, 40, 90, 200);
-    QVERIFY(ApplyTo(flat, Record(2020, { 50, 5, Argb(0, 0, 0), 1 })));
+    QVERIFY(ApplyTo(flat, Record(FilterId::Shadow, { 50, 5, Argb(0, 0, 0), 1 })));
     QCOMPARE(flat.columns(), size_t(120));
     QVERIFY(!flat.matte());
     QVERIFY(Near(PixelAt(flat, 119, 0), 255, 255, 255));
     QVERIFY(PixelAt(flat, 105, 85).red < 230);
     Magick::Image sharp = Solid(100, 80, 40, 90, 200);
-    QVERIFY(ApplyTo(sharp, Record(2020, { 50, 0, Red, 0 })));
+    QVERIFY(ApplyTo(sharp, Record(FilterId::Shadow, { 50, 0, Red, 0 })));
     QCOMPARE(sharp.columns(), size_t(100));
     QCOMPARE(sharp.rows(), size_t(80));
 }
@@ -558,16 +567,17 @@ void TestFrames::simpleBorderSizes_data()
     QTest::addColumn<QList<int>>("result"); // left, top, width, height
     const double lilac = 4290493439.0; // the page's default, rgb(187, 187, 255)
     QTest::newRow("pixels, each side")
-        << QList { 100, 50 } << Record(2030, { 5, 7, 3, 9, 0, lilac, 0 })
+        << QList { 100, 50 } << Record(FilterId::SimpleBorder, { 5, 7, 3, 9, 0, lilac, 0 })
         << QList { 3, 5, 112, 62 };
     // 10 % of the height on top and bottom, 10 % of the width left and right.
     QTest::newRow("percent, uniform")
-        << QList { 1000, 500 } << Record(2030, { 10, 0, 0, 0, 1, lilac, 1 })
+        << QList { 1000, 500 } << Record(FilterId::SimpleBorder, { 10, 0, 0, 0, 1, lilac, 1 })
         << QList { 100, 50, 1200, 600 };
     QTest::newRow("percent, fractions")
-        << QList { 90, 30 } << Record(2030, { 10, 10, 5, 5, 1, lilac, 0 })
+        << QList { 90, 30 } << Record(FilterId::SimpleBorder, { 10, 10, 5, 5, 1, lilac, 0 })
         << QList { 4, 3, 99, 36 };
-    QTest::newRow("none") << QList { 40, 30 } << Record(2030, { 0, 0, 0, 0, 0, lilac, 0 })
+    QTest::newRow("none") << QList { 40, 30 }
+                          << Record(FilterId::SimpleBorder, { 0, 0, 0, 0, 0, lilac, 0 })
                           << QList { 0, 0, 40, 30 };
 }
 
@@ -597,9 +607,9 @@ void TestFrames::greyPhotoTakesColouredFrames_data()
     QTest::addColumn<SFilterRecord>("record");
     QTest::addColumn<int>("x"); // where the colour shows; negative counts from the right
     QTest::addColumn<int>("y"); // negative counts from the bottom
-    QTest::newRow("shape frame") << FrameRecord(2001, 0) << 1 << 100;
-    QTest::newRow("picture frame") << FrameRecord(2003, 0) << 12 << 150;
-    QTest::newRow("shadow") << Record(2020, { 50, 5, Red, 0 }) << -3 << -3;
+    QTest::newRow("shape frame") << FrameRecord(FilterId::ShapeFrame, 0) << 1 << 100;
+    QTest::newRow("picture frame") << FrameRecord(FilterId::PictureFrame, 0) << 12 << 150;
+    QTest::newRow("shadow") << Record(FilterId::Shadow, { 50, 5, Red, 0 }) << -3 << -3;
 }
 
 void TestFrames::greyPhotoTakesColouredFrames()
@@ -633,15 +643,16 @@ void TestFrames::valuesThePagesNeverOfferFail_data()
 {
     QTest::addColumn<SFilterRecord>("record");
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("shape 7") << Record(2001, { 6, White, 0, 0, 0 });
-    QTest::newRow("shape edges 2") << Record(2001, { 0, White, 2, 0, 0 });
-    QTest::newRow("colour 2^32") << Record(2002, { 0, 4294967296.0, 0, 0 });
-    QTest::newRow("random NaN") << Record(2003, { 0, White, 0, nan });
-    QTest::newRow("vintage 10") << Record(2004, { 9, White, 0, 0 });
-    QTest::newRow("polaroid strip 361") << Record(2005, { 361, 0, White, 0 });
-    QTest::newRow("shadow opacity 100") << Record(2020, { 100, 5, White, 0 });
-    QTest::newRow("border 30001") << Record(2030, { 30001, 0, 0, 0, 0, White, 0 });
-    QTest::newRow("border unit 2") << Record(2030, { 5, 5, 5, 5, 2, White, 0 });
+    QTest::newRow("shape 7") << Record(FilterId::ShapeFrame, { 6, White, 0, 0, 0 });
+    QTest::newRow("shape edges 2") << Record(FilterId::ShapeFrame, { 0, White, 2, 0, 0 });
+    QTest::newRow("colour 2^32") << Record(FilterId::GrungeFrame, { 0, 4294967296.0, 0, 0 });
+    QTest::newRow("random NaN") << Record(FilterId::PictureFrame, { 0, White, 0, nan });
+    QTest::newRow("vintage 10") << Record(FilterId::VintageFrame, { 9, White, 0, 0 });
+    QTest::newRow("polaroid strip 361") << Record(FilterId::Polaroid, { 361, 0, White, 0 });
+    QTest::newRow("shadow opacity 100") << Record(FilterId::Shadow, { 100, 5, White, 0 });
+    QTest::newRow("border 30001") << Record(
+        FilterId::SimpleBorder, { 30001, 0, 0, 0, 0, White, 0 });
+    QTest::newRow("border unit 2") << Record(FilterId::SimpleBorder, { 5, 5, 5, 5, 2, White, 0 });
 }
 
 void TestFrames::valuesThePagesNeverOfferFail()

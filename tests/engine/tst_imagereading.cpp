@@ -1,6 +1,7 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "FilterIds.h"
 #include "ImageManager.h"
 #include "TestPhotos.h"
 #include "UserProfile.h"
@@ -442,7 +443,7 @@ void TestImageReading::filtersOnPages()
     const QString path = Path("pages.tif");
     WriteMultipageFile("TIFF:" + path, 3);
     SFilterRecord negate;
-    negate.id = 3080;
+    negate.id = FilterId::Negate;
     negate.active = true;
 
     CImageManager manager;

@@ -1,6 +1,8 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageFilters.h"
 #include "TestPhotos.h"
 
@@ -74,7 +76,7 @@ void TestPreviewGeometry::cropRectangle()
     QFETCH(double, scale);
     QFETCH(QRect, rectangle);
 
-    const SFilterRecord record = MakeRecord(5020, numbers);
+    const SFilterRecord record = MakeRecord(FilterId::Crop, numbers);
     QCOMPARE(CImageFilters::UpdateCrop(record, view.width(), view.height(), scale), rectangle);
 }
 
@@ -137,30 +139,30 @@ void TestPreviewGeometry::resizePicture()
     QFETCH(QList<double>, stored);
 
     const Magick::Image source = TestPhotos::MakePhoto(40, 30);
-    const SFilterRecord record = MakeRecord(5040, numbers);
+    const SFilterRecord record = MakeRecord(FilterId::Resize, numbers);
 
     // Without an adjusted record only the picture and the rectangle come back.
     Magick::Image target = source;
     QCOMPARE(CImageFilters::UpdateResize(source, target, record, 400, 300, scale, pixelRatio),
         rectangle);
     QCOMPARE(SizeOf(target), picture);
-    QCOMPARE(record, MakeRecord(5040, numbers));
+    QCOMPARE(record, MakeRecord(FilterId::Resize, numbers));
 
     // Asked for, the adjusted record differs from the caller's only in width and height, and
     // the picture and rectangle are the same as without it.
     Magick::Image second = source;
-    SFilterRecord adjusted = MakeRecord(3000, { 1, 2, 3 });
+    SFilterRecord adjusted = MakeRecord(FilterId::Blur, { 1, 2, 3 });
     QCOMPARE(
         CImageFilters::UpdateResize(source, second, record, 400, 300, scale, pixelRatio, &adjusted),
         rectangle);
     QCOMPARE(SizeOf(second), picture);
-    QCOMPARE(record, MakeRecord(5040, numbers));
-    QCOMPARE(adjusted.numbers[0], stored[0]);
-    QCOMPARE(adjusted.numbers[1], stored[1]);
+    QCOMPARE(record, MakeRecord(FilterId::Resize, numbers));
+    QCOMPARE(adjusted.numbers[ResizeSlot::Width], stored[0]);
+    QCOMPARE(adjusted.numbers[ResizeSlot::Height], stored[1]);
     // Everything else, the id and counts included, is the caller's.
     SFilterRecord expected = record;
-    expected.numbers[0] = adjusted.numbers[0];
-    expected.numbers[1] = adjusted.numbers[1];
+    expected.numbers[ResizeSlot::Width] = adjusted.numbers[ResizeSlot::Width];
+    expected.numbers[ResizeSlot::Height] = adjusted.numbers[ResizeSlot::Height];
     QCOMPARE(adjusted, expected);
 }
 
@@ -169,11 +171,11 @@ void TestPreviewGeometry::resizeAdjustsTheCallersOwnRecordWhenItIsTheTarget()
     // A caller that wants its record adjusted in place passes the record itself.
     const Magick::Image source = TestPhotos::MakePhoto(40, 30);
     Magick::Image target = source;
-    SFilterRecord record = MakeRecord(5040, { 50, 20, 1, 0, 1, 0 });
+    SFilterRecord record = MakeRecord(FilterId::Resize, { 50, 20, 1, 0, 1, 0 });
     QCOMPARE(CImageFilters::UpdateResize(source, target, record, 400, 300, 1.0, 1.0, &record),
         QRect(100, 75, 200, 150));
     QCOMPARE(SizeOf(target), QSize(200, 150));
-    QCOMPARE(record, MakeRecord(5040, { 50, 50, 1, 0, 1, 0 }));
+    QCOMPARE(record, MakeRecord(FilterId::Resize, { 50, 50, 1, 0, 1, 0 }));
 
     // Adjusting twice is stable: the adjusted size already has the view's proportion.
     Magick::Image again = source;
@@ -187,7 +189,7 @@ void TestPreviewGeometry::resizeFillsAnEmptyTargetFromTheSource()
 {
     const Magick::Image source = TestPhotos::MakePhoto(40, 30);
     Magick::Image target;
-    const SFilterRecord record = MakeRecord(5040, { 50, 50, 1, 0, 1, 0 });
+    const SFilterRecord record = MakeRecord(FilterId::Resize, { 50, 50, 1, 0, 1, 0 });
     QCOMPARE(CImageFilters::UpdateResize(source, target, record, 400, 300, 1.0, 1.0),
         QRect(100, 75, 200, 150));
     QCOMPARE(SizeOf(target), QSize(200, 150));
@@ -214,8 +216,8 @@ void TestPreviewGeometry::resizeWithoutAGeometryChangesNothing()
     const Magick::Image source
         = sourceWidth > 0 ? TestPhotos::MakePhoto(size_t(sourceWidth), 30) : Magick::Image();
     Magick::Image target = TestPhotos::MakePhoto(40, 30);
-    const SFilterRecord record = MakeRecord(5040, numbers);
-    SFilterRecord adjusted = MakeRecord(3000, { 1, 2, 3 });
+    const SFilterRecord record = MakeRecord(FilterId::Resize, numbers);
+    SFilterRecord adjusted = MakeRecord(FilterId::Blur, { 1, 2, 3 });
     QCOMPARE(CImageFilters::UpdateResize(
                  source, target, record, view.width(), view.height(), 1.0, 1.0, &adjusted),
         QRect());
@@ -224,7 +226,7 @@ void TestPreviewGeometry::resizeWithoutAGeometryChangesNothing()
     // settings one by one where they are numbers.
     QCOMPARE(adjusted.id, record.id);
     QCOMPARE(adjusted.numberCount, record.numberCount);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < ResizeSlot::NumberCount; ++i) {
         if (!std::isnan(record.numbers[size_t(i)]))
             QCOMPARE(adjusted.numbers[size_t(i)], record.numbers[size_t(i)]);
         else

@@ -1,6 +1,8 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageFilters.h"
 #include "ImageManager.h"
 #include "TextAnnotations.h"
@@ -14,6 +16,7 @@
 
 #include "TestPhotos.h"
 
+#include <array>
 #include <thread>
 #include <vector>
 
@@ -40,13 +43,13 @@ SFilterRecord Record(int id, std::initializer_list<double> numbers, QStringList 
 // Size 12 is 30 points; the text is white with a contrasting outline.
 SFilterRecord Comment(int anchor, double percentX, double percentY, const QString &text)
 {
-    return Record(
-        1000, { double(anchor), percentX, percentY, 12, White, 0, 1, 0, 0, 0, 0 }, { text, Font });
+    return Record(FilterId::Comment,
+        { double(anchor), percentX, percentY, 12, White, 0, 1, 0, 0, 0, 0 }, { text, Font });
 }
 
 SFilterRecord Watermark(int anchor, int pixelsX, int pixelsY, const QString &text)
 {
-    return Record(1100,
+    return Record(FilterId::WatermarkText,
         { double(anchor), double(pixelsX), double(pixelsY), 12, White, 0, 0, 0, 0, 0, 0, 0 },
         { text, Font, QString() });
 }
@@ -54,7 +57,7 @@ SFilterRecord Watermark(int anchor, int pixelsX, int pixelsY, const QString &tex
 // Today's date as YYYY-MM-DD with a thin black stroke; no shadow, box or texture.
 SFilterRecord Date(int anchor, double percentX, double percentY)
 {
-    return Record(1010,
+    return Record(FilterId::Date,
         { 4, 10, double(anchor), 12, White, 0, 2, percentX, percentY, 0, 0, 0, 0, 0, 1, 0, 0, 1,
             Black, 10, 1, 0, Black, 50, 15, 315, 5, 0, Black, 50, 10 },
         { Font, QString(), QStringLiteral("+0000+00+00 +00+00+00") });
@@ -181,7 +184,7 @@ void TestTextAnnotations::eachAnnotationLandsInItsAnchor_data()
     QTest::addColumn<int>("anchor");
     QTest::addColumn<int>("marginX"); // pixels of the 400 x 300 photo
     QTest::addColumn<int>("marginY");
-    for (int id : { 1000, 1010, 1100 }) {
+    for (int id : { FilterId::Comment, FilterId::Date, FilterId::WatermarkText }) {
         for (int anchor = 0; anchor < 9; ++anchor) {
             QTest::addRow("%d anchor %d", id, anchor) << id << anchor << 20 << 30;
             QTest::addRow("%d anchor %d flush", id, anchor) << id << anchor << 0 << 0;
@@ -197,9 +200,10 @@ void TestTextAnnotations::eachAnnotationLandsInItsAnchor()
     QFETCH(int, marginY);
     const double percentX = marginX * 100.0 / Width;
     const double percentY = marginY * 100.0 / Height;
-    const SFilterRecord record = id == 1000 ? Comment(anchor, percentX, percentY, "Hello")
-        : id == 1010                        ? Date(anchor, percentX, percentY)
-                                            : Watermark(anchor, marginX, marginY, "Hello");
+    const SFilterRecord record = id == FilterId::Comment
+        ? Comment(anchor, percentX, percentY, "Hello")
+        : id == FilterId::Date ? Date(anchor, percentX, percentY)
+                               : Watermark(anchor, marginX, marginY, "Hello");
     Magick::Image photo = Grey();
     QVERIFY(ApplyTo(photo, record));
     const QRect ink = Ink(Grey(), photo);
@@ -224,7 +228,7 @@ void TestTextAnnotations::commentLinesAndAlignment()
     const QString text = QStringLiteral("WWWWWWWW\nI");
     for (int alignment : { 0, 1, 2 }) {
         SFilterRecord record = Comment(0, 0, 0, text);
-        record.numbers[6] = alignment;
+        record.numbers[CommentSlot::Alignment] = alignment;
         Magick::Image photo = Grey();
         QVERIFY(ApplyTo(photo, record));
         QRect box;
@@ -445,8 +449,8 @@ void TestTextAnnotations::stampOfAnImpossibleDateShowsTheFileTime()
     TestPhotos::WriteJpegWithExif(realPath, real, 200, 150);
 
     SFilterRecord record = Date(8, 2, 2);
-    record.numbers[0] = 0;
-    record.numbers[6] = 3;
+    record.numbers[DateSlot::Shown] = 0;
+    record.numbers[DateSlot::TimeLayout] = 3;
     CImageManager first;
     CImageManager second;
     QVERIFY(first.Read(impossiblePath) && second.Read(realPath));
@@ -459,8 +463,8 @@ void TestTextAnnotations::sequentialTextsFromAFile()
     const QString path = folder.filePath(QStringLiteral("lines.txt"));
     WriteText(path, "Alpha\r\nBe\r\nCharlie-long");
     SFilterRecord record = Watermark(4, 0, 0, "ignored");
-    record.numbers[11] = 1;
-    record.texts[2] = path;
+    record.numbers[WatermarkTextSlot::TextFromFile] = 1;
+    record.texts[WatermarkTextSlot::TextFilePath] = path;
 
     const auto stamped = [&](const SFilterRecord &step, int index) {
         Magick::Image photo = Grey();
@@ -476,12 +480,12 @@ void TestTextAnnotations::sequentialTextsFromAFile()
     // A final line feed adds an empty line: that photo gets nothing, and that is no failure.
     const QString ending = folder.filePath(QStringLiteral("ending.txt"));
     WriteText(ending, "Alpha\nBe\nCharlie-long\n");
-    record.texts[2] = ending;
+    record.texts[WatermarkTextSlot::TextFilePath] = ending;
     QCOMPARE(stamped(record, 3), Rgba(Grey()));
     QCOMPARE(stamped(record, 4), alpha);
 
     // A file that cannot be read fails the step and leaves the photo alone.
-    record.texts[2] = folder.filePath(QStringLiteral("missing.txt"));
+    record.texts[WatermarkTextSlot::TextFilePath] = folder.filePath(QStringLiteral("missing.txt"));
     Magick::Image photo = Grey();
     QVERIFY(!ApplyTo(photo, record));
     QCOMPARE(Rgba(photo), Rgba(Grey()));
@@ -495,9 +499,9 @@ void TestTextAnnotations::sequentialTextsAcrossWorkers()
     WriteText(paths[1], "four\nfive");
     const auto recordFor = [&](int job) {
         SFilterRecord record = Watermark(0, 2, 2, QString());
-        record.numbers[3] = 4;
-        record.numbers[11] = 1;
-        record.texts[2] = paths[job % 2];
+        record.numbers[WatermarkTextSlot::FontSize] = 4;
+        record.numbers[WatermarkTextSlot::TextFromFile] = 1;
+        record.texts[WatermarkTextSlot::TextFilePath] = paths[job % 2];
         return record;
     };
     constexpr int Jobs = 24;
@@ -527,9 +531,21 @@ void TestTextAnnotations::sequentialTextsAcrossWorkers()
 void TestTextAnnotations::stepsThatCannotWorkFail_data()
 {
     QTest::addColumn<SFilterRecord>("record");
+    // Where each of the three keeps its placement, font size and transparency.
+    const auto slotsOf = [](qint32 id) -> std::array<int, 3> {
+        switch (id) {
+        case FilterId::Comment:
+            return { CommentSlot::Placement, CommentSlot::FontSize, CommentSlot::Transparency };
+        case FilterId::Date:
+            return { DateSlot::Placement, DateSlot::FontSize, DateSlot::Transparency };
+        default:
+            return { WatermarkTextSlot::Placement, WatermarkTextSlot::FontSize,
+                WatermarkTextSlot::Transparency };
+        }
+    };
     for (const SFilterRecord &base :
         { Comment(4, 0, 0, "Hi"), Date(4, 0, 0), Watermark(4, 0, 0, "Hi") }) {
-        const int anchorSlot = base.id == 1010 ? 2 : 0;
+        const auto [anchorSlot, sizeSlot, transparencySlot] = slotsOf(base.id);
         SFilterRecord record = base;
         record.numbers[anchorSlot] = 9;
         QTest::addRow("%d anchor 9", base.id) << record;
@@ -537,29 +553,29 @@ void TestTextAnnotations::stepsThatCannotWorkFail_data()
         record.numbers[anchorSlot] = -1;
         QTest::addRow("%d anchor -1", base.id) << record;
         record = base;
-        record.numbers[5] = 101;
+        record.numbers[transparencySlot] = 101;
         QTest::addRow("%d transparency 101", base.id) << record;
         record = base;
-        record.numbers[3] = 0;
+        record.numbers[sizeSlot] = 0;
         QTest::addRow("%d size 0", base.id) << record;
         record = base;
-        record.numbers[3] = std::nan("");
+        record.numbers[sizeSlot] = std::nan("");
         QTest::addRow("%d size NaN", base.id) << record;
     }
     SFilterRecord record = Date(4, 0, 0);
-    record.numbers[1] = 12;
+    record.numbers[DateSlot::DateLayout] = 12;
     QTest::newRow("date layout 12") << record;
     record = Date(4, 0, 0);
-    record.numbers[15] = 1;
+    record.numbers[DateSlot::UseTexture] = 1;
     QTest::newRow("texture without a file") << record;
-    record.texts[1] = QStringLiteral("/nowhere/texture.png");
+    record.texts[DateSlot::TexturePath] = QStringLiteral("/nowhere/texture.png");
     QTest::newRow("texture missing") << record;
     record = Date(4, 0, 0);
-    record.numbers[21] = 1;
-    record.numbers[24] = 150;
+    record.numbers[DateSlot::UseShadow] = 1;
+    record.numbers[DateSlot::ShadowDistance] = 150;
     QTest::newRow("shadow distance 150") << record;
     record = Watermark(4, 0, 0, "Hi");
-    record.numbers[6] = 400;
+    record.numbers[WatermarkTextSlot::Rotation] = 400;
     QTest::newRow("rotation 400") << record;
 }
 
@@ -578,10 +594,10 @@ void TestTextAnnotations::textureFillsAndIsCached()
     red.write("PNG:" + path.toStdString());
 
     SFilterRecord record = Date(4, 0, 0);
-    record.numbers[4] = White; // the texture takes the colour's place
-    record.numbers[15] = 1;
-    record.numbers[17] = 0;
-    record.texts[1] = path;
+    record.numbers[DateSlot::TextColor] = White; // the texture takes the colour's place
+    record.numbers[DateSlot::UseTexture] = 1;
+    record.numbers[DateSlot::UseStroke] = 0;
+    record.texts[DateSlot::TexturePath] = path;
     CImageFilters filters;
     Magick::Image photo = Grey();
     QVERIFY(ApplyTo(photo, record, 0, path, &filters));
@@ -609,8 +625,8 @@ void TestTextAnnotations::colourTextOnAGreyPhotoKeepsItsColour()
     CImageManager manager;
     QVERIFY(manager.Read(path));
     SFilterRecord record = Watermark(4, 0, 0, "RED");
-    record.numbers[3] = 16;
-    record.numbers[4] = 4294901760.0; // opaque red
+    record.numbers[WatermarkTextSlot::FontSize] = 16;
+    record.numbers[WatermarkTextSlot::TextColor] = 4294901760.0; // opaque red
     QVERIFY(manager.ApplyFilter(record));
 
     const QString written = folder.filePath(QStringLiteral("stamped.jpg"));
@@ -629,13 +645,13 @@ void TestTextAnnotations::rotationCornersAreTransparent_data()
     QTest::addColumn<SFilterRecord>("record");
     // Size 6 stays below 17 points: the outline is the text's own white, nothing darkens.
     SFilterRecord watermark = Watermark(4, 0, 0, "Turned text");
-    watermark.numbers[3] = 6;
-    watermark.numbers[6] = 45;
+    watermark.numbers[WatermarkTextSlot::FontSize] = 6;
+    watermark.numbers[WatermarkTextSlot::Rotation] = 45;
     QTest::newRow("watermark") << watermark;
     SFilterRecord date = Date(4, 0, 0);
-    date.numbers[3] = 6;
-    date.numbers[9] = 45;
-    date.numbers[17] = 0;
+    date.numbers[DateSlot::FontSize] = 6;
+    date.numbers[DateSlot::Rotation] = 45;
+    date.numbers[DateSlot::UseStroke] = 0;
     QTest::newRow("date") << date;
 }
 

@@ -1,6 +1,7 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "FilterIds.h"
 #include "ImageFilters.h"
 
 #include <Magick++.h>
@@ -141,9 +142,11 @@ void CTestTouchUp::automaticToneFilters_data()
     // Four tones in equal shares: stretched linearly, or moved by Equalize to their
     // cumulative share of the photo.
     const QList<int> tones { 64, 96, 160, 192 };
-    QTest::newRow("Auto Contrast") << 4000 << tones << QList<int> { 0, 64, 191, 255 };
-    QTest::newRow("Auto Levels") << 4006 << tones << QList<int> { 0, 64, 191, 255 };
-    QTest::newRow("Equalize") << 4040 << QList<int> { 32, 64, 96, 128 }
+    QTest::newRow("Auto Contrast")
+        << int(FilterId::AutoContrast) << tones << QList<int> { 0, 64, 191, 255 };
+    QTest::newRow("Auto Levels") << int(FilterId::AutoLevels) << tones
+                                 << QList<int> { 0, 64, 191, 255 };
+    QTest::newRow("Equalize") << int(FilterId::Equalize) << QList<int> { 32, 64, 96, 128 }
                               << QList<int> { 64, 128, 191, 255 };
 }
 
@@ -182,7 +185,7 @@ void CTestTouchUp::equalizeKeepsTransparency()
         image.quantize();
         QCOMPARE(image.classType(), Magick::PseudoClass);
     }
-    QVERIFY(ApplyFilter(image, 4040));
+    QVERIFY(ApplyFilter(image, FilterId::Equalize));
     const QList<int> alphas { 0, 64, 128, 200, 255 };
     for (int x = 0; x < 5; ++x)
         QCOMPARE(PixelAt(image, x, 0)[3], alphas[x]);
@@ -229,7 +232,7 @@ void CTestTouchUp::autoGamma()
         image.type(Magick::GrayscaleType);
         QCOMPARE(image.colorSpace(), Magick::GRAYColorspace);
     }
-    QVERIFY(ApplyFilter(image, 4003));
+    QVERIFY(ApplyFilter(image, FilterId::AutoGamma));
     VERIFY_RGB(PixelAt(image, int(tones.indexOf(probe)), 0), GreyLevels(expected), 1.0);
 }
 
@@ -246,41 +249,50 @@ void CTestTouchUp::adjustments_data()
 
     // Brightness: brightness (p0 + 100) x 200/201 percent, then gamma (p1 + 100) x 2/201.
     QTest::newRow("Brightness zero is nearly neutral")
-        << 4010 << QList<double> { 0, 0 } << grey128 << GreyLevels(Gamma(128 * 0.995, 0.995));
+        << int(FilterId::Brightness) << QList<double> { 0, 0 } << grey128
+        << GreyLevels(Gamma(128 * 0.995, 0.995));
     QTest::newRow("Brightness full lightness doubles")
-        << 4010 << QList<double> { 100, 0 } << grey64 << GreyLevels(Gamma(64 * 1.99, 0.995));
+        << int(FilterId::Brightness) << QList<double> { 100, 0 } << grey64
+        << GreyLevels(Gamma(64 * 1.99, 0.995));
     QTest::newRow("Brightness full gamma lightens")
-        << 4010 << QList<double> { 0, 100 } << grey128 << GreyLevels(Gamma(128 * 0.995, 1.99));
+        << int(FilterId::Brightness) << QList<double> { 0, 100 } << grey128
+        << GreyLevels(Gamma(128 * 0.995, 1.99));
     QTest::newRow("Brightness lowest goes black")
-        << 4010 << QList<double> { -100, -100 } << QList<int> { 255, 255, 255 } << GreyLevels(0);
+        << int(FilterId::Brightness) << QList<double> { -100, -100 } << QList<int> { 255, 255, 255 }
+        << GreyLevels(0);
 
     // Contrast: a sigmoidal curve of strength (p0 - 0.5) x 15/101 around the midpoint
     // (p1 + 82.58) x 155/101 on the 0-255 scale.
     QTest::newRow("Contrast zero leaves the photo")
-        << 4020 << QList<double> { 0, 0 } << grey64 << GreyLevels(64);
-    QTest::newRow("Contrast more") << 4020 << QList<double> { 50, 0 } << grey64 << GreyLevels(29.9);
+        << int(FilterId::Contrast) << QList<double> { 0, 0 } << grey64 << GreyLevels(64);
+    QTest::newRow("Contrast more")
+        << int(FilterId::Contrast) << QList<double> { 50, 0 } << grey64 << GreyLevels(29.9);
     QTest::newRow("Contrast less")
-        << 4020 << QList<double> { -50, 0 } << grey64 << GreyLevels(91.7);
+        << int(FilterId::Contrast) << QList<double> { -50, 0 } << grey64 << GreyLevels(91.7);
     QTest::newRow("Contrast more, lighter")
-        << 4020 << QList<double> { 50, 50 } << grey128 << GreyLevels(224.7);
+        << int(FilterId::Contrast) << QList<double> { 50, 50 } << grey128 << GreyLevels(224.7);
     QTest::newRow("Contrast less, darker")
-        << 4020 << QList<double> { -50, -50 } << grey128 << GreyLevels(62.9);
+        << int(FilterId::Contrast) << QList<double> { -50, -50 } << grey128 << GreyLevels(62.9);
 
     // Color Balance: one gamma per channel, (p + 10) x 10/101.
     QTest::newRow("Color Balance zeros are nearly neutral")
-        << 4030 << QList<double> { 0, 0, 0 } << grey128 << GreyLevels(Gamma(128, 0.990));
-    QTest::newRow("Color Balance warmer") << 4030 << QList<double> { 90, 0, -10 } << grey128
-                                          << QList<double> { Gamma(128, 9.9), Gamma(128, 0.99), 0 };
+        << int(FilterId::ColorBalance) << QList<double> { 0, 0, 0 } << grey128
+        << GreyLevels(Gamma(128, 0.990));
+    QTest::newRow("Color Balance warmer")
+        << int(FilterId::ColorBalance) << QList<double> { 90, 0, -10 } << grey128
+        << QList<double> { Gamma(128, 9.9), Gamma(128, 0.99), 0 };
 
     // Hue/Saturation: brightness, saturation and hue in percent, (p + 100) x 200/201.
     QTest::newRow("Hue/Saturation zeros are nearly neutral")
-        << 4050 << QList<double> { 0, 0, 0 } << red << QList<double> { 199, 40, 42.5 };
+        << int(FilterId::HueSaturation) << QList<double> { 0, 0, 0 } << red
+        << QList<double> { 199, 40, 42.5 };
     QTest::newRow("Hue/Saturation no saturation is grey")
-        << 4050 << QList<double> { 0, -100, 0 } << red << GreyLevels(119.4);
+        << int(FilterId::HueSaturation) << QList<double> { 0, -100, 0 } << red << GreyLevels(119.4);
     QTest::newRow("Hue/Saturation half a turn is cyan")
-        << 4050 << QList<double> { 100, 0, 0 } << red << QList<double> { 40, 199, 194 };
+        << int(FilterId::HueSaturation) << QList<double> { 100, 0, 0 } << red
+        << QList<double> { 40, 199, 194 };
     QTest::newRow("Hue/Saturation no lightness is black")
-        << 4050 << QList<double> { 0, 0, -100 } << red << GreyLevels(0);
+        << int(FilterId::HueSaturation) << QList<double> { 0, 0, -100 } << red << GreyLevels(0);
 
     // Levels: points move in steps of 255/404 from each end (99 puts them at 62.48 and
     // 192.52); the middle default 40 is a gamma of 0.990.
@@ -289,20 +301,20 @@ void CTestTouchUp::adjustments_data()
     const double leveled = 255.0 * std::pow((100.0 - low) / (255.0 - 2 * low), 1.0 / gamma);
     const QList<int> grey100 { 100, 100, 100 };
     QTest::newRow("Levels defaults keep black and white")
-        << 4060 << QList<double> { 0, 40, 0, 0 } << QList<int> { 0, 128, 255 }
+        << int(FilterId::Levels) << QList<double> { 0, 40, 0, 0 } << QList<int> { 0, 128, 255 }
         << QList<double> { 0, Gamma(128, gamma), 255 };
     QTest::newRow("Levels points on all channels")
-        << 4060 << QList<double> { 99, 40, 99, 0 } << QList<int> { 60, 100, 200 }
+        << int(FilterId::Levels) << QList<double> { 99, 40, 99, 0 } << QList<int> { 60, 100, 200 }
         << QList<double> { 0, leveled, 255 };
-    QTest::newRow("Levels red only") << 4060 << QList<double> { 99, 40, 99, 1 } << grey100
-                                     << QList<double> { leveled, 100, 100 };
-    QTest::newRow("Levels blue only") << 4060 << QList<double> { 99, 40, 99, 3 } << grey100
-                                      << QList<double> { 100, 100, leveled };
+    QTest::newRow("Levels red only") << int(FilterId::Levels) << QList<double> { 99, 40, 99, 1 }
+                                     << grey100 << QList<double> { leveled, 100, 100 };
+    QTest::newRow("Levels blue only") << int(FilterId::Levels) << QList<double> { 99, 40, 99, 3 }
+                                      << grey100 << QList<double> { 100, 100, leveled };
     QTest::newRow("Levels fractional channel is cut")
-        << 4060 << QList<double> { 99, 40, 99, 2.9 } << grey100
+        << int(FilterId::Levels) << QList<double> { 99, 40, 99, 2.9 } << grey100
         << QList<double> { 100, leveled, 100 };
     QTest::newRow("Levels middle at 0 keeps only white")
-        << 4060 << QList<double> { 0, 0, 0, 0 } << QList<int> { 128, 254, 255 }
+        << int(FilterId::Levels) << QList<double> { 0, 0, 0, 0 } << QList<int> { 128, 254, 255 }
         << QList<double> { 0, 0, 255 };
 }
 
@@ -337,7 +349,7 @@ void CTestTouchUp::reduceNoise()
     Rows speckRows(9, std::vector<Pixel>(9, Grey(100)));
     speckRows[4][4] = Grey(255);
     Magick::Image speck = MakeImage(speckRows);
-    QVERIFY(ApplyFilter(speck, 4070, { algorithm }));
+    QVERIFY(ApplyFilter(speck, FilterId::ReduceNoise, { algorithm }));
     const int centre = PixelAt(speck, 4, 4)[0];
     QVERIFY2(speckLowered ? centre < 250 : centre == 255, qPrintable(QString::number(centre)));
     VERIFY_RGB(PixelAt(speck, 2, 4), GreyLevels(100), 1.0);
@@ -347,7 +359,7 @@ void CTestTouchUp::reduceNoise()
         for (size_t x = 0; x < 9; ++x)
             grainRows[y][x] = Grey((x + y) % 2 ? 120 : 136);
     Magick::Image grain = MakeImage(grainRows);
-    QVERIFY(ApplyFilter(grain, 4070, { algorithm }));
+    QVERIFY(ApplyFilter(grain, FilterId::ReduceNoise, { algorithm }));
     VERIFY_RGB(PixelAt(grain, 4, 4), GreyLevels(128), 4.0);
     VERIFY_RGB(PixelAt(grain, 5, 4), GreyLevels(128), 4.0);
 }
@@ -357,11 +369,11 @@ void CTestTouchUp::enhanceFailsOnATinyPhoto()
     // ImageMagick cannot enhance anything under 5 pixels a side; the photo must survive.
     Magick::Image image = MakeFilled(4, 9, { 200, 40, 40, 255 });
     const std::vector<unsigned char> before = Samples(image);
-    QVERIFY(!ApplyFilter(image, 4070, { 0 }));
+    QVERIFY(!ApplyFilter(image, FilterId::ReduceNoise, { 0 }));
     QCOMPARE(image.columns(), size_t(4));
     QVERIFY(Samples(image) == before);
 
-    QVERIFY(ApplyFilter(image, 4070, { 1 }));
+    QVERIFY(ApplyFilter(image, FilterId::ReduceNoise, { 1 }));
 }
 
 void CTestTouchUp::sharpening_data()
@@ -370,12 +382,14 @@ void CTestTouchUp::sharpening_data()
     QTest::addColumn<QList<double>>("numbers");
     QTest::addColumn<bool>("sharpened");
 
-    QTest::newRow("Sharpen strongest") << 4080 << QList<double> { 99 } << true;
-    QTest::newRow("Sharpen Advanced strong") << 4090 << QList<double> { 99, 99, 0 } << true;
-    QTest::newRow("Sharpen Advanced no amount") << 4090 << QList<double> { 0, 99, 0 } << false;
+    QTest::newRow("Sharpen strongest") << int(FilterId::Sharpen) << QList<double> { 99 } << true;
+    QTest::newRow("Sharpen Advanced strong")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 99, 99, 0 } << true;
+    QTest::newRow("Sharpen Advanced no amount")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 0, 99, 0 } << false;
     // The threshold is 10 x 3/110 of the full range, above this soft edge's contrast.
     QTest::newRow("Sharpen Advanced edge under the threshold")
-        << 4090 << QList<double> { 99, 99, 10 } << false;
+        << int(FilterId::SharpenAdvanced) << QList<double> { 99, 99, 10 } << false;
 }
 
 void CTestTouchUp::sharpening()
@@ -403,27 +417,38 @@ void CTestTouchUp::pageExtremesKeepSizeAndTransparency_data()
     QTest::addColumn<QList<double>>("numbers");
     QTest::addColumn<bool>("alphaKept");
 
-    QTest::newRow("Auto Contrast") << 4000 << QList<double> {} << true;
-    QTest::newRow("Auto Gamma") << 4003 << QList<double> {} << true;
-    QTest::newRow("Auto Levels") << 4006 << QList<double> {} << true;
-    QTest::newRow("Brightness low") << 4010 << QList<double> { -100, -100 } << true;
-    QTest::newRow("Brightness high") << 4010 << QList<double> { 100, 100 } << true;
-    QTest::newRow("Contrast low") << 4020 << QList<double> { -50, -50 } << true;
-    QTest::newRow("Contrast high") << 4020 << QList<double> { 50, 50 } << true;
-    QTest::newRow("Color Balance low") << 4030 << QList<double> { -10, -10, -10 } << true;
-    QTest::newRow("Color Balance high") << 4030 << QList<double> { 90, 90, 90 } << true;
-    QTest::newRow("Equalize") << 4040 << QList<double> {} << true;
-    QTest::newRow("Hue/Saturation low") << 4050 << QList<double> { -100, -100, -100 } << true;
-    QTest::newRow("Hue/Saturation high") << 4050 << QList<double> { 100, 100, 100 } << true;
-    QTest::newRow("Levels low") << 4060 << QList<double> { 0, 0, 0, 0 } << true;
-    QTest::newRow("Levels high") << 4060 << QList<double> { 99, 99, 99, 3 } << true;
-    QTest::newRow("Reduce Noise enhance") << 4070 << QList<double> { 0 } << true;
+    QTest::newRow("Auto Contrast") << int(FilterId::AutoContrast) << QList<double> {} << true;
+    QTest::newRow("Auto Gamma") << int(FilterId::AutoGamma) << QList<double> {} << true;
+    QTest::newRow("Auto Levels") << int(FilterId::AutoLevels) << QList<double> {} << true;
+    QTest::newRow("Brightness low")
+        << int(FilterId::Brightness) << QList<double> { -100, -100 } << true;
+    QTest::newRow("Brightness high")
+        << int(FilterId::Brightness) << QList<double> { 100, 100 } << true;
+    QTest::newRow("Contrast low") << int(FilterId::Contrast) << QList<double> { -50, -50 } << true;
+    QTest::newRow("Contrast high") << int(FilterId::Contrast) << QList<double> { 50, 50 } << true;
+    QTest::newRow("Color Balance low")
+        << int(FilterId::ColorBalance) << QList<double> { -10, -10, -10 } << true;
+    QTest::newRow("Color Balance high")
+        << int(FilterId::ColorBalance) << QList<double> { 90, 90, 90 } << true;
+    QTest::newRow("Equalize") << int(FilterId::Equalize) << QList<double> {} << true;
+    QTest::newRow("Hue/Saturation low")
+        << int(FilterId::HueSaturation) << QList<double> { -100, -100, -100 } << true;
+    QTest::newRow("Hue/Saturation high")
+        << int(FilterId::HueSaturation) << QList<double> { 100, 100, 100 } << true;
+    QTest::newRow("Levels low") << int(FilterId::Levels) << QList<double> { 0, 0, 0, 0 } << true;
+    QTest::newRow("Levels high") << int(FilterId::Levels) << QList<double> { 99, 99, 99, 3 }
+                                 << true;
+    QTest::newRow("Reduce Noise enhance")
+        << int(FilterId::ReduceNoise) << QList<double> { 0 } << true;
     // Despeckling works on transparency as on a colour, edges included.
-    QTest::newRow("Reduce Noise despeckle") << 4070 << QList<double> { 1 } << false;
-    QTest::newRow("Sharpen low") << 4080 << QList<double> { 0 } << true;
-    QTest::newRow("Sharpen high") << 4080 << QList<double> { 99 } << true;
-    QTest::newRow("Sharpen Advanced low") << 4090 << QList<double> { 0, 0, 0 } << true;
-    QTest::newRow("Sharpen Advanced high") << 4090 << QList<double> { 99, 99, 10 } << true;
+    QTest::newRow("Reduce Noise despeckle")
+        << int(FilterId::ReduceNoise) << QList<double> { 1 } << false;
+    QTest::newRow("Sharpen low") << int(FilterId::Sharpen) << QList<double> { 0 } << true;
+    QTest::newRow("Sharpen high") << int(FilterId::Sharpen) << QList<double> { 99 } << true;
+    QTest::newRow("Sharpen Advanced low")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 0, 0, 0 } << true;
+    QTest::newRow("Sharpen Advanced high")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 99, 99, 10 } << true;
 }
 
 void CTestTouchUp::pageExtremesKeepSizeAndTransparency()
@@ -454,21 +479,26 @@ void CTestTouchUp::valuesOutsideThePageFail_data()
     QTest::addColumn<QList<double>>("numbers");
 
     const double notANumber = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("Brightness gamma") << 4010 << QList<double> { 0, -101 };
-    QTest::newRow("Brightness not a number") << 4010 << QList<double> { notANumber, 0 };
-    QTest::newRow("Contrast") << 4020 << QList<double> { 51, 0 };
-    QTest::newRow("Color Balance red") << 4030 << QList<double> { -11, 0, 0 };
-    QTest::newRow("Hue/Saturation lightness") << 4050 << QList<double> { 0, 0, 200 };
-    QTest::newRow("Levels black") << 4060 << QList<double> { 100, 40, 0, 0 };
-    QTest::newRow("Levels middle") << 4060 << QList<double> { 0, -1, 0, 0 };
-    QTest::newRow("Levels channel 4") << 4060 << QList<double> { 0, 40, 0, 4 };
-    QTest::newRow("Levels channel -1") << 4060 << QList<double> { 0, 40, 0, -1 };
-    QTest::newRow("Reduce Noise algorithm 2") << 4070 << QList<double> { 2 };
-    QTest::newRow("Sharpen") << 4080 << QList<double> { 150 };
+    QTest::newRow("Brightness gamma") << int(FilterId::Brightness) << QList<double> { 0, -101 };
+    QTest::newRow("Brightness not a number")
+        << int(FilterId::Brightness) << QList<double> { notANumber, 0 };
+    QTest::newRow("Contrast") << int(FilterId::Contrast) << QList<double> { 51, 0 };
+    QTest::newRow("Color Balance red")
+        << int(FilterId::ColorBalance) << QList<double> { -11, 0, 0 };
+    QTest::newRow("Hue/Saturation lightness")
+        << int(FilterId::HueSaturation) << QList<double> { 0, 0, 200 };
+    QTest::newRow("Levels black") << int(FilterId::Levels) << QList<double> { 100, 40, 0, 0 };
+    QTest::newRow("Levels middle") << int(FilterId::Levels) << QList<double> { 0, -1, 0, 0 };
+    QTest::newRow("Levels channel 4") << int(FilterId::Levels) << QList<double> { 0, 40, 0, 4 };
+    QTest::newRow("Levels channel -1") << int(FilterId::Levels) << QList<double> { 0, 40, 0, -1 };
+    QTest::newRow("Reduce Noise algorithm 2") << int(FilterId::ReduceNoise) << QList<double> { 2 };
+    QTest::newRow("Sharpen") << int(FilterId::Sharpen) << QList<double> { 150 };
     QTest::newRow("Sharpen infinite")
-        << 4080 << QList<double> { std::numeric_limits<double>::infinity() };
-    QTest::newRow("Sharpen Advanced radius") << 4090 << QList<double> { 0, -0.5, 0 };
-    QTest::newRow("Sharpen Advanced threshold") << 4090 << QList<double> { 0, 0, 11 };
+        << int(FilterId::Sharpen) << QList<double> { std::numeric_limits<double>::infinity() };
+    QTest::newRow("Sharpen Advanced radius")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 0, -0.5, 0 };
+    QTest::newRow("Sharpen Advanced threshold")
+        << int(FilterId::SharpenAdvanced) << QList<double> { 0, 0, 11 };
 }
 
 void CTestTouchUp::valuesOutsideThePageFail()

@@ -1,6 +1,7 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "FilterIds.h"
 #include "ImageFilters.h"
 #include "TestPhotos.h"
 
@@ -164,7 +165,7 @@ void TestTransform::autoRotate()
 
     Magick::Image image = MakeCoordinates(4, 3);
     image.orientation(Magick::OrientationType(orientation));
-    QVERIFY(ApplyFilter(image, 5000));
+    QVERIFY(ApplyFilter(image, FilterId::AutoRotate));
     QCOMPARE(SizeOf(image), size);
     QCOMPARE(Origin(image, topLeftGoesTo.x(), topLeftGoesTo.y()), QPoint(0, 0));
     QCOMPARE(Origin(image, topRightGoesTo.x(), topRightGoesTo.y()), QPoint(3, 0));
@@ -183,12 +184,12 @@ void TestTransform::autoRotateUprightsACameraJpegOnce()
     Magick::Image image;
     image.read(path.toStdString());
     QCOMPARE(image.orientation(), Magick::RightTopOrientation);
-    QVERIFY(ApplyFilter(image, 5000));
+    QVERIFY(ApplyFilter(image, FilterId::AutoRotate));
     QCOMPARE(SizeOf(image), QSize(48, 64));
 
     // A second run finds the photo upright and leaves it so.
     const QByteArray upright = Signature(image);
-    QVERIFY(ApplyFilter(image, 5000));
+    QVERIFY(ApplyFilter(image, FilterId::AutoRotate));
     QCOMPARE(Signature(image), upright);
 
     // The written file says it is upright, so viewers do not turn it a second time.
@@ -235,7 +236,7 @@ void TestTransform::autoCrop()
     QFETCH(QRect, region);
 
     Magick::Image image = MakeCoordinates(photo.width(), photo.height());
-    QVERIFY(ApplyFilter(image, 5002, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::AutoCrop, numbers));
     QCOMPARE(SizeOf(image), region.size());
     QCOMPARE(Origin(image, 0, 0), QPoint(region.x() % 256, region.y() % 256));
 }
@@ -279,7 +280,7 @@ void TestTransform::colorReplaceSwapsColoursWithinTheTolerance()
     Magick::Image image = MakePixels({ { 100, 100, 100, 255 }, { 130, 100, 100, 255 },
         { 255, 255, 255, 255 }, { 0, 0, 0, 255 } });
     image.matte(false);
-    QVERIFY(ApplyFilter(image, 5010, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::ColorReplace, numbers));
     for (int x = 0; x < int(expected.size()); ++x) {
         Pixel actual = PixelAt(image, x, 0);
         if (expected[x][3] == 0)
@@ -298,7 +299,7 @@ void TestTransform::colorReplaceFlattensTransparency()
     image.density(Magick::Geometry(300, 300));
     image.backgroundColor(Magick::ColorRGB(0.0, 1.0, 0.0));
 
-    QVERIFY(ApplyFilter(image, 5010, { 0, Argb(1, 2, 3), Argb(1, 2, 3), 1, 2 }));
+    QVERIFY(ApplyFilter(image, FilterId::ColorReplace, { 0, Argb(1, 2, 3), Argb(1, 2, 3), 1, 2 }));
     QVERIFY(!image.matte());
     QCOMPARE(PixelAt(image, 0, 0), (Pixel { 255, 255, 255, 255 }));
     const Pixel half = PixelAt(image, 1, 0);
@@ -328,7 +329,7 @@ void TestTransform::crop()
     QFETCH(QRect, region);
 
     Magick::Image image = MakeCoordinates(40, 30);
-    QVERIFY(ApplyFilter(image, 5020, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::Crop, numbers));
     QCOMPARE(SizeOf(image), region.size());
     QCOMPARE(Origin(image, 0, 0), region.topLeft());
     QCOMPARE(Origin(image, region.width() - 1, region.height() - 1), region.bottomRight());
@@ -342,7 +343,7 @@ void TestTransform::cropIgnoresAPageOffsetAndLeavesNone()
     // taken from the frame's own pixels.
     Magick::Image image = MakeCoordinates(40, 30);
     image.page(Magick::Geometry(100, 100, 10, 10));
-    QVERIFY(ApplyFilter(image, 5020, { 2, 3, 8, 6, 0 }));
+    QVERIFY(ApplyFilter(image, FilterId::Crop, { 2, 3, 8, 6, 0 }));
     QCOMPARE(SizeOf(image), QSize(8, 6));
     QCOMPARE(Origin(image, 0, 0), QPoint(2, 3));
     const Magick::Geometry page = image.page();
@@ -358,7 +359,7 @@ void TestTransform::cropInPercentConvertsForEachPage()
     Magick::Image first = MakeCoordinates(40, 30);
     Magick::Image second = MakeCoordinates(80, 20);
     CImageFilters filters;
-    filters.record = MakeRecord(5020, { 50, 50, 50, 50, 1 });
+    filters.record = MakeRecord(FilterId::Crop, { 50, 50, 50, 50, 1 });
     const SFilterRecord stored = filters.record;
 
     filters.target = &first;
@@ -393,7 +394,7 @@ void TestTransform::flip()
     QFETCH(QPoint, topLeftGoesTo);
 
     Magick::Image image = MakeCoordinates(4, 3);
-    QVERIFY(ApplyFilter(image, 5030, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::Flip, numbers));
     QCOMPARE(SizeOf(image), QSize(4, 3));
     QCOMPARE(Origin(image, topLeftGoesTo.x(), topLeftGoesTo.y()), QPoint(0, 0));
 }
@@ -439,7 +440,7 @@ void TestTransform::resize()
 
     Magick::Image image = TestPhotos::MakePhoto(size_t(photo.width()), size_t(photo.height()));
     const QByteArray before = Signature(image);
-    QVERIFY(ApplyFilter(image, 5040, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::Resize, numbers));
     QCOMPARE(SizeOf(image), size);
     if (size == photo)
         QCOMPARE(Signature(image), before);
@@ -469,7 +470,7 @@ void TestTransform::resizeAdvancedSetsSizeAndResolution()
     Magick::Image image = TestPhotos::MakePhoto(size_t(photo.width()), size_t(photo.height()));
     image.resolutionUnits(Magick::PixelsPerCentimeterResolution);
     image.density(Magick::Geometry(28, 28));
-    QVERIFY(ApplyFilter(image, 5050, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::ResizeAdvanced, numbers));
     QCOMPARE(SizeOf(image), size);
     QCOMPARE(image.resolutionUnits(), Magick::PixelsPerInchResolution);
     QCOMPARE(image.density().width(), size_t(150));
@@ -495,7 +496,7 @@ void TestTransform::roll()
     QFETCH(QPoint, topLeftGoesTo);
 
     Magick::Image image = MakeCoordinates(8, 6);
-    QVERIFY(ApplyFilter(image, 5060, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::Roll, numbers));
     QCOMPARE(SizeOf(image), QSize(8, 6));
     QCOMPARE(Origin(image, topLeftGoesTo.x(), topLeftGoesTo.y()), QPoint(0, 0));
     // Wrapped around: what left at the far edge came in at the near one.
@@ -526,7 +527,7 @@ void TestTransform::rotate()
     QFETCH(bool, turned);
 
     Magick::Image image = MakeCoordinates(photo.width(), photo.height());
-    QVERIFY(ApplyFilter(image, 5070, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::Rotate, numbers));
     if (!turned) {
         QCOMPARE(SizeOf(image), photo);
         QCOMPARE(Origin(image, 0, 0), QPoint(0, 0));
@@ -567,7 +568,7 @@ void TestTransform::thumbnail()
     QFETCH(QPoint, topLeftFrom);
 
     Magick::Image image = MakeCoordinates(photo.width(), photo.height());
-    QVERIFY(ApplyFilter(image, 5080, numbers));
+    QVERIFY(ApplyFilter(image, FilterId::Thumbnail, numbers));
     QCOMPARE(SizeOf(image), size);
     if (topLeftFrom.x() >= 0)
         QCOMPARE(Origin(image, 0, 0), topLeftFrom);
@@ -579,32 +580,49 @@ void TestTransform::valuesOutsideThePageFail_data()
     QTest::addColumn<QList<double>>("numbers");
 
     const double grey = Argb(100, 100, 100);
-    QTest::newRow("auto crop, preset 6") << 5002 << QList<double> { 6, 1, 0, 0, 1 };
-    QTest::newRow("auto crop, preset NaN") << 5002 << QList<double> { NaN, 1, 0, 0, 1 };
-    QTest::newRow("auto crop, anchor 3") << 5002 << QList<double> { 0, 1, 0, 0, 3 };
-    QTest::newRow("auto crop, custom 0:9") << 5002 << QList<double> { 5, 1, 0, 9, 1 };
-    QTest::newRow("auto crop, sliver") << 5002 << QList<double> { 5, 0, 99, 1, 1 };
-    QTest::newRow("colour replace, kind 4") << 5010 << QList<double> { 0, grey, grey, 4, 0 };
-    QTest::newRow("colour replace, tolerance -1") << 5010 << QList<double> { -1, grey, grey, 2, 3 };
-    QTest::newRow("colour replace, colour NaN") << 5010 << QList<double> { 0, NaN, grey, 0, 3 };
-    QTest::newRow("crop starting at 100 %") << 5020 << QList<double> { 100, 0, 10, 10, 1 };
-    QTest::newRow("crop of no width") << 5020 << QList<double> { 0, 0, 0, 10, 0 };
-    QTest::newRow("crop under a pixel") << 5020 << QList<double> { 0, 0, 1, 1, 1 };
-    QTest::newRow("crop from the left of the photo") << 5020 << QList<double> { -5, 0, 10, 10, 0 };
-    QTest::newRow("crop of NaN") << 5020 << QList<double> { 0, 0, NaN, 10, 0 };
-    QTest::newRow("resize, mode 4") << 5040 << QList<double> { 20, 20, 1, 4, 0, 0 };
-    QTest::newRow("resize, unit 2") << 5040 << QList<double> { 20, 20, 1, 0, 2, 0 };
-    QTest::newRow("resize to 0 %") << 5040 << QList<double> { 0, 0, 1, 0, 1, 0 };
-    QTest::newRow("resize to no height") << 5040 << QList<double> { 20, 0, 0, 0, 0, 0 };
-    QTest::newRow("resize to a box of no height") << 5040 << QList<double> { 20, 0, 1, 3, 0, 0 };
-    QTest::newRow("resize to NaN") << 5040 << QList<double> { NaN, 20, 1, 1, 0, 0 };
-    QTest::newRow("resize advanced, 0 dpi") << 5050 << QList<double> { 20, 20, 0, 0, 0, 0, 1, 1 };
-    QTest::newRow("roll by NaN") << 5060 << QList<double> { NaN, 0, 0 };
-    QTest::newRow("rotate, condition 3") << 5070 << QList<double> { 90, 3 };
+    QTest::newRow("auto crop, preset 6")
+        << int(FilterId::AutoCrop) << QList<double> { 6, 1, 0, 0, 1 };
+    QTest::newRow("auto crop, preset NaN")
+        << int(FilterId::AutoCrop) << QList<double> { NaN, 1, 0, 0, 1 };
+    QTest::newRow("auto crop, anchor 3")
+        << int(FilterId::AutoCrop) << QList<double> { 0, 1, 0, 0, 3 };
+    QTest::newRow("auto crop, custom 0:9")
+        << int(FilterId::AutoCrop) << QList<double> { 5, 1, 0, 9, 1 };
+    QTest::newRow("auto crop, sliver")
+        << int(FilterId::AutoCrop) << QList<double> { 5, 0, 99, 1, 1 };
+    QTest::newRow("colour replace, kind 4")
+        << int(FilterId::ColorReplace) << QList<double> { 0, grey, grey, 4, 0 };
+    QTest::newRow("colour replace, tolerance -1")
+        << int(FilterId::ColorReplace) << QList<double> { -1, grey, grey, 2, 3 };
+    QTest::newRow("colour replace, colour NaN")
+        << int(FilterId::ColorReplace) << QList<double> { 0, NaN, grey, 0, 3 };
+    QTest::newRow("crop starting at 100 %")
+        << int(FilterId::Crop) << QList<double> { 100, 0, 10, 10, 1 };
+    QTest::newRow("crop of no width") << int(FilterId::Crop) << QList<double> { 0, 0, 0, 10, 0 };
+    QTest::newRow("crop under a pixel") << int(FilterId::Crop) << QList<double> { 0, 0, 1, 1, 1 };
+    QTest::newRow("crop from the left of the photo")
+        << int(FilterId::Crop) << QList<double> { -5, 0, 10, 10, 0 };
+    QTest::newRow("crop of NaN") << int(FilterId::Crop) << QList<double> { 0, 0, NaN, 10, 0 };
+    QTest::newRow("resize, mode 4")
+        << int(FilterId::Resize) << QList<double> { 20, 20, 1, 4, 0, 0 };
+    QTest::newRow("resize, unit 2")
+        << int(FilterId::Resize) << QList<double> { 20, 20, 1, 0, 2, 0 };
+    QTest::newRow("resize to 0 %") << int(FilterId::Resize) << QList<double> { 0, 0, 1, 0, 1, 0 };
+    QTest::newRow("resize to no height")
+        << int(FilterId::Resize) << QList<double> { 20, 0, 0, 0, 0, 0 };
+    QTest::newRow("resize to a box of no height")
+        << int(FilterId::Resize) << QList<double> { 20, 0, 1, 3, 0, 0 };
+    QTest::newRow("resize to NaN")
+        << int(FilterId::Resize) << QList<double> { NaN, 20, 1, 1, 0, 0 };
+    QTest::newRow("resize advanced, 0 dpi")
+        << int(FilterId::ResizeAdvanced) << QList<double> { 20, 20, 0, 0, 0, 0, 1, 1 };
+    QTest::newRow("roll by NaN") << int(FilterId::Roll) << QList<double> { NaN, 0, 0 };
+    QTest::newRow("rotate, condition 3") << int(FilterId::Rotate) << QList<double> { 90, 3 };
     QTest::newRow("rotate by infinity")
-        << 5070 << QList<double> { std::numeric_limits<double>::infinity(), 0 };
-    QTest::newRow("thumbnail, mode 3") << 5080 << QList<double> { 20, 20, 3 };
-    QTest::newRow("thumbnail of no width") << 5080 << QList<double> { 0.9, 20, 1 };
+        << int(FilterId::Rotate) << QList<double> { std::numeric_limits<double>::infinity(), 0 };
+    QTest::newRow("thumbnail, mode 3") << int(FilterId::Thumbnail) << QList<double> { 20, 20, 3 };
+    QTest::newRow("thumbnail of no width")
+        << int(FilterId::Thumbnail) << QList<double> { 0.9, 20, 1 };
 }
 
 void TestTransform::valuesOutsideThePageFail()

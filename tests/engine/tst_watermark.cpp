@@ -1,6 +1,8 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageFilters.h"
 #include "WatermarkOverlays.h"
 
@@ -119,17 +121,17 @@ SFilterRecord LogoRecord(const QString &path, int anchor, double marginX, double
     double scale = 100, double rotation = 0, double transparency = 0)
 {
     SFilterRecord record;
-    record.id = 1110;
+    record.id = FilterId::WatermarkLogo;
     record.active = true;
-    record.numberCount = 6;
-    record.numbers[0] = anchor;
-    record.numbers[1] = marginX;
-    record.numbers[2] = marginY;
-    record.numbers[3] = scale;
-    record.numbers[4] = rotation;
-    record.numbers[5] = transparency;
-    record.textCount = 1;
-    record.texts[0] = path;
+    record.numberCount = WatermarkLogoSlot::NumberCount;
+    record.numbers[WatermarkLogoSlot::Placement] = anchor;
+    record.numbers[WatermarkLogoSlot::DeltaX] = marginX;
+    record.numbers[WatermarkLogoSlot::DeltaY] = marginY;
+    record.numbers[WatermarkLogoSlot::Scale] = scale;
+    record.numbers[WatermarkLogoSlot::Rotation] = rotation;
+    record.numbers[WatermarkLogoSlot::Transparency] = transparency;
+    record.textCount = WatermarkLogoSlot::TextCount;
+    record.texts[WatermarkLogoSlot::LogoPath] = path;
     return record;
 }
 
@@ -137,14 +139,14 @@ SFilterRecord MaskRecord(
     const QString &landscape, const QString &portrait, double rotateMask, double transparency = 0)
 {
     SFilterRecord record;
-    record.id = 1120;
+    record.id = FilterId::WatermarkMask;
     record.active = true;
-    record.numberCount = 2;
-    record.numbers[0] = rotateMask;
-    record.numbers[1] = transparency;
-    record.textCount = 2;
-    record.texts[0] = landscape;
-    record.texts[1] = portrait;
+    record.numberCount = WatermarkMaskSlot::NumberCount;
+    record.numbers[WatermarkMaskSlot::RotateForPortrait] = rotateMask;
+    record.numbers[WatermarkMaskSlot::Transparency] = transparency;
+    record.textCount = WatermarkMaskSlot::TextCount;
+    record.texts[WatermarkMaskSlot::MaskPath] = landscape;
+    record.texts[WatermarkMaskSlot::PortraitMaskPath] = portrait;
     return record;
 }
 
@@ -497,7 +499,7 @@ void TestWatermark::valuesOutsideThePageFail_data()
     QTest::newRow("anchor 9") << LogoRecord(redLogo, 9, 0, 0);
     QTest::newRow("anchor -1") << LogoRecord(redLogo, -1, 0, 0);
     SFilterRecord anchorNaN = LogoRecord(redLogo, 0, 0, 0);
-    anchorNaN.numbers[0] = NaN;
+    anchorNaN.numbers[WatermarkLogoSlot::Placement] = NaN;
     QTest::newRow("anchor NaN") << anchorNaN;
     QTest::newRow("margin 30001") << LogoRecord(redLogo, 0, 30001, 0);
     QTest::newRow("margin NaN") << LogoRecord(redLogo, 0, 0, NaN);

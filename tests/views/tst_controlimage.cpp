@@ -2,7 +2,9 @@
 #include "TestMain.h"
 
 #include "ControlImage.h"
+#include "FilterIds.h"
 #include "FilterRecord.h"
+#include "FilterSlots.h"
 #include "UserProfile.h"
 
 #include <QApplication>
@@ -54,15 +56,20 @@ bool Near(const QColor &a, const QColor &b)
         && qAbs(a.blue() - b.blue()) < 12;
 }
 
-SFilterRecord Record(qint32 id, double p0 = 0, double p1 = 0)
+SFilterRecord Record(qint32 id)
 {
     SFilterRecord record;
     record.id = id;
     record.name = QStringLiteral("Filter %1").arg(id);
-    record.numberCount = 2;
-    record.numbers[0] = p0;
-    record.numbers[1] = p1;
     record.active = true;
+    return record;
+}
+
+SFilterRecord Rotate(double angle)
+{
+    SFilterRecord record = Record(FilterId::Rotate);
+    record.numberCount = RotateSlot::NumberCount;
+    record.numbers[RotateSlot::Angle] = angle;
     return record;
 }
 
@@ -99,23 +106,25 @@ struct SInteractive : SPreview
 
 SFilterRecord Comment(const QString &text)
 {
-    SFilterRecord record = Record(1000);
-    record.numberCount = 11;
+    SFilterRecord record = Record(FilterId::Comment);
+    record.numberCount = CommentSlot::NumberCount;
     const double values[] = { 0, 0, 0, 40, 4294967295.0, 0, 1, 0, 0, 0, 0 };
     std::copy(std::begin(values), std::end(values), record.numbers.begin());
-    record.textCount = 2;
-    record.texts[0] = text;
-    record.texts[1] = QStringLiteral("DejaVu Sans");
+    record.textCount = CommentSlot::TextCount;
+    record.texts[CommentSlot::Text] = text;
+    record.texts[CommentSlot::FontFamily] = QStringLiteral("DejaVu Sans");
     return record;
 }
 
 SFilterRecord Crop(double left, double top, double width, double height, bool percent)
 {
-    SFilterRecord record = Record(5020, left, top);
-    record.numberCount = 5;
-    record.numbers[2] = width;
-    record.numbers[3] = height;
-    record.numbers[4] = percent ? 1 : 0;
+    SFilterRecord record = Record(FilterId::Crop);
+    record.numberCount = CropSlot::NumberCount;
+    record.numbers[CropSlot::Left] = left;
+    record.numbers[CropSlot::Top] = top;
+    record.numbers[CropSlot::Width] = width;
+    record.numbers[CropSlot::Height] = height;
+    record.numbers[CropSlot::Unit] = percent ? 1 : 0;
     return record;
 }
 
@@ -307,7 +316,7 @@ void TestControlImage::samePhotoKeepsViewOtherPhotoRefits()
 void TestControlImage::rotateRefitsToTheRotatedSize()
 {
     SPreview preview;
-    preview.widget.AddFilters({ Record(5070, 90) });
+    preview.widget.AddFilters({ Rotate(90) });
     QVERIFY(preview.widget.StartPreview(landscape));
     QVERIFY(preview.WaitShown());
     // 600 x 800 after the turn: the height decides.
@@ -320,7 +329,7 @@ void TestControlImage::interactiveLockIgnoresZoom()
 {
     SPreview preview;
     preview.widget.interactiveMode = true;
-    preview.widget.AddFilters({ Record(5020, 10, 10) });
+    preview.widget.AddFilters({ Crop(10, 10, 0, 0, false) });
     QVERIFY(preview.widget.StartPreview(landscape));
     QVERIFY(preview.WaitShown());
     // The photo itself is shown; the crop is not applied under the lock.
@@ -470,13 +479,13 @@ void TestControlImage::cropOverlayIsDraggedFlushAgainstTheEdge()
     QCOMPARE(pixels.overlay->geometry().topLeft(), QPoint(100, 25));
     QVERIFY(!changed.isEmpty());
     const SFilterRecord record = changed.last().at(0).value<SFilterRecord>();
-    QCOMPARE(record.numbers[0], 400.0); // photo width - crop width
-    QCOMPARE(record.numbers[1], 100.0);
+    QCOMPARE(record.numbers[CropSlot::Left], 400.0); // photo width - crop width
+    QCOMPARE(record.numbers[CropSlot::Top], 100.0);
     QCOMPARE(pixels.widget.Filters().first(), record);
 
     // The right handle stops at the photo's edge.
     pixels.Drag(QPoint(195, 60), QPoint(260, 60));
-    QCOMPARE(changed.last().at(0).value<SFilterRecord>().numbers[2], 400.0);
+    QCOMPARE(changed.last().at(0).value<SFilterRecord>().numbers[CropSlot::Width], 400.0);
     // Zoom stays locked on the single interactive step.
     pixels.widget.ZoomActualSize();
     QCOMPARE(pixels.widget.Zoom(), 25.0);
@@ -528,9 +537,9 @@ void TestControlImage::commentDraggedToTheCentreIsAnchoredThere()
     preview.Drag(press, press + target - label.topLeft());
     QCOMPARE(preview.overlay->geometry().topLeft(), target);
     const SFilterRecord record = changed.last().at(0).value<SFilterRecord>();
-    QCOMPARE(record.numbers[0], 4.0);
-    QCOMPARE(record.numbers[1], 0.0);
-    QCOMPARE(record.numbers[2], 0.0);
+    QCOMPARE(record.numbers[CommentSlot::Placement], 4.0);
+    QCOMPARE(record.numbers[CommentSlot::DeltaX], 0.0);
+    QCOMPARE(record.numbers[CommentSlot::DeltaY], 0.0);
 
     const CControlImage::SAnchor corner = preview.widget.ComputeAnchor(0, 0, 40, 20);
     QCOMPARE(corner.anchor, 0);
@@ -544,8 +553,11 @@ void TestControlImage::commentDraggedToTheCentreIsAnchoredThere()
 void TestControlImage::resizeOverlayNeverEnlargesBeyondThePhoto()
 {
     CUserProfile::instance()->CurrentPhotoPath = landscape;
-    SFilterRecord record = Record(5040, 780, 580); // pixels, width and height, no aspect lock
-    record.numberCount = 6;
+    // Pixels, width and height, no aspect lock.
+    SFilterRecord record = Record(FilterId::Resize);
+    record.numberCount = ResizeSlot::NumberCount;
+    record.numbers[ResizeSlot::Width] = 780;
+    record.numbers[ResizeSlot::Height] = 580;
     SInteractive preview(record);
     QSignalSpy changed(&preview.widget, &CControlImage::UpdateFilterInterface);
     QVERIFY(preview.widget.StartPreview(landscape));
@@ -558,23 +570,23 @@ void TestControlImage::resizeOverlayNeverEnlargesBeyondThePhoto()
         preview.Mouse(QEvent::MouseMove, at, Qt::LeftButton);
     preview.Mouse(QEvent::MouseButtonRelease, QPoint(199, 149), Qt::NoButton);
     QCOMPARE(changed.count(), 3);
-    QCOMPARE(changed.at(0).at(0).value<SFilterRecord>().numbers[0], 792.0);
+    QCOMPARE(changed.at(0).at(0).value<SFilterRecord>().numbers[ResizeSlot::Width], 792.0);
     const SFilterRecord last = changed.last().at(0).value<SFilterRecord>();
-    QCOMPARE(last.numbers[0], 800.0);
-    QCOMPARE(last.numbers[1], 600.0);
+    QCOMPARE(last.numbers[ResizeSlot::Width], 800.0);
+    QCOMPARE(last.numbers[ResizeSlot::Height], 600.0);
     QCOMPARE(preview.overlay->geometry(), QRect(0, 0, 200, 150));
 }
 
 void TestControlImage::rotatingThroughZeroWraps()
 {
     CUserProfile::instance()->CurrentPhotoPath = landscape;
-    SFilterRecord record = Record(1100);
-    record.numberCount = 12;
+    SFilterRecord record = Record(FilterId::WatermarkText);
+    record.numberCount = WatermarkTextSlot::NumberCount;
     const double values[] = { 4, 0, 0, 40, 4294967295.0, 0, 0, 0, 0, 0, 0, 0 };
     std::copy(std::begin(values), std::end(values), record.numbers.begin());
-    record.textCount = 3;
-    record.texts[0] = QStringLiteral("Quendrasil");
-    record.texts[1] = QStringLiteral("DejaVu Sans");
+    record.textCount = WatermarkTextSlot::TextCount;
+    record.texts[WatermarkTextSlot::Text] = QStringLiteral("Quendrasil");
+    record.texts[WatermarkTextSlot::FontFamily] = QStringLiteral("DejaVu Sans");
     SInteractive preview(record);
     QSignalSpy changed(&preview.widget, &CControlImage::UpdateFilterInterface);
     QVERIFY(preview.widget.StartPreview(landscape));
@@ -586,11 +598,13 @@ void TestControlImage::rotatingThroughZeroWraps()
     preview.Mouse(QEvent::MouseButtonPress, outside, Qt::LeftButton);
     preview.Mouse(QEvent::MouseMove, outside - QPoint(0, 8), Qt::LeftButton);
     QVERIFY(!changed.isEmpty());
-    const double down = changed.last().at(0).value<SFilterRecord>().numbers[6];
+    const double down
+        = changed.last().at(0).value<SFilterRecord>().numbers[WatermarkTextSlot::Rotation];
     QVERIFY2(down > 300 && down < 360, qPrintable(QString::number(down)));
     // And back down again: past 359 it wraps to the small angles.
     preview.Mouse(QEvent::MouseMove, outside + QPoint(0, 8), Qt::LeftButton);
-    const double up = changed.last().at(0).value<SFilterRecord>().numbers[6];
+    const double up
+        = changed.last().at(0).value<SFilterRecord>().numbers[WatermarkTextSlot::Rotation];
     QVERIFY2(up >= 0 && up < 60, qPrintable(QString::number(up)));
     preview.Mouse(QEvent::MouseButtonRelease, outside, Qt::NoButton);
 }

@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
+#include "FilterIds.h"
 #include "ImageCache.h"
 #include "ImageConversion.h"
 #include "PreviewFilters.h"
@@ -19,9 +20,9 @@
 
 namespace {
 
+using FilterId::IsInteractive;
 using PreviewFilters::IsGeometry;
-using PreviewFilters::IsInteractive;
-using PreviewFilters::ResizeId;
+using PreviewFilters::IsTextOrLogo;
 using PreviewFilters::RoundHalfUp;
 
 // Half away from zero, for pan steps in either direction.
@@ -102,7 +103,7 @@ bool CControlImage::HasGeometryFilter() const
 bool CControlImage::HasResizeFilter() const
 {
     return std::any_of(filters.cbegin(), filters.cend(),
-        [](const SFilterRecord &record) { return record.id == ResizeId; });
+        [](const SFilterRecord &record) { return record.id == FilterId::Resize; });
 }
 
 bool CControlImage::InteractiveLock() const
@@ -387,9 +388,9 @@ void CControlImage::mousePressEvent(QMouseEvent *event)
         dragRegion = HitTest(dragStart.x(), dragStart.y());
         if (filters.size() == 1 && IsInteractive(filters.first().id) && previewEnabled) {
             const qint32 id = filters.first().id;
-            SetRegionCursor(dragRegion, id == ResizeId ? CursorArrow : CursorPress);
+            SetRegionCursor(dragRegion, id == FilterId::Resize ? CursorArrow : CursorPress);
             // The corner marks fade when the press is outside the overlay.
-            if (id == 1000 || id == 1010 || id == 1100 || id == 1110)
+            if (IsTextOrLogo(id))
                 UpdateOverlay(true, false);
         }
     }
@@ -419,7 +420,7 @@ void CControlImage::mouseMoveEvent(QMouseEvent *event)
         && IsInteractive(filters.first().id) && previewEnabled && imageLoaded;
     if (editable && event->buttons() == Qt::NoButton) {
         SetRegionCursor(HitTest(current.x(), current.y()),
-            filters.first().id == ResizeId ? CursorArrow : CursorHover);
+            filters.first().id == FilterId::Resize ? CursorArrow : CursorHover);
     }
     if (!overlayLabel->geometry().contains(current) && dragRegion != RegionRotate)
         return;

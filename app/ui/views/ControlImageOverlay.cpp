@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageConversion.h"
 #include "TextAnnotations.h"
 #include "UserProfile.h"
@@ -19,25 +21,29 @@ namespace {
 
 using namespace PreviewFilters;
 
-// Where the anchor, offsets, size and angle of the placed filters live (-1: none).
+// Where the anchor, offsets, size, angle and text of the placed filters live (-1: none).
 struct SPlaces
 {
-    int anchor, offsetX, offsetY, size, angle;
+    int anchor, offsetX, offsetY, size, angle, text;
 };
 
 SPlaces PlacesOf(qint32 id)
 {
     switch (id) {
-    case CommentId:
-        return { 0, 1, 2, 3, -1 };
-    case DateId:
-        return { 2, 7, 8, 3, 9 };
-    case WatermarkTextId:
-        return { 0, 1, 2, 3, 6 };
-    case WatermarkLogoId:
-        return { 0, 1, 2, 3, 4 };
+    case FilterId::Comment:
+        return { CommentSlot::Placement, CommentSlot::DeltaX, CommentSlot::DeltaY,
+            CommentSlot::FontSize, -1, CommentSlot::Text };
+    case FilterId::Date:
+        return { DateSlot::Placement, DateSlot::DeltaX, DateSlot::DeltaY, DateSlot::FontSize,
+            DateSlot::Rotation, -1 };
+    case FilterId::WatermarkText:
+        return { WatermarkTextSlot::Placement, WatermarkTextSlot::DeltaX, WatermarkTextSlot::DeltaY,
+            WatermarkTextSlot::FontSize, WatermarkTextSlot::Rotation, WatermarkTextSlot::Text };
+    case FilterId::WatermarkLogo:
+        return { WatermarkLogoSlot::Placement, WatermarkLogoSlot::DeltaX, WatermarkLogoSlot::DeltaY,
+            WatermarkLogoSlot::Scale, WatermarkLogoSlot::Rotation, -1 };
     default:
-        return { -1, -1, -1, -1, -1 };
+        return { -1, -1, -1, -1, -1, -1 };
     }
 }
 
@@ -45,11 +51,11 @@ SPlaces PlacesOf(qint32 id)
 int DateCharacters(const SFilterRecord &record)
 {
     static constexpr int ByLayout[] = { 11, 9, 11, 9, 11, 9, 10, 8, 10, 8, 10, 8 };
-    const int layout = std::clamp(int(record.numbers[1]), 0, 11);
+    const int layout = std::clamp(int(record.numbers[DateSlot::DateLayout]), 0, 11);
     int characters = ByLayout[layout];
-    const int shown = int(record.numbers[0]);
+    const int shown = int(record.numbers[DateSlot::Shown]);
     if (shown == 0 || shown == 2)
-        characters += record.numbers[6] != 0.0 ? 6 : 9;
+        characters += record.numbers[DateSlot::TimeLayout] != 0.0 ? 6 : 9;
     return characters;
 }
 
@@ -65,15 +71,13 @@ QSize CControlImage::PhotoSize() const
 bool CControlImage::InteractiveState() const
 {
     return interactiveMode && previewEnabled && filters.size() == 1
-        && !profile->CurrentPhotoPath.isEmpty()
-        && (IsTextOrLogo(filters.first().id) || filters.first().id == CropId
-            || filters.first().id == ResizeId);
+        && !profile->CurrentPhotoPath.isEmpty() && FilterId::IsInteractive(filters.first().id);
 }
 
 bool CControlImage::ResizeHasEdgeHandles(const SFilterRecord &record) const
 {
-    const int mode = int(record.numbers[3]);
-    return mode == 0 && record.numbers[2] != 1.0;
+    const int mode = int(record.numbers[ResizeSlot::Mode]);
+    return mode == 0 && record.numbers[ResizeSlot::KeepAspect] != 1.0;
 }
 
 void CControlImage::UpdateOverlay(bool keepLabelGeometry, bool skipDarkening)
@@ -130,20 +134,20 @@ bool CControlImage::DrawOverlay(
     bool edges = true;
 
     switch (record.id) {
-    case CommentId:
+    case FilterId::Comment:
         if (!UpdateComment(image, rect, record, overlayFilters, displayWidth, displayHeight,
                 displayScale, imageOffset.x(), imageOffset.y(), ratio))
             return false;
         marks = true;
         break;
-    case DateId:
+    case FilterId::Date:
         if (!UpdateDate(image, rect, imageFiltered.properties.DateTimeOriginal, record,
                 overlayFilters, displayWidth, displayHeight, displayScale, imageOffset.x(),
                 imageOffset.y(), ratio))
             return false;
         marks = true;
         break;
-    case WatermarkTextId: {
+    case FilterId::WatermarkText: {
         QRect textRect;
         int textWidth = 0;
         int textHeight = 0;
@@ -152,20 +156,20 @@ bool CControlImage::DrawOverlay(
                 displayScale, true, ratio))
             return false;
         textRectSize = textRect.size();
-        if (record.numbers[6] != 0.0)
+        if (record.numbers[WatermarkTextSlot::Rotation] != 0.0)
             rect.translate(textRect.center() - rect.center());
         rect.translate(imageOffset);
         marks = true;
         break;
     }
-    case WatermarkLogoId:
+    case FilterId::WatermarkLogo:
         if (!UpdateWatermarkLogo(
                 image, rect, record, displayWidth, displayHeight, displayScale, ratio))
             return false;
         rect.translate(imageOffset);
         marks = true;
         break;
-    case CropId: {
+    case FilterId::Crop: {
         rect = CImageFilters::UpdateCrop(record, displayWidth, displayHeight, displayScale);
         image = QImage(rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
         if (image.isNull())
@@ -180,7 +184,7 @@ bool CControlImage::DrawOverlay(
         handles = true;
         break;
     }
-    case ResizeId: {
+    case FilterId::Resize: {
         if (!skipDarkening) {
             QImage shown = shownPixmap.toImage().convertToFormat(QImage::Format_RGB32);
             for (int y = 0; y < shown.height(); ++y) {
@@ -266,8 +270,8 @@ int CControlImage::HitTest(int x, int y) const
     const int bottom = top + label.height();
     const auto within = [](int value, int low, int high) { return low < value && value < high; };
     const SFilterRecord &record = filters.first();
-    const bool noEdges
-        = IsTextOrLogo(record.id) || (record.id == ResizeId && !ResizeHasEdgeHandles(record));
+    const bool noEdges = IsTextOrLogo(record.id)
+        || (record.id == FilterId::Resize && !ResizeHasEdgeHandles(record));
 
     const bool leftBand = within(x, left, left + 10);
     const bool rightBand = within(x, right - 10, right);
@@ -327,7 +331,8 @@ void CControlImage::SetRegionCursor(int region, int mode)
         setCursor(Qt::SizeBDiagCursor);
         break;
     case RegionRotate:
-        if (id != CommentId && id != CropId && id != ResizeId && !rotateCursorPixmap.isNull()) {
+        if (id != FilterId::Comment && id != FilterId::Crop && id != FilterId::Resize
+            && !rotateCursorPixmap.isNull()) {
             const bool single = devicePixelRatioF() <= 1.0;
             setCursor(QCursor(rotateCursorPixmap, single ? rotateCursorPixmap.width() / 2 : 8,
                 single ? rotateCursorPixmap.height() / 2 : 8));
@@ -400,14 +405,14 @@ void CControlImage::DragOverlay(const QPoint &current)
     bool changed = false;
 
     if (dragRegion == RegionInside) {
-        if (id != ResizeId)
+        if (id != FilterId::Resize)
             overlayLabel->move(labelPressPos + current - dragStart);
-    } else if (id == CropId && handle) {
-        const bool percent = record.numbers[4] == 1.0;
-        double left = record.numbers[0];
-        double top = record.numbers[1];
-        double width = record.numbers[2];
-        double height = record.numbers[3];
+    } else if (id == FilterId::Crop && handle) {
+        const bool percent = record.numbers[CropSlot::Unit] == 1.0;
+        double left = record.numbers[CropSlot::Left];
+        double top = record.numbers[CropSlot::Top];
+        double width = record.numbers[CropSlot::Width];
+        double height = record.numbers[CropSlot::Height];
         if (percent) {
             left *= photo.width() / 100.0;
             width *= photo.width() / 100.0;
@@ -445,17 +450,18 @@ void CControlImage::DragOverlay(const QPoint &current)
             top *= 100.0 / photo.height();
             height *= 100.0 / photo.height();
         }
-        record.numbers[0] = left;
-        record.numbers[1] = top;
-        record.numbers[2] = width;
-        record.numbers[3] = height;
+        record.numbers[CropSlot::Left] = left;
+        record.numbers[CropSlot::Top] = top;
+        record.numbers[CropSlot::Width] = width;
+        record.numbers[CropSlot::Height] = height;
         changed = true;
-    } else if (id == ResizeId && handle) {
+    } else if (id == FilterId::Resize && handle) {
         if (dragRegion <= RegionBottom && !ResizeHasEdgeHandles(record))
             return;
-        const bool percent = record.numbers[4] == 1.0;
-        double width = record.numbers[0] * (percent ? photo.width() / 100.0 : 1.0);
-        double height = record.numbers[1] * (percent ? photo.height() / 100.0 : 1.0);
+        const bool percent = record.numbers[ResizeSlot::Unit] == 1.0;
+        double width = record.numbers[ResizeSlot::Width] * (percent ? photo.width() / 100.0 : 1.0);
+        double height
+            = record.numbers[ResizeSlot::Height] * (percent ? photo.height() / 100.0 : 1.0);
         const double dx = d.x() / scale;
         const double dy = d.y() / scale;
         switch (dragRegion) {
@@ -490,19 +496,19 @@ void CControlImage::DragOverlay(const QPoint &current)
         }
         if (width < 1 || height < 1)
             width = height = 1;
-        record.numbers[0] = percent ? width * 100.0 / photo.width() : width;
-        record.numbers[1] = percent ? height * 100.0 / photo.height() : height;
+        record.numbers[ResizeSlot::Width] = percent ? width * 100.0 / photo.width() : width;
+        record.numbers[ResizeSlot::Height] = percent ? height * 100.0 / photo.height() : height;
         filters.first() = record;
         UpdateOverlay(false, true);
         // The interactive resize never enlarges beyond the photo's own size.
         const QSize drawn = overlayLabel->pixmap().deviceIndependentSize().toSize();
         bool again = false;
         if (drawn.width() > displaySize.width()) {
-            record.numbers[0] = percent ? 100.0 : photo.width();
+            record.numbers[ResizeSlot::Width] = percent ? 100.0 : photo.width();
             again = true;
         }
         if (drawn.height() > displaySize.height()) {
-            record.numbers[1] = percent ? 100.0 : photo.height();
+            record.numbers[ResizeSlot::Height] = percent ? 100.0 : photo.height();
             again = true;
         }
         if (again) {
@@ -510,8 +516,7 @@ void CControlImage::DragOverlay(const QPoint &current)
             UpdateOverlay(false, true);
         }
         dragStart = current;
-    } else if (corner
-        && (id == CommentId || id == DateId || id == WatermarkTextId || id == WatermarkLogoId)) {
+    } else if (corner && IsTextOrLogo(id)) {
         const SPlaces places = PlacesOf(id);
         const int anchor = std::clamp(int(record.numbers[places.anchor]), 0, 8);
         const int cornerColumn
@@ -524,15 +529,17 @@ void CControlImage::DragOverlay(const QPoint &current)
             const int count = vertical ? (anchor / 3 == 1 ? 2 : 1) : (anchor % 3 == 1 ? 2 : 1);
             const int sign = vertical ? (cornerRow == 0 ? 1 : -1) : (cornerColumn == 0 ? 1 : -1);
             const double movement = sign * count * (vertical ? d.y() : d.x());
-            if (id == WatermarkLogoId) {
+            if (id == FilterId::WatermarkLogo) {
                 const QSize label = overlayLabel->size();
                 const double old = vertical ? label.height() : label.width();
                 if (old > 0)
                     record.numbers[places.size] *= std::max(1.0, old + movement) / old;
             } else {
-                const double factor = id == CommentId ? 1.8 : id == DateId ? 1.7 : 1.1;
-                const int characters
-                    = id == DateId ? DateCharacters(record) : int(record.texts[0].size());
+                const double factor = id == FilterId::Comment ? 1.8
+                    : id == FilterId::Date                    ? 1.7
+                                                              : 1.1;
+                const int characters = id == FilterId::Date ? DateCharacters(record)
+                                                            : int(record.texts[places.text].size());
                 const double estimate
                     = vertical ? 3.5 * scale : factor * scale * std::max(1, characters);
                 record.numbers[places.size] += movement / estimate;
@@ -541,7 +548,8 @@ void CControlImage::DragOverlay(const QPoint &current)
             changed = true;
         }
     } else if (dragRegion == RegionRotate
-        && (id == DateId || id == WatermarkTextId || id == WatermarkLogoId)) {
+        && (id == FilterId::Date || id == FilterId::WatermarkText
+            || id == FilterId::WatermarkLogo)) {
         const QPointF centre = QRectF(overlayLabel->geometry()).center();
         const auto angleOf = [&centre](const QPoint &point) {
             return std::atan((point.y() - centre.y()) / (point.x() - centre.x())) * 180.0 / M_PI;
@@ -584,7 +592,8 @@ void CControlImage::WriteBackPosition(SFilterRecord &record)
         QPoint topLeft = label.topLeft() - imageOffset;
         QSize box = label.size();
         QPoint inner; // the text rectangle inside a turned label
-        if (id == WatermarkTextId && record.numbers[6] != 0.0 && textRectSize.isValid()) {
+        if (id == FilterId::WatermarkText && record.numbers[WatermarkTextSlot::Rotation] != 0.0
+            && textRectSize.isValid()) {
             inner = QPoint((label.width() - textRectSize.width()) / 2,
                 (label.height() - textRectSize.height()) / 2);
             box = textRectSize;
@@ -599,21 +608,25 @@ void CControlImage::WriteBackPosition(SFilterRecord &record)
         record.numbers[places.offsetY] = anchor.offsetY;
         if (kept != topLeft)
             overlayLabel->move(kept - inner + imageOffset);
-    } else if (id == CropId) {
+    } else if (id == FilterId::Crop) {
         const QPoint topLeft = label.topLeft() - imageOffset;
         const int maxX = std::max(0, displayWidth - label.width());
         const int maxY = std::max(0, displayHeight - label.height());
         const QPoint kept(std::clamp(topLeft.x(), 0, maxX), std::clamp(topLeft.y(), 0, maxY));
-        const bool percent = record.numbers[4] == 1.0;
+        const bool percent = record.numbers[CropSlot::Unit] == 1.0;
         const QSize photo = PhotoSize();
         const double scale = displayScale > 0 ? displayScale : 1.0;
-        record.numbers[0] = percent ? kept.x() * 100.0 / displayWidth : kept.x() / scale;
-        record.numbers[1] = percent ? kept.y() * 100.0 / displayHeight : kept.y() / scale;
+        record.numbers[CropSlot::Left]
+            = percent ? kept.x() * 100.0 / displayWidth : kept.x() / scale;
+        record.numbers[CropSlot::Top]
+            = percent ? kept.y() * 100.0 / displayHeight : kept.y() / scale;
         // Flush against the far edges, whatever the rounding of the display.
         if (kept.x() == maxX)
-            record.numbers[0] = (percent ? 100.0 : photo.width()) - record.numbers[2];
+            record.numbers[CropSlot::Left]
+                = (percent ? 100.0 : photo.width()) - record.numbers[CropSlot::Width];
         if (kept.y() == maxY)
-            record.numbers[1] = (percent ? 100.0 : photo.height()) - record.numbers[3];
+            record.numbers[CropSlot::Top]
+                = (percent ? 100.0 : photo.height()) - record.numbers[CropSlot::Height];
         if (kept != topLeft)
             overlayLabel->move(kept + imageOffset);
     }

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QMutexLocker>
 
+#include "FilterIds.h"
 #include "ImageEngineSetup.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -265,7 +266,7 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
             return failed();
         }
         geometryApplied = geometryApplied || PreviewFilters::IsGeometry(record.id);
-        resizeApplied = resizeApplied || record.id == PreviewFilters::ResizeId;
+        resizeApplied = resizeApplied || record.id == FilterId::Resize;
         if (Superseded(served))
             return aborted();
     }
@@ -374,7 +375,8 @@ bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image 
 {
     bool build = false;
     for (const SFilterRecord &record : request.filters) {
-        if (record.id == 5002 || record.id == 5020 || record.id == 5040 || record.id == 5050)
+        if (record.id == FilterId::AutoCrop || record.id == FilterId::Crop
+            || record.id == FilterId::Resize || record.id == FilterId::ResizeAdvanced)
             build = build || record.active || request.interactiveMode;
     }
     if (!build)

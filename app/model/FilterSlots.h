@@ -1,0 +1,315 @@
+#pragma once
+
+// The parameter slots of each filter: SFilterRecord::numbers and ::texts by name, in the order
+// the settings pages write them and the engine reads them. NumberCount and TextCount are the
+// counts a page stores. Stored documents hold the slots by position, so the order never
+// changes. Filters without parameters have no entry. Colours are 32-bit 0xAARRGGBB values
+// stored as unsigned numbers; flags are 1 or 0; a unit is 0 pixels or 1 percent.
+
+// Annotate
+
+// Placement 0 top left to 8 bottom right, row by row; deltas in percent of the photo.
+namespace CommentSlot {
+enum : int {
+    Placement,
+    DeltaX,
+    DeltaY,
+    FontSize,
+    TextColor,
+    Transparency, // percent, 0 opaque
+    Alignment, // 0 left, 1 centre, 2 right
+    Bold,
+    Italic,
+    Underline,
+    StrikeOut,
+    NumberCount
+};
+enum : int { Text, FontFamily, TextCount };
+} // namespace CommentSlot
+
+// Deltas in percent of the photo; transparencies in percent; BoxMargin in percent of the
+// text's size; blurs 0 to 10. Correction is "+YYYY+MM+DD +hh+mm+ss".
+namespace DateSlot {
+enum : int {
+    Shown, // 0-2 the photo's date and time, 3-5 the moment of processing
+    DateLayout,
+    Placement,
+    FontSize,
+    TextColor,
+    Transparency,
+    TimeLayout,
+    DeltaX,
+    DeltaY,
+    Rotation, // degrees
+    Bold,
+    Italic,
+    Underline,
+    StrikeOut,
+    Separator,
+    UseTexture,
+    Blur,
+    UseStroke,
+    StrokeColor,
+    StrokeTransparency,
+    StrokeWidth,
+    UseShadow,
+    ShadowColor,
+    ShadowTransparency,
+    ShadowDistance,
+    ShadowAngle, // degrees
+    ShadowBlur,
+    UseBox,
+    BoxColor,
+    BoxTransparency,
+    BoxMargin,
+    NumberCount
+};
+enum : int { FontFamily, TexturePath, Correction, TextCount };
+} // namespace DateSlot
+
+// Deltas in photo pixels; transparency in percent; rotation in degrees.
+namespace WatermarkTextSlot {
+enum : int {
+    Placement,
+    DeltaX,
+    DeltaY,
+    FontSize,
+    TextColor,
+    Transparency,
+    Rotation,
+    Bold,
+    Italic,
+    Underline,
+    StrikeOut,
+    TextFromFile, // one line of TextFilePath per photo instead of Text
+    NumberCount
+};
+enum : int { Text, FontFamily, TextFilePath, TextCount };
+} // namespace WatermarkTextSlot
+
+// Deltas in photo pixels from the anchored edge; scale and transparency in percent; rotation
+// in degrees.
+namespace WatermarkLogoSlot {
+enum : int { Placement, DeltaX, DeltaY, Scale, Rotation, Transparency, NumberCount };
+enum : int { LogoPath, TextCount };
+} // namespace WatermarkLogoSlot
+
+// RotateForPortrait 1 turns the mask for portrait photos, 0 uses PortraitMaskPath; transparency
+// in percent.
+namespace WatermarkMaskSlot {
+enum : int { RotateForPortrait, Transparency, NumberCount };
+enum : int { MaskPath, PortraitMaskPath, TextCount };
+} // namespace WatermarkMaskSlot
+
+// Border
+
+// Frame is the index into the page's list; Edges 0 sharp, 1 blurred.
+namespace ShapeFrameSlot {
+enum : int { Frame, BackgroundColor, Edges, TransparentBackground, RandomFrame, NumberCount };
+} // namespace ShapeFrameSlot
+
+namespace GrungeFrameSlot {
+enum : int { Frame, BackgroundColor, TransparentBackground, RandomFrame, NumberCount };
+} // namespace GrungeFrameSlot
+
+namespace PictureFrameSlot {
+enum : int { Frame, BackgroundColor, TransparentBackground, RandomFrame, NumberCount };
+} // namespace PictureFrameSlot
+
+namespace VintageFrameSlot {
+enum : int { Frame, BackgroundColor, TransparentBackground, RandomFrame, NumberCount };
+} // namespace VintageFrameSlot
+
+// BorderHeight in percent of the photo (0 to 360); rotation in degrees; KeepAspect 0 first cuts
+// the photo to its centred square.
+namespace PolaroidSlot {
+enum : int { BorderHeight, Rotation, BorderColor, KeepAspect, NumberCount };
+} // namespace PolaroidSlot
+
+// BevelWidth in percent of the photo's shorter side; Effect 0 lower, 1 raise.
+namespace RaiseSlot {
+enum : int { BevelWidth, Effect, NumberCount };
+} // namespace RaiseSlot
+
+// Transparency 0 to 99 as the page shows it; the engine hands it to ShadowImage as the
+// shadow's opacity. Size is the shadow's blur in pixels.
+namespace ShadowSlot {
+enum : int { Transparency, Size, Color, WhiteBackground, NumberCount };
+} // namespace ShadowSlot
+
+// Sides in Unit; Uniform takes Top for all four sides.
+namespace SimpleBorderSlot {
+enum : int { Top, Bottom, Left, Right, Unit, Color, Uniform, NumberCount };
+} // namespace SimpleBorderSlot
+
+// Effects: page values 0 to 99 unless noted.
+
+namespace BlurSlot {
+enum : int { Strength, NumberCount };
+} // namespace BlurSlot
+
+namespace CharcoalSlot {
+enum : int { Radius, Sigma, NumberCount };
+} // namespace CharcoalSlot
+
+// Radius 1 to 5.
+namespace EdgeSlot {
+enum : int { Radius, NumberCount };
+} // namespace EdgeSlot
+
+namespace EmbossSlot {
+enum : int { Radius, Sigma, NumberCount };
+} // namespace EmbossSlot
+
+namespace GaussianBlurSlot {
+enum : int { Width, Sigma, NumberCount };
+} // namespace GaussianBlurSlot
+
+namespace ImplodeSlot {
+enum : int { Amount, NumberCount };
+} // namespace ImplodeSlot
+
+// Type 0 Gaussian, 1 multiplicative Gaussian, 2 impulse, 3 Laplacian, 4 Poisson.
+namespace NoiseSlot {
+enum : int { Type, NumberCount };
+} // namespace NoiseSlot
+
+// Radius 0 to 10.
+namespace OilPaintSlot {
+enum : int { Radius, NumberCount };
+} // namespace OilPaintSlot
+
+namespace SepiaSlot {
+enum : int { Tone, Saturation, NumberCount };
+} // namespace SepiaSlot
+
+namespace SolarizeSlot {
+enum : int { Amount, NumberCount };
+} // namespace SolarizeSlot
+
+namespace ShadeSlot {
+enum : int { Azimuth, Elevation, GrayscaleShading, NumberCount };
+} // namespace ShadeSlot
+
+namespace SpreadSlot {
+enum : int { Amount, NumberCount };
+} // namespace SpreadSlot
+
+// Angle in degrees, 0 to 360.
+namespace SwirlSlot {
+enum : int { Angle, NumberCount };
+} // namespace SwirlSlot
+
+namespace WaveSlot {
+enum : int { Amplitude, Length, NumberCount };
+} // namespace WaveSlot
+
+// Touch-Up
+
+// Both -100 to 100.
+namespace BrightnessSlot {
+enum : int { Lightness, Gamma, NumberCount };
+} // namespace BrightnessSlot
+
+// Both -50 to 50.
+namespace ContrastSlot {
+enum : int { Contrast, Lightness, NumberCount };
+} // namespace ContrastSlot
+
+// The gamma correction of each channel, -10 to 90.
+namespace ColorBalanceSlot {
+enum : int { Red, Green, Blue, NumberCount };
+} // namespace ColorBalanceSlot
+
+// All -100 to 100.
+namespace HueSaturationSlot {
+enum : int { Hue, Saturation, Lightness, NumberCount };
+} // namespace HueSaturationSlot
+
+// Points 0 to 99, the black point counted up from black and the white point down from white;
+// Channel 0 all, 1 red, 2 green, 3 blue (shown first on the page, stored last).
+namespace LevelsSlot {
+enum : int { BlackPoint, MiddleGamma, WhitePoint, Channel, NumberCount };
+} // namespace LevelsSlot
+
+// Algorithm 0 enhance, 1 despeckle.
+namespace ReduceNoiseSlot {
+enum : int { Algorithm, NumberCount };
+} // namespace ReduceNoiseSlot
+
+// Amount 0 to 99.
+namespace SharpenSlot {
+enum : int { Amount, NumberCount };
+} // namespace SharpenSlot
+
+// Amount and radius 0 to 99, threshold 0 to 10.
+namespace SharpenAdvancedSlot {
+enum : int { Amount, Radius, Threshold, NumberCount };
+} // namespace SharpenAdvancedSlot
+
+// Transform
+
+// AspectRatio 0 16:9, 1 16:10, 2 3:2, 3 4:3, 4 1:1, 5 the custom ratio of the next two slots;
+// Region 0 left or top, 1 centre, 2 right or bottom.
+namespace AutoCropSlot {
+enum : int {
+    AspectRatio,
+    InvertPortrait, // the ratio is height to width for a photo not wider than high
+    CustomRatioWidth,
+    CustomRatioHeight,
+    Region,
+    NumberCount
+};
+} // namespace AutoCropSlot
+
+// Tolerance 0 to 99 on the 0-255 scale; sources 0 the colour slot, 1 transparency, 2 white,
+// 3 black.
+namespace ColorReplaceSlot {
+enum : int { Tolerance, OriginalColor, NewColor, OriginalSource, NewSource, NumberCount };
+} // namespace ColorReplaceSlot
+
+// In Unit: left and width of the photo's width, top and height of its height.
+namespace CropSlot {
+enum : int { Left, Top, Width, Height, Unit, NumberCount };
+} // namespace CropSlot
+
+// Vertical turns the photo upside down, Horizontal mirrors it left to right.
+namespace FlipSlot {
+enum : int { Vertical, Horizontal, NumberCount };
+} // namespace FlipSlot
+
+// Width and height in Unit; Mode 0 width and height, 1 fixed width, 2 fixed height, 3 fixed
+// width and height.
+namespace ResizeSlot {
+enum : int { Width, Height, KeepAspect, Mode, Unit, NeverEnlarge, NumberCount };
+} // namespace ResizeSlot
+
+// Pixels, document inches and dots per inch.
+namespace ResizeAdvancedSlot {
+enum : int {
+    Width,
+    Height,
+    DocumentWidth,
+    DocumentHeight,
+    HorizontalResolution,
+    VerticalResolution,
+    KeepAspect,
+    UniformResolution,
+    NumberCount
+};
+} // namespace ResizeAdvancedSlot
+
+// Shifts in Unit, of the photo's width and height.
+namespace RollSlot {
+enum : int { Columns, Rows, Unit, NumberCount };
+} // namespace RollSlot
+
+// Angle in degrees, 0 to 359; Condition 0 all photos, 1 only portrait, 2 only landscape.
+namespace RotateSlot {
+enum : int { Angle, Condition, NumberCount };
+} // namespace RotateSlot
+
+// The box in pixels; Method 0 fit inside, 1 stretch to the box (the engine also takes 2, fill).
+namespace ThumbnailSlot {
+enum : int { Width, Height, Method, NumberCount };
+} // namespace ThumbnailSlot
