@@ -136,17 +136,29 @@ QList<QIcon> *CImageCache::SplitIconStrip(const QString &name, bool themed, int 
 QList<QIcon> CImageCache::StripIcons(const QString &name, bool themed, int logicalSize)
 {
     QList<QIcon> icons;
-    const QImage strip = GetImage(name, themed, true);
-    const int side = strip.height();
-    if (strip.isNull() || side < 1 || logicalSize < 1)
-        return icons;
-    const qreal ratio = std::max<qreal>(1.0, qreal(side) / logicalSize);
-    for (int x = 0; x + side <= strip.width(); x += side) {
-        QPixmap pixmap = QPixmap::fromImage(strip.copy(x, 0, side, side));
-        pixmap.setDevicePixelRatio(ratio);
-        icons.append(QIcon(pixmap));
+    for (int column = 0;; ++column) {
+        QIcon icon = GridIcon(name, themed, column, 0, logicalSize);
+        if (icon.isNull())
+            return icons;
+        icons.append(icon);
     }
-    return icons;
+}
+
+QIcon CImageCache::GridIcon(const QString &name, bool themed, int column, int row, int logicalSize)
+{
+    const QImage sheet = GetImage(name, themed, true);
+    const QImage plain = GetImage(name, themed, false);
+    if (sheet.isNull() || plain.isNull() || logicalSize < 1 || column < 0 || row < 0)
+        return QIcon();
+    // The variant handed out decides the ratio, whatever the screen's.
+    const qreal ratio = std::max<qreal>(1.0, qreal(sheet.width()) / plain.width());
+    const int side = int(logicalSize * ratio);
+    const QRect cell(column * side, row * side, side, side);
+    if (!sheet.rect().contains(cell))
+        return QIcon();
+    QPixmap pixmap = QPixmap::fromImage(sheet.copy(cell));
+    pixmap.setDevicePixelRatio(ratio);
+    return QIcon(pixmap);
 }
 
 QPixmap CImageCache::GetPixmap(const QString &name, bool themed)

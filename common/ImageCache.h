@@ -45,11 +45,12 @@ public:
     // one's size. A null pixmap for a missing resource; GUI thread only.
     QPixmap GetPixmap(const QString &name, bool themed);
 
-    // The square icons of a one-row strip (high-DPI variant allowed, kept in the cache), for
-    // buttons `logicalSize` pixels wide. The strip's height gives the icons' side, so the
-    // pixel ratio follows the variant the cache handed out, whatever the screen's. Empty for
-    // a missing strip; GUI thread only.
+    // The square icons of a sheet's first row (high-DPI variant allowed, kept in the cache),
+    // for buttons `logicalSize` pixels wide; GridIcon is the one icon at (column, row). The
+    // pixel ratio follows the variant the cache handed out, whatever the screen's. Empty or
+    // null for a missing sheet or a cell beyond it; GUI thread only.
     QList<QIcon> StripIcons(const QString &name, bool themed, int logicalSize);
+    QIcon GridIcon(const QString &name, bool themed, int column, int row, int logicalSize);
 
 private:
     CImageCache() = default;

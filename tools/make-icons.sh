@@ -2,8 +2,9 @@
 # Rebuilds the compiled-in icons under resources/icons/. Everything is drawn here with
 # ImageMagick 6 `convert`, so a rebuild gives the same files byte for byte.
 #
-# Icons-Minimal: a row of four square icons (16 pixels, 32 in the @2x variant), left to right
-# zoom to fit, actual size, zoom in, zoom out. The -Light variant carries dark glyphs for the
+# Icons-Minimal: a sheet of square icons (16 pixels, 32 in the @2x variant), five to a row. Row
+# one, left to right: zoom to fit, actual size, zoom in, zoom out. Row two: undo and redo (the
+# filter settings' history buttons) and, in the fifth place, a pencil (Step 2's custom name). The -Light variant carries dark glyphs for the
 # light theme, the -Dark variant light glyphs for the dark theme; the background is
 # transparent.
 #
@@ -207,6 +208,35 @@ pop graphic-context
 EOF
 }
 
+# Undo: a bent arrow pointing left; redo: the same mirrored, in the next icon.
+history_glyphs() {
+    local mirror
+    for mirror in 1,0,0,1,0,0 -1,0,0,1,32,0; do
+        cat <<EOF
+push graphic-context
+  affine $mirror
+  fill none
+  stroke-width 1.7
+  path 'M 13.5,13 C 13.5,8.5 10.5,6.5 5.5,6.5'
+pop graphic-context
+push graphic-context
+  affine $mirror
+  stroke none
+  polygon 1.5,6.5 6.5,2.5 6.5,10.5
+pop graphic-context
+EOF
+    done
+    cat <<'EOF'
+push graphic-context
+  # A pencil, point down to the left.
+  translate 64,0
+  stroke none
+  polygon 10.5,2 14,5.5 6,13.5 2.5,10
+  polygon 2,10.6 5.4,14 1.5,14.5
+pop graphic-context
+EOF
+}
+
 # The MVG of one layer: the supersampling transform, the colour, then the drawing.
 layer_mvg() { # glyphs colour
     # Supersampled pixel centres lie on whole numbers, hence the half-pixel shift.
@@ -251,7 +281,15 @@ strip() { # glyphs count colour base [icon [cutouts accents]]
     done
 }
 
-strip minimal_glyphs 4 '#3a3a3a' Icons-Minimal-Light
-strip minimal_glyphs 4 '#e4e4e4' Icons-Minimal-Dark
+for variant in 'Light #3a3a3a' 'Dark #e4e4e4'; do
+    set -- $variant
+    strip minimal_glyphs 5 "$2" "Icons-Minimal-$1"
+    strip history_glyphs 5 "$2" "History-$1"
+    for suffix in "" "@2x"; do
+        convert "$out/Icons-Minimal-$1$suffix.png" "$out/History-$1$suffix.png" -background none \
+            -append -strip -define png:exclude-chunks=date,time "PNG32:$out/Icons-Minimal-$1$suffix.png"
+        rm "$out/History-$1$suffix.png"
+    done
+done
 strip wizard_glyphs 5 '#3a3a3a' Icons-WizardSteps-Light 32 wizard_cutouts wizard_accents
 strip wizard_glyphs 5 '#e4e4e4' Icons-WizardSteps-Dark 32 wizard_cutouts wizard_accents

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Rebuilds the icon sheets of the profile chooser under resources/profiles/, drawn with
-# ImageMagick 6 `convert` (font: DejaVu Sans Bold, package fonts-dejavu-core).
+# Rebuilds the profile chooser's art under resources/profiles/, drawn with ImageMagick 6
+# `convert` (font: DejaVu Sans Bold, package fonts-dejavu-core).
 #
 # Icons-Formats-64: one row of ten 64-pixel tiles in the order of the formats' icon numbers
 # (the catalogue's options kind): 0 a stack of pages (keep the original format), 1 a plain
-# page (any other format), then pages labelled JPG, TIF, PNG, GIF, BMP, PSD, RAW and PDF. Icons-Filters-64: eight columns and six rows of 64-pixel tiles, of which the
-# chooser draws these: row 0 column 0 a stack of photos (all and output profiles), column 1 a
+# page (any other format), then pages labelled JPG, TIF, PNG, GIF, BMP, PSD, RAW and PDF. It is
+# drawn at the "@2x" size and shrunk for the plain one.
+#
+# Icons-Filters-64: the filter art of tools/make-filter-art.sh (eighteen columns and six rows
+# of 64-pixel tiles, which the filter picker also shows), over which this script draws the
+# chooser's tiles: row 0 column 0 a stack of photos (all and output profiles), column 1 a
 # person (the user's own), columns 2 to 4 contrast, rotation and black and white; row 3
-# column 0 a wand (editing profiles). The other tiles are left clear for the filters' own.
-# Neither sheet is themed: the colours read on light and dark backgrounds alike. Each sheet
-# is drawn at the "@2x" size and shrunk for the plain one.
+# column 0 a wand (editing profiles), in Auto Contrast's place. Each tile is cleared first, so
+# a rerun gives the same files. Order: make-filter-art.sh writes the sheets and then runs this
+# script; run this one alone only to redraw the chooser's tiles over sheets already written.
+#
+# Neither sheet is themed: the colours read on light and dark backgrounds alike.
 #
 # Usage: bash tools/make-profile-art.sh
 set -euo pipefail
@@ -99,7 +105,8 @@ MVG
 } | sheet Icons-Formats-64 1280 128
 
 # An open path along a circular arc, clockwise on screen from angle a0 to a1 in degrees, 0 at
-# the right. (ImageMagick closes a stroked partial ellipse with a chord.)
+# the right. (ImageMagick closes a stroked partial ellipse with a chord, and strokes an open
+# path with mitred joins as if closed: the arc takes round joins.)
 arc_path() { # cx cy radius a0 a1
     awk -v cx="$1" -v cy="$2" -v r="$3" -v a0="$4" -v a1="$5" 'BEGIN {
         for (a = a0; a <= a1; a += 5)
@@ -108,10 +115,26 @@ arc_path() { # cx cy radius a0 a1
     }'
 }
 
-{
+# Wraps the MVG of one 128-unit tile, read from stdin, into its place on a sheet of TILE-pixel
+# tiles.
+tile() { # column row
     cat <<MVG
 push graphic-context
-  # Row 0, column 0: a stack of photos.
+  translate $(($1 * TILE)),$(($2 * TILE))
+  scale $(awk -v t="$TILE" 'BEGIN { printf "%.6f", t / 128 }'),$(awk -v t="$TILE" \
+      'BEGIN { printf "%.6f", t / 128 }')
+$(cat)
+pop graphic-context
+MVG
+}
+
+# The chooser's tiles as listed above: the places that CDialogProfileSelection's group tiles and
+# the shipped profiles' icon numbers (2002 to 2004) point at.
+chooser_places=('0 0' '1 0' '2 0' '3 0' '4 0' '0 3')
+
+chooser_tiles() {
+    tile 0 0 <<MVG
+  # A stack of photos.
   translate 64,64
   stroke '#5a5a5a' stroke-width 3 fill '#c9d6e6'
   push graphic-context
@@ -129,43 +152,38 @@ push graphic-context
   circle 22,-8 22,2
   fill '#3f8f4f'
   path 'M -43,39 L -12,0 L 10,26 L 22,14 L 43,39 Z'
-pop graphic-context
-push graphic-context
-  # Row 0, column 1: a person.
-  translate 128,0
+MVG
+    tile 1 0 <<MVG
+  # A person.
   stroke none fill '#2f7fd8'
   circle 64,42 64,66
   path 'M 20,116 C 20,84 40,74 64,74 C 88,74 108,84 108,116 Z'
-pop graphic-context
-push graphic-context
-  # Row 0, column 2: contrast, a disc half dark and half light.
-  translate 256,0
+MVG
+    tile 2 0 <<MVG
+  # Contrast: a disc half dark and half light.
   stroke '#4a4a4a' stroke-width 4 fill '#f4f4f4'
   circle 64,64 64,18
   stroke none fill '#303030'
   path 'M 64,20 A 44,44 0 0,0 64,108 Z'
-pop graphic-context
-push graphic-context
-  # Row 0, column 3: rotation, an arc with an arrow head.
-  translate 384,0
-  stroke '#2e9d57' stroke-width 12 fill none stroke-linecap round
+MVG
+    tile 3 0 <<MVG
+  # Rotation: an arc with an arrow head.
+  stroke '#2e9d57' stroke-width 12 fill none stroke-linecap round stroke-linejoin round
   path '$(arc_path 64 66 38 0 265)'
   stroke none fill '#2e9d57'
   path 'M 58,8 L 88,28 L 58,48 Z'
-pop graphic-context
-push graphic-context
-  # Row 0, column 4: black and white, a landscape in greys.
-  translate 512,0
+MVG
+    tile 4 0 <<MVG
+  # Black and white: a landscape in greys.
   stroke '#3a3a3a' stroke-width 3 fill '#d0d0d0'
   roundrectangle 14,24 114,104 6,6
   stroke none fill '#f2f2f2'
   circle 88,46 88,56
   fill '#5c5c5c'
   path 'M 17,101 L 50,58 L 74,86 L 88,72 L 111,101 Z'
-pop graphic-context
-push graphic-context
-  # Row 3, column 0: a wand with sparkles.
-  translate 0,384
+MVG
+    tile 0 3 <<MVG
+  # A wand with sparkles.
   stroke '#5a3b8c' stroke-width 12 stroke-linecap round
   line 28,104 80,52
   stroke '#f6d24a' stroke-width 12
@@ -174,6 +192,28 @@ push graphic-context
   path 'M 100,10 L 105,24 L 119,29 L 105,34 L 100,48 L 95,34 L 81,29 L 95,24 Z'
   path 'M 52,16 L 55,24 L 63,27 L 55,30 L 52,38 L 49,30 L 41,27 L 49,24 Z'
   path 'M 108,62 L 111,70 L 119,73 L 111,76 L 108,84 L 105,76 L 97,73 L 105,70 Z'
-pop graphic-context
 MVG
-} | sheet Icons-Filters-64 1024 768
+}
+
+# Clears the chooser's places on one filter sheet of the given tile size and draws its tiles
+# there, at that size.
+chooser_sheet() { # path tile
+    local path=$1 TILE=$2 place column row clear=()
+    [ "$(identify -format '%wx%h' "$path" 2>/dev/null)" = "$((18 * TILE))x$((6 * TILE))" ] || {
+        echo "$path is missing or not 18 x 6 tiles of $TILE pixels:" \
+            "run tools/make-filter-art.sh" >&2
+        exit 1
+    }
+    for place in "${chooser_places[@]}"; do
+        read -r column row <<<"$place"
+        clear+=(\( -size "${TILE}x$TILE" xc:none \)
+            -geometry "+$((column * TILE))+$((row * TILE))" -composite)
+    done
+    chooser_tiles >"$work/chooser.mvg"
+    convert "$path" -compose Copy "${clear[@]}" -compose Over \
+        -draw "$(grep -v '^ *#' "$work/chooser.mvg")" \
+        -strip -define png:exclude-chunks=date,time "PNG32:$path"
+}
+
+chooser_sheet "$out/Icons-Filters-64@2x.png" 128
+chooser_sheet "$out/Icons-Filters-64.png" 64

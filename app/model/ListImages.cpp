@@ -15,17 +15,16 @@ bool IsReadableExtension(const QString &extension)
 {
     if (extension.isEmpty())
         return false;
-    // Built once: adding a large folder asks for every file.
-    static const QSet<QString> readable = []() {
-        QSet<QString> extensions;
+    // Built once the catalogue is there: adding a large folder asks for every file.
+    static QSet<QString> readable;
+    if (readable.isEmpty()) {
         for (const SFormatRecord &format : CFormatsEnum::instance()->Formats()) {
             if (!format.canRead)
                 continue;
             for (const QString &part : format.ExtensionList())
-                extensions.insert(part.toUpper());
+                readable.insert(part.toUpper());
         }
-        return extensions;
-    }();
+    }
     return readable.contains(extension.toUpper());
 }
 

@@ -249,15 +249,11 @@ void CMainPanel1::Init()
 
 void CMainPanel1::LoadButtonIcons()
 {
-    const QImage strip = imageCache->GetImage(QStringLiteral("Icons-Minimal.png"), true, true);
-    const int ratio = qMax(1, int(qApp->devicePixelRatio()));
-    const int cell = 16 * ratio;
+    const QList<QIcon> icons = imageCache->StripIcons(QStringLiteral("Icons-Minimal.png"), true, 16);
     QPushButton *buttons[] = { form->buttonMaxZoomImage, form->buttonMinZoomImage,
         form->buttonZoomInImage, form->buttonZoomOutImage };
-    for (int index = 0; index < 4; ++index) {
-        QPixmap pixmap = QPixmap::fromImage(strip.copy(index * cell, 0, cell, cell));
-        pixmap.setDevicePixelRatio(ratio);
-        buttons[index]->setIcon(QIcon(pixmap));
+    for (int index = 0; index < 4 && index < icons.size(); ++index) {
+        buttons[index]->setIcon(icons[index]);
         buttons[index]->setIconSize(QSize(16, 16));
     }
 }
@@ -1037,7 +1033,7 @@ void CMainPanel1::ShowAddPhotoTip()
         return;
     addPhotoTip->SetShape(MakeBalloonPath(1));
     addPhotoTip->SetText({ tr("Add the photos you want to edit") });
-    FitTip(addPhotoTip, QSize(247, 55));
+    addPhotoTip->ResizeToFit(QSize(247, 55));
     // The tail's tip, at the balloon's bottom right, ends just left of the button's lower left
     // corner, so that the balloon leaves the button's text free; a balloon grown for a wide
     // font keeps that point.
@@ -1064,7 +1060,7 @@ void CMainPanel1::ShowStep2Tip()
         return;
     step2Tip->SetShape(MakeBalloonPath(2));
     step2Tip->SetText({ tr("Go to Step 2 and define the edits you want to apply to your photos") });
-    FitTip(step2Tip, QSize(200, 80));
+    step2Tip->ResizeToFit(QSize(200, 80));
     // The window centres its four step buttons; the tail's tip (at the balloon's top left)
     // points at Step 2's, the second, half a button left of the middle.
     const int tailX = 10 * step2Tip->width() / 165;
@@ -1073,17 +1069,6 @@ void CMainPanel1::ShowStep2Tip()
     step2Tip->raise();
     step2TipShown = true;
     hideStep2TipTimer.start(TipHideDelayMs);
-}
-
-void CMainPanel1::FitTip(CTextWidget *tip, QSize size)
-{
-    // Fonts differ from desktop to desktop: the balloon grows until its text finds room.
-    tip->resize(size);
-    const int widest = size.width() * 3;
-    while (!tip->AllTextShown() && size.width() < widest) {
-        size = QSize(size.width() * 11 / 10, size.height() * 11 / 10);
-        tip->resize(size);
-    }
 }
 
 void CMainPanel1::MakeAddPhotoTipInvisible()

@@ -148,7 +148,6 @@ private:
     void ShowMenu(QMenu &menu, QWidget *button);
     QMenu *BuildContextMenu();
     void ShowRejected();
-    void FitTip(CTextWidget *tip, QSize size);
 
     std::unique_ptr<Ui::CMainPanel1> form;
     CListImages *photoList;

@@ -95,7 +95,7 @@ bool MainWindow::LoadProject(const QString &path)
     m_profile->ClearScriptState();
     CScripts scripts(path);
     m_panel1->ClearLists();
-    m_panel2->ClearFilterList();
+    m_panel2->ClearFiltersList();
     int commandValue = m_commandValue;
     if (!scripts.LoadDocument(commandValue)) {
         // Rebuilt from what is held now, so that nothing invisible gets processed.
@@ -122,7 +122,7 @@ bool MainWindow::LoadProfile(const QString &path)
     m_profile->DetailsSortColumn = -1;
     m_profile->DetailsSortOrder = 0;
     CScripts scripts(path);
-    m_panel2->ClearFilterList();
+    m_panel2->ClearFiltersList();
     int commandValue = m_commandValue;
     if (!scripts.LoadDocument(commandValue)) {
         RebuildAfterLoad();
@@ -151,7 +151,7 @@ bool MainWindow::LoadScriptDocument(const QString &path, bool freshScriptState)
         m_profile->ClearScriptState();
     CScripts scripts(path);
     m_panel1->ClearLists();
-    m_panel2->ClearFilterList();
+    m_panel2->ClearFiltersList();
     // Each script says for itself what it asks for; nothing carries over from the last one.
     int commandValue = 0;
     if (!scripts.LoadDocument(commandValue)) {

@@ -254,3 +254,13 @@ void CTextWidget::paintEvent(QPaintEvent *event)
     for (const auto &layout : Layouts)
         layout->draw(&painter, QPointF(0, 0));
 }
+
+void CTextWidget::ResizeToFit(QSize size)
+{
+    resize(size);
+    const int widest = size.width() * 3;
+    while (!AllTextShown() && size.width() < widest) {
+        size = QSize(size.width() * 11 / 10, size.height() * 11 / 10);
+        resize(size);
+    }
+}

@@ -41,6 +41,9 @@ public:
     // Whether every paragraph finds room inside the outline at the present size (laid out
     // anew when the size changed: a hidden widget hears of a resize only when it is shown).
     bool AllTextShown();
+    // Takes `size`, then grows a tenth at a time (up to three times as wide) until the text
+    // finds room: fonts differ from desktop to desktop.
+    void ResizeToFit(QSize size);
 
 public slots:
     void SetShape(const QPainterPath &shape);

@@ -336,7 +336,8 @@ void TestImageCache::splitIconStripOffGuiThreadGivesNoIcons()
     QCOMPARE(image.size(), QSize(16, 56));
 }
 
-// A one-row strip is cut by its own height, in the variant the cache hands out.
+// Icons are cut at the logical size times the ratio of the variant handed out; a sheet's
+// first row makes the strip, GridIcon reaches any cell.
 void TestImageCache::stripIconsFollowTheVariantHandedOut()
 {
     CImageCache *cache = CImageCache::instance();
@@ -346,8 +347,13 @@ void TestImageCache::stripIconsFollowTheVariantHandedOut()
         QCOMPARE(icons.size(), 1);
         QVERIFY(!icons.first().isNull());
     }
-    // Taller than wide: no whole square.
-    QVERIFY(cache->StripIcons(QStringLiteral("Short.png"), false, 8).isEmpty());
+    cache->SetHighDpi(false);
+    cache->SetDarkTheme(true); // the sheet has no light variant
+    QCOMPARE(cache->StripIcons(QStringLiteral("Short.png"), false, 8).size(), 1);
+    QCOMPARE(cache->StripIcons(QStringLiteral("Sheet.png"), true, 16).size(), 4);
+    QVERIFY(!cache->GridIcon(QStringLiteral("Sheet.png"), true, 3, 1, 16).isNull());
+    QVERIFY(cache->GridIcon(QStringLiteral("Sheet.png"), true, 4, 1, 16).isNull());
+    QVERIFY(cache->GridIcon(QStringLiteral("Sheet.png"), true, 0, 2, 16).isNull());
     QVERIFY(cache->StripIcons(QStringLiteral("Missing.png"), false, 8).isEmpty());
 }
 

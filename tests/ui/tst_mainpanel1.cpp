@@ -1,4 +1,5 @@
 #include "ImageEngineSetup.h"
+#include "ScriptedUser.h"
 #include "TestMain.h"
 
 #include "../engine/TestPhotos.h"
@@ -33,51 +34,19 @@
 
 namespace {
 
-// Answers what the panel asks, as a user would: message boxes, menus, the search dialog and
-// the unsupported-format notice.
-class CUser : public QObject
+// Answers what the panel asks, as a user would: message boxes and menus as planned, the
+// search dialog with its planned folder and mask, the unsupported-format notice by reading it.
+class CUser : public CScriptedUser
 {
 public:
-    QList<QMessageBox::StandardButton> boxAnswers;
-    QStringList boxesSeen;
-    QString menuChoice; // the entry to click in the next menu, without "&"
     QString searchFolder;
     QString searchMask;
     QStringList noticesSeen;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool Answer(QDialog *dialog) override
     {
-        if (event->type() != QEvent::Show)
-            return false;
-        if (auto *box = qobject_cast<QMessageBox *>(watched)) {
-            boxesSeen << box->text();
-            const auto answer = boxAnswers.isEmpty() ? QMessageBox::Ok : boxAnswers.takeFirst();
-            QTimer::singleShot(0, box, [box, answer]() {
-                if (QAbstractButton *button = box->button(answer))
-                    QTest::mouseClick(button, Qt::LeftButton);
-                else
-                    box->reject();
-            });
-        } else if (auto *menu = qobject_cast<QMenu *>(watched)) {
-            const QString choice = menuChoice;
-            menuChoice.clear();
-            QTimer::singleShot(0, menu, [menu, choice]() {
-                for (QAction *action : menu->actions()) {
-                    // "&&" shows one "&"; a single one marks the shortcut.
-                    QString shown = action->text();
-                    shown.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-                        .remove(QLatin1Char('&'))
-                        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
-                    if (shown == choice && action->isEnabled()) {
-                        QTest::mouseClick(menu, Qt::LeftButton, {},
-                            menu->actionGeometry(action).center());
-                        return;
-                    }
-                }
-                menu->close();
-            });
-        } else if (auto *search = qobject_cast<CDialogSearch *>(watched)) {
+        if (auto *search = qobject_cast<CDialogSearch *>(dialog)) {
             const QString folder = searchFolder;
             const QString mask = searchMask;
             QTimer::singleShot(0, search, [search, folder, mask]() {
@@ -90,11 +59,14 @@ protected:
                 QTest::mouseClick(search->findChild<QPushButton *>(QStringLiteral("buttonOK")),
                     Qt::LeftButton);
             });
-        } else if (auto *notice = qobject_cast<CDialogUnsupportedFormat *>(watched)) {
+            return true;
+        }
+        if (auto *notice = qobject_cast<CDialogUnsupportedFormat *>(dialog)) {
             QTimer::singleShot(0, notice, [this, notice]() {
                 noticesSeen << notice->findChild<QPlainTextEdit *>()->toPlainText();
                 notice->accept();
             });
+            return true;
         }
         return false;
     }

@@ -1,11 +1,13 @@
 #include "ImageEngineSetup.h"
+#include "ScriptedUser.h"
 #include "TestMain.h"
 
 #include "DialogProfileSave.h"
 #include "DialogProfileSelection.h"
 #include "DialogSaveProject.h"
-#include "Folders.h"
+#include "FilterIds.h"
 #include "FiltersEnum.h"
+#include "Folders.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMimeData>
 #include <QUrl>
@@ -35,35 +38,28 @@
 
 namespace {
 
-// Answers the modal windows as a user would: message boxes by the next planned button,
-// file dialogs with the next planned path (empty: cancel), the save question and the
-// profile details by their planned answers.
-class CUser : public QObject
+// Answers the modal windows as a user would: message boxes by the next planned button
+// (unplanned ones are closed), file dialogs with the next planned path (empty: cancel), the
+// save question and the profile details by their planned answers, other dialogs by the
+// planned steps.
+class CUser : public CScriptedUser
 {
 public:
-    QList<QMessageBox::StandardButton> boxAnswers;
-    QStringList boxesSeen;
+    CUser()
+    {
+        defaultAnswer = QMessageBox::NoButton;
+        rejectUnplanned = false; // the processing window closes itself
+    }
+
     QStringList filePaths;
     QString saveProjectButton = QStringLiteral("buttonCancel");
     QString profileName;
     QString chosenProfile; // the profile chooser's answer; empty: cancel
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool Answer(QDialog *dialog) override
     {
-        if (event->type() != QEvent::Show)
-            return false;
-        if (auto *box = qobject_cast<QMessageBox *>(watched)) {
-            boxesSeen << box->text();
-            const auto answer = boxAnswers.isEmpty() ? QMessageBox::NoButton : boxAnswers.takeFirst();
-            QTimer::singleShot(0, box, [box, answer]() {
-                QAbstractButton *button = answer == QMessageBox::NoButton ? nullptr : box->button(answer);
-                if (button)
-                    button->click();
-                else
-                    box->reject();
-            });
-        } else if (auto *files = qobject_cast<QFileDialog *>(watched)) {
+        if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
             const QString path = filePaths.isEmpty() ? QString() : filePaths.takeFirst();
             QTimer::singleShot(0, files, [files, path]() {
                 if (path.isEmpty()) {
@@ -73,31 +69,33 @@ protected:
                 files->selectFile(path);
                 QMetaObject::invokeMethod(files, "accept");
             });
-        } else if (auto *question = qobject_cast<CDialogSaveProject *>(watched)) {
+        } else if (auto *question = qobject_cast<CDialogSaveProject *>(dialog)) {
             const QString name = saveProjectButton;
             QTimer::singleShot(0, question,
                 [question, name]() { question->findChild<QPushButton *>(name)->click(); });
-        } else if (auto *chooser = qobject_cast<CDialogProfileSelection *>(watched)) {
+        } else if (auto *chooser = qobject_cast<CDialogProfileSelection *>(dialog)) {
             const QString path = chosenProfile;
             QTimer::singleShot(0, chooser, [chooser, path]() {
                 chooser->selected.path = path;
                 chooser->done(path.isEmpty() ? 0 : 1);
             });
-        } else if (auto *details = qobject_cast<CDialogProfileSave *>(watched)) {
+        } else if (auto *details = qobject_cast<CDialogProfileSave *>(dialog)) {
             const QString name = profileName;
             QTimer::singleShot(0, details, [details, name]() {
                 details->name = name;
                 details->accept();
             });
+        } else {
+            return false;
         }
-        return false;
+        return true;
     }
 };
 
 SFilterRecord Negate()
 {
     SFilterRecord record;
-    record.id = 3080;
+    record.id = FilterId::Negate;
     record.name = QStringLiteral("Negate");
     record.active = true;
     return record;
@@ -135,6 +133,7 @@ private slots:
     void saveKeyAndNew();
     void scriptAskingForAProfileStaysSilent();
     void pastedPhotosSurviveAReloadAndAreProcessed();
+    void resizeAddedInStep2ShapesTheOutput();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -502,7 +501,7 @@ void TestMainWindow::startScriptRunsUnattended()
     window->show();
     QCOMPARE(exitCodes, QList<int> { 0 });
     QVERIFY(QDir(out).isEmpty());
-    QVERIFY(user.boxesSeen.isEmpty());
+    QVERIFY2(user.boxesSeen.isEmpty(), qPrintable(user.boxesSeen.join('|')));
 }
 
 void TestMainWindow::fileOpenEventLoadsOnce()
@@ -583,7 +582,7 @@ void TestMainWindow::scriptAskingForAProfileStaysSilent()
     QCOMPARE(exitCodes, QList<int> { 0 });
     QVERIFY(CUserProfile::instance()->SilentScript);
     QVERIFY(QFile::exists(out + QStringLiteral("/p.png")));
-    QVERIFY(user.boxesSeen.isEmpty());
+    QVERIFY2(user.boxesSeen.isEmpty(), qPrintable(user.boxesSeen.join('|')));
 }
 
 // A user pastes photos into Step 1, saves the project, opens it again and processes it.
@@ -645,6 +644,67 @@ void TestMainWindow::pastedPhotosSurviveAReloadAndAreProcessed()
     window->findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
     QTRY_COMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
         QStringList({ QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("c.png") }));
+    output.HideProcessing = false;
+}
+
+// The whole road of a filter: Step 2's Add Filter, the picker, the Resize page set to
+// 800 x 600, OK; then Process writes photos of that size.
+void TestMainWindow::resizeAddedInStep2ShapesTheOutput()
+{
+    auto window = MakeWindow();
+    const QString folder = root.filePath(QStringLiteral("resize"));
+    const QString out = root.filePath(QStringLiteral("resize-out"));
+    QVERIFY(QDir().mkpath(folder));
+    QImage photo(1000, 750, QImage::Format_RGB32);
+    photo.fill(QColor(30, 120, 200));
+    QVERIFY(photo.save(folder + QStringLiteral("/wide.jpg"), "JPEG"));
+    auto *data = new QMimeData;
+    data->setUrls({ QUrl::fromLocalFile(folder + QStringLiteral("/wide.jpg")) });
+    QGuiApplication::clipboard()->setMimeData(data);
+    QListWidget *photos = window->Panel1()->PhotoList();
+    photos->setFocus();
+    QTest::keyClick(photos, Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(photos->count(), 1);
+
+    window->findChild<QAction *>(QStringLiteral("actionStep_2_Edit_Photos"))->trigger();
+    QTRY_VERIFY(window->Panel2()->isVisible());
+    user.dialogSteps << [](QDialog *picker) {
+        auto *list = picker->findChild<QListWidget *>(QStringLiteral("listFilters"));
+        QListWidgetItem *resize = list->findItems(QStringLiteral("Resize"), Qt::MatchExactly).value(0);
+        QVERIFY(resize);
+        list->scrollToItem(resize);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(resize).center());
+        QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("Ok")), Qt::LeftButton);
+    };
+    user.dialogSteps << [](QDialog *settings) {
+        for (const auto &[name, value] : { std::pair { "spinWidth", "800" }, std::pair { "spinHeight", "600" } }) {
+            auto *spin = settings->findChild<QAbstractSpinBox *>(QString::fromLatin1(name));
+            QVERIFY(spin);
+            spin->setFocus();
+            QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(spin, QString::fromLatin1(value));
+            QTest::keyClick(spin, Qt::Key_Tab);
+        }
+        auto *box = settings->findChild<QDialogButtonBox *>();
+        QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    };
+    QTest::mouseClick(window->Panel2()->findChild<QPushButton *>(QStringLiteral("buttonAddFilter")),
+        Qt::LeftButton);
+    QTRY_COMPARE(CListFilters::instance()->Count(), 1);
+    QVERIFY(user.dialogSteps.isEmpty());
+    QCOMPARE(CListFilters::instance()->Filters().first().id, qint32(FilterId::Resize));
+    QVERIFY(window->AnyPanelChanged());
+
+    SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+    output.DestPath = out;
+    output.OutputFormat = QStringLiteral("PNG");
+    CUserProfile::instance()->UpdateOutputExtension();
+    output.HideProcessing = true;
+    user.boxAnswers = { QMessageBox::Yes, QMessageBox::Yes }; // create the folder, then go
+    window->findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
+    const QString written = out + QStringLiteral("/wide.png");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(written), 20000);
+    QTRY_COMPARE(QImage(written).size(), QSize(800, 600));
     output.HideProcessing = false;
 }
 

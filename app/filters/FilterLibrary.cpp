@@ -1,1 +1,0 @@
-// The filter settings library; its parts live in the files beside this one.

@@ -1,0 +1,86 @@
+#include "FilterPage.h"
+
+#include "FilterIds.h"
+
+#include <QAbstractSlider>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+CFilterPage::CFilterPage(QWidget *parent, int filterId)
+    : QWidget(parent)
+    , CFilterUI(filterId)
+    , timer(this)
+{
+    RegisterFilterRecordType();
+    connect(&timer, &QTimer::timeout, this, &CFilterPage::OnTimer);
+}
+
+void CFilterPage::OnTimer()
+{
+    SFilterRecord settings;
+    Save(settings);
+    emit SaveState(settings);
+    PushPreview(settings);
+    timer.stop();
+}
+
+void CFilterPage::Twin(QAbstractSlider *slider, QSpinBox *spin, int ms)
+{
+    connect(slider, &QAbstractSlider::valueChanged, this, [this, spin, ms](int value) {
+        spin->setValue(value);
+        RestartTimer(ms);
+    });
+    connect(spin, &QSpinBox::valueChanged, this, [this, slider, ms](int value) {
+        slider->setValue(value);
+        RestartTimer(ms);
+    });
+}
+
+void CFilterPage::Watch(QSpinBox *spin, int ms)
+{
+    connect(spin, &QSpinBox::valueChanged, this, [this, ms]() { RestartTimer(ms); });
+}
+
+void CFilterPage::FinishLoad(const SFilterRecord &settings, bool startPreview)
+{
+    if (startPreview) {
+        RestartTimer(0);
+        return;
+    }
+    if (FilterId::IsInteractive(filterId)) {
+        // The controls' own change handlers restarted the timer: this save stands for them.
+        timer.stop();
+        emit SaveState(settings);
+    }
+}
+
+namespace {
+
+// Values beyond an int (a damaged record) are held at its ends rather than wrapped.
+int ToInt(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return int(std::clamp(
+        value, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
+int RoundHalfUp(double value)
+{
+    return ToInt(std::floor(value + 0.5));
+}
+
+int Truncated(double value)
+{
+    return ToInt(std::trunc(value));
+}
+
+int ChoiceIndex(int stored, int count, int fallback)
+{
+    return stored >= 0 && stored < count ? stored : fallback;
+}
