@@ -3,6 +3,7 @@
 
 #include "BalloonPath.h"
 #include "DialogFilterSelection.h"
+#include "FilterPages.h"
 #include "FilterSettings.h"
 #include "FiltersEnum.h"
 #include "FormatsEnum.h"
@@ -253,6 +254,13 @@ bool CMainPanel2::RunFilterSettings(SFilterRecord &record)
         const int row = qBound(0, form->listThumbnails->currentRow(), int(photos.size()) - 1);
         profile->CurrentPhotoPath = photos.at(row).pathName;
         profile->CurrentPhotoIndex = row;
+    }
+    if (!FilterPages::HasPage(record.id)) {
+        // Said, not silently ignored: the filter stays as it is.
+        QMessageBox::information(this, QString(),
+            tr("The settings of the filter \"%1\" cannot be edited in this version.")
+                .arg(record.name));
+        return false;
     }
     CFilterSettings dialog(this);
     dialog.record = record;
