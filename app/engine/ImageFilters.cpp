@@ -2,6 +2,7 @@
 
 #include "FilterIds.h"
 #include "FilterSlots.h"
+#include "StoredValues.h"
 #include "Trace.h"
 
 #include <QString>
@@ -132,15 +133,13 @@ bool CImageFilters::Dispatch()
 bool CImageFilters::ApplyRaise()
 {
     const double percent = record.numbers[RaiseSlot::BevelWidth];
-    const double effect = record.numbers[RaiseSlot::Effect];
-    // The page offers a bevel of 0 to 99 percent and the effects "Lower" (0) and "Raise" (1).
-    if (!std::isfinite(percent) || percent < 0.0 || percent > 99.0 || !std::isfinite(effect)
-        || effect <= -1.0 || effect >= 2.0)
+    // The page offers a bevel of 0 to 99 percent.
+    if (!std::isfinite(percent) || percent < 0.0 || percent > 99.0)
         return false;
 
     const size_t shorter = std::min(target->columns(), target->rows());
     const auto width = size_t(double(shorter) * (percent * 0.25 / 100.0));
-    const bool raised = std::trunc(effect) != 0.0;
+    const bool raised = ChoiceOf(record, RaiseSlot::EffectChoice) == 1; // 0 "Lower", 1 "Raise"
     target->raise(Magick::Geometry(width, width, 0, 0), raised);
     return true;
 }

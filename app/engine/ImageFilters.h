@@ -25,7 +25,8 @@ public:
     // text, logo, mask or frame filter (not in this build yet; traced), an ImageMagick
     // exception (warnings included; traced), any other exception, and a handler that could
     // not do its work, such as a value its settings page never offers: a step that failed is
-    // never reported as applied.
+    // never reported as applied. A list choice the page does not hold is read as the page's
+    // default item and every number as some colour (StoredValues.h), so neither fails a step.
     bool Apply();
 
     // The preview's crop rectangle in view pixels for a Crop record.

@@ -1,9 +1,11 @@
 // The Effects group (ids 3000-3170): each filter maps its page's values linearly onto one
-// ImageMagick operation. Values outside what the settings page offers fail the step.
+// ImageMagick operation. Values outside what the settings page offers fail the step; a list
+// choice the page's list does not hold takes the page's default item.
 
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
+#include "StoredValues.h"
 
 #include <algorithm>
 #include <array>
@@ -166,10 +168,8 @@ bool CImageFilters::ApplyNoise()
     static constexpr std::array<Magick::NoiseType, 5> kinds { Magick::GaussianNoise,
         Magick::MultiplicativeGaussianNoise, Magick::ImpulseNoise, Magick::LaplacianNoise,
         Magick::PoissonNoise };
-    const double kind = record.numbers[NoiseSlot::Type];
-    if (!std::isfinite(kind) || kind < 0.0 || kind >= double(kinds.size()))
-        return false;
-    target->addNoise(kinds[size_t(kind)]);
+    static_assert(kinds.size() == size_t(NoiseSlot::TypeChoice.count));
+    target->addNoise(kinds[size_t(ChoiceOf(record, NoiseSlot::TypeChoice))]);
     return true;
 }
 

@@ -2,12 +2,14 @@
 // 2004), Polaroid (2005), Shadow (2020) and Simple Border (2030). The four frame filters read
 // their pictures from Data/Frames/ beside the program and keep the last one they read in the
 // side-image cache. Values outside what the settings pages offer fail the step, and so does a
-// frame picture that is missing or cannot be read.
+// frame picture that is missing or cannot be read; a list choice the page's list does not hold
+// takes the page's default item, and every stored number is some colour.
 
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
 #include "RandomRange.h"
+#include "StoredValues.h"
 #include "Trace.h"
 #include "platform/ProgramFolder.h"
 
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -40,10 +43,10 @@ struct SFrameFamily
 };
 
 constexpr SFrameFamily FrameFamilies[] {
-    { "ShapeFrame", ".jpg", 6 },
-    { "GrungeFrame", ".jpg", 6 },
-    { "PictureFrame", ".gif", 4 },
-    { "VintageFrame", ".gif", 9 },
+    { "ShapeFrame", ".jpg", ShapeFrameSlot::FrameChoice.count },
+    { "GrungeFrame", ".jpg", GrungeFrameSlot::FrameChoice.count },
+    { "PictureFrame", ".gif", PictureFrameSlot::FrameChoice.count },
+    { "VintageFrame", ".gif", VintageFrameSlot::FrameChoice.count },
 };
 
 // The share of a frame picture's width and height that the photo fills.
@@ -72,21 +75,15 @@ constexpr SWindow VintageWindows[] {
     { 0.85, 0.63 },
 };
 
+// A window for every item of the pages' frame lists.
+static_assert(std::size(PictureWindows) == size_t(PictureFrameSlot::FrameChoice.count)
+    && std::size(VintageWindows) == size_t(VintageFrameSlot::FrameChoice.count));
+
 const QString LoadFrameTag = QStringLiteral("CImageFilters::LoadFrame");
 
 bool InRange(double value, double low, double high)
 {
     return std::isfinite(value) && value >= low && value <= high;
-}
-
-// A whole-number setting (a combo index): taken by truncation, so anything that truncates into
-// low..high is accepted.
-bool WholeNumber(double value, int low, int high, int &number)
-{
-    if (!std::isfinite(value) || value <= low - 1.0 || value >= high + 1.0)
-        return false;
-    number = int(std::trunc(value));
-    return true;
 }
 
 // A check box: on when not 0.
@@ -98,15 +95,11 @@ bool Flag(double value, bool &on)
     return true;
 }
 
-// A colour button's value: the 32-bit ARGB number taken as unsigned; the colour is opaque.
-bool StoredColor(double value, Magick::ColorRGB &color)
+// A colour button's value; the colour is opaque.
+Magick::ColorRGB StoredColor(double value)
 {
-    if (!InRange(value, 0.0, 4294967295.0))
-        return false;
-    const auto argb = std::uint32_t(value);
-    color = Magick::ColorRGB(
-        ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0);
-    return true;
+    const QRgb argb = ParameterToColor(value);
+    return Magick::ColorRGB(qRed(argb) / 255.0, qGreen(argb) / 255.0, qBlue(argb) / 255.0);
 }
 
 // Fills the whole image with one colour; the image keeps its metadata (profiles, EXIF,
@@ -353,15 +346,12 @@ size_t RoundedSize(double length)
 
 bool CImageFilters::ApplyShapeFrame()
 {
-    int number = 0;
-    int style = 0;
+    const int number = ChoiceOf(record, ShapeFrameSlot::FrameChoice);
+    const int style = ChoiceOf(record, ShapeFrameSlot::EdgesChoice);
+    const Magick::ColorRGB color = StoredColor(record.numbers[ShapeFrameSlot::BackgroundColor]);
     bool transparent = false;
     bool random = false;
-    Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[ShapeFrameSlot::Frame], 0, 5, number)
-        || !StoredColor(record.numbers[ShapeFrameSlot::BackgroundColor], color)
-        || !WholeNumber(record.numbers[ShapeFrameSlot::Edges], 0, 1, style)
-        || !Flag(record.numbers[ShapeFrameSlot::TransparentBackground], transparent)
+    if (!Flag(record.numbers[ShapeFrameSlot::TransparentBackground], transparent)
         || !Flag(record.numbers[ShapeFrameSlot::RandomFrame], random))
         return false;
 
@@ -376,13 +366,11 @@ bool CImageFilters::ApplyShapeFrame()
 
 bool CImageFilters::ApplyGrungeFrame()
 {
-    int number = 0;
+    const int number = ChoiceOf(record, GrungeFrameSlot::FrameChoice);
+    const Magick::ColorRGB color = StoredColor(record.numbers[GrungeFrameSlot::BackgroundColor]);
     bool transparent = false;
     bool random = false;
-    Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[GrungeFrameSlot::Frame], 0, 5, number)
-        || !StoredColor(record.numbers[GrungeFrameSlot::BackgroundColor], color)
-        || !Flag(record.numbers[GrungeFrameSlot::TransparentBackground], transparent)
+    if (!Flag(record.numbers[GrungeFrameSlot::TransparentBackground], transparent)
         || !Flag(record.numbers[GrungeFrameSlot::RandomFrame], random))
         return false;
 
@@ -396,13 +384,11 @@ bool CImageFilters::ApplyGrungeFrame()
 
 bool CImageFilters::ApplyPictureFrame()
 {
-    int number = 0;
+    int number = ChoiceOf(record, PictureFrameSlot::FrameChoice);
+    const Magick::ColorRGB color = StoredColor(record.numbers[PictureFrameSlot::BackgroundColor]);
     bool transparent = false;
     bool random = false;
-    Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[PictureFrameSlot::Frame], 0, 3, number)
-        || !StoredColor(record.numbers[PictureFrameSlot::BackgroundColor], color)
-        || !Flag(record.numbers[PictureFrameSlot::TransparentBackground], transparent)
+    if (!Flag(record.numbers[PictureFrameSlot::TransparentBackground], transparent)
         || !Flag(record.numbers[PictureFrameSlot::RandomFrame], random))
         return false;
 
@@ -416,13 +402,11 @@ bool CImageFilters::ApplyPictureFrame()
 
 bool CImageFilters::ApplyVintageFrame()
 {
-    int number = 0;
+    int number = ChoiceOf(record, VintageFrameSlot::FrameChoice);
+    const Magick::ColorRGB color = StoredColor(record.numbers[VintageFrameSlot::BackgroundColor]);
     bool transparent = false;
     bool random = false;
-    Magick::ColorRGB color;
-    if (!WholeNumber(record.numbers[VintageFrameSlot::Frame], 0, 8, number)
-        || !StoredColor(record.numbers[VintageFrameSlot::BackgroundColor], color)
-        || !Flag(record.numbers[VintageFrameSlot::TransparentBackground], transparent)
+    if (!Flag(record.numbers[VintageFrameSlot::TransparentBackground], transparent)
         || !Flag(record.numbers[VintageFrameSlot::RandomFrame], random))
         return false;
 
@@ -438,10 +422,9 @@ bool CImageFilters::ApplyPolaroid()
 {
     const double stripPercent = record.numbers[PolaroidSlot::BorderHeight];
     const double degrees = record.numbers[PolaroidSlot::Rotation];
-    Magick::ColorRGB cardColor;
+    const Magick::ColorRGB cardColor = StoredColor(record.numbers[PolaroidSlot::BorderColor]);
     bool keepWhole = false;
     if (!InRange(stripPercent, 0.0, 360.0) || !InRange(degrees, 0.0, 360.0)
-        || !StoredColor(record.numbers[PolaroidSlot::BorderColor], cardColor)
         || !Flag(record.numbers[PolaroidSlot::KeepAspect], keepWhole))
         return false;
 
@@ -496,10 +479,9 @@ bool CImageFilters::ApplyShadow()
 {
     const double opacity = record.numbers[ShadowSlot::Transparency];
     const double sigma = record.numbers[ShadowSlot::Size];
-    Magick::ColorRGB shadowColor;
+    const Magick::ColorRGB shadowColor = StoredColor(record.numbers[ShadowSlot::Color]);
     bool overWhite = false;
     if (!InRange(opacity, 0.0, 99.0) || !InRange(sigma, 0.0, 99.0)
-        || !StoredColor(record.numbers[ShadowSlot::Color], shadowColor)
         || !Flag(record.numbers[ShadowSlot::WhiteBackground], overWhite))
         return false;
 
@@ -541,16 +523,14 @@ bool CImageFilters::ApplySimpleBorder()
     double bottom = record.numbers[SimpleBorderSlot::Bottom];
     double left = record.numbers[SimpleBorderSlot::Left];
     double right = record.numbers[SimpleBorderSlot::Right];
-    int unit = 0;
-    Magick::ColorRGB color;
+    const int unit = ChoiceOf(record, SimpleBorderSlot::UnitChoice);
+    const Magick::ColorRGB color = StoredColor(record.numbers[SimpleBorderSlot::Color]);
     bool uniform = false;
     for (double side : { top, bottom, left, right }) {
         if (!InRange(side, 0.0, 30000.0))
             return false;
     }
-    if (!WholeNumber(record.numbers[SimpleBorderSlot::Unit], 0, 1, unit)
-        || !StoredColor(record.numbers[SimpleBorderSlot::Color], color)
-        || !Flag(record.numbers[SimpleBorderSlot::Uniform], uniform))
+    if (!Flag(record.numbers[SimpleBorderSlot::Uniform], uniform))
         return false;
 
     Magick::Image &photo = *target;

@@ -4,6 +4,7 @@
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
+#include "StoredValues.h"
 
 #include <QString>
 
@@ -41,7 +42,7 @@ QRect CImageFilters::UpdateCrop(SFilterRecord record, int viewWidth, int viewHei
     double top = record.numbers[CropSlot::Top];
     double width = record.numbers[CropSlot::Width];
     double height = record.numbers[CropSlot::Height];
-    if (record.numbers[CropSlot::Unit] == 1.0) {
+    if (ChoiceOf(record, CropSlot::UnitChoice) == 1) {
         left *= double(viewWidth) / 100.0;
         width *= double(viewWidth) / 100.0;
         top *= double(viewHeight) / 100.0;
@@ -65,12 +66,9 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     const double sourceColumns = source.isValid() ? double(source.columns()) : 0.0;
     const double sourceRows = source.isValid() ? double(source.rows()) : 0.0;
-    const double modeValue = record.numbers[ResizeSlot::Mode];
-    const int mode
-        = std::isfinite(modeValue) && modeValue >= 0.0 && modeValue < 4.0 ? int(modeValue) : -1;
-    // Nothing to lay out in an empty view or from an empty picture, and no geometry for a mode
-    // the page does not offer: the picture stays as it is.
-    if (viewWidth <= 0 || viewHeight <= 0 || sourceColumns <= 0.0 || sourceRows <= 0.0 || mode < 0
+    const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
+    // Nothing to lay out in an empty view or from an empty picture: the picture stays as it is.
+    if (viewWidth <= 0 || viewHeight <= 0 || sourceColumns <= 0.0 || sourceRows <= 0.0
         || !AllFinite({ record.numbers[ResizeSlot::Width], record.numbers[ResizeSlot::Height],
             scale, pixelRatio }))
         return QRect();
@@ -80,7 +78,7 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
     const double viewAspect = viewW / viewH;
     // Only a high-density screen draws the picture at more pixels than it shows.
     const double ratio = pixelRatio > 1.0 ? pixelRatio : 1.0;
-    const bool percent = record.numbers[ResizeSlot::Unit] == 1.0;
+    const bool percent = ChoiceOf(record, ResizeSlot::UnitChoice) == 1;
     const bool keepAspect = record.numbers[ResizeSlot::KeepAspect] == 1.0;
     const bool neverEnlarge = record.numbers[ResizeSlot::NeverEnlarge] == 1.0;
 

@@ -1,10 +1,12 @@
 // The Touch-Up group (ids 4000-4090): tone, colour and sharpness. The settings pages' values
 // map linearly onto one or two ImageMagick operations; values outside what a page offers fail
-// the step and leave the photo as it was.
+// the step and leave the photo as it was, except a list choice the page's list does not hold,
+// which takes the page's default item.
 
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
+#include "StoredValues.h"
 
 #include <cmath>
 #include <vector>
@@ -177,27 +179,26 @@ bool CImageFilters::ApplyLevels()
     const double blackPoint = record.numbers[LevelsSlot::BlackPoint];
     const double middle = record.numbers[LevelsSlot::MiddleGamma];
     const double whitePoint = record.numbers[LevelsSlot::WhitePoint];
-    const double channelIndex = record.numbers[LevelsSlot::Channel];
     if (!InRange(blackPoint, 0.0, 99.0) || !InRange(middle, 0.0, 99.0)
-        || !InRange(whitePoint, 0.0, 99.0) || !InRange(channelIndex, 0.0, 3.0))
+        || !InRange(whitePoint, 0.0, 99.0))
         return false;
 
     // At most a quarter of the range from each end, so black always stays below white.
     const double black = SampleToQuantum(blackPoint * LevelStep * 255.0);
     const double white = SampleToQuantum(255.0 - whitePoint * LevelStep * 255.0);
     const double gamma = middle * LevelGammaStep;
-    switch (int(channelIndex)) {
-    case 0:
-        target->level(black, white, gamma);
-        break;
+    switch (ChoiceOf(record, LevelsSlot::ChannelChoice)) {
     case 1:
         target->levelChannel(Magick::RedChannel, black, white, gamma);
         break;
     case 2:
         target->levelChannel(Magick::GreenChannel, black, white, gamma);
         break;
-    default:
+    case 3:
         target->levelChannel(Magick::BlueChannel, black, white, gamma);
+        break;
+    default:
+        target->level(black, white, gamma);
         break;
     }
     return true;
@@ -205,10 +206,7 @@ bool CImageFilters::ApplyLevels()
 
 bool CImageFilters::ApplyReduceNoise()
 {
-    const double method = record.numbers[ReduceNoiseSlot::Algorithm];
-    if (!InRange(method, 0.0, 1.0))
-        return false;
-    if (method != 0.0) {
+    if (ChoiceOf(record, ReduceNoiseSlot::AlgorithmChoice) == 1) {
         target->despeckle();
         return true;
     }

@@ -1,17 +1,19 @@
 // The Transform group (ids 5000-5080): orientation, crops, sizes, offsets, rotation and the
-// replacement of one colour. A step that cannot do what its record asks (an index the settings
-// page does not offer, a size or region that leaves nothing of the photo) fails and leaves the
-// photo as it was; a step that deliberately changes nothing (never enlarge, a rotation limited
-// to the other orientation) succeeds.
+// replacement of one colour. A list choice the settings page does not offer takes the page's
+// default item. A step that cannot do what its record asks (a size or region that leaves
+// nothing of the photo) fails and leaves the photo as it was; a step that deliberately changes
+// nothing (never enlarge, a rotation limited to the other orientation) succeeds.
 
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
+#include "StoredValues.h"
 
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -24,24 +26,18 @@ constexpr double QuantaPerSample = double(QuantumRange) / 255.0;
 // larger values, as a damaged document may hold, would overflow the integer work below.
 constexpr double MaximumExtent = 16777216.0;
 
-// The preset proportions of Auto Crop, as truncated decimals: 16:9, 16:10, 3:2, 4:3, 1:1.
+// The preset proportions of Auto Crop, as truncated decimals: 16:9, 16:10, 3:2, 4:3, 1:1; the
+// list's last item is the custom ratio.
 constexpr double AutoCropPresets[] = { 1.777777, 1.6, 1.5, 1.333333, 1.0 };
 constexpr int AutoCropCustom = 5;
+static_assert(size_t(AutoCropCustom) == std::size(AutoCropPresets)
+    && AutoCropCustom + 1 == AutoCropSlot::AspectRatioChoice.count);
 
 // Half up for the non-negative values it is used on: the integer part, plus one from .5 on.
 double RoundHalfUp(double value)
 {
     const double whole = std::trunc(value);
     return value - whole >= 0.5 ? whole + 1.0 : whole;
-}
-
-// The choice a combo box saved, or -1 when the value is not one of its `count` items. A record
-// from a hand-edited or damaged document may hold anything, NaN included.
-int ChoiceIndex(double value, int count)
-{
-    if (!std::isfinite(value) || value < 0.0 || value >= double(count))
-        return -1;
-    return int(value);
 }
 
 bool IsExtent(double value)
@@ -96,16 +92,11 @@ void FitLongSide(double aspect, double &width, double &height)
     }
 }
 
-// A colour saved by a colour button: the low four bytes of the value are 0xAARRGGBB, of which
-// red, green and blue are used.
-bool ColorFromValue(double value, Magick::Color &color)
+// A colour saved by a colour button, of which red, green and blue are used.
+Magick::Color StoredColor(double value)
 {
-    if (!std::isfinite(value) || std::fabs(value) >= 9.0e18)
-        return false;
-    const auto argb = quint32(quint64(qint64(value)) & 0xFFFFFFFFu);
-    color = Magick::ColorRGB(double((argb >> 16) & 0xFF) / 255.0,
-        double((argb >> 8) & 0xFF) / 255.0, double(argb & 0xFF) / 255.0);
-    return true;
+    const QRgb argb = ParameterToColor(value);
+    return Magick::ColorRGB(qRed(argb) / 255.0, qGreen(argb) / 255.0, qBlue(argb) / 255.0);
 }
 
 // The colour kinds of Color Replace: 0 the chosen colour, 1 transparency, 2 white, 3 black.
@@ -187,10 +178,8 @@ bool CImageFilters::ApplyAutoCrop()
     if (!HasPixels(target))
         return false;
 
-    const int preset = ChoiceIndex(record.numbers[AutoCropSlot::AspectRatio], AutoCropCustom + 1);
-    const int anchor = ChoiceIndex(record.numbers[AutoCropSlot::Region], 3);
-    if (preset < 0 || anchor < 0)
-        return false;
+    const int preset = ChoiceOf(record, AutoCropSlot::AspectRatioChoice);
+    const int anchor = ChoiceOf(record, AutoCropSlot::RegionChoice);
 
     double ratio = 0.0;
     if (preset == AutoCropCustom) {
@@ -240,15 +229,12 @@ bool CImageFilters::ApplyColorReplace()
         return false;
 
     const double tolerance = record.numbers[ColorReplaceSlot::Tolerance];
-    const int fromKind = ChoiceIndex(record.numbers[ColorReplaceSlot::OriginalSource], 4);
-    const int toKind = ChoiceIndex(record.numbers[ColorReplaceSlot::NewSource], 4);
-    Magick::Color fromCustom;
-    Magick::Color toCustom;
-    if (fromKind < 0 || toKind < 0 || !std::isfinite(tolerance) || tolerance < 0.0
-        || tolerance > 255.0
-        || !ColorFromValue(record.numbers[ColorReplaceSlot::OriginalColor], fromCustom)
-        || !ColorFromValue(record.numbers[ColorReplaceSlot::NewColor], toCustom))
+    const int fromKind = ChoiceOf(record, ColorReplaceSlot::OriginalSourceChoice);
+    const int toKind = ChoiceOf(record, ColorReplaceSlot::NewSourceChoice);
+    if (!std::isfinite(tolerance) || tolerance < 0.0 || tolerance > 255.0)
         return false;
+    const Magick::Color fromCustom = StoredColor(record.numbers[ColorReplaceSlot::OriginalColor]);
+    const Magick::Color toCustom = StoredColor(record.numbers[ColorReplaceSlot::NewColor]);
 
     // Transparency for transparency: the photo already is what was asked.
     if (fromKind == Transparency && toKind == Transparency)
@@ -289,7 +275,7 @@ bool CImageFilters::ApplyCrop()
     double width = record.numbers[CropSlot::Width];
     double height = record.numbers[CropSlot::Height];
     // Percentages are converted for this page only; the record keeps them for the next one.
-    if (record.numbers[CropSlot::Unit] == 1.0) {
+    if (ChoiceOf(record, CropSlot::UnitChoice) == 1) {
         left = columns * left / 100.0;
         top = rows * top / 100.0;
         width = columns * width / 100.0;
@@ -321,10 +307,8 @@ bool CImageFilters::ApplyResize()
     if (!HasPixels(target))
         return false;
 
-    const int mode = ChoiceIndex(record.numbers[ResizeSlot::Mode], 4);
-    const int unit = ChoiceIndex(record.numbers[ResizeSlot::Unit], 2);
-    if (mode < 0 || unit < 0)
-        return false;
+    const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
+    const int unit = ChoiceOf(record, ResizeSlot::UnitChoice);
 
     const double columns = double(target->columns());
     const double rows = double(target->rows());
@@ -420,7 +404,7 @@ bool CImageFilters::ApplyRoll()
     const qint64 rows = qint64(target->rows());
     double x = record.numbers[RollSlot::Columns];
     double y = record.numbers[RollSlot::Rows];
-    if (record.numbers[RollSlot::Unit] == 1.0) {
+    if (ChoiceOf(record, RollSlot::UnitChoice) == 1) {
         x = double(columns) * x / 100.0;
         y = double(rows) * y / 100.0;
     }
@@ -441,8 +425,8 @@ bool CImageFilters::ApplyRotate()
         return false;
 
     const double angle = record.numbers[RotateSlot::Angle];
-    const int condition = ChoiceIndex(record.numbers[RotateSlot::Condition], 3);
-    if (condition < 0 || !std::isfinite(angle))
+    const int condition = ChoiceOf(record, RotateSlot::ConditionChoice);
+    if (!std::isfinite(angle))
         return false;
 
     const double aspect = double(target->columns()) / double(target->rows());
@@ -459,8 +443,8 @@ bool CImageFilters::ApplyThumbnail()
 
     const double boxWidth = record.numbers[ThumbnailSlot::Width];
     const double boxHeight = record.numbers[ThumbnailSlot::Height];
-    const int mode = ChoiceIndex(record.numbers[ThumbnailSlot::Method], 3);
-    if (mode < 0 || !IsExtent(boxWidth) || !IsExtent(boxHeight))
+    const int mode = ChoiceOf(record, ThumbnailSlot::MethodChoice);
+    if (!IsExtent(boxWidth) || !IsExtent(boxHeight))
         return false;
     const double width = std::trunc(boxWidth);
     const double height = std::trunc(boxHeight);

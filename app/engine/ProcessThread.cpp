@@ -13,6 +13,7 @@
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "OutputPaths.h"
+#include "StoredValues.h"
 #include "TextCodecs.h"
 #include "Trace.h"
 #include "UserProfile.h"
@@ -128,24 +129,23 @@ QSize CProcessThread::DecodeSizeHint(const QList<SFilterRecord> &chain)
         // Pixels only: a percentage is of the full-size photo. Of the modes only "fit into
         // the box" (0) and "both sides" (3) bound the result; width-only and height-only
         // leave the other side to the photo's proportions.
-        const double mode = record.numbers[ResizeSlot::Mode];
-        if (record.numbers[ResizeSlot::Unit] != 0.0 || (mode != 0.0 && mode != 3.0))
+        // The mode and unit as the step reads them.
+        const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
+        if (ChoiceOf(record, ResizeSlot::UnitChoice) != 0 || (mode != 0 && mode != 3))
             return QSize();
         const int width = HintSide(record.numbers[ResizeSlot::Width], true);
         const int height = HintSide(record.numbers[ResizeSlot::Height], true);
         if (width == 0 || height == 0)
             return QSize();
         // Kept proportions make the larger side the photo's long side, whichever it is.
-        if (mode == 0.0 && record.numbers[ResizeSlot::KeepAspect] == 1.0) {
+        if (mode == 0 && record.numbers[ResizeSlot::KeepAspect] == 1.0) {
             const int longSide = std::max(width, height);
             return QSize(longSide, longSide);
         }
         return QSize(width, height);
     }
     if (record.id == FilterId::Thumbnail) {
-        const double mode = record.numbers[ThumbnailSlot::Method];
-        if (mode != 0.0 && mode != 1.0 && mode != 2.0)
-            return QSize();
+        // Every method (fit, stretch, fill) ends inside the box.
         const int width = HintSide(record.numbers[ThumbnailSlot::Width], false);
         const int height = HintSide(record.numbers[ThumbnailSlot::Height], false);
         if (width == 0 || height == 0)

@@ -20,10 +20,12 @@
 #include "FilterSlots.h"
 #include "ImageConversion.h"
 #include "ImageManager.h"
+#include "StoredValues.h"
 #include "Trace.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -62,14 +64,6 @@ bool InRange(double value, double low, double high)
 bool IsOn(double value)
 {
     return std::isfinite(value) && value != 0.0;
-}
-
-// The pages store colours as 32-bit ARGB values; the alpha byte is ignored.
-std::optional<QRgb> ColourOf(double value)
-{
-    if (!InRange(value, 0.0, 4294967295.0))
-        return std::nullopt;
-    return QRgb(quint32(std::trunc(value)));
 }
 
 QColor WithAlpha(QRgb rgb, int alpha)
@@ -338,8 +332,9 @@ QString DatePart(const QDate &date, int layout, int separator)
     if (separator == 4 && (layout == 0 || layout == 1 || layout == 6 || layout == 7))
         return month + QLatin1Char(' ') + day + QStringLiteral(", ") + year;
 
-    static const char separators[] = { ' ', '-', '/', '.', ',' };
-    const QChar c = QLatin1Char(separator >= 0 && separator <= 4 ? separators[separator] : '.');
+    static constexpr char separators[] = { ' ', '-', '/', '.', ',' };
+    static_assert(std::size(separators) == size_t(DateSlot::SeparatorChoice.count));
+    const QChar c = QLatin1Char(separators[separator]);
     switch (layout % 6) {
     case 0:
     case 1:
@@ -470,6 +465,8 @@ bool FormatDate(QString &text, const QString &sourcePath, const QString &exifDat
     if (shown < 0 || shown > 5 || dateLayout < 0 || dateLayout > 11 || timeLayout < 0
         || timeLayout > 3)
         return false;
+    separator
+        = ChoiceOf(separator, DateSlot::SeparatorChoice.count, DateSlot::SeparatorChoice.fallback);
 
     QDateTime moment;
     if (shown <= 2) {
@@ -517,15 +514,12 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
     image = QImage();
     rect = QRect();
     const auto &value = record.numbers;
-    const std::optional<int> anchor = WholeIn(value[CommentSlot::Placement], 0, 8);
-    if (!anchor)
-        return Fail(CommentTag, QStringLiteral("The placement is outside 0 to 8"));
+    const int anchor = ChoiceOf(record, CommentSlot::PlacementChoice);
     if (!InRange(value[CommentSlot::DeltaX], -100.0, 100.0)
         || !InRange(value[CommentSlot::DeltaY], -100.0, 100.0))
         return Fail(CommentTag, QStringLiteral("A margin is outside -100 to 100 percent"));
-    const std::optional<QRgb> colour = ColourOf(value[CommentSlot::TextColor]);
-    if (!colour)
-        return Fail(CommentTag, QStringLiteral("The colour is not a colour value"));
+    // The alpha byte is ignored: the transparency slot says how opaque the text is.
+    const QRgb colour = ParameterToColor(value[CommentSlot::TextColor]);
     const std::optional<int> transparency = WholeIn(value[CommentSlot::Transparency], 0, 100);
     if (!transparency)
         return Fail(CommentTag, QStringLiteral("The transparency is outside 0 to 100"));
@@ -537,10 +531,7 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
             IsOn(value[CommentSlot::Underline]), IsOn(value[CommentSlot::StrikeOut]), pixelRatio);
     if (!font)
         return Fail(CommentTag, QStringLiteral("The font size is outside what can be drawn"));
-    // Any alignment other than centre (1) or right (2) is left.
-    const int alignment = std::isfinite(value[CommentSlot::Alignment])
-        ? int(std::trunc(value[CommentSlot::Alignment]))
-        : 0;
+    const int alignment = ChoiceOf(record, CommentSlot::AlignmentChoice); // left, centre, right
 
     const QStringList lines
         = ExpandCommentKeywords(record.texts[CommentSlot::Text], filters).split(QLatin1Char('\n'));
@@ -554,7 +545,7 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
 
     const int width = Logical(boxWidth, font->ratio);
     const int height = Logical(boxHeight, font->ratio);
-    if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight,
+    if (!GetAnchorRect(rect, anchor, photoWidth, photoHeight,
             photoWidth * value[CommentSlot::DeltaX] / 100.0,
             photoHeight * value[CommentSlot::DeltaY] / 100.0, width * scale, height * scale))
         return false;
@@ -576,7 +567,7 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
         glyphs.addText(x, baseLine, font->font, lines[index]);
     }
     const int alpha = AlphaOf(*transparency);
-    DrawPath(image, glyphs, QBrush(WithAlpha(*colour, alpha)), TextPen(*font, *colour, alpha));
+    DrawPath(image, glyphs, QBrush(WithAlpha(colour, alpha)), TextPen(*font, colour, alpha));
     image = Scaled(image, scale);
     image.setDevicePixelRatio(font->ratio);
     return true;
@@ -591,16 +582,12 @@ bool UpdateWatermarkText(QImage &image, QRect &rect, QRect &textRect, int &textW
     rect = textRect = QRect();
     textWidth = textHeight = 0;
     const auto &value = record.numbers;
-    const std::optional<int> anchor = WholeIn(value[WatermarkTextSlot::Placement], 0, 8);
-    if (!anchor)
-        return Fail(WatermarkTag, QStringLiteral("The placement is outside 0 to 8"));
+    const int anchor = ChoiceOf(record, WatermarkTextSlot::PlacementChoice);
     const std::optional<int> marginX = WholeIn(value[WatermarkTextSlot::DeltaX], -30000, 30000);
     const std::optional<int> marginY = WholeIn(value[WatermarkTextSlot::DeltaY], -30000, 30000);
     if (!marginX || !marginY)
         return Fail(WatermarkTag, QStringLiteral("A margin is outside -30000 to 30000 pixels"));
-    const std::optional<QRgb> colour = ColourOf(value[WatermarkTextSlot::TextColor]);
-    if (!colour)
-        return Fail(WatermarkTag, QStringLiteral("The colour is not a colour value"));
+    const QRgb colour = ParameterToColor(value[WatermarkTextSlot::TextColor]);
     const std::optional<int> transparency = WholeIn(value[WatermarkTextSlot::Transparency], 0, 100);
     if (!transparency)
         return Fail(WatermarkTag, QStringLiteral("The transparency is outside 0 to 100"));
@@ -629,7 +616,7 @@ bool UpdateWatermarkText(QImage &image, QRect &rect, QRect &textRect, int &textW
     const int boxHeight = font->lineHeight;
     const double width = Logical(boxWidth, font->ratio) * scale;
     const double height = Logical(boxHeight, font->ratio) * scale;
-    if (!GetAnchorRect(textRect, *anchor, photoWidth, photoHeight, *marginX * scale,
+    if (!GetAnchorRect(textRect, anchor, photoWidth, photoHeight, *marginX * scale,
             *marginY * scale, width, height))
         return false;
     textWidth = textRect.width();
@@ -644,12 +631,12 @@ bool UpdateWatermarkText(QImage &image, QRect &rect, QRect &textRect, int &textW
     QPainterPath glyphs;
     glyphs.addText(0, font->lineHeight - font->descent, font->font, text);
     const int alpha = AlphaOf(*transparency);
-    DrawPath(image, glyphs, QBrush(WithAlpha(*colour, alpha)), TextPen(*font, *colour, alpha));
+    DrawPath(image, glyphs, QBrush(WithAlpha(colour, alpha)), TextPen(*font, colour, alpha));
     image = Scaled(image, scale);
 
     if (rotate && *rotation != 0) {
         image = Rotated(image, *rotation);
-        if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight, *marginX * scale,
+        if (!GetAnchorRect(rect, anchor, photoWidth, photoHeight, *marginX * scale,
                 *marginY * scale, Logical(image.width(), font->ratio),
                 Logical(image.height(), font->ratio)))
             return false;
@@ -665,14 +652,11 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
     image = QImage();
     rect = QRect();
     const auto &value = record.numbers;
-    const std::optional<int> shown = WholeIn(value[DateSlot::Shown], 0, 5);
-    const std::optional<int> dateLayout = WholeIn(value[DateSlot::DateLayout], 0, 11);
-    const std::optional<int> timeLayout = WholeIn(value[DateSlot::TimeLayout], 0, 3);
-    if (!shown || !dateLayout || !timeLayout)
-        return Fail(DateTag, QStringLiteral("A date or time layout is outside its list"));
-    const std::optional<int> anchor = WholeIn(value[DateSlot::Placement], 0, 8);
-    if (!anchor)
-        return Fail(DateTag, QStringLiteral("The placement is outside 0 to 8"));
+    const int shown = ChoiceOf(record, DateSlot::ShownChoice);
+    const int dateLayout = ChoiceOf(record, DateSlot::DateLayoutChoice);
+    const int timeLayout = ChoiceOf(record, DateSlot::TimeLayoutChoice);
+    const int separator = ChoiceOf(record, DateSlot::SeparatorChoice);
+    const int anchor = ChoiceOf(record, DateSlot::PlacementChoice);
     const std::optional<int> transparency = WholeIn(value[DateSlot::Transparency], 0, 100);
     if (!transparency)
         return Fail(DateTag, QStringLiteral("The transparency is outside 0 to 100"));
@@ -687,40 +671,31 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
         return Fail(DateTag, QStringLiteral("The blur is outside 0 to 10"));
     if (!ValidScale(scale))
         return Fail(DateTag, QStringLiteral("The scale is not positive"));
-    // The separator has a defined fallback: any value outside the list gives ".".
-    const int separator = std::isfinite(value[DateSlot::Separator])
-        ? int(std::trunc(value[DateSlot::Separator]))
-        : 3;
 
     const bool textured = IsOn(value[DateSlot::UseTexture]);
-    // A texture takes the colour's place, so the colour only counts without one.
-    const std::optional<QRgb> colour
-        = textured ? qRgb(0, 0, 0) : ColourOf(value[DateSlot::TextColor]);
-    if (!colour)
-        return Fail(DateTag, QStringLiteral("The colour is not a colour value"));
+    const QRgb colour = ParameterToColor(value[DateSlot::TextColor]); // a texture takes its place
 
     const bool outlined = IsOn(value[DateSlot::UseStroke]);
-    std::optional<QRgb> outlineColour = ColourOf(value[DateSlot::StrokeColor]);
+    const QRgb outlineColour = ParameterToColor(value[DateSlot::StrokeColor]);
     std::optional<int> outlineTransparency = WholeIn(value[DateSlot::StrokeTransparency], 0, 100);
     std::optional<int> outlineWidth = WholeIn(value[DateSlot::StrokeWidth], 0, 30000);
-    if (outlined && (!outlineColour || !outlineTransparency || !outlineWidth))
+    if (outlined && (!outlineTransparency || !outlineWidth))
         return Fail(DateTag, QStringLiteral("A stroke value is outside what the page offers"));
 
     const bool shadowed = IsOn(value[DateSlot::UseShadow]);
-    std::optional<QRgb> shadowColour = ColourOf(value[DateSlot::ShadowColor]);
+    const QRgb shadowColour = ParameterToColor(value[DateSlot::ShadowColor]);
     std::optional<int> shadowTransparency = WholeIn(value[DateSlot::ShadowTransparency], 0, 100);
     std::optional<int> shadowDistance = WholeIn(value[DateSlot::ShadowDistance], 0, 99);
     std::optional<int> shadowAngle = WholeIn(value[DateSlot::ShadowAngle], 0, 359);
     std::optional<int> shadowBlur = WholeIn(value[DateSlot::ShadowBlur], 0, 10);
-    if (shadowed
-        && (!shadowColour || !shadowTransparency || !shadowDistance || !shadowAngle || !shadowBlur))
+    if (shadowed && (!shadowTransparency || !shadowDistance || !shadowAngle || !shadowBlur))
         return Fail(DateTag, QStringLiteral("A shadow value is outside what the page offers"));
 
     const bool boxed = IsOn(value[DateSlot::UseBox]);
-    std::optional<QRgb> boxColour = ColourOf(value[DateSlot::BoxColor]);
+    const QRgb boxColour = ParameterToColor(value[DateSlot::BoxColor]);
     std::optional<int> boxTransparency = WholeIn(value[DateSlot::BoxTransparency], 0, 100);
     std::optional<int> boxMargin = WholeIn(value[DateSlot::BoxMargin], 0, 500);
-    if (boxed && (!boxColour || !boxTransparency || !boxMargin))
+    if (boxed && (!boxTransparency || !boxMargin))
         return Fail(DateTag, QStringLiteral("A box value is outside what the page offers"));
 
     const std::optional<STextFont> font = MakeFont(record.texts[DateSlot::FontFamily],
@@ -730,11 +705,11 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
         return Fail(DateTag, QStringLiteral("The font size is outside what can be drawn"));
 
     QString text;
-    if (!FormatDate(text, filters.sourcePath, exifDate, *shown, *dateLayout, *timeLayout, separator,
+    if (!FormatDate(text, filters.sourcePath, exifDate, shown, dateLayout, timeLayout, separator,
             record.texts[DateSlot::Correction]))
         return Fail(DateTag, QStringLiteral("No date can be formed for ") + filters.sourcePath);
 
-    QBrush brush(WithAlpha(*colour, AlphaOf(*transparency)));
+    QBrush brush(WithAlpha(colour, AlphaOf(*transparency)));
     double opacity = 1.0;
     if (textured) {
         if (!TextureBrush(brush, record.texts[DateSlot::TexturePath], filters))
@@ -743,7 +718,7 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
     }
     QPen pen(Qt::NoPen);
     if (outlined && *outlineWidth >= 1)
-        pen = QPen(WithAlpha(*outlineColour, AlphaOf(*outlineTransparency)), *outlineWidth);
+        pen = QPen(WithAlpha(outlineColour, AlphaOf(*outlineTransparency)), *outlineWidth);
 
     const int textWidth = TextWidth(*font, text);
     const int textHeight = font->lineHeight;
@@ -753,7 +728,7 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
     if (image.isNull())
         return Fail(DateTag, QStringLiteral("The text is too large to draw"));
     if (boxed)
-        image.fill(WithAlpha(*boxColour, AlphaOf(*boxTransparency)));
+        image.fill(WithAlpha(boxColour, AlphaOf(*boxTransparency)));
 
     QPainterPath glyphs;
     glyphs.addText(
@@ -766,12 +741,12 @@ bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate, const SFilt
         QStringLiteral("Param[26]: Shadow Blur = ") + QString::number(value[DateSlot::ShadowBlur]));
     if (shadowed) {
         const int referenceLength = int((image.width() + image.height()) / 10.0);
-        image = AddDropShadow(image, true, *shadowColour, *shadowTransparency, *shadowDistance / 2,
+        image = AddDropShadow(image, true, shadowColour, *shadowTransparency, *shadowDistance / 2,
             referenceLength, *shadowAngle, *shadowBlur);
     }
     image = Scaled(image, scale);
 
-    if (!GetAnchorRect(rect, *anchor, photoWidth, photoHeight,
+    if (!GetAnchorRect(rect, anchor, photoWidth, photoHeight,
             photoWidth * value[DateSlot::DeltaX] / 100.0,
             photoHeight * value[DateSlot::DeltaY] / 100.0, Logical(image.width(), font->ratio),
             Logical(image.height(), font->ratio)))

@@ -9,7 +9,9 @@
 //
 // The Update functions return false when the step cannot do its work: a value outside what
 // the settings page offers, an unreadable text file or texture, or a text too large to draw.
-// True with a null image means there is nothing to draw (an empty text).
+// A list choice the page does not offer (placement, alignment, the Date's lists) is no such
+// value: it takes the page's default item. Every stored number is some colour. True with a
+// null image means there is nothing to draw (an empty text).
 //
 // Sizes: `scale` is the preview's zoom (1.0 in the batch); `pixelRatio` is the screen's device
 // pixel ratio, passed in by the preview (1.0 in the batch), so the engine never asks the GUI.
@@ -50,7 +52,8 @@ QString ExpandWatermarkKeywords(const QString &text, const CImageFilters &filter
 // text, or the file's modification time when that is empty or names no real moment), 3-5
 // the moment `now` (the current time when `now` is invalid). `offset` is the 21-character
 // correction "+YYYY+MM+DD +hh+mm+ss". False when a layout is outside the page's lists, the
-// file time is needed but unavailable, or the corrected year is before year 1.
+// file time is needed but unavailable, or the corrected year is before year 1. A separator
+// outside its list (0 " ", 1 "-", 2 "/", 3 ".", 4 ",") is the page's default, ",".
 [[nodiscard]] bool FormatDate(QString &text, const QString &sourcePath, const QString &exifDate,
     int shown, int dateLayout, int timeLayout, int separator, const QString &offset,
     const QDateTime &now = QDateTime());

@@ -7,6 +7,7 @@
 #include <QTransform>
 
 #include "FilterSlots.h"
+#include "StoredValues.h"
 #include "Trace.h"
 
 #include <algorithm>
@@ -82,15 +83,14 @@ void LowerAlpha(Magick::Image &image, int lowering)
 bool ReadWatermarkLogoSettings(const SFilterRecord &record, SWatermarkLogoSettings &settings)
 {
     const auto &numbers = record.numbers;
-    if (!IsChoice(numbers[WatermarkLogoSlot::Placement], 9)
-        || !InRange(numbers[WatermarkLogoSlot::DeltaX], -30000.0, 30000.0)
+    if (!InRange(numbers[WatermarkLogoSlot::DeltaX], -30000.0, 30000.0)
         || !InRange(numbers[WatermarkLogoSlot::DeltaY], -30000.0, 30000.0)
         || !InRange(numbers[WatermarkLogoSlot::Scale], 0.0, 1000.0)
         || !IsChoice(numbers[WatermarkLogoSlot::Rotation], 360)
         || !InRange(numbers[WatermarkLogoSlot::Transparency], 0.0, 100.0))
         return false;
 
-    settings.anchor = int(numbers[WatermarkLogoSlot::Placement]);
+    settings.anchor = ChoiceOf(record, WatermarkLogoSlot::PlacementChoice);
     settings.marginX = numbers[WatermarkLogoSlot::DeltaX];
     settings.marginY = numbers[WatermarkLogoSlot::DeltaY];
     settings.scale = numbers[WatermarkLogoSlot::Scale];
@@ -103,13 +103,11 @@ bool ReadWatermarkLogoSettings(const SFilterRecord &record, SWatermarkLogoSettin
 bool ReadWatermarkMaskSettings(const SFilterRecord &record, SWatermarkMaskSettings &settings)
 {
     const auto &numbers = record.numbers;
-    const double rotateForPortrait = numbers[WatermarkMaskSlot::RotateForPortrait];
-    // The page saves the portrait choice as 0 or 1; a flag is on when its whole part is not 0.
-    if (!std::isfinite(rotateForPortrait) || rotateForPortrait <= -1.0 || rotateForPortrait >= 2.0
-        || !InRange(numbers[WatermarkMaskSlot::Transparency], 0.0, 100.0))
+    if (!InRange(numbers[WatermarkMaskSlot::Transparency], 0.0, 100.0))
         return false;
 
-    settings.rotateForPortrait = std::trunc(rotateForPortrait) != 0.0;
+    // The page's two radio buttons: 1 turns the mask, 0 takes the portrait mask.
+    settings.rotateForPortrait = ChoiceOf(record, WatermarkMaskSlot::PortraitChoice) == 1;
     settings.transparency = numbers[WatermarkMaskSlot::Transparency];
     settings.landscapePath = record.texts[WatermarkMaskSlot::MaskPath];
     settings.portraitPath = record.texts[WatermarkMaskSlot::PortraitMaskPath];
@@ -119,8 +117,8 @@ bool ReadWatermarkMaskSettings(const SFilterRecord &record, SWatermarkMaskSettin
 QPoint WatermarkLogoPosition(int anchor, double photoWidth, double photoHeight, double logoWidth,
     double logoHeight, double marginX, double marginY)
 {
-    if (anchor < 0 || anchor > 8)
-        anchor = 0;
+    anchor = ChoiceOf(anchor, WatermarkLogoSlot::PlacementChoice.count,
+        WatermarkLogoSlot::PlacementChoice.fallback);
     const double freeWidth = photoWidth - logoWidth;
     const double freeHeight = photoHeight - logoHeight;
 

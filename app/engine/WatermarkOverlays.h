@@ -40,14 +40,17 @@ struct SWatermarkMaskSettings
     QString portraitPath;
 };
 
-// False when a value lies outside what the settings page offers (NaN included): anchor 0-8,
-// margins -30000 to 30000, scale 0-1000, rotation 0-359, transparency 0-100.
+// False when a value lies outside what the settings page offers (NaN included): margins -30000
+// to 30000, scale 0-1000, rotation 0-359, transparency 0-100. An anchor outside the page's list
+// is the page's default, bottom right.
 bool ReadWatermarkLogoSettings(const SFilterRecord &record, SWatermarkLogoSettings &settings);
-// False when the portrait choice is not 0 or 1 or the transparency is outside 0-100.
+// False when the transparency is outside 0-100. A portrait choice other than 0 or 1 is the
+// page's default, turning the mask.
 bool ReadWatermarkMaskSettings(const SFilterRecord &record, SWatermarkMaskSettings &settings);
 
 // Top-left corner of a logo of logoWidth x logoHeight on a photo of photoWidth x photoHeight
-// at `anchor`, the margins counted from the anchored edges (from the centre on a centre axis).
+// at `anchor` (bottom right when outside 0 to 8), the margins counted from the anchored edges
+// (from the centre on a centre axis).
 // Each coordinate is rounded half up from its integer part toward zero.
 QPoint WatermarkLogoPosition(int anchor, double photoWidth, double photoHeight, double logoWidth,
     double logoHeight, double marginX, double marginY);

@@ -6,31 +6,11 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include <cmath>
-
 namespace {
 
-constexpr double ColorRange = 4294967296.0; // 2^32
 constexpr int SwatchMargin = 8;
 
 } // namespace
-
-double ColorToParameter(QRgb color)
-{
-    return static_cast<double>(static_cast<quint32>(color));
-}
-
-QRgb ParameterToColor(double parameter)
-{
-    if (!std::isfinite(parameter))
-        return 0;
-    // fmod is exact, so this is the low four bytes of the truncated value for any finite
-    // number, without the undefined cast of a number beyond the 64-bit range.
-    double low = std::fmod(std::trunc(parameter), ColorRange);
-    if (low < 0)
-        low += ColorRange;
-    return static_cast<QRgb>(static_cast<quint32>(low));
-}
 
 CColorPicker::ColorChooser CColorPicker::ChooseColor = &CColorPicker::DefaultChooseColor;
 

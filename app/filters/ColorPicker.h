@@ -7,12 +7,9 @@
 
 #include <functional>
 
-// A colour as a filter record stores it: the 32-bit ARGB value taken as an unsigned number
-// (opaque white is 4294967295). Every colour fits a double exactly.
-double ColorToParameter(QRgb color);
-// The colour of a stored number: the low four bytes of its value truncated towards zero. A
-// number that is not finite gives 0 (records come from files).
-QRgb ParameterToColor(double parameter);
+// ColorToParameter and ParameterToColor: a colour as a filter record stores it, one rule for the
+// pages and the engine.
+#include "StoredValues.h"
 
 // A tool button showing one colour as a framed swatch; a click lets the user choose another.
 // ColorChanged() is emitted only for the user's choice, never for SetColor.

@@ -1,6 +1,7 @@
 #include "FilterPage.h"
 
 #include "FilterIds.h"
+#include "StoredValues.h"
 
 #include <QAbstractSlider>
 #include <QSpinBox>
@@ -82,5 +83,5 @@ int Truncated(double value)
 
 int ChoiceIndex(int stored, int count, int fallback)
 {
-    return stored >= 0 && stored < count ? stored : fallback;
+    return ChoiceOf(double(stored), count, fallback);
 }

@@ -49,6 +49,7 @@ int Truncated(double value);
 
 // A stored list choice the list does not hold (a damaged record, or -1 saved by a list that
 // showed no item) gives the page's default instead, so a page never shows or saves "no item".
+// The same rule as the engine's ChoiceOf (StoredValues.h), after the page's own rounding.
 int ChoiceIndex(int stored, int count, int fallback);
 
 // The unit of the size slots of several pages, as stored and as listed in their unit box.

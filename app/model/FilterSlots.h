@@ -5,6 +5,18 @@
 // counts a page stores. Stored documents hold the slots by position, so the order never
 // changes. Filters without parameters have no entry. Colours are 32-bit 0xAARRGGBB values
 // stored as unsigned numbers; flags are 1 or 0; a unit is 0 pixels or 1 percent.
+//
+// A slot that holds the index of an item in a page's list or radio group has a choice beside
+// its enum: how many items there are and the one the page starts with. Read such slots through
+// ChoiceOf (StoredValues.h), never as a bare index: documents may hold anything.
+
+// A numeric slot holding a list index, with the list's size and the page's default item.
+struct SChoiceSlot
+{
+    int slot;
+    int count; // the valid choices are 0 to count - 1
+    int fallback; // the item the settings page starts with
+};
 
 // Annotate
 
@@ -25,6 +37,8 @@ enum : int {
     NumberCount
 };
 enum : int { Text, FontFamily, TextCount };
+inline constexpr SChoiceSlot PlacementChoice { Placement, 9, 7 };
+inline constexpr SChoiceSlot AlignmentChoice { Alignment, 3, 1 };
 } // namespace CommentSlot
 
 // Deltas in percent of the photo; transparencies in percent; BoxMargin in percent of the
@@ -65,6 +79,11 @@ enum : int {
     NumberCount
 };
 enum : int { FontFamily, TexturePath, Correction, TextCount };
+inline constexpr SChoiceSlot ShownChoice { Shown, 6, 0 };
+inline constexpr SChoiceSlot DateLayoutChoice { DateLayout, 12, 0 };
+inline constexpr SChoiceSlot PlacementChoice { Placement, 9, 8 };
+inline constexpr SChoiceSlot TimeLayoutChoice { TimeLayout, 4, 0 };
+inline constexpr SChoiceSlot SeparatorChoice { Separator, 5, 4 };
 } // namespace DateSlot
 
 // Deltas in photo pixels; transparency in percent; rotation in degrees.
@@ -85,6 +104,7 @@ enum : int {
     NumberCount
 };
 enum : int { Text, FontFamily, TextFilePath, TextCount };
+inline constexpr SChoiceSlot PlacementChoice { Placement, 9, 7 };
 } // namespace WatermarkTextSlot
 
 // Deltas in photo pixels from the anchored edge; scale and transparency in percent; rotation
@@ -92,6 +112,7 @@ enum : int { Text, FontFamily, TextFilePath, TextCount };
 namespace WatermarkLogoSlot {
 enum : int { Placement, DeltaX, DeltaY, Scale, Rotation, Transparency, NumberCount };
 enum : int { LogoPath, TextCount };
+inline constexpr SChoiceSlot PlacementChoice { Placement, 9, 8 };
 } // namespace WatermarkLogoSlot
 
 // RotateForPortrait 1 turns the mask for portrait photos, 0 uses PortraitMaskPath; transparency
@@ -99,6 +120,7 @@ enum : int { LogoPath, TextCount };
 namespace WatermarkMaskSlot {
 enum : int { RotateForPortrait, Transparency, NumberCount };
 enum : int { MaskPath, PortraitMaskPath, TextCount };
+inline constexpr SChoiceSlot PortraitChoice { RotateForPortrait, 2, 1 };
 } // namespace WatermarkMaskSlot
 
 // Border
@@ -106,18 +128,23 @@ enum : int { MaskPath, PortraitMaskPath, TextCount };
 // Frame is the index into the page's list; Edges 0 sharp, 1 blurred.
 namespace ShapeFrameSlot {
 enum : int { Frame, BackgroundColor, Edges, TransparentBackground, RandomFrame, NumberCount };
+inline constexpr SChoiceSlot FrameChoice { Frame, 6, 0 };
+inline constexpr SChoiceSlot EdgesChoice { Edges, 2, 0 };
 } // namespace ShapeFrameSlot
 
 namespace GrungeFrameSlot {
 enum : int { Frame, BackgroundColor, TransparentBackground, RandomFrame, NumberCount };
+inline constexpr SChoiceSlot FrameChoice { Frame, 6, 0 };
 } // namespace GrungeFrameSlot
 
 namespace PictureFrameSlot {
 enum : int { Frame, BackgroundColor, TransparentBackground, RandomFrame, NumberCount };
+inline constexpr SChoiceSlot FrameChoice { Frame, 4, 0 };
 } // namespace PictureFrameSlot
 
 namespace VintageFrameSlot {
 enum : int { Frame, BackgroundColor, TransparentBackground, RandomFrame, NumberCount };
+inline constexpr SChoiceSlot FrameChoice { Frame, 9, 0 };
 } // namespace VintageFrameSlot
 
 // BorderHeight in percent of the photo (0 to 360); rotation in degrees; KeepAspect 0 first cuts
@@ -129,6 +156,7 @@ enum : int { BorderHeight, Rotation, BorderColor, KeepAspect, NumberCount };
 // BevelWidth in percent of the photo's shorter side; Effect 0 lower, 1 raise.
 namespace RaiseSlot {
 enum : int { BevelWidth, Effect, NumberCount };
+inline constexpr SChoiceSlot EffectChoice { Effect, 2, 1 };
 } // namespace RaiseSlot
 
 // Transparency 0 to 99 as the page shows it; the engine hands it to ShadowImage as the
@@ -140,6 +168,7 @@ enum : int { Transparency, Size, Color, WhiteBackground, NumberCount };
 // Sides in Unit; Uniform takes Top for all four sides.
 namespace SimpleBorderSlot {
 enum : int { Top, Bottom, Left, Right, Unit, Color, Uniform, NumberCount };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
 } // namespace SimpleBorderSlot
 
 // Effects: page values 0 to 99 unless noted.
@@ -172,6 +201,7 @@ enum : int { Amount, NumberCount };
 // Type 0 Gaussian, 1 multiplicative Gaussian, 2 impulse, 3 Laplacian, 4 Poisson.
 namespace NoiseSlot {
 enum : int { Type, NumberCount };
+inline constexpr SChoiceSlot TypeChoice { Type, 5, 4 };
 } // namespace NoiseSlot
 
 // Radius 0 to 10.
@@ -230,11 +260,13 @@ enum : int { Hue, Saturation, Lightness, NumberCount };
 // Channel 0 all, 1 red, 2 green, 3 blue (shown first on the page, stored last).
 namespace LevelsSlot {
 enum : int { BlackPoint, MiddleGamma, WhitePoint, Channel, NumberCount };
+inline constexpr SChoiceSlot ChannelChoice { Channel, 4, 0 };
 } // namespace LevelsSlot
 
 // Algorithm 0 enhance, 1 despeckle.
 namespace ReduceNoiseSlot {
 enum : int { Algorithm, NumberCount };
+inline constexpr SChoiceSlot AlgorithmChoice { Algorithm, 2, 0 };
 } // namespace ReduceNoiseSlot
 
 // Amount 0 to 99.
@@ -260,17 +292,22 @@ enum : int {
     Region,
     NumberCount
 };
+inline constexpr SChoiceSlot AspectRatioChoice { AspectRatio, 6, 0 };
+inline constexpr SChoiceSlot RegionChoice { Region, 3, 1 };
 } // namespace AutoCropSlot
 
 // Tolerance 0 to 99 on the 0-255 scale; sources 0 the colour slot, 1 transparency, 2 white,
 // 3 black.
 namespace ColorReplaceSlot {
 enum : int { Tolerance, OriginalColor, NewColor, OriginalSource, NewSource, NumberCount };
+inline constexpr SChoiceSlot OriginalSourceChoice { OriginalSource, 4, 0 };
+inline constexpr SChoiceSlot NewSourceChoice { NewSource, 4, 0 };
 } // namespace ColorReplaceSlot
 
 // In Unit: left and width of the photo's width, top and height of its height.
 namespace CropSlot {
 enum : int { Left, Top, Width, Height, Unit, NumberCount };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
 } // namespace CropSlot
 
 // Vertical turns the photo upside down, Horizontal mirrors it left to right.
@@ -282,6 +319,8 @@ enum : int { Vertical, Horizontal, NumberCount };
 // width and height.
 namespace ResizeSlot {
 enum : int { Width, Height, KeepAspect, Mode, Unit, NeverEnlarge, NumberCount };
+inline constexpr SChoiceSlot ModeChoice { Mode, 4, 0 };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
 } // namespace ResizeSlot
 
 // Pixels, document inches and dots per inch.
@@ -302,14 +341,17 @@ enum : int {
 // Shifts in Unit, of the photo's width and height.
 namespace RollSlot {
 enum : int { Columns, Rows, Unit, NumberCount };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
 } // namespace RollSlot
 
 // Angle in degrees, 0 to 359; Condition 0 all photos, 1 only portrait, 2 only landscape.
 namespace RotateSlot {
 enum : int { Angle, Condition, NumberCount };
+inline constexpr SChoiceSlot ConditionChoice { Condition, 3, 0 };
 } // namespace RotateSlot
 
 // The box in pixels; Method 0 fit inside, 1 stretch to the box (the engine also takes 2, fill).
 namespace ThumbnailSlot {
 enum : int { Width, Height, Method, NumberCount };
+inline constexpr SChoiceSlot MethodChoice { Method, 3, 0 };
 } // namespace ThumbnailSlot

@@ -41,11 +41,17 @@ inline bool ApplyTo(Magick::Image &image, const SFilterRecord &record,
     return filters.Apply();
 }
 
-// Every sample of the image at full depth, alpha included.
+// Every sample of the image at full depth, alpha included. An image without an alpha channel is
+// opaque: IM6 exports whatever its opacity samples hold, which some operations (scale) leave
+// unset.
 inline std::vector<quint16> Quanta(Magick::Image image)
 {
     std::vector<quint16> samples(image.columns() * image.rows() * 4);
     image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::ShortPixel, samples.data());
+    if (!image.matte()) {
+        for (size_t alpha = 3; alpha < samples.size(); alpha += 4)
+            samples[alpha] = 65535;
+    }
     return samples;
 }
 

@@ -151,6 +151,14 @@ void TestDecodeHint::hintFollowsTheFirstActiveStep_data()
         MakeFilter(FilterId::Crop, { 0.0, 0.0, 100.0, 100.0 }, false), LongEdgeResize(1600.0), crop
     } << QSize(1600, 1600);
 
+    // A mode or unit the page's list does not hold is the page's default, as the step reads it.
+    QTest::newRow("mode -1 is width and height") << QList<SFilterRecord> {
+        MakeFilter(FilterId::Resize, { 1600.0, 1600.0, 1.0, -1.0, 0.0, 0.0 })
+    } << QSize(1600, 1600);
+    QTest::newRow("method 3 is fit")
+        << QList<SFilterRecord> { MakeFilter(FilterId::Thumbnail, { 320.0, 240.0, 3.0 }) }
+        << QSize(320, 240);
+
     QTest::newRow("crop first") << QList<SFilterRecord> { crop, LongEdgeResize(1600.0) } << QSize();
     QTest::newRow("empty chain") << QList<SFilterRecord> {} << QSize();
     QTest::newRow("only inactive steps") << QList<SFilterRecord> {

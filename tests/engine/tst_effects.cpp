@@ -260,8 +260,6 @@ void TestEffects::valuesOutsideThePageFailUntouched_data()
     QTest::newRow("edge 0") << Record(FilterId::Edge, { 0 });
     QTest::newRow("edge 6") << Record(FilterId::Edge, { 6 });
     QTest::newRow("gaussian blur infinite") << Record(FilterId::GaussianBlur, { infinity, 0 });
-    QTest::newRow("noise -1 (no choice)") << Record(FilterId::Noise, { -1 });
-    QTest::newRow("noise 5") << Record(FilterId::Noise, { 5 });
     QTest::newRow("oil paint 11") << Record(FilterId::OilPaint, { 11 });
     QTest::newRow("sepia tone 200") << Record(FilterId::Sepia, { 200, 50 });
     QTest::newRow("solarize 100") << Record(FilterId::Solarize, { 100 });

@@ -304,9 +304,6 @@ void TestFilterApply::raiseOutsideThePageFails_data()
     QTest::newRow("percent 100") << 100.0 << 1.0;
     QTest::newRow("percent -1") << -1.0 << 1.0;
     QTest::newRow("percent nan") << std::numeric_limits<double>::quiet_NaN() << 1.0;
-    QTest::newRow("effect 2") << 20.0 << 2.0;
-    QTest::newRow("effect -1") << 20.0 << -1.0;
-    QTest::newRow("effect infinite") << 20.0 << std::numeric_limits<double>::infinity();
 }
 
 void TestFilterApply::raiseOutsideThePageFails()

@@ -643,16 +643,11 @@ void TestFrames::valuesThePagesNeverOfferFail_data()
 {
     QTest::addColumn<SFilterRecord>("record");
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("shape 7") << Record(FilterId::ShapeFrame, { 6, White, 0, 0, 0 });
-    QTest::newRow("shape edges 2") << Record(FilterId::ShapeFrame, { 0, White, 2, 0, 0 });
-    QTest::newRow("colour 2^32") << Record(FilterId::GrungeFrame, { 0, 4294967296.0, 0, 0 });
     QTest::newRow("random NaN") << Record(FilterId::PictureFrame, { 0, White, 0, nan });
-    QTest::newRow("vintage 10") << Record(FilterId::VintageFrame, { 9, White, 0, 0 });
     QTest::newRow("polaroid strip 361") << Record(FilterId::Polaroid, { 361, 0, White, 0 });
     QTest::newRow("shadow opacity 100") << Record(FilterId::Shadow, { 100, 5, White, 0 });
     QTest::newRow("border 30001") << Record(
         FilterId::SimpleBorder, { 30001, 0, 0, 0, 0, White, 0 });
-    QTest::newRow("border unit 2") << Record(FilterId::SimpleBorder, { 5, 5, 5, 5, 2, White, 0 });
 }
 
 void TestFrames::valuesThePagesNeverOfferFail()

@@ -201,7 +201,6 @@ void TestPreviewGeometry::resizeWithoutAGeometryChangesNothing_data()
     QTest::addColumn<QSize>("view");
     QTest::addColumn<int>("sourceWidth");
 
-    QTest::newRow("mode 4") << QList<double> { 50, 50, 1, 4, 1, 0 } << QSize(400, 300) << 40;
     QTest::newRow("width NaN") << QList<double> { NaN, 50, 1, 0, 0, 0 } << QSize(400, 300) << 40;
     QTest::newRow("empty view") << QList<double> { 50, 50, 1, 0, 1, 0 } << QSize(400, 0) << 40;
     QTest::newRow("empty picture") << QList<double> { 50, 50, 1, 0, 0, 0 } << QSize(400, 300) << 0;

@@ -362,7 +362,8 @@ void TestTextAnnotations::formatsDates_data()
     QTest::newRow("blank") << when << 1 << 8 << 0 << 0 << none << "04 07 2021";
     QTest::newRow("slash") << when << 1 << 8 << 0 << 2 << none << "04/07/2021";
     QTest::newRow("dot") << when << 1 << 8 << 0 << 3 << none << "04.07.2021";
-    QTest::newRow("unknown separator") << when << 1 << 8 << 0 << 9 << none << "04.07.2021";
+    QTest::newRow("unknown separator is the page's \",\"")
+        << when << 1 << 8 << 0 << 9 << none << "04,07,2021";
     QTest::newRow("comma month name") << when << 1 << 0 << 0 << 4 << none << "Jul 04, 2021";
     QTest::newRow("comma short") << when << 1 << 7 << 0 << 4 << none << "07 04, 21";
     QTest::newRow("comma elsewhere") << when << 1 << 10 << 0 << 4 << none << "2021,07,04";
@@ -531,28 +532,21 @@ void TestTextAnnotations::sequentialTextsAcrossWorkers()
 void TestTextAnnotations::stepsThatCannotWorkFail_data()
 {
     QTest::addColumn<SFilterRecord>("record");
-    // Where each of the three keeps its placement, font size and transparency.
-    const auto slotsOf = [](qint32 id) -> std::array<int, 3> {
+    // Where each of the three keeps its font size and transparency.
+    const auto slotsOf = [](qint32 id) -> std::array<int, 2> {
         switch (id) {
         case FilterId::Comment:
-            return { CommentSlot::Placement, CommentSlot::FontSize, CommentSlot::Transparency };
+            return { CommentSlot::FontSize, CommentSlot::Transparency };
         case FilterId::Date:
-            return { DateSlot::Placement, DateSlot::FontSize, DateSlot::Transparency };
+            return { DateSlot::FontSize, DateSlot::Transparency };
         default:
-            return { WatermarkTextSlot::Placement, WatermarkTextSlot::FontSize,
-                WatermarkTextSlot::Transparency };
+            return { WatermarkTextSlot::FontSize, WatermarkTextSlot::Transparency };
         }
     };
     for (const SFilterRecord &base :
         { Comment(4, 0, 0, "Hi"), Date(4, 0, 0), Watermark(4, 0, 0, "Hi") }) {
-        const auto [anchorSlot, sizeSlot, transparencySlot] = slotsOf(base.id);
+        const auto [sizeSlot, transparencySlot] = slotsOf(base.id);
         SFilterRecord record = base;
-        record.numbers[anchorSlot] = 9;
-        QTest::addRow("%d anchor 9", base.id) << record;
-        record = base;
-        record.numbers[anchorSlot] = -1;
-        QTest::addRow("%d anchor -1", base.id) << record;
-        record = base;
         record.numbers[transparencySlot] = 101;
         QTest::addRow("%d transparency 101", base.id) << record;
         record = base;
@@ -563,9 +557,6 @@ void TestTextAnnotations::stepsThatCannotWorkFail_data()
         QTest::addRow("%d size NaN", base.id) << record;
     }
     SFilterRecord record = Date(4, 0, 0);
-    record.numbers[DateSlot::DateLayout] = 12;
-    QTest::newRow("date layout 12") << record;
-    record = Date(4, 0, 0);
     record.numbers[DateSlot::UseTexture] = 1;
     QTest::newRow("texture without a file") << record;
     record.texts[DateSlot::TexturePath] = QStringLiteral("/nowhere/texture.png");

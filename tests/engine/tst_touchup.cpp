@@ -489,8 +489,6 @@ void CTestTouchUp::valuesOutsideThePageFail_data()
         << int(FilterId::HueSaturation) << QList<double> { 0, 0, 200 };
     QTest::newRow("Levels black") << int(FilterId::Levels) << QList<double> { 100, 40, 0, 0 };
     QTest::newRow("Levels middle") << int(FilterId::Levels) << QList<double> { 0, -1, 0, 0 };
-    QTest::newRow("Levels channel 4") << int(FilterId::Levels) << QList<double> { 0, 40, 0, 4 };
-    QTest::newRow("Levels channel -1") << int(FilterId::Levels) << QList<double> { 0, 40, 0, -1 };
     QTest::newRow("Reduce Noise algorithm 2") << int(FilterId::ReduceNoise) << QList<double> { 2 };
     QTest::newRow("Sharpen") << int(FilterId::Sharpen) << QList<double> { 150 };
     QTest::newRow("Sharpen infinite")

@@ -580,22 +580,12 @@ void TestTransform::valuesOutsideThePageFail_data()
     QTest::addColumn<QList<double>>("numbers");
 
     const double grey = Argb(100, 100, 100);
-    QTest::newRow("auto crop, preset 6")
-        << int(FilterId::AutoCrop) << QList<double> { 6, 1, 0, 0, 1 };
-    QTest::newRow("auto crop, preset NaN")
-        << int(FilterId::AutoCrop) << QList<double> { NaN, 1, 0, 0, 1 };
-    QTest::newRow("auto crop, anchor 3")
-        << int(FilterId::AutoCrop) << QList<double> { 0, 1, 0, 0, 3 };
     QTest::newRow("auto crop, custom 0:9")
         << int(FilterId::AutoCrop) << QList<double> { 5, 1, 0, 9, 1 };
     QTest::newRow("auto crop, sliver")
         << int(FilterId::AutoCrop) << QList<double> { 5, 0, 99, 1, 1 };
-    QTest::newRow("colour replace, kind 4")
-        << int(FilterId::ColorReplace) << QList<double> { 0, grey, grey, 4, 0 };
     QTest::newRow("colour replace, tolerance -1")
         << int(FilterId::ColorReplace) << QList<double> { -1, grey, grey, 2, 3 };
-    QTest::newRow("colour replace, colour NaN")
-        << int(FilterId::ColorReplace) << QList<double> { 0, NaN, grey, 0, 3 };
     QTest::newRow("crop starting at 100 %")
         << int(FilterId::Crop) << QList<double> { 100, 0, 10, 10, 1 };
     QTest::newRow("crop of no width") << int(FilterId::Crop) << QList<double> { 0, 0, 0, 10, 0 };
@@ -603,10 +593,6 @@ void TestTransform::valuesOutsideThePageFail_data()
     QTest::newRow("crop from the left of the photo")
         << int(FilterId::Crop) << QList<double> { -5, 0, 10, 10, 0 };
     QTest::newRow("crop of NaN") << int(FilterId::Crop) << QList<double> { 0, 0, NaN, 10, 0 };
-    QTest::newRow("resize, mode 4")
-        << int(FilterId::Resize) << QList<double> { 20, 20, 1, 4, 0, 0 };
-    QTest::newRow("resize, unit 2")
-        << int(FilterId::Resize) << QList<double> { 20, 20, 1, 0, 2, 0 };
     QTest::newRow("resize to 0 %") << int(FilterId::Resize) << QList<double> { 0, 0, 1, 0, 1, 0 };
     QTest::newRow("resize to no height")
         << int(FilterId::Resize) << QList<double> { 20, 0, 0, 0, 0, 0 };
@@ -617,10 +603,8 @@ void TestTransform::valuesOutsideThePageFail_data()
     QTest::newRow("resize advanced, 0 dpi")
         << int(FilterId::ResizeAdvanced) << QList<double> { 20, 20, 0, 0, 0, 0, 1, 1 };
     QTest::newRow("roll by NaN") << int(FilterId::Roll) << QList<double> { NaN, 0, 0 };
-    QTest::newRow("rotate, condition 3") << int(FilterId::Rotate) << QList<double> { 90, 3 };
     QTest::newRow("rotate by infinity")
         << int(FilterId::Rotate) << QList<double> { std::numeric_limits<double>::infinity(), 0 };
-    QTest::newRow("thumbnail, mode 3") << int(FilterId::Thumbnail) << QList<double> { 20, 20, 3 };
     QTest::newRow("thumbnail of no width")
         << int(FilterId::Thumbnail) << QList<double> { 0.9, 20, 1 };
 }

@@ -1,29 +1,42 @@
 // Takes pictures of the main window at each step in the light and the dark theme, of Step 1
 // with 30 photos in the icon and the details view (both themes), its tip balloon and the
-// search dialog, and of the processing dialog of an interactive run (mid-run and at its
-// summary).
+// search dialog; of Step 2 with a five-filter chain and its add-filter tip, the filter picker
+// and the filter settings dialog on the Resize, Crop, Rotate and Flip pages (both themes);
+// and of the processing dialog of an interactive run (mid-run and at its summary).
 //
 // Usage: windowshots <output folder> <script.qlr>  (loaded, not run by itself)
 // Run it under Xvfb with a throw-away HOME: it reads and writes the user's settings.
+#include "../../tests/engine/TestPhotos.h"
 #include "AppInfo.h"
+#include "ControlImage.h"
+#include "DialogFilterSelection.h"
 #include "DialogOverwrite.h"
 #include "DialogSearch.h"
-#include "MainPanel1.h"
+#include "FilterIds.h"
+#include "FilterSettings.h"
+#include "FilterSlots.h"
+#include "FiltersEnum.h"
 #include "ImageEngineSetup.h"
+#include "ListFilters.h"
+#include "ListImages.h"
+#include "MainPanel1.h"
+#include "MainPanel2.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
 #include "ProcessController.h"
 #include "Settings.h"
+#include "StatesList.h"
 #include "UserProfile.h"
-#include "../../tests/engine/TestPhotos.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -52,9 +65,141 @@ void MakePhotos(const QString &folder)
     facts.dateTimeOriginal = "2024:06:01 09:30:00";
     facts.thumbnail = true;
     for (int index = 0; index < 30; ++index) {
-        const QString path = QStringLiteral("%1/Holiday %2.jpg").arg(folder).arg(index + 1, 2, 10, QLatin1Char('0'));
+        const QString path = QStringLiteral("%1/Holiday %2.jpg")
+                                 .arg(folder)
+                                 .arg(index + 1, 2, 10, QLatin1Char('0'));
         TestPhotos::WriteJpegWithExif(path, facts, 320 + 8 * index, 240);
     }
+}
+
+// Waits until the preview has a rendered photo and no render is pending, or gives up.
+void SettlePreview(const CControlImage *preview, int timeoutMs = 20000)
+{
+    Settle(800); // past the panel's and the dialog's preview delays
+    QElapsedTimer clock;
+    clock.start();
+    while ((preview->IsLoading() || !preview->imageLoaded) && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (preview->IsLoading() || !preview->imageLoaded)
+        QTextStream(stderr) << "preview not rendered in " << timeoutMs << " ms\n";
+    Settle(400); // the overlay follows the render on a short timer
+}
+
+// A chain step as a page would store it, named from the catalogue.
+SFilterRecord MakeStep(int id, std::initializer_list<double> numbers,
+    std::initializer_list<QString> texts = {}, bool active = true)
+{
+    const SFilterInfo info = CFiltersEnum::instance()->FindById(id);
+    SFilterRecord record;
+    record.id = id;
+    record.name = info.name;
+    record.description = info.description;
+    record.active = active;
+    std::copy(numbers.begin(), numbers.end(), record.numbers.begin());
+    record.numberCount = quint8(numbers.size());
+    std::copy(texts.begin(), texts.end(), record.texts.begin());
+    record.textCount = quint8(texts.size());
+    return record;
+}
+
+// Resize, Sharpen, Brightness (switched off), Simple Border and Watermark Text.
+QList<SFilterRecord> FiveStepChain()
+{
+    const double white = double(0xFFFFFFFFu);
+    return {
+        MakeStep(FilterId::Resize, { 1024, 768, 1, 3, 0, 1 }),
+        MakeStep(FilterId::Sharpen, { 30 }),
+        MakeStep(FilterId::Brightness, { 15, 0 }, {}, false),
+        MakeStep(FilterId::SimpleBorder, { 16, 16, 16, 16, 0, white, 1 }),
+        MakeStep(FilterId::WatermarkText, { 8, 20, 20, 28, white, 20, 0, 1, 0, 0, 0, 0 },
+            { QStringLiteral("Holiday 2024"), QStringLiteral("DejaVu Sans"), QString() }),
+    };
+}
+
+// Puts `chain` into the job and shows it in Step 2, quietly as a load does.
+void ShowChain(CMainPanel2 *panel, const QList<SFilterRecord> &chain)
+{
+    CListFilters *filters = CListFilters::instance();
+    filters->Clear();
+    for (const SFilterRecord &record : chain)
+        filters->Append(record);
+    CStatesList *states = CStatesList::instance();
+    const bool quiet = states->quiet;
+    states->quiet = true;
+    panel->RefreshPanel();
+    states->quiet = quiet;
+}
+
+// Step 2 (its tip, the chain in both themes), the filter picker and the settings dialog on
+// the four pages with their own page, on the photos of the script loaded now.
+void TakeStep2Pictures(MainWindow &window, const QString &out)
+{
+    CMainPanel2 *panel = window.Panel2();
+    auto *filtered = panel->findChild<CControlImage *>(QStringLiteral("scrollImageFilters"));
+
+    // The tip of a first start comes 2 s after Step 2 shows; the chain is still empty.
+    CUserProfile::instance()->LaunchCounter = 1;
+    window.ChangePanel(0);
+    ShowChain(panel, {});
+    window.ChangePanel(1);
+    Settle(2500);
+    SettlePreview(filtered);
+    Save(&window, out + QStringLiteral("/step2-add-filter-tip.png"));
+    panel->MakeAddFilterTipInvisible();
+
+    window.ChangePanel(0);
+    ShowChain(panel, FiveStepChain());
+    window.ChangePanel(1);
+    for (const int theme : { 2, 1 }) {
+        CUserProfile::instance()->ThemeId = theme;
+        window.ChangeTheme();
+        const QLatin1String name(theme == 1 ? "dark" : "light");
+        SettlePreview(filtered);
+        Save(&window, QStringLiteral("%1/step2-chain-%2.png").arg(out, name));
+
+        {
+            CDialogFilterSelection picker(&window);
+            picker.show();
+            Settle(400);
+            Save(&picker, QStringLiteral("%1/filter-picker-all-%2.png").arg(out, name));
+            picker.findChild<QToolButton *>(QStringLiteral("buttonTransform"))->click();
+            auto *list = picker.findChild<QListWidget *>(QStringLiteral("listFilters"));
+            list->setCurrentRow(0);
+            Settle(300);
+            Save(&picker, QStringLiteral("%1/filter-picker-transform-%2.png").arg(out, name));
+            picker.reject();
+        }
+
+        const std::pair<int, QLatin1String> pages[]
+            = { { FilterId::Resize, QLatin1String("resize") },
+                  { FilterId::Crop, QLatin1String("crop") },
+                  { FilterId::Rotate, QLatin1String("rotate") },
+                  { FilterId::Flip, QLatin1String("flip") } };
+        for (const auto &[id, page] : pages) {
+            CFilterSettings dialog(&window);
+            // As Step 2 hands over the window's flag: without one a resized preview is not
+            // rendered again.
+            bool switching = false;
+            dialog.SetSwitchingFlag(&switching);
+            dialog.record = MakeStep(id, {});
+            dialog.samplePhoto = CListImages::instance()->Images().value(0);
+            if (!dialog.Prepare()) {
+                QTextStream(stderr) << "no settings page for " << id << '\n';
+                continue;
+            }
+            dialog.show();
+            SettlePreview(dialog.FilteredPreview());
+            Save(&dialog, QStringLiteral("%1/settings-%2-%3.png").arg(out, page, name));
+            // The smallest size the dialog allows.
+            dialog.resize(dialog.minimumSize());
+            Settle(600);
+            SettlePreview(dialog.FilteredPreview());
+            Save(&dialog, QStringLiteral("%1/settings-%2-%3-smallest.png").arg(out, page, name));
+            dialog.reject();
+        }
+    }
+    CUserProfile::instance()->ThemeId = 2;
+    window.ChangeTheme();
 }
 
 } // namespace
@@ -84,17 +229,23 @@ int main(int argc, char *argv[])
         for (int step = 0; step < 3; ++step) {
             window.ChangePanel(step);
             QCoreApplication::processEvents();
-            Save(&window, QStringLiteral("%1/main-%2-step%3.png")
-                              .arg(out, QLatin1String(theme == 1 ? "dark" : "light"))
-                              .arg(step + 1));
+            Save(&window,
+                QStringLiteral("%1/main-%2-step%3.png")
+                    .arg(out, QLatin1String(theme == 1 ? "dark" : "light"))
+                    .arg(step + 1));
         }
     }
+    // Step 2's tip timer, started by the visits above, runs out here without a tip: past the
+    // tip launches. Step 2's tip is pictured on its own below.
+    CUserProfile::instance()->LaunchCounter = 3;
+    Settle(2200);
 
     // Step 1 with 30 photos: icons and details, in both themes; the tip balloon; the search.
     const QString photos = out + QStringLiteral("/.step1-photos");
     MakePhotos(photos);
     CMainPanel1 *panel = window.Panel1();
-    CMainPanel1::SetFolderChooser([photos](QWidget *, const QString &, const QString &) { return photos; });
+    CMainPanel1::SetFolderChooser(
+        [photos](QWidget *, const QString &, const QString &) { return photos; });
     window.ChangePanel(0);
     panel->RemoveAllPhotos(false);
     CUserProfile::instance()->LaunchCounter = 1; // the tips of a first start
@@ -129,6 +280,9 @@ int main(int argc, char *argv[])
         });
         search.exec();
     }
+    window.LoadScript(QString::fromLocal8Bit(argv[2]));
+    TakeStep2Pictures(window, out);
+    // The run below processes the script as it stands.
     window.LoadScript(QString::fromLocal8Bit(argv[2]));
 
     // Watches the processing dialog: one picture once photos are done, one at the summary,

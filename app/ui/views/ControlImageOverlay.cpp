@@ -9,6 +9,7 @@
 
 #include "FilterIds.h"
 #include "FilterSlots.h"
+#include "StoredValues.h"
 #include "ImageConversion.h"
 #include "TextAnnotations.h"
 #include "UserProfile.h"
@@ -47,15 +48,31 @@ SPlaces PlacesOf(qint32 id)
     }
 }
 
+// The stored anchor (0 top left to 8 bottom right) as the engine reads it.
+int AnchorOf(const SFilterRecord &record)
+{
+    switch (record.id) {
+    case FilterId::Comment:
+        return ChoiceOf(record, CommentSlot::PlacementChoice);
+    case FilterId::Date:
+        return ChoiceOf(record, DateSlot::PlacementChoice);
+    case FilterId::WatermarkText:
+        return ChoiceOf(record, WatermarkTextSlot::PlacementChoice);
+    case FilterId::WatermarkLogo:
+        return ChoiceOf(record, WatermarkLogoSlot::PlacementChoice);
+    default:
+        return 0;
+    }
+}
+
 // Characters of the Date's text by its layout settings, for the text-size estimate.
 int DateCharacters(const SFilterRecord &record)
 {
     static constexpr int ByLayout[] = { 11, 9, 11, 9, 11, 9, 10, 8, 10, 8, 10, 8 };
-    const int layout = std::clamp(int(record.numbers[DateSlot::DateLayout]), 0, 11);
-    int characters = ByLayout[layout];
-    const int shown = int(record.numbers[DateSlot::Shown]);
+    int characters = ByLayout[ChoiceOf(record, DateSlot::DateLayoutChoice)];
+    const int shown = ChoiceOf(record, DateSlot::ShownChoice);
     if (shown == 0 || shown == 2)
-        characters += record.numbers[DateSlot::TimeLayout] != 0.0 ? 6 : 9;
+        characters += ChoiceOf(record, DateSlot::TimeLayoutChoice) != 0 ? 6 : 9;
     return characters;
 }
 
@@ -76,7 +93,7 @@ bool CControlImage::InteractiveState() const
 
 bool CControlImage::ResizeHasEdgeHandles(const SFilterRecord &record) const
 {
-    const int mode = int(record.numbers[ResizeSlot::Mode]);
+    const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
     return mode == 0 && record.numbers[ResizeSlot::KeepAspect] != 1.0;
 }
 
@@ -408,7 +425,7 @@ void CControlImage::DragOverlay(const QPoint &current)
         if (id != FilterId::Resize)
             overlayLabel->move(labelPressPos + current - dragStart);
     } else if (id == FilterId::Crop && handle) {
-        const bool percent = record.numbers[CropSlot::Unit] == 1.0;
+        const bool percent = ChoiceOf(record, CropSlot::UnitChoice) == 1;
         double left = record.numbers[CropSlot::Left];
         double top = record.numbers[CropSlot::Top];
         double width = record.numbers[CropSlot::Width];
@@ -458,7 +475,7 @@ void CControlImage::DragOverlay(const QPoint &current)
     } else if (id == FilterId::Resize && handle) {
         if (dragRegion <= RegionBottom && !ResizeHasEdgeHandles(record))
             return;
-        const bool percent = record.numbers[ResizeSlot::Unit] == 1.0;
+        const bool percent = ChoiceOf(record, ResizeSlot::UnitChoice) == 1;
         double width = record.numbers[ResizeSlot::Width] * (percent ? photo.width() / 100.0 : 1.0);
         double height
             = record.numbers[ResizeSlot::Height] * (percent ? photo.height() / 100.0 : 1.0);
@@ -518,7 +535,7 @@ void CControlImage::DragOverlay(const QPoint &current)
         dragStart = current;
     } else if (corner && IsTextOrLogo(id)) {
         const SPlaces places = PlacesOf(id);
-        const int anchor = std::clamp(int(record.numbers[places.anchor]), 0, 8);
+        const int anchor = AnchorOf(record);
         const int cornerColumn
             = dragRegion == RegionTopLeft || dragRegion == RegionBottomLeft ? 0 : 2;
         const int cornerRow = dragRegion == RegionTopLeft || dragRegion == RegionTopRight ? 0 : 2;
@@ -613,7 +630,7 @@ void CControlImage::WriteBackPosition(SFilterRecord &record)
         const int maxX = std::max(0, displayWidth - label.width());
         const int maxY = std::max(0, displayHeight - label.height());
         const QPoint kept(std::clamp(topLeft.x(), 0, maxX), std::clamp(topLeft.y(), 0, maxY));
-        const bool percent = record.numbers[CropSlot::Unit] == 1.0;
+        const bool percent = ChoiceOf(record, CropSlot::UnitChoice) == 1;
         const QSize photo = PhotoSize();
         const double scale = displayScale > 0 ? displayScale : 1.0;
         record.numbers[CropSlot::Left]
