@@ -124,8 +124,12 @@ bool CFilterSettings::Prepare()
     connect(page, &CFilterPage::SaveState, this, &CFilterSettings::SaveState, Qt::QueuedConnection);
     form->widgetFilter->layout()->addWidget(page);
     form->widgetFilter->layout()->setContentsMargins(page->contentsMargins());
+    // The page column is 240 wide, wider only where this desktop's font needs it (a check
+    // box cannot wrap its text), and the same for every page.
+    form->widgetFilter->setMaximumWidth(QWIDGETSIZE_MAX);
+    form->widgetFilter->setMinimumWidth(qMax(240, page->minimumSizeHint().width()));
+    setMinimumSize(QSize(810, 570).expandedTo(layout()->minimumSize()));
     setWindowTitle(page->Info().name);
-    setMinimumSize(810, 570);
 
     page->filteredPreview = form->scrollFilter;
     page->originalPreview = form->scrollOriginal;

@@ -1029,7 +1029,8 @@ void CMainPanel1::on_listImagesDetails_customContextMenuRequested(QPoint positio
 void CMainPanel1::ShowAddPhotoTip()
 {
     showAddPhotoTipTimer.stop();
-    if (profile->LaunchCounter >= TipLaunches || addPhotoTipShown)
+    // A page left before its tip was due keeps the tip for its next visit.
+    if (profile->LaunchCounter >= TipLaunches || addPhotoTipShown || !isVisible())
         return;
     addPhotoTip->SetShape(MakeBalloonPath(1));
     addPhotoTip->SetText({ tr("Add the photos you want to edit") });
@@ -1056,7 +1057,8 @@ void CMainPanel1::ShowAddPhotoTip()
 void CMainPanel1::ShowStep2Tip()
 {
     showStep2TipTimer.stop();
-    if (profile->LaunchCounter >= TipLaunches || step2TipShown)
+    // A page left before its tip was due keeps the tip for its next visit.
+    if (profile->LaunchCounter >= TipLaunches || step2TipShown || !isVisible())
         return;
     step2Tip->SetShape(MakeBalloonPath(2));
     step2Tip->SetText({ tr("Go to Step 2 and define the edits you want to apply to your photos") });

@@ -896,7 +896,8 @@ void CMainPanel2::LoadButtonIcons()
 void CMainPanel2::ShowAddFilterTip()
 {
     showAddFilterTipTimer.stop();
-    if (profile->LaunchCounter >= TipLaunches || addFilterTipShown)
+    // A page left before its tip was due keeps the tip for its next visit.
+    if (profile->LaunchCounter >= TipLaunches || addFilterTipShown || !isVisible())
         return;
     addFilterTip->SetShape(MakeBalloonPath(2));
     addFilterTip->SetText(
@@ -913,7 +914,8 @@ void CMainPanel2::ShowAddFilterTip()
 void CMainPanel2::ShowStep3Tip()
 {
     showStep3TipTimer.stop();
-    if (profile->LaunchCounter >= TipLaunches || step3TipShown)
+    // A page left before its tip was due keeps the tip for its next visit.
+    if (profile->LaunchCounter >= TipLaunches || step3TipShown || !isVisible())
         return;
     step3Tip->SetShape(MakeBalloonPath(2));
     step3Tip->SetText(

@@ -131,7 +131,8 @@ void ShowChain(CMainPanel2 *panel, const QList<SFilterRecord> &chain)
 }
 
 // Step 2 (its tip, the chain in both themes), the filter picker and the settings dialog on
-// the four pages with their own page, on the photos of the script loaded now.
+// the Resize, Crop, Rotate and Flip pages (also at its smallest size), on the photos of the
+// script loaded now.
 void TakeStep2Pictures(MainWindow &window, const QString &out)
 {
     CMainPanel2 *panel = window.Panel2();
@@ -219,6 +220,8 @@ int main(int argc, char *argv[])
     WriteSettingInt(QString::fromLatin1(SettingsKey::ShowStartupWizard), 0);
     WriteSettingInt(QString::fromLatin1(SettingsKey::MonitorLaunch), 0);
     WriteSettingInt(QString::fromLatin1(SettingsKey::CheckNewAutoCheck), 0);
+    // The invitation after every third start's first run would wait for a click for ever.
+    WriteSettingInt(QStringLiteral("GUI/DialogSocial.Show"), 0);
 
     MainWindow window;
     window.show();
