@@ -6,6 +6,7 @@
 #include "FilterIds.h"
 #include "FilterResize.h"
 #include "FilterRotate.h"
+#include "FilterSepia.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ constexpr SPageRow Rows[] {
     { FilterId::Negate, "filters_effects_negate.html", &Make<CFilterBlank> },
     { FilterId::Noise, "filters_effects_noise.html", nullptr },
     { FilterId::OilPaint, "filters_effects_oil_paint.html", nullptr },
-    { FilterId::Sepia, "filters_effects_sepia.html", nullptr },
+    { FilterId::Sepia, "filters_effects_sepia.html", &Make<CFilterSepia> },
     { FilterId::Solarize, "filters_effects_solarize.html", nullptr },
     { FilterId::Shade, "filters_effects_shade.html", nullptr },
     { FilterId::Spread, "filters_effects_spread.html", nullptr },

@@ -196,6 +196,8 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("resize unit 2", ResizeId, wide, { 1000, 700, 0, 0, 2, 0 }, { 1000, 700, 0, 0, 0, 0 });
     row("crop unit -1", CropId, wide, { 10, 10, 50, 50, -1 }, { 10, 10, 50, 50, 0 });
     row("rotate condition -1", RotateId, "", { 90, -1 }, { 90, 0 });
+    row("sepia rounds half up", FilterId::Sepia, "", { 2.5, 2.49 }, { 3, 2 });
+    row("sepia held in range", FilterId::Sepia, "", { 150, -3 }, { 99, 0 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -228,6 +230,7 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("crop without a sample", CropId, "", { 0, 0, 0, 0, 0 });
     row("resize", ResizeId, "3000x2000", { 2100, 1400, 1, 0, 0, 0 });
     row("resize without a sample", ResizeId, "", { 0, 0, 1, 0, 0, 0 });
+    row("sepia", FilterId::Sepia, "", { 50, 50 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -355,6 +358,8 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
     row("crop left", CropId, "spinLeft", "500", 0, 0, 1000, { 500, 300, 2100, 1400, 0 });
     row("resize no-upscale box", ResizeId, "checkNoUpscale", "", Qt::Key_Space, 1, 500,
         { 2100, 1400, 1, 0, 0, 1 });
+    row("sepia slider, ten steps", FilterId::Sepia, "sliderTone", "", Qt::Key_Right, 10, 1000,
+        { 60, 50 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
