@@ -156,6 +156,8 @@ private slots:
     void cropOverlayIsDraggedFlushAgainstTheEdge();
     void hitRegionsFollowTheFilter();
     void commentDraggedToTheCentreIsAnchoredThere();
+    void draggedTextKeepsItsOffsetsInItsUnit_data();
+    void draggedTextKeepsItsOffsetsInItsUnit();
     void resizeOverlayNeverEnlargesBeyondThePhoto();
     void rotatingThroughZeroWraps();
 
@@ -548,6 +550,47 @@ void TestControlImage::commentDraggedToTheCentreIsAnchoredThere()
     QCOMPARE(right.anchor, 8);
     QCOMPARE(right.offsetX, 5.0); // (200 - 150 - 40) of 200
     QCOMPARE(right.offsetY, 10.0 / 1.5);
+}
+
+void TestControlImage::draggedTextKeepsItsOffsetsInItsUnit_data()
+{
+    QTest::addColumn<SFilterRecord>("record");
+    QTest::addColumn<double>("deltaX");
+    QTest::addColumn<double>("deltaY");
+
+    // Dropped 20 and 10 display pixels from the top left of a 200 x 150 view of 800 x 600.
+    // A short text: a wide label would leave the left column's band.
+    QTest::newRow("comment: percent") << Comment(QStringLiteral("Q")) << 10.0 << 10.0 / 1.5;
+    SFilterRecord watermark = Record(FilterId::WatermarkText);
+    watermark.numberCount = WatermarkTextSlot::NumberCount;
+    const double values[] = { 4, 0, 0, 40, 4294967295.0, 0, 0, 0, 0, 0, 0, 0 };
+    std::copy(std::begin(values), std::end(values), watermark.numbers.begin());
+    watermark.textCount = WatermarkTextSlot::TextCount;
+    watermark.texts[WatermarkTextSlot::Text] = QStringLiteral("Q");
+    watermark.texts[WatermarkTextSlot::FontFamily] = QStringLiteral("DejaVu Sans");
+    QTest::newRow("watermark text: photo pixels") << watermark << 80.0 << 40.0;
+}
+
+void TestControlImage::draggedTextKeepsItsOffsetsInItsUnit()
+{
+    QFETCH(SFilterRecord, record);
+    QFETCH(double, deltaX);
+    QFETCH(double, deltaY);
+    CUserProfile::instance()->CurrentPhotoPath = landscape;
+    SInteractive preview(record);
+    QSignalSpy changed(&preview.widget, &CControlImage::UpdateFilterInterface);
+    QVERIFY(preview.widget.StartPreview(landscape));
+    QVERIFY(preview.WaitShown());
+    const QRect label = preview.overlay->geometry();
+    const QPoint target = preview.widget.ImageOffset() + QPoint(20, 10);
+    const QPoint press = label.center();
+    preview.Drag(press, press + target - label.topLeft());
+    QVERIFY(!changed.isEmpty());
+    // Placement, then the two offsets, in both filters' records.
+    const SFilterRecord dropped = changed.last().at(0).value<SFilterRecord>();
+    QCOMPARE(dropped.numbers[0], 0.0);
+    QCOMPARE(dropped.numbers[1], deltaX);
+    QCOMPARE(dropped.numbers[2], deltaY);
 }
 
 void TestControlImage::resizeOverlayNeverEnlargesBeyondThePhoto()

@@ -1,7 +1,7 @@
 // Takes pictures of the main window at each step in the light and the dark theme, of Step 1
 // with 30 photos in the icon and the details view (both themes), its tip balloon and the
 // search dialog; of Step 2 with a five-filter chain and its add-filter tip, the filter picker
-// and the filter settings dialog on the Resize, Crop, Rotate and Flip pages (both themes);
+// and the filter settings dialog on each settings page (both themes);
 // and of the processing dialog of an interactive run (mid-run and at its summary).
 //
 // Usage: windowshots <output folder> <script.qlr>  (loaded, not run by itself)
@@ -131,8 +131,8 @@ void ShowChain(CMainPanel2 *panel, const QList<SFilterRecord> &chain)
 }
 
 // Step 2 (its tip, the chain in both themes), the filter picker and the settings dialog on
-// the Resize, Crop, Rotate and Flip pages (also at its smallest size), on the photos of the
-// script loaded now.
+// every page built (the Resize, Crop, Rotate and Flip pages also at its smallest size), on
+// the photos of the script loaded now.
 void TakeStep2Pictures(MainWindow &window, const QString &out)
 {
     CMainPanel2 *panel = window.Panel2();
@@ -171,12 +171,43 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
             picker.reject();
         }
 
-        const std::pair<int, QLatin1String> pages[]
-            = { { FilterId::Resize, QLatin1String("resize") },
-                  { FilterId::Crop, QLatin1String("crop") },
-                  { FilterId::Rotate, QLatin1String("rotate") },
-                  { FilterId::Flip, QLatin1String("flip") } };
+        // The first four also at the dialog's smallest size.
+        const std::pair<int, QLatin1String> pages[] = {
+            { FilterId::Resize, QLatin1String("resize") },
+            { FilterId::Crop, QLatin1String("crop") },
+            { FilterId::Rotate, QLatin1String("rotate") },
+            { FilterId::Flip, QLatin1String("flip") },
+            { FilterId::Blur, QLatin1String("blur") },
+            { FilterId::Charcoal, QLatin1String("charcoal") },
+            { FilterId::Edge, QLatin1String("edge") },
+            { FilterId::Emboss, QLatin1String("emboss") },
+            { FilterId::GaussianBlur, QLatin1String("gaussian-blur") },
+            { FilterId::Implode, QLatin1String("implode") },
+            { FilterId::Noise, QLatin1String("noise") },
+            { FilterId::OilPaint, QLatin1String("oil-paint") },
+            { FilterId::Sepia, QLatin1String("sepia") },
+            { FilterId::Solarize, QLatin1String("solarize") },
+            { FilterId::Shade, QLatin1String("shade") },
+            { FilterId::Spread, QLatin1String("spread") },
+            { FilterId::Swirl, QLatin1String("swirl") },
+            { FilterId::Wave, QLatin1String("wave") },
+            { FilterId::Brightness, QLatin1String("brightness") },
+            { FilterId::Contrast, QLatin1String("contrast") },
+            { FilterId::ColorBalance, QLatin1String("color-balance") },
+            { FilterId::HueSaturation, QLatin1String("hue-saturation") },
+            { FilterId::Levels, QLatin1String("levels") },
+            { FilterId::ReduceNoise, QLatin1String("reduce-noise") },
+            { FilterId::Sharpen, QLatin1String("sharpen") },
+            { FilterId::SharpenAdvanced, QLatin1String("sharpen-advanced") },
+            { FilterId::AutoCrop, QLatin1String("auto-crop") },
+            { FilterId::ColorReplace, QLatin1String("color-replace") },
+            { FilterId::ResizeAdvanced, QLatin1String("resize-advanced") },
+            { FilterId::Roll, QLatin1String("roll") },
+            { FilterId::Thumbnail, QLatin1String("thumbnail") },
+        };
+        int shown = 0;
         for (const auto &[id, page] : pages) {
+            const bool smallest = shown++ < 4;
             CFilterSettings dialog(&window);
             // As Step 2 hands over the window's flag: without one a resized preview is not
             // rendered again.
@@ -191,6 +222,10 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
             dialog.show();
             SettlePreview(dialog.FilteredPreview());
             Save(&dialog, QStringLiteral("%1/settings-%2-%3.png").arg(out, page, name));
+            if (!smallest) {
+                dialog.reject();
+                continue;
+            }
             // The smallest size the dialog allows.
             dialog.resize(dialog.minimumSize());
             Settle(600);

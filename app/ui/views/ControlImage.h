@@ -69,13 +69,14 @@ public:
     struct SAnchor
     {
         int anchor = 4;
-        double offsetX = 0.0; // percent of the displayed photo's width
+        double offsetX = 0.0; // percent of the displayed photo's width, or photo pixels
         double offsetY = 0.0;
     };
     int HitTest(int x, int y) const;
     void SetRegionCursor(int region, int mode);
-    // The anchor and offsets of a box at (x, y) of w x h on the displayed photo.
-    SAnchor ComputeAnchor(int x, int y, int w, int h) const;
+    // The anchor and offsets of a box at (x, y) of w x h on the displayed photo: offsets in
+    // percent of the displayed photo, or in photo pixels (the watermarks keep their margins so).
+    SAnchor ComputeAnchor(int x, int y, int w, int h, bool inPhotoPixels = false) const;
     double DisplayScale() const { return displayScale; }
     QPoint ImageOffset() const { return imageOffset; }
     QSize DisplaySize() const { return displaySize; }

@@ -366,7 +366,8 @@ void CControlImage::SetRegionCursor(int region, int mode)
     }
 }
 
-CControlImage::SAnchor CControlImage::ComputeAnchor(int x, int y, int w, int h) const
+CControlImage::SAnchor CControlImage::ComputeAnchor(
+    int x, int y, int w, int h, bool inPhotoPixels) const
 {
     const float displayWidth = float(displaySize.width());
     const float displayHeight = float(displaySize.height());
@@ -405,6 +406,12 @@ CControlImage::SAnchor CControlImage::ComputeAnchor(int x, int y, int w, int h) 
     const int line = result.anchor / 3;
     const int offsetX = col == 0 ? x : col == 1 ? w / 2 - dw / 2 + x : dw - x - w;
     const int offsetY = line == 0 ? y : line == 1 ? h / 2 - dh / 2 + y : dh - y - h;
+    if (inPhotoPixels) {
+        const double scale = displayScale > 0 ? displayScale : 1.0;
+        result.offsetX = std::round(offsetX / scale);
+        result.offsetY = std::round(offsetY / scale);
+        return result;
+    }
     result.offsetX = dw > 0 ? offsetX / (dw / 100.0) : 0.0;
     result.offsetY = dh > 0 ? offsetY / (dh / 100.0) : 0.0;
     return result;
@@ -618,7 +625,11 @@ void CControlImage::WriteBackPosition(SFilterRecord &record)
         topLeft += inner;
         const QPoint kept(std::clamp(topLeft.x(), 0, std::max(0, displayWidth - box.width())),
             std::clamp(topLeft.y(), 0, std::max(0, displayHeight - box.height())));
-        const SAnchor anchor = ComputeAnchor(kept.x(), kept.y(), box.width(), box.height());
+        // The watermarks' margins are photo pixels (as the engine places them); Comment and
+        // Date keep percent.
+        const bool inPixels = id == FilterId::WatermarkText || id == FilterId::WatermarkLogo;
+        const SAnchor anchor
+            = ComputeAnchor(kept.x(), kept.y(), box.width(), box.height(), inPixels);
         const SPlaces places = PlacesOf(id);
         record.numbers[places.anchor] = anchor.anchor;
         record.numbers[places.offsetX] = anchor.offsetX;
