@@ -1,12 +1,20 @@
 #include "FilterPages.h"
 
 #include "FilterBlank.h"
+#include "FilterBrightness.h"
+#include "FilterColorBalance.h"
+#include "FilterContrast.h"
 #include "FilterCrop.h"
 #include "FilterFlip.h"
+#include "FilterHueSaturation.h"
 #include "FilterIds.h"
+#include "FilterLevels.h"
+#include "FilterReduceNoise.h"
 #include "FilterResize.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
+#include "FilterSharpen.h"
+#include "FilterSharpenAdvanced.h"
 
 namespace {
 
@@ -58,15 +66,15 @@ constexpr SPageRow Rows[] {
     { FilterId::AutoContrast, "filters_touch-up_auto-contrast.html", &Make<CFilterBlank> },
     { FilterId::AutoGamma, "filters_touch-up_auto-gamma.html", &Make<CFilterBlank> },
     { FilterId::AutoLevels, "filters_touch-up_auto-levels.html", &Make<CFilterBlank> },
-    { FilterId::Brightness, "filters_touch-up_brightness.html", nullptr },
-    { FilterId::Contrast, "filters_touch-up_contrast.html", nullptr },
-    { FilterId::ColorBalance, "filters_touch-up_color-balance.html", nullptr },
+    { FilterId::Brightness, "filters_touch-up_brightness.html", &Make<CFilterBrightness> },
+    { FilterId::Contrast, "filters_touch-up_contrast.html", &Make<CFilterContrast> },
+    { FilterId::ColorBalance, "filters_touch-up_color-balance.html", &Make<CFilterColorBalance> },
     { FilterId::Equalize, "filters_touch-up_equalize.html", &Make<CFilterBlank> },
-    { FilterId::HueSaturation, "filters_touch-up_hue-saturation.html", nullptr },
-    { FilterId::Levels, "filters_touch-up_levels.html", nullptr },
-    { FilterId::ReduceNoise, "filters_touch-up_reduce-noise.html", nullptr },
-    { FilterId::Sharpen, "filters_touch-up_sharpen.html", nullptr },
-    { FilterId::SharpenAdvanced, "filters_touch-up_sharpen-advanced.html", nullptr },
+    { FilterId::HueSaturation, "filters_touch-up_hue-saturation.html", &Make<CFilterHueSaturation> },
+    { FilterId::Levels, "filters_touch-up_levels.html", &Make<CFilterLevels> },
+    { FilterId::ReduceNoise, "filters_touch-up_reduce-noise.html", &Make<CFilterReduceNoise> },
+    { FilterId::Sharpen, "filters_touch-up_sharpen.html", &Make<CFilterSharpen> },
+    { FilterId::SharpenAdvanced, "filters_touch-up_sharpen-advanced.html", &Make<CFilterSharpenAdvanced> },
     { FilterId::AutoRotate, "filters_transform_auto-rotate.html", &Make<CFilterBlank> },
     { FilterId::AutoCrop, "filters_transform_auto-crop.html", nullptr },
     { FilterId::ColorReplace, "filters_transform_color-replace.html", nullptr },

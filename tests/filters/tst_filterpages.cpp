@@ -9,6 +9,7 @@
 #include "FilterSlots.h"
 #include "UserProfile.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QComboBox>
@@ -107,6 +108,9 @@ private slots:
     void dragInThePreviewIsOneUndoStep_data();
     void dragInThePreviewIsOneUndoStep();
 
+    void choosingTheShownItemStartsNoPreview_data();
+    void choosingTheShownItemStartsNoPreview();
+
 private:
     // A page as the dialog builds it, on the named sample (empty: no photo).
     std::unique_ptr<CFilterPage> MakePage(int id, const QString &sample);
@@ -198,6 +202,22 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("rotate condition -1", RotateId, "", { 90, -1 }, { 90, 0 });
     row("sepia rounds half up", FilterId::Sepia, "", { 2.5, 2.49 }, { 3, 2 });
     row("sepia held in range", FilterId::Sepia, "", { 150, -3 }, { 99, 0 });
+    row("brightness ends", FilterId::Brightness, "", { -100, 100 }, { -100, 100 });
+    row("contrast held at -50 and 50", FilterId::Contrast, "", { -60, 50.4 }, { -50, 50 });
+    row("color balance down to -10", FilterId::ColorBalance, "", { -10, -11, 90.5 },
+        { -10, -10, 90 });
+    row("hue/saturation rounds half up", FilterId::HueSaturation, "", { -100.5, 0.5, -0.5 },
+        { -100, 1, 0 });
+    row("levels channel stored last", FilterId::Levels, "", { 10, 40, 20, 1 }, { 10, 40, 20, 1 });
+    row("levels channel 2.5", FilterId::Levels, "", { 2.5, 40, 0, 2.5 }, { 3, 40, 0, 3 });
+    row("levels channel 4", FilterId::Levels, "", { 0, 40, 0, 4 }, { 0, 40, 0, 0 });
+    row("levels channel -1", FilterId::Levels, "", { 0, 40, 0, -1 }, { 0, 40, 0, 0 });
+    row("levels channel NaN", FilterId::Levels, "", { 0, 40, 0, qQNaN() }, { 0, 40, 0, 0 });
+    row("reduce noise despeckle", FilterId::ReduceNoise, "", { 1 }, { 1 });
+    row("reduce noise 2", FilterId::ReduceNoise, "", { 2 }, { 0 });
+    row("sharpen 150", FilterId::Sharpen, "", { 150 }, { 99 });
+    row("sharpen advanced threshold held at 10", FilterId::SharpenAdvanced, "", { 50, 60, 12 },
+        { 50, 60, 10 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -231,6 +251,14 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("resize", ResizeId, "3000x2000", { 2100, 1400, 1, 0, 0, 0 });
     row("resize without a sample", ResizeId, "", { 0, 0, 1, 0, 0, 0 });
     row("sepia", FilterId::Sepia, "", { 50, 50 });
+    row("brightness", FilterId::Brightness, "", { 0, 0 });
+    row("contrast", FilterId::Contrast, "", { 0, 0 });
+    row("color balance", FilterId::ColorBalance, "", { 0, 0, 0 });
+    row("hue/saturation", FilterId::HueSaturation, "", { 0, 0, 0 });
+    row("levels", FilterId::Levels, "", { 0, 40, 0, 0 });
+    row("reduce noise", FilterId::ReduceNoise, "", { 0 });
+    row("sharpen", FilterId::Sharpen, "", { 20 });
+    row("sharpen advanced", FilterId::SharpenAdvanced, "", { 0, 0, 0 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -360,6 +388,23 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
         { 2100, 1400, 1, 0, 0, 1 });
     row("sepia slider, ten steps", FilterId::Sepia, "sliderTone", "", Qt::Key_Right, 10, 1000,
         { 60, 50 });
+    row("brightness gamma slider", FilterId::Brightness, "sliderGamma", "", Qt::Key_Right, 5, 1000,
+        { 0, 5 });
+    row("contrast lightness steps down", FilterId::Contrast, "spinLightness", "", Qt::Key_Down, 3,
+        1000, { 0, -3 });
+    row("color balance blue below 0", FilterId::ColorBalance, "sliderBlue", "", Qt::Key_Left, 3,
+        1000, { 0, 0, -3 });
+    row("hue/saturation saturation", FilterId::HueSaturation, "sliderSaturation", "", Qt::Key_Right,
+        10, 1000, { 0, 10, 0 });
+    row("levels black point", FilterId::Levels, "sliderBlackPoint", "", Qt::Key_Right, 2, 1000,
+        { 2, 40, 0, 0 });
+    row("levels channel Blue", FilterId::Levels, "comboChannel", "", Qt::Key_Down, 3, 500,
+        { 0, 40, 0, 3 });
+    row("reduce noise despeckle", FilterId::ReduceNoise, "comboReduceNoise", "", Qt::Key_Down, 1,
+        500, { 1 });
+    row("sharpen amount", FilterId::Sharpen, "sliderAmount", "", Qt::Key_Right, 10, 1000, { 30 });
+    row("sharpen advanced threshold stops at 10", FilterId::SharpenAdvanced, "spinThreshold", "",
+        Qt::Key_Up, 12, 1000, { 0, 0, 10 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -573,6 +618,61 @@ void TestFilterPages::dragInThePreviewIsOneUndoStep()
     QTest::qWait(300);
     QCOMPARE(dialog.History().Count(), 2);
     CUserProfile::instance()->CurrentPhotoPath.clear();
+}
+
+void TestFilterPages::choosingTheShownItemStartsNoPreview_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<Numbers>("earlier"); // an undo state before the shown one
+    QTest::addColumn<Numbers>("shown");
+    QTest::addColumn<int>("other");
+    QTest::addColumn<Numbers>("saved"); // after choosing `other`
+
+    QTest::newRow("levels channel")
+        << int(FilterId::Levels) << QStringLiteral("comboChannel") << Numbers { 0, 40, 0, 1 }
+        << Numbers { 5, 40, 5, 2 } << 0 << Numbers { 5, 40, 5, 0 };
+    QTest::newRow("reduce noise algorithm")
+        << int(FilterId::ReduceNoise) << QStringLiteral("comboReduceNoise") << Numbers { 0 }
+        << Numbers { 1 } << 0 << Numbers { 0 };
+}
+
+void TestFilterPages::choosingTheShownItemStartsNoPreview()
+{
+    QFETCH(int, id);
+    QFETCH(QString, list);
+    QFETCH(Numbers, earlier);
+    QFETCH(Numbers, shown);
+    QFETCH(int, other);
+    QFETCH(Numbers, saved);
+    const auto page = MakePage(id, QString());
+    page->show();
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+
+    // Opened, then undo and redo through earlier states: each reload previews once.
+    page->Initialize();
+    QVERIFY(states.wait(2000));
+    for (const Numbers &state : { earlier, shown, earlier, shown }) {
+        page->Load(Record(id, state), true);
+        QVERIFY(states.wait(2000));
+    }
+    states.clear();
+
+    // The item already shown, picked again from the opened list.
+    auto *combo = Child<QComboBox>(page.get(), qPrintable(list));
+    QSignalSpy picked(combo, &QComboBox::activated);
+    QTest::keyClick(combo, Qt::Key_F4);
+    QTRY_VERIFY(combo->view()->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QCOMPARE(picked.count(), 1);
+    QTest::qWait(CFilterPage::QuickDelayMs + 300);
+    QCOMPARE(states.count(), 0);
+
+    Choose(combo, other);
+    QVERIFY(states.wait(2000));
+    QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), saved);
+    QTest::qWait(CFilterPage::SlowDelayMs + 200);
+    QCOMPARE(states.count(), 1);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestFilterPages, QApplication, InitializeImageEngine)
