@@ -11,6 +11,7 @@
 #include "FilterLevels.h"
 #include "FilterReduceNoise.h"
 #include "FilterResize.h"
+#include "FilterResizeAdvanced.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
 #include "FilterSharpen.h"
@@ -81,7 +82,7 @@ constexpr SPageRow Rows[] {
     { FilterId::Crop, "filters_transform_crop.html", &Make<CFilterCrop> },
     { FilterId::Flip, "filters_transform_flip.html", &Make<CFilterFlip> },
     { FilterId::Resize, "filters_transform_resize.html", &Make<CFilterResize> },
-    { FilterId::ResizeAdvanced, "filters_transform_resize-advanced.html", nullptr },
+    { FilterId::ResizeAdvanced, "filters_transform_resize-advanced.html", &Make<CFilterResizeAdvanced> },
     { FilterId::Roll, "filters_transform_roll.html", nullptr },
     { FilterId::Rotate, "filters_transform_rotate.html", &Make<CFilterRotate> },
     { FilterId::Thumbnail, "filters_transform_thumbnail.html", nullptr },

@@ -34,6 +34,7 @@ using Slots = QList<int>;
 constexpr int CropId = FilterId::Crop;
 constexpr int FlipId = FilterId::Flip;
 constexpr int ResizeId = FilterId::Resize;
+constexpr int ResizeAdvancedId = FilterId::ResizeAdvanced;
 constexpr int RotateId = FilterId::Rotate;
 
 SFilterRecord Record(int id, const Numbers &numbers)
@@ -72,7 +73,7 @@ void Choose(QComboBox *combo, int index)
         QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
 }
 
-void Type(QDoubleSpinBox *spin, const QString &text)
+void Type(QAbstractSpinBox *spin, const QString &text)
 {
     QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(spin, text);
@@ -104,6 +105,8 @@ private slots:
     void resizeReloadsSetTheWholeState();
     void rotateQuarterTurns_data();
     void rotateQuarterTurns();
+    void resizeAdvancedKeepsPixelsInchesAndDpiTied_data();
+    void resizeAdvancedKeepsPixelsInchesAndDpiTied();
 
     void dragInThePreviewIsOneUndoStep_data();
     void dragInThePreviewIsOneUndoStep();
@@ -114,7 +117,7 @@ private slots:
 private:
     // A page as the dialog builds it, on the named sample (empty: no photo).
     std::unique_ptr<CFilterPage> MakePage(int id, const QString &sample);
-    QString Photo(QSize size);
+    QString Photo(QSize size, int dpi = 72);
 
     QTemporaryDir root;
     QMap<QString, QString> samples;
@@ -126,6 +129,7 @@ void TestFilterPages::initTestCase()
     for (const QSize size : { QSize(3000, 2000), QSize(2000, 3000), QSize(1001, 1001),
              QSize(1000, 1000), QSize(800, 600) })
         samples[QStringLiteral("%1x%2").arg(size.width()).arg(size.height())] = Photo(size);
+    samples[QStringLiteral("3000x2000@300")] = Photo(QSize(3000, 2000), 300);
 }
 
 void TestFilterPages::init()
@@ -134,12 +138,15 @@ void TestFilterPages::init()
     QTest::failOnWarning(QRegularExpression(QStringLiteral("No matching signal|No such slot")));
 }
 
-QString TestFilterPages::Photo(QSize size)
+QString TestFilterPages::Photo(QSize size, int dpi)
 {
     QImage photo(size, QImage::Format_RGB32);
     photo.fill(QColor(180, 120, 60));
-    const QString path
-        = root.filePath(QStringLiteral("%1x%2.jpg").arg(size.width()).arg(size.height()));
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    photo.setDotsPerMeterX(dotsPerMeter);
+    photo.setDotsPerMeterY(dotsPerMeter);
+    const QString path = root.filePath(
+        QStringLiteral("%1x%2-%3dpi.jpg").arg(size.width()).arg(size.height()).arg(dpi));
     return photo.save(path, "JPEG", 90) ? path : QString();
 }
 
@@ -218,6 +225,24 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("sharpen 150", FilterId::Sharpen, "", { 150 }, { 99 });
     row("sharpen advanced threshold held at 10", FilterId::SharpenAdvanced, "", { 50, 60, 12 },
         { 50, 60, 10 });
+    const char *print = "3000x2000@300";
+    row("resize advanced box fitted to a landscape", ResizeAdvancedId, print,
+        { 800, 800, 0, 0, 300, 300, 1, 1 }, { 800, 533, 2.67, 1.78, 300, 300, 1, 1 });
+    row("resize advanced box fitted to a portrait", ResizeAdvancedId, "2000x3000",
+        { 800, 1200, 0, 0, 300, 150, 1, 0 }, { 800, 1200, 2.67, 8, 300, 150, 1, 0 });
+    row("resize advanced free sides are not fitted", ResizeAdvancedId, print,
+        { 800, 1200, 2.5, 4.126, 300, 300, 0, 0 }, { 800, 1200, 2.5, 4.13, 300, 300, 0, 0 });
+    row("resize advanced rounds half up", ResizeAdvancedId, print,
+        { 1000.5, 700.4, 3.333, 2.346, 299.5, 150.4, 0.5, 0.4 },
+        { 1001, 700, 3.33, 2.35, 300, 150, 1, 0 });
+    row("resize advanced without a sample", ResizeAdvancedId, "",
+        { 800, 1200, 0, 0, 300, 300, 1, 1 }, { 1200, 1200, 4, 4, 300, 300, 1, 1 });
+    row("resize advanced, 0 dpi keeps the stored inches", ResizeAdvancedId, print,
+        { 800, 800, 5, 5, 0, 0, 1, 1 }, { 800, 533, 5, 5, 0, 0, 1, 1 });
+    row("resize advanced, a NaN side is not the box", ResizeAdvancedId, print,
+        { qQNaN(), 800, qQNaN(), 1, 300, 300, 1, 1 }, { 800, 533, 2.67, 1.78, 300, 300, 1, 1 });
+    row("resize advanced held in range", ResizeAdvancedId, print,
+        { 40000, -5, qInf(), qQNaN(), 40000, -1, 0, 0 }, { 30000, 0, 30000, 0, 30000, 0, 0, 0 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -259,6 +284,9 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("reduce noise", FilterId::ReduceNoise, "", { 0 });
     row("sharpen", FilterId::Sharpen, "", { 20 });
     row("sharpen advanced", FilterId::SharpenAdvanced, "", { 0, 0, 0 });
+    row("resize advanced", ResizeAdvancedId, "3000x2000@300",
+        { 3000, 2000, 10, 6.67, 300, 300, 1, 1 });
+    row("resize advanced without a sample", ResizeAdvancedId, "", { 0, 0, 0, 0, 72, 72, 1, 1 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -405,6 +433,10 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
     row("sharpen amount", FilterId::Sharpen, "sliderAmount", "", Qt::Key_Right, 10, 1000, { 30 });
     row("sharpen advanced threshold stops at 10", FilterId::SharpenAdvanced, "spinThreshold", "",
         Qt::Key_Up, 12, 1000, { 0, 0, 10 });
+    row("resize advanced pixel width", ResizeAdvancedId, "spinPixelsWidth", "1500", 0, 0, 1000,
+        { 1500, 1000, 20.83, 13.89, 72, 72, 1, 1 });
+    row("resize advanced uniform box", ResizeAdvancedId, "checkUniformDPI", "", Qt::Key_Space, 1,
+        500, { 3000, 2000, 41.67, 27.78, 72, 72, 1, 0 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -425,7 +457,7 @@ void TestFilterPages::editsSaveOnceAfterThePause()
 
     QWidget *widget = Child(page.get(), qPrintable(control));
     if (!typed.isEmpty())
-        Type(qobject_cast<QDoubleSpinBox *>(widget), typed);
+        Type(qobject_cast<QAbstractSpinBox *>(widget), typed);
     for (int press = 0; press < times; ++press)
         QTest::keyClick(widget, Qt::Key(key));
     QElapsedTimer pause;
@@ -540,6 +572,74 @@ void TestFilterPages::rotateQuarterTurns()
     QCOMPARE(Child<QAbstractSlider>(page.get(), "dialDegrees")->value(), angle);
     QCOMPARE(Child<QSpinBox>(page.get(), "spinDegrees")->value(), angle);
     QCOMPARE(Saved(*page), Numbers({ double(angle), 0 }));
+}
+
+void TestFilterPages::resizeAdvancedKeepsPixelsInchesAndDpiTied_data()
+{
+    QTest::addColumn<Numbers>("stored"); // empty: the defaults
+    // In order: "name=text" types into a box, "name" alone presses Space on a check box.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<Numbers>("saved");
+    const auto row = [](const char *name, Numbers stored, QStringList steps, Numbers saved) {
+        QTest::newRow(name) << stored << steps << saved;
+    };
+
+    // On a 3000 x 2000 sample at 300 dpi.
+    row("defaults", {}, {}, { 3000, 2000, 10, 6.67, 300, 300, 1, 1 });
+    row("pixel width, proportions kept", {}, { "spinPixelsWidth=1500" },
+        { 1500, 1000, 5, 3.33, 300, 300, 1, 1 });
+    row("pixel width 1000 cuts the height", {}, { "spinPixelsWidth=1000" },
+        { 1000, 666, 3.33, 2.22, 300, 300, 1, 1 });
+    row("pixel height, proportions kept", {}, { "spinPixelsHeight=1000" },
+        { 1500, 1000, 5, 3.33, 300, 300, 1, 1 });
+    row("pixel width, proportions free", {}, { "checkAspectRatio", "spinPixelsWidth=1500" },
+        { 1500, 2000, 5, 6.67, 300, 300, 0, 1 });
+    row("inch width: the height goes on at two decimals, pixels cut", {}, { "spinInchesWidth=5" },
+        { 1500, 999, 5, 3.33, 300, 300, 1, 1 });
+    // 1.14 x 300 comes out a hair below 342 in binary.
+    row("inch width of a whole pixel count", {}, { "spinInchesWidth=1.14" },
+        { 342, 228, 1.14, 0.76, 300, 300, 1, 1 });
+    row("inch height, proportions kept", {}, { "spinInchesHeight=4" },
+        { 1800, 1200, 6, 4, 300, 300, 1, 1 });
+    row("uniform dpi", {}, { "spinDPIWidth=150" }, { 3000, 2000, 20, 13.33, 150, 150, 1, 1 });
+    row("dpi of one axis", {}, { "checkUniformDPI", "spinDPIWidth=150" },
+        { 3000, 2000, 20, 6.67, 150, 300, 1, 0 });
+    row("uniform again keeps the inches", {},
+        { "checkUniformDPI", "spinDPIHeight=200", "checkUniformDPI" },
+        { 3000, 3000, 10, 10, 300, 300, 1, 1 });
+    row("dpi 0 leaves the inches", {}, { "spinDPIWidth=0" }, { 3000, 2000, 10, 6.67, 0, 0, 1, 1 });
+    row("inches at dpi 0 leave the pixels", {}, { "spinDPIWidth=0", "spinInchesWidth=5" },
+        { 3000, 2000, 5, 3.33, 0, 0, 1, 1 });
+    row("loaded without uniform dpi", { 3000, 2000, 10, 6.67, 300, 200, 0, 0 },
+        { "spinDPIHeight=150" }, { 3000, 2000, 10, 13.33, 300, 150, 0, 0 });
+}
+
+void TestFilterPages::resizeAdvancedKeepsPixelsInchesAndDpiTied()
+{
+    QFETCH(Numbers, stored);
+    QFETCH(QStringList, steps);
+    QFETCH(Numbers, saved);
+    const auto page = MakePage(ResizeAdvancedId, QStringLiteral("3000x2000@300"));
+    QCOMPARE(page->Sample().xDpi, 300);
+    QCOMPARE(page->Sample().yDpi, 300);
+    page->show();
+    if (stored.isEmpty())
+        page->Initialize();
+    else
+        page->Load(Record(ResizeAdvancedId, stored), true);
+
+    for (const QString &step : steps) {
+        const QStringList parts = step.split(QLatin1Char('='));
+        QWidget *control = Child(page.get(), qPrintable(parts.at(0)));
+        QVERIFY2(control->isEnabled(), qPrintable(step));
+        if (parts.size() > 1)
+            Type(qobject_cast<QAbstractSpinBox *>(control), parts.at(1));
+        else
+            QTest::keyClick(control, Qt::Key_Space);
+    }
+    QCOMPARE(Saved(*page), saved);
+    QCOMPARE(Child(page.get(), "spinDPIHeight")->isEnabled(),
+        !Child<QAbstractButton>(page.get(), "checkUniformDPI")->isChecked());
 }
 
 void TestFilterPages::dragInThePreviewIsOneUndoStep_data()
