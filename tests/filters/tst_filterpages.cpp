@@ -9,6 +9,7 @@
 #include "FilterSlots.h"
 #include "UserProfile.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -71,7 +73,7 @@ void Choose(QComboBox *combo, int index)
         QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
 }
 
-void Type(QDoubleSpinBox *spin, const QString &text)
+void Type(QAbstractSpinBox *spin, const QString &text)
 {
     QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(spin, text);
@@ -106,6 +108,8 @@ private slots:
 
     void dragInThePreviewIsOneUndoStep_data();
     void dragInThePreviewIsOneUndoStep();
+
+    void noiseKindPreviewsOnlyWhenChanged();
 
 private:
     // A page as the dialog builds it, on the named sample (empty: no photo).
@@ -198,6 +202,36 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("rotate condition -1", RotateId, "", { 90, -1 }, { 90, 0 });
     row("sepia rounds half up", FilterId::Sepia, "", { 2.5, 2.49 }, { 3, 2 });
     row("sepia held in range", FilterId::Sepia, "", { 150, -3 }, { 99, 0 });
+    row("blur rounds half up", FilterId::Blur, "", { 2.5 }, { 3 });
+    row("blur rounds half up, below", FilterId::Blur, "", { 2.49 }, { 2 });
+    row("charcoal", FilterId::Charcoal, "", { 20, 8 }, { 20, 8 });
+    row("charcoal held in range", FilterId::Charcoal, "", { 150, -3 }, { 99, 0 });
+    row("edge held at 5", FilterId::Edge, "", { 9 }, { 5 });
+    row("edge held at 1", FilterId::Edge, "", { 0 }, { 1 });
+    row("emboss rounds half up", FilterId::Emboss, "", { 2.5, 2.49 }, { 3, 2 });
+    row("gaussian blur", FilterId::GaussianBlur, "", { 10.5, 99 }, { 11, 99 });
+    row("implode", FilterId::Implode, "", { 42.4 }, { 42 });
+    row("oil paint held at 10", FilterId::OilPaint, "", { 12 }, { 10 });
+    row("oil paint rounds half up", FilterId::OilPaint, "", { 7.5 }, { 8 });
+    row("solarize", FilterId::Solarize, "", { 99.5 }, { 99 });
+    row("shade 0.4 unchecks", FilterId::Shade, "", { 10, 20, 0.4 }, { 10, 20, 0 });
+    row("shade 0.5 checks", FilterId::Shade, "", { 10, 20, 0.5 }, { 10, 20, 1 });
+    row("shade any other number checks", FilterId::Shade, "", { 10, 20, -3 }, { 10, 20, 1 });
+    // The stored count is not checked: missing slots read as 0.
+    row("shade short record", FilterId::Shade, "", { 10 }, { 10, 0, 0 });
+    row("spread", FilterId::Spread, "", { 8.5 }, { 9 });
+    row("swirl", FilterId::Swirl, "", { 200 }, { 200 });
+    row("swirl rounds half up to a full turn", FilterId::Swirl, "", { 359.5 }, { 360 });
+    // The dial wraps, but a stored angle is held at the ends like any other.
+    row("swirl held at 360", FilterId::Swirl, "", { 400 }, { 360 });
+    row("swirl held at 0", FilterId::Swirl, "", { -5 }, { 0 });
+    row("wave rounds half up", FilterId::Wave, "", { 2.5, 2.49 }, { 3, 2 });
+    row("noise", FilterId::Noise, "", { 2 }, { 2 });
+    row("noise rounds half up", FilterId::Noise, "", { 2.5 }, { 3 });
+    row("noise -0.4 is the first kind", FilterId::Noise, "", { -0.4 }, { 0 });
+    row("noise kind 5 is the default", FilterId::Noise, "", { 5 }, { 4 });
+    row("noise kind -1 is the default", FilterId::Noise, "", { -1 }, { 4 });
+    row("noise NaN is the default", FilterId::Noise, "", { std::nan("") }, { 4 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -231,6 +265,19 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("resize", ResizeId, "3000x2000", { 2100, 1400, 1, 0, 0, 0 });
     row("resize without a sample", ResizeId, "", { 0, 0, 1, 0, 0, 0 });
     row("sepia", FilterId::Sepia, "", { 50, 50 });
+    row("blur", FilterId::Blur, "", { 0 });
+    row("charcoal", FilterId::Charcoal, "", { 20, 8 });
+    row("edge", FilterId::Edge, "", { 1 });
+    row("emboss", FilterId::Emboss, "", { 20, 8 });
+    row("gaussian blur", FilterId::GaussianBlur, "", { 0, 0 });
+    row("implode", FilterId::Implode, "", { 42 });
+    row("noise", FilterId::Noise, "", { 4 });
+    row("oil paint", FilterId::OilPaint, "", { 0 });
+    row("solarize", FilterId::Solarize, "", { 50 });
+    row("shade", FilterId::Shade, "", { 36, 36, 1 });
+    row("spread", FilterId::Spread, "", { 8 });
+    row("swirl", FilterId::Swirl, "", { 30 });
+    row("wave", FilterId::Wave, "", { 15, 25 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -360,6 +407,19 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
         { 2100, 1400, 1, 0, 0, 1 });
     row("sepia slider, ten steps", FilterId::Sepia, "sliderTone", "", Qt::Key_Right, 10, 1000,
         { 60, 50 });
+    row("blur slider, ten steps", FilterId::Blur, "sliderValue", "", Qt::Key_Right, 10, 1000,
+        { 10 });
+    row("charcoal sigma typed", FilterId::Charcoal, "spinSigma", "30", 0, 0, 1000, { 20, 30 });
+    row("edge slider held at 5", FilterId::Edge, "sliderRadius", "", Qt::Key_Right, 10, 1000,
+        { 5 });
+    row("wave slider, ten steps down", FilterId::Wave, "sliderLength", "", Qt::Key_Left, 10, 1000,
+        { 15, 15 });
+    row("shade box", FilterId::Shade, "checkGrayscaleShading", "", Qt::Key_Space, 1, 500,
+        { 36, 36, 0 });
+    row("swirl angle typed", FilterId::Swirl, "spinDegrees", "200", 0, 0, 500, { 200 });
+    row("swirl dial wraps below 0", FilterId::Swirl, "dialDegrees", "", Qt::Key_PageDown, 4, 500,
+        { 350 });
+    row("noise kind", FilterId::Noise, "comboNoiseType", "", Qt::Key_Up, 1, 500, { 3 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -380,7 +440,7 @@ void TestFilterPages::editsSaveOnceAfterThePause()
 
     QWidget *widget = Child(page.get(), qPrintable(control));
     if (!typed.isEmpty())
-        Type(qobject_cast<QDoubleSpinBox *>(widget), typed);
+        Type(qobject_cast<QAbstractSpinBox *>(widget), typed);
     for (int press = 0; press < times; ++press)
         QTest::keyClick(widget, Qt::Key(key));
     QElapsedTimer pause;
@@ -573,6 +633,47 @@ void TestFilterPages::dragInThePreviewIsOneUndoStep()
     QTest::qWait(300);
     QCOMPARE(dialog.History().Count(), 2);
     CUserProfile::instance()->CurrentPhotoPath.clear();
+}
+
+void TestFilterPages::noiseKindPreviewsOnlyWhenChanged()
+{
+    constexpr int NoiseId = FilterId::Noise;
+    const auto page = MakePage(NoiseId, QString());
+    page->show();
+    auto *kinds = Child<QComboBox>(page.get(), "comboNoiseType");
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+    QSignalSpy activated(kinds, &QComboBox::activated);
+    // Picked from the open list, as a user does: the list reports even the item already shown.
+    const auto pick = [kinds](int steps) {
+        kinds->showPopup();
+        for (int step = 0; step < steps; ++step)
+            QTest::keyClick(kinds->view(), Qt::Key_Down);
+        QTest::keyClick(kinds->view(), Qt::Key_Return);
+    };
+
+    // Open, undo, Reset, redo: the page takes over each shown kind.
+    page->Load(Record(NoiseId, { 1 }), true);
+    page->Initialize();
+    page->Load(Record(NoiseId, { 2 }), true);
+    QVERIFY(states.wait(2000));
+    QTest::qWait(100);
+    QCOMPARE(states.count(), 1);
+
+    pick(0);
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(kinds->currentIndex(), 2);
+    QVERIFY(!states.wait(800));
+
+    pick(2);
+    QCOMPARE(activated.count(), 2);
+    QElapsedTimer pause;
+    pause.start();
+    QVERIFY(states.wait(2000));
+    QVERIFY2(pause.elapsed() >= 450, qPrintable(QString::number(pause.elapsed())));
+    QCOMPARE(NumbersOf(states.last().at(0).value<SFilterRecord>()), Numbers { 4 });
+    QCOMPARE(Saved(*page), Numbers { 4 });
+    QTest::qWait(800);
+    QCOMPARE(states.count(), 2);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestFilterPages, QApplication, InitializeImageEngine)
