@@ -1,21 +1,34 @@
 #include "FilterPages.h"
 
 #include "FilterBlank.h"
+#include "FilterBlur.h"
 #include "FilterBrightness.h"
+#include "FilterCharcoal.h"
 #include "FilterColorBalance.h"
 #include "FilterContrast.h"
 #include "FilterCrop.h"
+#include "FilterEdge.h"
+#include "FilterEmboss.h"
 #include "FilterFlip.h"
+#include "FilterGaussianBlur.h"
 #include "FilterHueSaturation.h"
 #include "FilterIds.h"
+#include "FilterImplode.h"
 #include "FilterLevels.h"
+#include "FilterNoise.h"
+#include "FilterOilPaint.h"
 #include "FilterReduceNoise.h"
 #include "FilterResize.h"
 #include "FilterResizeAdvanced.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
+#include "FilterShade.h"
 #include "FilterSharpen.h"
 #include "FilterSharpenAdvanced.h"
+#include "FilterSolarize.h"
+#include "FilterSpread.h"
+#include "FilterSwirl.h"
+#include "FilterWave.h"
 
 namespace {
 
@@ -48,22 +61,22 @@ constexpr SPageRow Rows[] {
     { FilterId::Raise, "filters_borders_raise.html", nullptr },
     { FilterId::Shadow, "filters_borders_shadow.html", nullptr },
     { FilterId::SimpleBorder, "filters_borders_border.html", nullptr },
-    { FilterId::Blur, "filters_effects_blur.html", nullptr },
-    { FilterId::Charcoal, "filters_effects_charcoal.html", nullptr },
-    { FilterId::Edge, "filters_effects_edge.html", nullptr },
-    { FilterId::Emboss, "filters_effects_emboss.html", nullptr },
-    { FilterId::GaussianBlur, "filters_effects_gaussian_blur.html", nullptr },
+    { FilterId::Blur, "filters_effects_blur.html", &Make<CFilterBlur> },
+    { FilterId::Charcoal, "filters_effects_charcoal.html", &Make<CFilterCharcoal> },
+    { FilterId::Edge, "filters_effects_edge.html", &Make<CFilterEdge> },
+    { FilterId::Emboss, "filters_effects_emboss.html", &Make<CFilterEmboss> },
+    { FilterId::GaussianBlur, "filters_effects_gaussian_blur.html", &Make<CFilterGaussianBlur> },
     { FilterId::BlackWhite, "filters_effects_black_white.html", &Make<CFilterBlank> },
-    { FilterId::Implode, "filters_effects_implode.html", nullptr },
+    { FilterId::Implode, "filters_effects_implode.html", &Make<CFilterImplode> },
     { FilterId::Negate, "filters_effects_negate.html", &Make<CFilterBlank> },
-    { FilterId::Noise, "filters_effects_noise.html", nullptr },
-    { FilterId::OilPaint, "filters_effects_oil_paint.html", nullptr },
+    { FilterId::Noise, "filters_effects_noise.html", &Make<CFilterNoise> },
+    { FilterId::OilPaint, "filters_effects_oil_paint.html", &Make<CFilterOilPaint> },
     { FilterId::Sepia, "filters_effects_sepia.html", &Make<CFilterSepia> },
-    { FilterId::Solarize, "filters_effects_solarize.html", nullptr },
-    { FilterId::Shade, "filters_effects_shade.html", nullptr },
-    { FilterId::Spread, "filters_effects_spread.html", nullptr },
-    { FilterId::Swirl, "filters_effects_swirl.html", nullptr },
-    { FilterId::Wave, "filters_effects_wave.html", nullptr },
+    { FilterId::Solarize, "filters_effects_solarize.html", &Make<CFilterSolarize> },
+    { FilterId::Shade, "filters_effects_shade.html", &Make<CFilterShade> },
+    { FilterId::Spread, "filters_effects_spread.html", &Make<CFilterSpread> },
+    { FilterId::Swirl, "filters_effects_swirl.html", &Make<CFilterSwirl> },
+    { FilterId::Wave, "filters_effects_wave.html", &Make<CFilterWave> },
     { FilterId::AutoContrast, "filters_touch-up_auto-contrast.html", &Make<CFilterBlank> },
     { FilterId::AutoGamma, "filters_touch-up_auto-gamma.html", &Make<CFilterBlank> },
     { FilterId::AutoLevels, "filters_touch-up_auto-levels.html", &Make<CFilterBlank> },

@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -243,6 +244,36 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
         { qQNaN(), 800, qQNaN(), 1, 300, 300, 1, 1 }, { 800, 533, 2.67, 1.78, 300, 300, 1, 1 });
     row("resize advanced held in range", ResizeAdvancedId, print,
         { 40000, -5, qInf(), qQNaN(), 40000, -1, 0, 0 }, { 30000, 0, 30000, 0, 30000, 0, 0, 0 });
+    row("blur rounds half up", FilterId::Blur, "", { 2.5 }, { 3 });
+    row("blur rounds half up, below", FilterId::Blur, "", { 2.49 }, { 2 });
+    row("charcoal", FilterId::Charcoal, "", { 20, 8 }, { 20, 8 });
+    row("charcoal held in range", FilterId::Charcoal, "", { 150, -3 }, { 99, 0 });
+    row("edge held at 5", FilterId::Edge, "", { 9 }, { 5 });
+    row("edge held at 1", FilterId::Edge, "", { 0 }, { 1 });
+    row("emboss rounds half up", FilterId::Emboss, "", { 2.5, 2.49 }, { 3, 2 });
+    row("gaussian blur", FilterId::GaussianBlur, "", { 10.5, 99 }, { 11, 99 });
+    row("implode", FilterId::Implode, "", { 42.4 }, { 42 });
+    row("oil paint held at 10", FilterId::OilPaint, "", { 12 }, { 10 });
+    row("oil paint rounds half up", FilterId::OilPaint, "", { 7.5 }, { 8 });
+    row("solarize", FilterId::Solarize, "", { 99.5 }, { 99 });
+    row("shade 0.4 unchecks", FilterId::Shade, "", { 10, 20, 0.4 }, { 10, 20, 0 });
+    row("shade 0.5 checks", FilterId::Shade, "", { 10, 20, 0.5 }, { 10, 20, 1 });
+    row("shade any other number checks", FilterId::Shade, "", { 10, 20, -3 }, { 10, 20, 1 });
+    // The stored count is not checked: missing slots read as 0.
+    row("shade short record", FilterId::Shade, "", { 10 }, { 10, 0, 0 });
+    row("spread", FilterId::Spread, "", { 8.5 }, { 9 });
+    row("swirl", FilterId::Swirl, "", { 200 }, { 200 });
+    row("swirl rounds half up to a full turn", FilterId::Swirl, "", { 359.5 }, { 360 });
+    // The dial wraps, but a stored angle is held at the ends like any other.
+    row("swirl held at 360", FilterId::Swirl, "", { 400 }, { 360 });
+    row("swirl held at 0", FilterId::Swirl, "", { -5 }, { 0 });
+    row("wave rounds half up", FilterId::Wave, "", { 2.5, 2.49 }, { 3, 2 });
+    row("noise", FilterId::Noise, "", { 2 }, { 2 });
+    row("noise rounds half up", FilterId::Noise, "", { 2.5 }, { 3 });
+    row("noise -0.4 is the first kind", FilterId::Noise, "", { -0.4 }, { 0 });
+    row("noise kind 5 is the default", FilterId::Noise, "", { 5 }, { 4 });
+    row("noise kind -1 is the default", FilterId::Noise, "", { -1 }, { 4 });
+    row("noise NaN is the default", FilterId::Noise, "", { std::nan("") }, { 4 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -287,6 +318,19 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("resize advanced", ResizeAdvancedId, "3000x2000@300",
         { 3000, 2000, 10, 6.67, 300, 300, 1, 1 });
     row("resize advanced without a sample", ResizeAdvancedId, "", { 0, 0, 0, 0, 72, 72, 1, 1 });
+    row("blur", FilterId::Blur, "", { 0 });
+    row("charcoal", FilterId::Charcoal, "", { 20, 8 });
+    row("edge", FilterId::Edge, "", { 1 });
+    row("emboss", FilterId::Emboss, "", { 20, 8 });
+    row("gaussian blur", FilterId::GaussianBlur, "", { 0, 0 });
+    row("implode", FilterId::Implode, "", { 42 });
+    row("noise", FilterId::Noise, "", { 4 });
+    row("oil paint", FilterId::OilPaint, "", { 0 });
+    row("solarize", FilterId::Solarize, "", { 50 });
+    row("shade", FilterId::Shade, "", { 36, 36, 1 });
+    row("spread", FilterId::Spread, "", { 8 });
+    row("swirl", FilterId::Swirl, "", { 30 });
+    row("wave", FilterId::Wave, "", { 15, 25 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -437,6 +481,19 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
         { 1500, 1000, 20.83, 13.89, 72, 72, 1, 1 });
     row("resize advanced uniform box", ResizeAdvancedId, "checkUniformDPI", "", Qt::Key_Space, 1,
         500, { 3000, 2000, 41.67, 27.78, 72, 72, 1, 0 });
+    row("blur slider, ten steps", FilterId::Blur, "sliderValue", "", Qt::Key_Right, 10, 1000,
+        { 10 });
+    row("charcoal sigma typed", FilterId::Charcoal, "spinSigma", "30", 0, 0, 1000, { 20, 30 });
+    row("edge slider held at 5", FilterId::Edge, "sliderRadius", "", Qt::Key_Right, 10, 1000,
+        { 5 });
+    row("wave slider, ten steps down", FilterId::Wave, "sliderLength", "", Qt::Key_Left, 10, 1000,
+        { 15, 15 });
+    row("shade box", FilterId::Shade, "checkGrayscaleShading", "", Qt::Key_Space, 1, 500,
+        { 36, 36, 0 });
+    row("swirl angle typed", FilterId::Swirl, "spinDegrees", "200", 0, 0, 500, { 200 });
+    row("swirl dial wraps below 0", FilterId::Swirl, "dialDegrees", "", Qt::Key_PageDown, 4, 500,
+        { 350 });
+    row("noise kind", FilterId::Noise, "comboNoiseType", "", Qt::Key_Up, 1, 500, { 3 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -735,6 +792,9 @@ void TestFilterPages::choosingTheShownItemStartsNoPreview_data()
     QTest::newRow("reduce noise algorithm")
         << int(FilterId::ReduceNoise) << QStringLiteral("comboReduceNoise") << Numbers { 0 }
         << Numbers { 1 } << 0 << Numbers { 0 };
+    QTest::newRow("noise type")
+        << int(FilterId::Noise) << QStringLiteral("comboNoiseType") << Numbers { 1 }
+        << Numbers { 2 } << 4 << Numbers { 4 };
 }
 
 void TestFilterPages::choosingTheShownItemStartsNoPreview()

@@ -279,14 +279,6 @@ void TestMainPanel2::addingRunsPickerThenSettings()
     QVERIFY(chainChanged.count() >= 1);
     QCOMPARE(CStatesList::instance()->Count(), 1);
 
-    // A filter whose settings cannot be edited yet is said so and not added.
-    user.dialogSteps << [](QDialog *picker) { PickFilter(picker, QStringLiteral("Blur")); };
-    user.boxAnswers << QMessageBox::Ok;
-    QTest::mouseClick(
-        panel->findChild<QPushButton *>(QStringLiteral("buttonAddFilter")), Qt::LeftButton);
-    QTRY_COMPARE(user.boxesSeen.size(), 1);
-    QVERIFY(user.boxesSeen.first().contains(QStringLiteral("Blur")));
-    QCOMPARE(ChainIds(), QList<qint32> { FilterId::Negate });
 }
 
 // A double-click edits the step; Cancel leaves it as it was.
