@@ -1,12 +1,16 @@
 #include "FilterPages.h"
 
+#include "FilterAutoCrop.h"
 #include "FilterBlank.h"
+#include "FilterColorReplace.h"
 #include "FilterCrop.h"
 #include "FilterFlip.h"
 #include "FilterIds.h"
 #include "FilterResize.h"
+#include "FilterRoll.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
+#include "FilterThumbnail.h"
 
 namespace {
 
@@ -68,15 +72,15 @@ constexpr SPageRow Rows[] {
     { FilterId::Sharpen, "filters_touch-up_sharpen.html", nullptr },
     { FilterId::SharpenAdvanced, "filters_touch-up_sharpen-advanced.html", nullptr },
     { FilterId::AutoRotate, "filters_transform_auto-rotate.html", &Make<CFilterBlank> },
-    { FilterId::AutoCrop, "filters_transform_auto-crop.html", nullptr },
-    { FilterId::ColorReplace, "filters_transform_color-replace.html", nullptr },
+    { FilterId::AutoCrop, "filters_transform_auto-crop.html", &Make<CFilterAutoCrop> },
+    { FilterId::ColorReplace, "filters_transform_color-replace.html", &Make<CFilterColorReplace> },
     { FilterId::Crop, "filters_transform_crop.html", &Make<CFilterCrop> },
     { FilterId::Flip, "filters_transform_flip.html", &Make<CFilterFlip> },
     { FilterId::Resize, "filters_transform_resize.html", &Make<CFilterResize> },
     { FilterId::ResizeAdvanced, "filters_transform_resize-advanced.html", nullptr },
-    { FilterId::Roll, "filters_transform_roll.html", nullptr },
+    { FilterId::Roll, "filters_transform_roll.html", &Make<CFilterRoll> },
     { FilterId::Rotate, "filters_transform_rotate.html", &Make<CFilterRotate> },
-    { FilterId::Thumbnail, "filters_transform_thumbnail.html", nullptr },
+    { FilterId::Thumbnail, "filters_transform_thumbnail.html", &Make<CFilterThumbnail> },
 };
 // clang-format on
 
