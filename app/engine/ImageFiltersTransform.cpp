@@ -183,11 +183,14 @@ bool CImageFilters::ApplyAutoCrop()
 
     double ratio = 0.0;
     if (preset == AutoCropCustom) {
-        // The page's custom terms may be 0, which leaves no proportion to cut.
         const double widthPart = record.numbers[AutoCropSlot::CustomRatioWidth];
         const double heightPart = record.numbers[AutoCropSlot::CustomRatioHeight];
-        if (!IsExtent(widthPart) || !IsExtent(heightPart) || widthPart <= 0.0 || heightPart <= 0.0)
+        if (!IsExtent(widthPart) || !IsExtent(heightPart) || widthPart < 0.0 || heightPart < 0.0)
             return false;
+        // The page's custom terms start at 0 and may be left there: no proportion, so no crop.
+        // The photo goes on whole; that is no failure of it.
+        if (widthPart == 0.0 || heightPart == 0.0)
+            return true;
         ratio = widthPart / heightPart;
     } else {
         ratio = AutoCropPresets[preset];

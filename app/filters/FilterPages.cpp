@@ -1,10 +1,12 @@
 #include "FilterPages.h"
 
+#include "FilterAutoCrop.h"
 #include "FilterBlank.h"
 #include "FilterBlur.h"
 #include "FilterBrightness.h"
 #include "FilterCharcoal.h"
 #include "FilterColorBalance.h"
+#include "FilterColorReplace.h"
 #include "FilterContrast.h"
 #include "FilterCrop.h"
 #include "FilterEdge.h"
@@ -20,6 +22,7 @@
 #include "FilterReduceNoise.h"
 #include "FilterResize.h"
 #include "FilterResizeAdvanced.h"
+#include "FilterRoll.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
 #include "FilterShade.h"
@@ -28,6 +31,7 @@
 #include "FilterSolarize.h"
 #include "FilterSpread.h"
 #include "FilterSwirl.h"
+#include "FilterThumbnail.h"
 #include "FilterWave.h"
 
 namespace {
@@ -90,15 +94,15 @@ constexpr SPageRow Rows[] {
     { FilterId::Sharpen, "filters_touch-up_sharpen.html", &Make<CFilterSharpen> },
     { FilterId::SharpenAdvanced, "filters_touch-up_sharpen-advanced.html", &Make<CFilterSharpenAdvanced> },
     { FilterId::AutoRotate, "filters_transform_auto-rotate.html", &Make<CFilterBlank> },
-    { FilterId::AutoCrop, "filters_transform_auto-crop.html", nullptr },
-    { FilterId::ColorReplace, "filters_transform_color-replace.html", nullptr },
+    { FilterId::AutoCrop, "filters_transform_auto-crop.html", &Make<CFilterAutoCrop> },
+    { FilterId::ColorReplace, "filters_transform_color-replace.html", &Make<CFilterColorReplace> },
     { FilterId::Crop, "filters_transform_crop.html", &Make<CFilterCrop> },
     { FilterId::Flip, "filters_transform_flip.html", &Make<CFilterFlip> },
     { FilterId::Resize, "filters_transform_resize.html", &Make<CFilterResize> },
     { FilterId::ResizeAdvanced, "filters_transform_resize-advanced.html", &Make<CFilterResizeAdvanced> },
-    { FilterId::Roll, "filters_transform_roll.html", nullptr },
+    { FilterId::Roll, "filters_transform_roll.html", &Make<CFilterRoll> },
     { FilterId::Rotate, "filters_transform_rotate.html", &Make<CFilterRotate> },
-    { FilterId::Thumbnail, "filters_transform_thumbnail.html", nullptr },
+    { FilterId::Thumbnail, "filters_transform_thumbnail.html", &Make<CFilterThumbnail> },
 };
 // clang-format on
 

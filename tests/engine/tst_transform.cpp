@@ -227,6 +227,11 @@ void TestTransform::autoCrop_data()
         << landscape << QList<double> { 5, 1, 2, 1, 2 } << QRect(0, 100, 400, 200);
     QTest::newRow("custom 1:3 on a wide photo")
         << landscape << QList<double> { 5, 0, 1, 3, 2 } << QRect(300, 0, 100, 300);
+    // A custom term of 0 (where the page starts) names no proportion: the photo stays whole.
+    QTest::newRow("custom 0:9 keeps the photo")
+        << landscape << QList<double> { 5, 1, 0, 9, 1 } << QRect(0, 0, 400, 300);
+    QTest::newRow("custom 16:0 keeps the photo")
+        << upright << QList<double> { 5, 1, 16, 0, 2 } << QRect(0, 0, 300, 400);
 }
 
 void TestTransform::autoCrop()
@@ -580,8 +585,8 @@ void TestTransform::valuesOutsideThePageFail_data()
     QTest::addColumn<QList<double>>("numbers");
 
     const double grey = Argb(100, 100, 100);
-    QTest::newRow("auto crop, custom 0:9")
-        << int(FilterId::AutoCrop) << QList<double> { 5, 1, 0, 9, 1 };
+    QTest::newRow("auto crop, custom -1:9")
+        << int(FilterId::AutoCrop) << QList<double> { 5, 1, -1, 9, 1 };
     QTest::newRow("auto crop, sliver")
         << int(FilterId::AutoCrop) << QList<double> { 5, 0, 99, 1, 1 };
     QTest::newRow("colour replace, tolerance -1")

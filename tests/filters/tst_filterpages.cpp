@@ -1,6 +1,7 @@
 #include "ImageEngineSetup.h"
 #include "TestMain.h"
 
+#include "ColorPicker.h"
 #include "ControlImage.h"
 #include "FilterIds.h"
 #include "FilterPage.h"
@@ -112,6 +113,8 @@ private slots:
     void dragInThePreviewIsOneUndoStep_data();
     void dragInThePreviewIsOneUndoStep();
 
+    void controlsFollowTheChosenItems_data();
+    void controlsFollowTheChosenItems();
     void choosingTheShownItemStartsNoPreview_data();
     void choosingTheShownItemStartsNoPreview();
 
@@ -127,6 +130,8 @@ private:
 void TestFilterPages::initTestCase()
 {
     QVERIFY(root.isValid());
+    // A colour button's click picks this colour at once: no modal colour dialog.
+    CColorPicker::ChooseColor = [](const QColor &, QWidget *) { return QColor(0x12, 0x34, 0x56); };
     for (const QSize size : { QSize(3000, 2000), QSize(2000, 3000), QSize(1001, 1001),
              QSize(1000, 1000), QSize(800, 600) })
         samples[QStringLiteral("%1x%2").arg(size.width()).arg(size.height())] = Photo(size);
@@ -274,6 +279,33 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("noise kind 5 is the default", FilterId::Noise, "", { 5 }, { 4 });
     row("noise kind -1 is the default", FilterId::Noise, "", { -1 }, { 4 });
     row("noise NaN is the default", FilterId::Noise, "", { std::nan("") }, { 4 });
+    const double lavender = 4290493439; // opaque rgb(187, 187, 255)
+    const double clearTeal = 0x00336699; // no alpha at all
+    row("color replace keeps all 32 bits", FilterId::ColorReplace, "",
+        { 10, lavender, clearTeal, 0, 3 }, { 10, lavender, clearTeal, 0, 3 });
+    row("color replace tolerance rounds, held at 99", FilterId::ColorReplace, "",
+        { 150, lavender, lavender, 2, 0 }, { 99, lavender, lavender, 2, 0 });
+    row("color replace greyed colours are kept", FilterId::ColorReplace, "",
+        { 2.5, 4278190080, 4294967295, 1, 2 }, { 3, 4278190080, 4294967295, 1, 2 });
+    row("color replace colour stored signed", FilterId::ColorReplace, "",
+        { 0, -16777216, lavender, 0, 0 }, { 0, 4278190080, lavender, 0, 0 });
+    row("color replace sources outside the list", FilterId::ColorReplace, "",
+        { 0, lavender, lavender, 4, -1 }, { 0, lavender, lavender, 0, 0 });
+    row("roll", FilterId::Roll, wide, { 450, 300, 0 }, { 450, 300, 0 });
+    row("roll rounds half up, unit truncates", FilterId::Roll, wide, { 10.5, 2.49, 1.9 },
+        { 11, 2, 1 });
+    row("roll held in range", FilterId::Roll, wide, { 40000, -5, 0 }, { 30000, 0, 0 });
+    row("roll unit 2", FilterId::Roll, wide, { 10, 10, 2 }, { 10, 10, 0 });
+    row("thumbnail", FilterId::Thumbnail, "", { 640, 480, 1 }, { 640, 480, 1 });
+    row("thumbnail rounds half up, method truncates", FilterId::Thumbnail, "", { 99.5, 120.4, 1.9 },
+        { 100, 120, 1 });
+    // The engine's fill (2) is not on the page: the page shows and saves its default.
+    row("thumbnail fill", FilterId::Thumbnail, "", { 200, 100, 2 }, { 200, 100, 0 });
+    row("auto crop", FilterId::AutoCrop, "", { 5, 0, 4, 3, 2 }, { 5, 0, 4, 3, 2 });
+    row("auto crop truncates", FilterId::AutoCrop, "", { 4.9, 0.5, 16.9, 9.2, 0.9 },
+        { 4, 0, 16, 9, 0 });
+    row("auto crop held in range", FilterId::AutoCrop, "", { 6, 2, 150, -3, 3 },
+        { 0, 1, 99, 0, 1 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -331,6 +363,11 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("spread", FilterId::Spread, "", { 8 });
     row("swirl", FilterId::Swirl, "", { 30 });
     row("wave", FilterId::Wave, "", { 15, 25 });
+    row("color replace", FilterId::ColorReplace, "", { 0, 4290493439, 4290493439, 0, 0 });
+    row("roll", FilterId::Roll, "3000x2000", { 0, 0, 0 });
+    row("roll without a sample", FilterId::Roll, "", { 0, 0, 0 });
+    row("thumbnail", FilterId::Thumbnail, "", { 120, 120, 0 });
+    row("auto crop", FilterId::AutoCrop, "", { 0, 1, 0, 0, 1 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -378,6 +415,14 @@ void TestFilterPages::unitSwitchConvertsBothWays_data()
         { 50, 50, 1, 0, 1, 0 }, { 1500, 1000, 1, 0, 0, 0 });
     row("resize without a sample", ResizeId, "", { 800, 600, 0, 0, 0, 0 }, { 800, 600, 1, 0, 1, 0 },
         { 800, 600, 1, 0, 0, 0 });
+    row("roll to percents", FilterId::Roll, "3000x2000", { 450, 300, 0 }, { 15, 15, 1 },
+        { 450, 300, 0 });
+    // Whole percents: 5 of 1000 pixels is 0.5 % (up), 4 is 0.4 % (down).
+    row("roll rounds half up", FilterId::Roll, "1000x1000", { 5, 4, 0 }, { 1, 0, 1 }, { 10, 0, 0 });
+    row("roll to pixels", FilterId::Roll, "3000x2000", { 15, 15, 1 }, { 450, 300, 0 },
+        { 15, 15, 1 });
+    row("roll without a sample", FilterId::Roll, "", { 450, 300, 0 }, { 450, 300, 1 },
+        { 450, 300, 0 });
 }
 
 void TestFilterPages::unitSwitchConvertsBothWays()
@@ -494,6 +539,23 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
     row("swirl dial wraps below 0", FilterId::Swirl, "dialDegrees", "", Qt::Key_PageDown, 4, 500,
         { 350 });
     row("noise kind", FilterId::Noise, "comboNoiseType", "", Qt::Key_Up, 1, 500, { 3 });
+    const double lavender = 4290493439;
+    row("color replace tolerance, ten steps", FilterId::ColorReplace, "sliderTolerance", "",
+        Qt::Key_Right, 10, 1000, { 10, lavender, lavender, 0, 0 });
+    row("color replace new colour list", FilterId::ColorReplace, "comboNewColor", "", Qt::Key_Down,
+        2, 500, { 0, lavender, lavender, 0, 2 });
+    row("color replace colour button", FilterId::ColorReplace, "CPNewColor", "", Qt::Key_Space, 1,
+        500, { 0, lavender, 4279383126, 0, 0 }); // 0xFF123456
+    row("roll columns, three steps", FilterId::Roll, "spinColumns", "", Qt::Key_Up, 3, 1000,
+        { 3, 0, 0 });
+    row("thumbnail height", FilterId::Thumbnail, "spinHeight", "", Qt::Key_Down, 2, 1000,
+        { 120, 118, 0 });
+    row("thumbnail method", FilterId::Thumbnail, "comboMethod", "", Qt::Key_Down, 1, 500,
+        { 120, 120, 1 });
+    row("auto crop region", FilterId::AutoCrop, "comboRegion", "", Qt::Key_Down, 1, 500,
+        { 0, 1, 0, 0, 2 });
+    row("auto crop portrait box", FilterId::AutoCrop, "checkInvertPortraitCoord", "", Qt::Key_Space,
+        1, 500, { 0, 0, 0, 0, 1 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -777,6 +839,85 @@ void TestFilterPages::dragInThePreviewIsOneUndoStep()
     CUserProfile::instance()->CurrentPhotoPath.clear();
 }
 
+void TestFilterPages::controlsFollowTheChosenItems_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QList<Numbers>>("opened"); // loaded in turn; an empty one is a Reset
+    QTest::addColumn<QString>("list"); // then the user's choice there, if any
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QStringList>("disabled");
+    QTest::addColumn<Numbers>("saved"); // checked when not empty
+    const auto row = [](const char *name, int id, QList<Numbers> opened, const char *list, int item,
+                         QStringList enabled, QStringList disabled, Numbers saved = {}) {
+        QTest::newRow(name) << id << opened << QString::fromLatin1(list) << item << enabled
+                            << disabled << saved;
+    };
+    const int replace = FilterId::ColorReplace;
+    const double lavender = 4290493439;
+    const QString original = QStringLiteral("CPOriginalColor");
+    const QString replacement = QStringLiteral("CPNewColor");
+    const QStringList tolerance { QStringLiteral("sliderTolerance"),
+        QStringLiteral("spinTolerance") };
+    const QStringList custom { QStringLiteral("spinRatioX"), QStringLiteral("spinRatioY") };
+
+    row("replace a custom colour", replace, { {} }, "", 0,
+        tolerance + QStringList { original, replacement }, {});
+    row("replace transparency", replace, { {} }, "comboOriginalColor", 1, { replacement },
+        tolerance + QStringList { original });
+    row("replace white after transparency", replace, { { 0, lavender, lavender, 1, 0 } },
+        "comboOriginalColor", 2, tolerance, { original });
+    row("replace black", replace, { {} }, "comboOriginalColor", 3, tolerance, { original });
+    row("transparency loaded", replace, { { 0, lavender, lavender, 1, 0 } }, "", 0, {},
+        tolerance + QStringList { original });
+    row("custom after transparency", replace, { { 0, lavender, lavender, 1, 0 } },
+        "comboOriginalColor", 0, tolerance + QStringList { original }, {});
+    row("new colour white", replace, { {} }, "comboNewColor", 2, { original }, { replacement });
+    row("new colour transparency loaded", replace, { { 0, lavender, lavender, 0, 1 } }, "", 0, {},
+        { replacement });
+    row("new colour custom again", replace, { { 0, lavender, lavender, 0, 3 } }, "comboNewColor", 0,
+        { replacement }, {});
+
+    const int autoCrop = FilterId::AutoCrop;
+    row("auto crop preset", autoCrop, { {} }, "", 0, {}, custom);
+    row("auto crop custom ratio chosen", autoCrop, { {} }, "comboAspectRatio", 5, custom, {});
+    row("auto crop custom ratio loaded", autoCrop, { { 5, 1, 4, 3, 1 } }, "", 0, custom, {});
+    row("auto crop preset after custom", autoCrop, { { 5, 1, 4, 3, 1 } }, "comboAspectRatio", 3, {},
+        custom);
+    row("auto crop undo to a preset", autoCrop, { { 5, 1, 4, 3, 1 }, { 0, 1, 4, 3, 1 } }, "", 0, {},
+        custom);
+    row("auto crop reset keeps the custom terms", autoCrop, { { 5, 0, 4, 3, 2 }, {} }, "", 0, {},
+        custom, { 0, 1, 4, 3, 1 });
+}
+
+void TestFilterPages::controlsFollowTheChosenItems()
+{
+    QFETCH(int, id);
+    QFETCH(QList<Numbers>, opened);
+    QFETCH(QString, list);
+    QFETCH(int, item);
+    QFETCH(QStringList, enabled);
+    QFETCH(QStringList, disabled);
+    QFETCH(Numbers, saved);
+    const auto page = MakePage(id, QString());
+    page->show();
+    for (const Numbers &numbers : opened) {
+        if (numbers.isEmpty())
+            page->Initialize();
+        else
+            page->Load(Record(id, numbers), true);
+    }
+    if (!list.isEmpty())
+        Choose(Child<QComboBox>(page.get(), qPrintable(list)), item);
+
+    for (const QString &name : enabled)
+        QVERIFY2(Child(page.get(), qPrintable(name))->isEnabled(), qPrintable(name));
+    for (const QString &name : disabled)
+        QVERIFY2(!Child(page.get(), qPrintable(name))->isEnabled(), qPrintable(name));
+    if (!saved.isEmpty())
+        QCOMPARE(Saved(*page), saved);
+}
+
 void TestFilterPages::choosingTheShownItemStartsNoPreview_data()
 {
     QTest::addColumn<int>("id");
@@ -792,9 +933,26 @@ void TestFilterPages::choosingTheShownItemStartsNoPreview_data()
     QTest::newRow("reduce noise algorithm")
         << int(FilterId::ReduceNoise) << QStringLiteral("comboReduceNoise") << Numbers { 0 }
         << Numbers { 1 } << 0 << Numbers { 0 };
-    QTest::newRow("noise type")
-        << int(FilterId::Noise) << QStringLiteral("comboNoiseType") << Numbers { 1 }
-        << Numbers { 2 } << 4 << Numbers { 4 };
+    QTest::newRow("noise type") << int(FilterId::Noise) << QStringLiteral("comboNoiseType")
+                                << Numbers { 1 } << Numbers { 2 } << 4 << Numbers { 4 };
+    QTest::newRow("thumbnail method")
+        << int(FilterId::Thumbnail) << QStringLiteral("comboMethod") << Numbers { 120, 120, 0 }
+        << Numbers { 200, 100, 1 } << 0 << Numbers { 200, 100, 0 };
+    // A stored fill shows "Resize to fit", and that is what choosing it again must match.
+    QTest::newRow("thumbnail fill shown as fit")
+        << int(FilterId::Thumbnail) << QStringLiteral("comboMethod") << Numbers { 120, 120, 1 }
+        << Numbers { 200, 100, 2 } << 1 << Numbers { 200, 100, 1 };
+    QTest::newRow("auto crop ratio")
+        << int(FilterId::AutoCrop) << QStringLiteral("comboAspectRatio")
+        << Numbers { 0, 1, 4, 3, 1 } << Numbers { 3, 1, 4, 3, 1 } << 5 << Numbers { 5, 1, 4, 3, 1 };
+    QTest::newRow("auto crop custom ratio")
+        << int(FilterId::AutoCrop) << QStringLiteral("comboAspectRatio")
+        << Numbers { 1, 0, 16, 9, 0 } << Numbers { 5, 0, 16, 9, 0 } << 0
+        << Numbers { 0, 0, 16, 9, 0 };
+    // Without a sample the values stay as they are.
+    QTest::newRow("roll unit") << int(FilterId::Roll) << QStringLiteral("comboDimensions")
+                               << Numbers { 10, 20, 0 } << Numbers { 10, 20, 1 } << 0
+                               << Numbers { 10, 20, 0 };
 }
 
 void TestFilterPages::choosingTheShownItemStartsNoPreview()
