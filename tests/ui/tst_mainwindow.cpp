@@ -20,21 +20,24 @@
 #include "platform/DesktopOpen.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QMimeData>
-#include <QUrl>
 #include <QFileOpenEvent>
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
+
+#include <functional>
 
 namespace {
 
@@ -134,9 +137,14 @@ private slots:
     void scriptAskingForAProfileStaysSilent();
     void pastedPhotosSurviveAReloadAndAreProcessed();
     void resizeAddedInStep2ShapesTheOutput();
+    void brightnessAndThumbnailPagesShapeTheOutput();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
+    void PastePhotoAndOpenStep2(MainWindow &window, const QString &photo);
+    void AddFilter(
+        MainWindow &window, const QString &filter, const std::function<void(QWidget *)> &onPage);
+    QString ProcessToPng(MainWindow &window, const QString &out, const QString &name);
 
     QTemporaryDir root;
     CUser user;
@@ -303,7 +311,8 @@ void TestMainWindow::documentsOfEachKindSaveAndLoad()
     // Opening through the dialog remembers the folder, with its final "/".
     user.filePaths = { project };
     QVERIFY(window->StartLoadingProject(QString()));
-    QCOMPARE(ReadSettingString(QStringLiteral("GUI/ProjectsPath"), QString()), root.path() + QLatin1Char('/'));
+    QCOMPARE(ReadSettingString(QStringLiteral("GUI/ProjectsPath"), QString()),
+        root.path() + QLatin1Char('/'));
     QCOMPARE(CStatesList::instance()->Count(), 1);
 
     // Save As without an extension typed gets the document's own.
@@ -376,7 +385,8 @@ void TestMainWindow::closingAsksAndAFailedSaveKeepsTheWindow()
     user.boxAnswers = { QMessageBox::Yes };
     QVERIFY(window->close());
     QVERIFY(QFile::exists(project));
-    QVERIFY(!ReadSettingBytes(QStringLiteral("Settings/MainWindow.WindowGeometry"), QByteArray()).isEmpty());
+    QVERIFY(!ReadSettingBytes(QStringLiteral("Settings/MainWindow.WindowGeometry"), QByteArray())
+                 .isEmpty());
 
     // A new job with changes asks through the save question; Cancel keeps the window.
     auto second = MakeWindow();
@@ -391,13 +401,15 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
 {
     auto window = MakeWindow();
     QList<bool> themeSignals;
-    connect(window.get(), &MainWindow::SignalThemeChanged, this, [&](bool dark) { themeSignals << dark; });
+    connect(window.get(), &MainWindow::SignalThemeChanged, this,
+        [&](bool dark) { themeSignals << dark; });
     CUserProfile::instance()->ThemeId = 1;
     window->ChangeTheme();
     QCOMPARE(qApp->palette().color(QPalette::Window), QColor(60, 60, 60));
     QCOMPARE(qApp->palette().color(QPalette::Base), QColor(30, 30, 30));
     QCOMPARE(qApp->palette().color(QPalette::Highlight), QColor(38, 163, 226));
-    QVERIFY(qApp->styleSheet().startsWith(QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }")));
+    QVERIFY(qApp->styleSheet().startsWith(
+        QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }")));
     QVERIFY(qApp->styleSheet().contains(QStringLiteral("background: #1E1E1E;")));
     QVERIFY(qApp->styleSheet().endsWith(QStringLiteral("QMenu::separator { }")));
 
@@ -405,7 +417,8 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
     window->ChangeTheme();
     QCOMPARE(qApp->palette().color(QPalette::Window), QColor(240, 240, 240));
     QCOMPARE(qApp->palette().color(QPalette::Text), QColor(Qt::black));
-    QVERIFY(qApp->styleSheet().startsWith(QStringLiteral("QScrollBar:vertical, QScrollBar:horizontal { border: none; background: #E1E1E1;")));
+    QVERIFY(qApp->styleSheet().startsWith(QStringLiteral(
+        "QScrollBar:vertical, QScrollBar:horizontal { border: none; background: #E1E1E1;")));
     QCOMPARE(themeSignals, (QList<bool> { true, false }));
     // Following the desktop (light here) after the program's own dark palette was set.
     CUserProfile::instance()->ThemeId = 1;
@@ -427,7 +440,9 @@ void TestMainWindow::languageFallsBackToEnglish()
     user.boxAnswers = { QMessageBox::Ok };
     auto window = MakeWindow();
     WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 1033);
-    QCOMPARE(user.boxesSeen, QStringList { QStringLiteral("You need to restart Quendrasil for the changes to take effect.") });
+    QCOMPARE(user.boxesSeen,
+        QStringList {
+            QStringLiteral("You need to restart Quendrasil for the changes to take effect.") });
     QCOMPARE(CUserProfile::instance()->LanguageId, 1033);
 }
 
@@ -441,15 +456,17 @@ void TestMainWindow::startScriptRunsUnattended()
     const QString script = photos + QStringLiteral("/go.qlr");
     QFile file(script);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("<Script Version=\"3\">\r\n<Properties Class=\"Script\">"
-                              "<Property Name=\"HideProcessing\">1</Property></Properties>\r\n"
-                              "<Images><Image Path=\"%1\"/></Images>\r\n"
-                              "<Properties Class=\"Output\"><Property Name=\"Destination\">1</Property>"
-                              "<Property Name=\"DestPath\">%2</Property></Properties>\r\n"
-                              "<Properties Class=\"Format\"><Property Name=\"OutputFormat\">PNG</Property></Properties>\r\n"
-                              "</Script>\r\n")
-                   .arg(photo, out)
-                   .toUtf8());
+    file.write(
+        QStringLiteral("<Script Version=\"3\">\r\n<Properties Class=\"Script\">"
+                       "<Property Name=\"HideProcessing\">1</Property></Properties>\r\n"
+                       "<Images><Image Path=\"%1\"/></Images>\r\n"
+                       "<Properties Class=\"Output\"><Property Name=\"Destination\">1</Property>"
+                       "<Property Name=\"DestPath\">%2</Property></Properties>\r\n"
+                       "<Properties Class=\"Format\"><Property "
+                       "Name=\"OutputFormat\">PNG</Property></Properties>\r\n"
+                       "</Script>\r\n")
+            .arg(photo, out)
+            .toUtf8());
     file.close();
 
     // A relative path is taken from where the program was started.
@@ -467,7 +484,8 @@ void TestMainWindow::startScriptRunsUnattended()
     const QString log = GetDocumentsFolder() + QStringLiteral("/Quendrasil/Quendrasil.log");
     QFile logFile(log);
     QVERIFY(logFile.open(QIODevice::ReadOnly));
-    QVERIFY(logFile.readAll().contains("Processing 1 images with 0 graphical filter(s) per image."));
+    QVERIFY(
+        logFile.readAll().contains("Processing 1 images with 0 graphical filter(s) per image."));
     logFile.close();
 
     // A script that does not load ends with 2 and runs nothing, not even the job held.
@@ -530,7 +548,8 @@ void TestMainWindow::saveKeyAndNew()
     QCOMPARE(dialogs, 1);
 
     QStringList refused;
-    CListImages::instance()->AddImage(WritePhoto(root.filePath(QStringLiteral("new.jpg"))), refused);
+    CListImages::instance()->AddImage(
+        WritePhoto(root.filePath(QStringLiteral("new.jpg"))), refused);
     CUserProfile::instance()->Quality = 40;
     CUserProfile::instance()->SilentScript = true;
     window->Panel1()->SignalPanelChanged();
@@ -562,14 +581,16 @@ void TestMainWindow::scriptAskingForAProfileStaysSilent()
         CListFilters::instance()->Append(Negate());
         CUserProfile::instance()->OutputOptions.DestPath = out;
         CUserProfile::instance()->OutputOptions.OutputFormat = QStringLiteral("PNG");
-        QVERIFY(window->SaveProfile(folder + QStringLiteral("/negate.qlf"), QStringLiteral("Negate"), QString()));
+        QVERIFY(window->SaveProfile(
+            folder + QStringLiteral("/negate.qlf"), QStringLiteral("Negate"), QString()));
     }
     const QString script = folder + QStringLiteral("/ask.qlr");
     QFile file(script);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("<Script Version=\"3\" Mode=\"Silent\">\r\n"
-                              "<Properties Class=\"Script\"><Property Name=\"CommandId\">1</Property></Properties>\r\n"
-                              "<Images><Image Path=\"%1\"/></Images>\r\n</Script>\r\n")
+    file.write(QStringLiteral(
+        "<Script Version=\"3\" Mode=\"Silent\">\r\n"
+        "<Properties Class=\"Script\"><Property Name=\"CommandId\">1</Property></Properties>\r\n"
+        "<Images><Image Path=\"%1\"/></Images>\r\n</Script>\r\n")
                    .arg(photo)
                    .toUtf8());
     file.close();
@@ -649,63 +670,127 @@ void TestMainWindow::pastedPhotosSurviveAReloadAndAreProcessed()
 
 // The whole road of a filter: Step 2's Add Filter, the picker, the Resize page set to
 // 800 x 600, OK; then Process writes photos of that size.
-void TestMainWindow::resizeAddedInStep2ShapesTheOutput()
+// Pastes the photo into Step 1 and goes on to Step 2.
+void TestMainWindow::PastePhotoAndOpenStep2(MainWindow &window, const QString &photo)
 {
-    auto window = MakeWindow();
-    const QString folder = root.filePath(QStringLiteral("resize"));
-    const QString out = root.filePath(QStringLiteral("resize-out"));
-    QVERIFY(QDir().mkpath(folder));
-    QImage photo(1000, 750, QImage::Format_RGB32);
-    photo.fill(QColor(30, 120, 200));
-    QVERIFY(photo.save(folder + QStringLiteral("/wide.jpg"), "JPEG"));
     auto *data = new QMimeData;
-    data->setUrls({ QUrl::fromLocalFile(folder + QStringLiteral("/wide.jpg")) });
+    data->setUrls({ QUrl::fromLocalFile(photo) });
     QGuiApplication::clipboard()->setMimeData(data);
-    QListWidget *photos = window->Panel1()->PhotoList();
+    QListWidget *photos = window.Panel1()->PhotoList();
     photos->setFocus();
     QTest::keyClick(photos, Qt::Key_V, Qt::ControlModifier);
     QTRY_COMPARE(photos->count(), 1);
+    window.findChild<QAction *>(QStringLiteral("actionStep_2_Edit_Photos"))->trigger();
+    QTRY_VERIFY(window.Panel2()->isVisible());
+}
 
-    window->findChild<QAction *>(QStringLiteral("actionStep_2_Edit_Photos"))->trigger();
-    QTRY_VERIFY(window->Panel2()->isVisible());
-    user.dialogSteps << [](QDialog *picker) {
+// Adds the filter through Step 2's picker; `onPage` works its settings page before OK.
+void TestMainWindow::AddFilter(
+    MainWindow &window, const QString &filter, const std::function<void(QWidget *)> &onPage)
+{
+    const qsizetype before = CListFilters::instance()->Count();
+    user.dialogSteps << [filter](QDialog *picker) {
         auto *list = picker->findChild<QListWidget *>(QStringLiteral("listFilters"));
-        QListWidgetItem *resize = list->findItems(QStringLiteral("Resize"), Qt::MatchExactly).value(0);
-        QVERIFY(resize);
-        list->scrollToItem(resize);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(resize).center());
+        QListWidgetItem *item = list->findItems(filter, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        list->scrollToItem(item);
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("Ok")), Qt::LeftButton);
     };
-    user.dialogSteps << [](QDialog *settings) {
-        for (const auto &[name, value] : { std::pair { "spinWidth", "800" }, std::pair { "spinHeight", "600" } }) {
-            auto *spin = settings->findChild<QAbstractSpinBox *>(QString::fromLatin1(name));
-            QVERIFY(spin);
-            spin->setFocus();
-            QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(spin, QString::fromLatin1(value));
-            QTest::keyClick(spin, Qt::Key_Tab);
-        }
+    user.dialogSteps << [onPage](QDialog *settings) {
+        onPage(settings);
         auto *box = settings->findChild<QDialogButtonBox *>();
         QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
     };
-    QTest::mouseClick(window->Panel2()->findChild<QPushButton *>(QStringLiteral("buttonAddFilter")),
+    QTest::mouseClick(window.Panel2()->findChild<QPushButton *>(QStringLiteral("buttonAddFilter")),
         Qt::LeftButton);
-    QTRY_COMPARE(CListFilters::instance()->Count(), 1);
+    QTRY_COMPARE(CListFilters::instance()->Count(), before + 1);
     QVERIFY(user.dialogSteps.isEmpty());
-    QCOMPARE(CListFilters::instance()->Filters().first().id, qint32(FilterId::Resize));
-    QVERIFY(window->AnyPanelChanged());
+}
 
+// Runs the job into `out` as PNG without the processing window; the path of `name`'s output.
+QString TestMainWindow::ProcessToPng(MainWindow &window, const QString &out, const QString &name)
+{
     SOutputOptions &output = CUserProfile::instance()->OutputOptions;
     output.DestPath = out;
     output.OutputFormat = QStringLiteral("PNG");
     CUserProfile::instance()->UpdateOutputExtension();
     output.HideProcessing = true;
     user.boxAnswers = { QMessageBox::Yes, QMessageBox::Yes }; // create the folder, then go
-    window->findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
-    const QString written = out + QStringLiteral("/wide.png");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(written), 20000);
-    QTRY_COMPARE(QImage(written).size(), QSize(800, 600));
+    window.findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
+    const QString written = out + QLatin1Char('/') + name + QStringLiteral(".png");
+    [&]() { QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(written), 20000); }();
     output.HideProcessing = false;
+    return written;
+}
+
+namespace {
+
+// Types into a spin box of the page as a user does, leaving it with Tab.
+void TypeInto(QWidget *page, const char *name, const QString &text)
+{
+    auto *spin = page->findChild<QAbstractSpinBox *>(QString::fromLatin1(name));
+    QVERIFY(spin);
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(spin, text);
+    QTest::keyClick(spin, Qt::Key_Tab);
+}
+
+} // namespace
+
+void TestMainWindow::resizeAddedInStep2ShapesTheOutput()
+{
+    auto window = MakeWindow();
+    const QString folder = root.filePath(QStringLiteral("resize"));
+    QVERIFY(QDir().mkpath(folder));
+    QImage photo(1000, 750, QImage::Format_RGB32);
+    photo.fill(QColor(30, 120, 200));
+    QVERIFY(photo.save(folder + QStringLiteral("/wide.jpg"), "JPEG"));
+    PastePhotoAndOpenStep2(*window, folder + QStringLiteral("/wide.jpg"));
+    AddFilter(*window, QStringLiteral("Resize"), [](QWidget *settings) {
+        TypeInto(settings, "spinWidth", QStringLiteral("800"));
+        TypeInto(settings, "spinHeight", QStringLiteral("600"));
+    });
+    QCOMPARE(CListFilters::instance()->Filters().first().id, qint32(FilterId::Resize));
+    QVERIFY(window->AnyPanelChanged());
+
+    const QString written = ProcessToPng(
+        *window, root.filePath(QStringLiteral("resize-out")), QStringLiteral("wide"));
+    QTRY_COMPARE(QImage(written).size(), QSize(800, 600));
+}
+
+void TestMainWindow::brightnessAndThumbnailPagesShapeTheOutput()
+{
+    auto window = MakeWindow();
+    const QString folder = root.filePath(QStringLiteral("pages"));
+    QVERIFY(QDir().mkpath(folder));
+    const QColor grey(100, 100, 100);
+    QImage photo(1000, 750, QImage::Format_RGB32);
+    photo.fill(grey);
+    QVERIFY(photo.save(folder + QStringLiteral("/grey.png"), "PNG"));
+    PastePhotoAndOpenStep2(*window, folder + QStringLiteral("/grey.png"));
+    AddFilter(*window, QStringLiteral("Brightness"), [](QWidget *settings) {
+        auto *lightness = settings->findChild<QSlider *>(QStringLiteral("sliderLightness"));
+        QVERIFY(lightness);
+        lightness->setFocus();
+        for (int step = 0; step < 5; ++step)
+            QTest::keyClick(lightness, Qt::Key_PageUp);
+        QCOMPARE(lightness->value(), 5 * lightness->pageStep());
+    });
+    AddFilter(*window, QStringLiteral("Thumbnail"), [](QWidget *settings) {
+        TypeInto(settings, "spinWidth", QStringLiteral("200"));
+        TypeInto(settings, "spinHeight", QStringLiteral("200"));
+    });
+    const QList<SFilterRecord> chain = CListFilters::instance()->Filters();
+    QCOMPARE(chain.size(), 2);
+    QCOMPARE(chain.at(1).id, qint32(FilterId::Thumbnail));
+
+    const QString written
+        = ProcessToPng(*window, root.filePath(QStringLiteral("pages-out")), QStringLiteral("grey"));
+    QTRY_COMPARE(QImage(written).size(), QSize(200, 150));
+    QVERIFY(qGray(QImage(written).pixel(100, 75)) > grey.lightness() + 20);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)
