@@ -18,15 +18,6 @@ public:
     CFilterLevels(QWidget *parent, int filterId);
     ~CFilterLevels() override;
 
-    void Save(SFilterRecord &settings) override;
-
-protected:
-    void InitializeExtra() override;
-    void LoadExtra(const SFilterRecord &settings) override;
-
 private:
-    void ShowChannel(int index);
-
     std::unique_ptr<Ui::FilterLevels> form;
-    int takenChannel; // the channel the page last took over, so choosing it again does nothing
 };

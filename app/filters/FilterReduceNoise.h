@@ -17,15 +17,6 @@ public:
     CFilterReduceNoise(QWidget *parent, int filterId);
     ~CFilterReduceNoise() override;
 
-    void Save(SFilterRecord &settings) override;
-
-protected:
-    void InitializeExtra() override;
-    void LoadExtra(const SFilterRecord &settings) override;
-
 private:
-    void ShowAlgorithm(int index);
-
     std::unique_ptr<Ui::FilterReduceNoise> form;
-    int takenAlgorithm; // the item the page last took over, so choosing it again does nothing
 };

@@ -1,8 +1,12 @@
 #include "TwinRowsPage.h"
 
+#include "StoredValues.h"
+
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QSpinBox>
+
+#include <cmath>
 
 void CTwinRowsPage::SetRows(const QList<STwinRow> &twinRows, int count, QWidget *focus)
 {
@@ -23,6 +27,24 @@ void CTwinRowsPage::WatchChoice(QComboBox *list, int *remembered, int ms)
     });
 }
 
+void CTwinRowsPage::SetChoice(QComboBox *list, const QStringList &items, SChoiceSlot slot)
+{
+    choiceList = list;
+    choice = slot;
+    list->addItems(items);
+    Q_ASSERT(list->count() == slot.count);
+    takenChoice = slot.fallback;
+    WatchChoice(list, &takenChoice);
+}
+
+void CTwinRowsPage::ShowChoice(int index)
+{
+    if (!choiceList)
+        return;
+    choiceList->setCurrentIndex(index);
+    takenChoice = index;
+}
+
 void CTwinRowsPage::SetRowValue(const STwinRow &row, int value)
 {
     row.slider->setValue(value);
@@ -38,6 +60,7 @@ void CTwinRowsPage::Focus()
 void CTwinRowsPage::Initialize()
 {
     InitializeExtra();
+    ShowChoice(choice.fallback);
     for (const STwinRow &row : std::as_const(rows))
         SetRowValue(row, row.defaultValue);
     Focus();
@@ -47,6 +70,8 @@ void CTwinRowsPage::Initialize()
 void CTwinRowsPage::Load(const SFilterRecord &settings, bool startPreview)
 {
     LoadExtra(settings);
+    ShowChoice(
+        ChoiceOf(std::floor(settings.numbers[choice.slot] + 0.5), choice.count, choice.fallback));
     for (const STwinRow &row : std::as_const(rows))
         SetRowValue(row, RoundHalfUp(settings.numbers[row.slot]));
     Focus();
@@ -58,4 +83,7 @@ void CTwinRowsPage::Save(SFilterRecord &settings)
     settings.numberCount = quint8(numberCount);
     for (const STwinRow &row : std::as_const(rows))
         settings.numbers[row.slot] = row.spin->value();
+    if (choiceList)
+        settings.numbers[choice.slot]
+            = ChoiceIndex(choiceList->currentIndex(), choice.count, choice.fallback);
 }

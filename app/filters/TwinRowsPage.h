@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilterPage.h"
+#include "FilterSlots.h"
 
 #include <QList>
 
@@ -40,6 +41,9 @@ protected:
     // A list whose choice restarts the preview only when it differs from the choice the page
     // last took (`remembered`), as the user picks it.
     void WatchChoice(QComboBox *list, int *remembered, int ms = QuickDelayMs);
+    // The page's one list of fixed items, stored in `slot` (rounded half up; a choice the list
+    // lacks, NaN included, shows the default), watched as WatchChoice does. Set before the rows.
+    void SetChoice(QComboBox *list, const QStringList &items, SChoiceSlot slot);
 
     // Before the rows are set: a subclass's own controls.
     virtual void InitializeExtra() { }
@@ -49,7 +53,12 @@ private:
     void SetRowValue(const STwinRow &row, int value);
     void Focus();
 
+    void ShowChoice(int index);
+
     QList<STwinRow> rows;
+    QComboBox *choiceList = nullptr;
+    SChoiceSlot choice {};
+    int takenChoice = 0; // the choice the page last took over: picking it again is no change
     int numberCount = 0;
     QWidget *focusWidget = nullptr;
 };
