@@ -2,6 +2,7 @@
 
 #include "FilterBlank.h"
 #include "FilterCrop.h"
+#include "FilterDate.h"
 #include "FilterFlip.h"
 #include "FilterIds.h"
 #include "FilterResize.h"
@@ -27,7 +28,7 @@ struct SPageRow
 // clang-format off
 constexpr SPageRow Rows[] {
     { FilterId::Comment, "filters_annotate_comment.html", nullptr },
-    { FilterId::Date, "filters_annotate_date.html", nullptr },
+    { FilterId::Date, "filters_annotate_date.html", &Make<CFilterDate> },
     { FilterId::WatermarkText, "filters_annotate_watermark-text.html", nullptr },
     { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
     { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },
