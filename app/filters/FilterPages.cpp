@@ -9,6 +9,7 @@
 #include "FilterColorReplace.h"
 #include "FilterContrast.h"
 #include "FilterCrop.h"
+#include "FilterDate.h"
 #include "FilterEdge.h"
 #include "FilterEmboss.h"
 #include "FilterFlip.h"
@@ -53,7 +54,7 @@ struct SPageRow
 // clang-format off
 constexpr SPageRow Rows[] {
     { FilterId::Comment, "filters_annotate_comment.html", nullptr },
-    { FilterId::Date, "filters_annotate_date.html", nullptr },
+    { FilterId::Date, "filters_annotate_date.html", &Make<CFilterDate> },
     { FilterId::WatermarkText, "filters_annotate_watermark-text.html", nullptr },
     { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
     { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },

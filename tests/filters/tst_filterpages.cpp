@@ -1,13 +1,20 @@
 #include "ImageEngineSetup.h"
+#include "ScriptedUser.h"
 #include "TestMain.h"
 
 #include "ColorPicker.h"
 #include "ControlImage.h"
+#include "DialogFont.h"
+#include "FilterDate.h"
 #include "FilterIds.h"
 #include "FilterPage.h"
 #include "FilterPages.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
+#include "Folders.h"
+#include "Settings.h"
+#include "StoredValues.h"
+#include "TextAnnotations.h"
 #include "UserProfile.h"
 
 #include <QAbstractItemView>
@@ -19,10 +26,12 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -34,6 +43,7 @@ using Numbers = QList<double>;
 using Slots = QList<int>;
 
 constexpr int CropId = FilterId::Crop;
+constexpr int DateId = FilterId::Date;
 constexpr int FlipId = FilterId::Flip;
 constexpr int ResizeId = FilterId::Resize;
 constexpr int ResizeAdvancedId = FilterId::ResizeAdvanced;
@@ -81,6 +91,27 @@ void Type(QAbstractSpinBox *spin, const QString &text)
     QTest::keyClicks(spin, text);
 }
 
+// The Date page's defaults, with some slots changed.
+Numbers DateNumbers(std::initializer_list<std::pair<int, double>> changes = {})
+{
+    Numbers numbers { 0, 0, 8, 36, 4290493439.0, 15, 0, 10, 10, 0, 0, 0, 0, 0, 4, 0, 0, 1,
+        4278190080.0, 10, 1, 0, 4278190080.0, 50, 15, 315, 5, 0, 4278190080.0, 50, 10 };
+    for (const auto &[slot, value] : changes)
+        numbers[slot] = value;
+    return numbers;
+}
+
+// Clicks the tab that holds `control`.
+void ShowTabOf(QWidget *page, QWidget *control)
+{
+    auto *tabs = Child<QTabWidget>(page, "tabWidget");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->widget(tab)->isAncestorOf(control))
+            QTest::mouseClick(
+                tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
+    }
+}
+
 } // namespace
 
 class TestFilterPages : public QObject
@@ -117,6 +148,14 @@ private slots:
     void controlsFollowTheChosenItems();
     void choosingTheShownItemStartsNoPreview_data();
     void choosingTheShownItemStartsNoPreview();
+    void dateChoicesGiveTheStampedText_data();
+    void dateChoicesGiveTheStampedText();
+    void dateCorrectionOpensAndClosesOnClick();
+    void dateBoxesEnableTheirControls_data();
+    void dateBoxesEnableTheirControls();
+    void dateFontAndTextureChoices_data();
+    void dateFontAndTextureChoices();
+    void dateDragMovesTheStampInPercent();
 
 private:
     // A page as the dialog builds it, on the named sample (empty: no photo).
@@ -306,6 +345,42 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
         { 4, 0, 16, 9, 0 });
     row("auto crop held in range", FilterId::AutoCrop, "", { 6, 2, 150, -3, 3 },
         { 0, 1, 99, 0, 1 });
+    const Numbers dateEdited { 5, 11, 2, 48, 4294967295.0, 40, 3, 12.34, -7.26, 120, 1, 1, 0, 1, 2,
+        1, 4, 0, 2164195328.0, 25, 7, 1, 4279383126.0, 60, 30, 90, 3, 1, 3238002687.0, 20, 150 };
+    Numbers dateShown = dateEdited;
+    dateShown[DateSlot::DeltaX] = 12.3; // one decimal
+    dateShown[DateSlot::DeltaY] = -7.3;
+    row("date, colours above 2^31", DateId, "", dateEdited, dateShown);
+    row("date truncates", DateId, "",
+        DateNumbers({ { DateSlot::Shown, 2.9 }, { DateSlot::Placement, 3.9 },
+            { DateSlot::FontSize, 24.9 }, { DateSlot::TextColor, 4290493439.9 },
+            { DateSlot::Transparency, 20.9 }, { DateSlot::Rotation, 359.9 },
+            { DateSlot::ShadowAngle, 44.5 }, { DateSlot::StrokeColor, -16777216 } }),
+        DateNumbers({ { DateSlot::Shown, 2 }, { DateSlot::Placement, 3 },
+            { DateSlot::FontSize, 24 }, { DateSlot::Transparency, 20 }, { DateSlot::Rotation, 359 },
+            { DateSlot::ShadowAngle, 44 } }));
+    // Flags are on when not 0, as the engine reads them.
+    row("date flags", DateId, "",
+        DateNumbers({ { DateSlot::Bold, 0.5 }, { DateSlot::UseBox, -2 },
+            { DateSlot::UseStroke, std::nan("") } }),
+        DateNumbers(
+            { { DateSlot::Bold, 1 }, { DateSlot::UseBox, 1 }, { DateSlot::UseStroke, 0 } }));
+    row("date angles within one turn", DateId, "",
+        DateNumbers({ { DateSlot::Rotation, 400 }, { DateSlot::ShadowAngle, -90 } }),
+        DateNumbers({ { DateSlot::Rotation, 40 }, { DateSlot::ShadowAngle, 270 } }));
+    row("date lists out of range show the defaults", DateId, "",
+        DateNumbers({ { DateSlot::Shown, 6 }, { DateSlot::DateLayout, -1 },
+            { DateSlot::Placement, 9 }, { DateSlot::TimeLayout, 4 }, { DateSlot::Separator, 5 } }),
+        DateNumbers());
+    row("date held in range", DateId, "",
+        DateNumbers({ { DateSlot::Transparency, 150 }, { DateSlot::DeltaX, 150 },
+            { DateSlot::DeltaY, -120 }, { DateSlot::Blur, 11 }, { DateSlot::StrokeWidth, 40000 },
+            { DateSlot::StrokeTransparency, -5 }, { DateSlot::ShadowDistance, 120 },
+            { DateSlot::ShadowBlur, 20 }, { DateSlot::BoxMargin, 600 } }),
+        DateNumbers({ { DateSlot::Transparency, 100 }, { DateSlot::DeltaX, 100 },
+            { DateSlot::DeltaY, -100 }, { DateSlot::Blur, 10 }, { DateSlot::StrokeWidth, 30000 },
+            { DateSlot::StrokeTransparency, 0 }, { DateSlot::ShadowDistance, 99 },
+            { DateSlot::ShadowBlur, 10 }, { DateSlot::BoxMargin, 500 } }));
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -368,6 +443,7 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("roll without a sample", FilterId::Roll, "", { 0, 0, 0 });
     row("thumbnail", FilterId::Thumbnail, "", { 120, 120, 0 });
     row("auto crop", FilterId::AutoCrop, "", { 0, 1, 0, 0, 1 });
+    row("date", DateId, "", DateNumbers());
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -556,6 +632,14 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
         { 0, 1, 0, 0, 2 });
     row("auto crop portrait box", FilterId::AutoCrop, "checkInvertPortraitCoord", "", Qt::Key_Space,
         1, 500, { 0, 0, 0, 0, 1 });
+    row("date rotation, ten steps", DateId, "spinRotation", "", Qt::Key_Up, 10, 1000,
+        DateNumbers({ { DateSlot::Rotation, 10 } }));
+    row("date delta x", DateId, "spinDeltaX", "25.5", 0, 0, 1000,
+        DateNumbers({ { DateSlot::DeltaX, 25.5 } }));
+    row("date placement list", DateId, "comboPlacement", "", Qt::Key_Up, 2, 1000,
+        DateNumbers({ { DateSlot::Placement, 6 } }));
+    row("date stroke box", DateId, "checkUseStroke", "", Qt::Key_Space, 1, 1000,
+        DateNumbers({ { DateSlot::UseStroke, 0 } }));
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -991,6 +1075,300 @@ void TestFilterPages::choosingTheShownItemStartsNoPreview()
     QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), saved);
     QTest::qWait(CFilterPage::SlowDelayMs + 200);
     QCOMPARE(states.count(), 1);
+}
+
+void TestFilterPages::dateChoicesGiveTheStampedText_data()
+{
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<int>("separator");
+    QTest::addColumn<int>("time");
+    QTest::addColumn<Slots>("offset"); // years, months, days, hours, minutes, seconds
+    QTest::addColumn<QString>("correction");
+    QTest::addColumn<QString>("stamp"); // of a photo taken 2024:01:31 21:05:03
+    const Slots none { 0, 0, 0, 0, 0, 0 };
+    const QString zero = QStringLiteral("+0000+00+00 +00+00+00");
+    const auto row = [](const QString &name, int shown, int layout, int separator, int time,
+                         Slots offset, const QString &correction, const char *stamp) {
+        QTest::newRow(qPrintable(name)) << shown << layout << separator << time << offset
+                                        << correction << QString::fromLatin1(stamp);
+    };
+
+    row("defaults", 0, 0, 4, 0, none, zero, "Jan 31, 2024 09:05 PM");
+    const char *layouts[] = { "Jan-31-2024", "Jan-31-24", "31-Jan-2024", "31-Jan-24", "2024-Jan-31",
+        "24-Jan-31", "01-31-2024", "01-31-24", "31-01-2024", "31-01-24", "2024-01-31", "24-01-31" };
+    for (int layout = 0; layout < 12; ++layout)
+        row(QStringLiteral("layout %1").arg(layout), 1, layout, 1, 0, none, zero, layouts[layout]);
+    const char *separators[]
+        = { "31 01 2024", "31-01-2024", "31/01/2024", "31.01.2024", "31,01,2024" };
+    for (int separator = 0; separator < 5; ++separator)
+        row(QStringLiteral("separator %1").arg(separator), 1, 8, separator, 0, none, zero,
+            separators[separator]);
+    row("comma after the day", 1, 1, 4, 0, none, zero, "Jan 31, 24");
+    row("comma after the day, months as numbers", 1, 6, 4, 0, none, zero, "01 31, 2024");
+    const char *times[] = { "09:05 PM", "09:05:03 PM", "21:05", "21:05:03" };
+    for (int time = 0; time < 4; ++time)
+        row(QStringLiteral("time %1").arg(time), 2, 0, 4, time, none, zero, times[time]);
+    row("now", 3, 10, 1, 2, none, zero, "2024-01-31 21:05");
+    row("today", 4, 10, 1, 2, none, zero, "2024-01-31");
+    row("the time now", 5, 10, 1, 3, none, zero, "21:05:03");
+    row("years, months and minutes", 0, 10, 1, 2, { -5, 3, 0, 0, -30, 0 },
+        QStringLiteral("-0005+03+00 +00-30+00"), "2019-04-30 20:35");
+    row("months before days", 1, 10, 1, 0, { 0, 1, 1, 0, 0, 0 },
+        QStringLiteral("+0000+01+01 +00+00+00"), "2024-03-01");
+    row("every part back", 0, 10, 1, 3, { -1, -12, -31, -24, -59, -59 },
+        QStringLiteral("-0001-12-31 -24-59-59"), "2021-12-30 20:05:04");
+}
+
+void TestFilterPages::dateChoicesGiveTheStampedText()
+{
+    QFETCH(int, shown);
+    QFETCH(int, layout);
+    QFETCH(int, separator);
+    QFETCH(int, time);
+    QFETCH(Slots, offset);
+    QFETCH(QString, correction);
+    QFETCH(QString, stamp);
+    const auto page = MakePage(DateId, QString());
+    page->show();
+    page->Initialize();
+    Choose(Child<QComboBox>(page.get(), "comboShow"), shown);
+    Choose(Child<QComboBox>(page.get(), "comboFormat"), layout);
+    Choose(Child<QComboBox>(page.get(), "comboSeparator"), separator);
+    Choose(Child<QComboBox>(page.get(), "comboFormatEnd"), time);
+    QTest::mouseClick(Child(page.get(), "labelAdvanced"), Qt::LeftButton);
+    const char *parts[] = { "spinOffsetYears", "spinOffsetMonths", "spinOffsetDays",
+        "spinOffsetHours", "spinOffsetMinutes", "spinOffsetSeconds" };
+    for (int part = 0; part < 6; ++part) {
+        auto *spin = Child<QSpinBox>(page.get(), parts[part]);
+        QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin, QString::number(offset[part]));
+    }
+
+    SFilterRecord record;
+    page->Save(record);
+    QCOMPARE(Numbers({ record.numbers[DateSlot::Shown], record.numbers[DateSlot::DateLayout],
+                 record.numbers[DateSlot::Separator], record.numbers[DateSlot::TimeLayout] }),
+        Numbers({ double(shown), double(layout), double(separator), double(time) }));
+    QCOMPARE(record.textCount, quint8(DateSlot::TextCount));
+    QCOMPARE(record.texts[DateSlot::FontFamily], QStringLiteral("Arial"));
+    QCOMPARE(record.texts[DateSlot::TexturePath], GetProgramFolder() + "/Data/Sample.png");
+    QCOMPARE(record.texts[DateSlot::Correction], correction);
+
+    // What the filter stamps with the saved record.
+    const QDateTime taken(QDate(2024, 1, 31), QTime(21, 5, 3));
+    QString text;
+    QVERIFY(FormatDate(text, QString(), QStringLiteral("2024:01:31 21:05:03"),
+        ChoiceOf(record, DateSlot::ShownChoice), ChoiceOf(record, DateSlot::DateLayoutChoice),
+        ChoiceOf(record, DateSlot::TimeLayoutChoice), ChoiceOf(record, DateSlot::SeparatorChoice),
+        record.texts[DateSlot::Correction], taken));
+    QCOMPARE(text, stamp);
+
+    // The stored correction comes back into the six boxes.
+    const auto again = MakePage(DateId, QString());
+    again->Load(record, true);
+    for (int part = 0; part < 6; ++part)
+        QCOMPARE(Child<QSpinBox>(again.get(), parts[part])->value(), offset[part]);
+}
+
+void TestFilterPages::dateCorrectionOpensAndClosesOnClick()
+{
+    const auto page = MakePage(DateId, QString());
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    page->Initialize();
+    auto *head = Child<QLabel>(page.get(), "labelAdvanced");
+    QWidget *section = Child(page.get(), "widgetAdvanced");
+    QVERIFY(!section->isVisible());
+    QCOMPARE(head->text(), QStringLiteral("<a href='#'>Fix Date/Time</a>"));
+
+    QTest::mouseClick(head, Qt::LeftButton);
+    QVERIFY(section->isVisible());
+    QTRY_COMPARE(section->height(), 115);
+    QTest::mouseClick(head, Qt::LeftButton);
+    QVERIFY(section->isVisible()); // it shrinks before it hides
+    QTRY_VERIFY(!section->isVisible());
+}
+
+void TestFilterPages::dateBoxesEnableTheirControls_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QStringList>("group"); // enabled while the box is checked
+    QTest::addColumn<QStringList>("replaced"); // enabled while it is not
+
+    QTest::newRow("texture") << "checkUseTexture" << int(DateSlot::UseTexture)
+                             << QStringList { "buttonBrowseTexture", "editTexturePath" }
+                             << QStringList { "CPFontColor" };
+    QTest::newRow("stroke") << "checkUseStroke" << int(DateSlot::UseStroke)
+                            << QStringList { "CPStrokeColor", "spinStrokeAlpha", "spinStrokeWidth" }
+                            << QStringList();
+    QTest::newRow("shadow") << "checkUseShadow" << int(DateSlot::UseShadow)
+                            << QStringList { "CPShadowColor", "spinShadowAlpha",
+                                   "sliderShadowDistance", "spinShadowAngle", "dialShadowAngle",
+                                   "sliderShadowBlur" }
+                            << QStringList();
+    QTest::newRow("box") << "checkUseBox" << int(DateSlot::UseBox)
+                         << QStringList { "CPBoxColor", "spinBoxAlpha", "spinBoxOffset" }
+                         << QStringList();
+}
+
+void TestFilterPages::dateBoxesEnableTheirControls()
+{
+    QFETCH(QString, box);
+    QFETCH(int, slot);
+    QFETCH(QStringList, group);
+    QFETCH(QStringList, replaced);
+    const auto page = MakePage(DateId, QString());
+    page->show();
+    const auto enabled = [&page](const QStringList &names, bool on) {
+        for (const QString &name : names)
+            QVERIFY2(Child(page.get(), qPrintable(name))->isEnabled() == on, qPrintable(name));
+    };
+
+    page->Load(Record(DateId, DateNumbers({ { slot, 1 } })), true);
+    auto *check = Child<QAbstractButton>(page.get(), qPrintable(box));
+    QVERIFY(check->isChecked());
+    enabled(group, true);
+    enabled(replaced, false);
+
+    ShowTabOf(page.get(), check);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+    QVERIFY(!check->isChecked());
+    enabled(group, false);
+    enabled(replaced, true);
+    QCOMPARE(Saved(*page).at(slot), 0.0);
+}
+
+void TestFilterPages::dateFontAndTextureChoices_data()
+{
+    QTest::addColumn<QString>("answer"); // "ok", "cancel" or "no number"
+    QTest::addColumn<double>("size");
+    QTest::addColumn<double>("bold");
+
+    QTest::newRow("bold 48") << "ok" << 48.0 << 1.0;
+    QTest::newRow("cancelled") << "cancel" << 36.0 << 0.0;
+    // The dialog itself never answers so; a size that is no number is the page's own size.
+    QTest::newRow("size that is no number") << "no number" << 36.0 << 1.0;
+}
+
+void TestFilterPages::dateFontAndTextureChoices()
+{
+    QFETCH(QString, answer);
+    QFETCH(double, size);
+    QFETCH(double, bold);
+    const auto page = MakePage(DateId, QString());
+    page->show();
+    page->Load(Record(DateId, DateNumbers({ { DateSlot::UseTexture, 1 } })), true);
+    auto *fontButton = Child(page.get(), "buttonFont");
+    ShowTabOf(page.get(), fontButton);
+
+    CScriptedUser user;
+    qApp->installEventFilter(&user);
+    user.dialogSteps << [answer](QDialog *shown) {
+        auto *dialog = qobject_cast<CDialogFont *>(shown);
+        QVERIFY(dialog);
+        if (answer == QLatin1String("no number")) {
+            dialog->FontSize = QStringLiteral("abc");
+            dialog->Bold = true;
+            dialog->accept();
+            return;
+        }
+        QLineEdit *sizeText = Child<QComboBox>(dialog, "comboFontSize")->lineEdit();
+        QTest::keyClick(sizeText, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(sizeText, QStringLiteral("48"));
+        QWidget *boldBox = Child(dialog, "checkBold");
+        QTest::mouseClick(boldBox, Qt::LeftButton, {}, QPoint(8, boldBox->height() / 2));
+        QTest::mouseClick(
+            Child(dialog, answer == QLatin1String("ok") ? "buttonOK" : "buttonCancel"),
+            Qt::LeftButton);
+    };
+    QTest::mouseClick(fontButton, Qt::LeftButton);
+    qApp->removeEventFilter(&user);
+    QVERIFY(user.Done());
+    const Numbers saved = Saved(*page);
+    QCOMPARE(saved.at(DateSlot::FontSize), size);
+    QCOMPARE(saved.at(DateSlot::Bold), bold);
+
+    // The texture chooser starts in the folder of the last choice.
+    QStringList folders;
+    QString chosen = QStringLiteral("C:\\Pics\\tex.png");
+    CFilterDate::SetTextureChooser(
+        [&](QWidget *, const QString &, const QString &folder, const QString &) {
+            folders << folder;
+            return chosen;
+        });
+    QWidget *browse = Child(page.get(), "buttonBrowseTexture");
+    QTest::mouseClick(browse, Qt::LeftButton);
+    chosen.clear(); // cancelled: nothing changes
+    QTest::mouseClick(browse, Qt::LeftButton);
+    CFilterDate::SetTextureChooser({});
+    QCOMPARE(folders, QStringList({ GetPicturesFolder(), QStringLiteral("C:/Pics") }));
+    QCOMPARE(ReadSettingString(QStringLiteral("GUI/Filter.Date.TexturePath"), QString()),
+        QStringLiteral("C:/Pics"));
+    SFilterRecord record;
+    page->Save(record);
+    QCOMPARE(record.texts[DateSlot::TexturePath], QStringLiteral("C:/Pics/tex.png"));
+    WriteSettingString(QStringLiteral("GUI/Filter.Date.TexturePath"), GetPicturesFolder());
+}
+
+void TestFilterPages::dateDragMovesTheStampInPercent()
+{
+    const QString photo = samples.value(QStringLiteral("800x600"));
+    CUserProfile::instance()->CurrentPhotoPath = photo;
+    CFilterSettings dialog;
+    const Numbers stored = DateNumbers({ { DateSlot::FontSize, 8 } }); // well inside the photo
+    dialog.record = Record(DateId, stored);
+    dialog.record.textCount = DateSlot::TextCount;
+    dialog.record.texts[DateSlot::FontFamily] = QStringLiteral("Arial");
+    dialog.record.texts[DateSlot::Correction] = QStringLiteral("+0000+00+00 +00+00+00");
+    dialog.samplePhoto.pathName = photo;
+    QVERIFY(dialog.Prepare());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    CControlImage *preview = dialog.FilteredPreview();
+    auto *overlay = Child<QLabel>(&dialog, "viewWatermark");
+    QTRY_VERIFY_WITH_TIMEOUT(preview->imageLoaded && overlay->isVisible(), 20000);
+    QTRY_COMPARE(dialog.History().Count(), 1);
+    QSignalSpy states(dialog.Page(), &CFilterPage::SaveState);
+
+    // The stamp (bottom right, 10 % from the edges) dragged 40 pixels left and 30 up.
+    QWidget *viewport = preview->viewport();
+    const QPoint from = QRect(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size()).center();
+    const QPoint move(-40, -30);
+    const auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(
+            type, QPointF(at), viewport->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 8; ++step)
+        send(QEvent::MouseMove, from + move * step / 8, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + move, Qt::NoButton);
+
+    QTRY_COMPARE(dialog.History().Count(), 2);
+    QCOMPARE(states.count(), 1);
+    const Numbers state = NumbersOf(states.at(0).at(0).value<SFilterRecord>());
+    const QSize shown = preview->DisplaySize();
+    QCOMPARE(state.at(DateSlot::Placement), 8.0);
+    QVERIFY2(qAbs(state.at(DateSlot::DeltaX) - (10 + 40 * 100.0 / shown.width())) < 0.5,
+        qPrintable(QString::number(state.at(DateSlot::DeltaX))));
+    QVERIFY2(qAbs(state.at(DateSlot::DeltaY) - (10 + 30 * 100.0 / shown.height())) < 0.5,
+        qPrintable(QString::number(state.at(DateSlot::DeltaY))));
+
+    // The page shows the shifts to its one decimal and saves what it shows; nothing else moved.
+    auto *spinX = Child<QDoubleSpinBox>(dialog.Page(), "spinDeltaX");
+    auto *spinY = Child<QDoubleSpinBox>(dialog.Page(), "spinDeltaY");
+    QVERIFY(qAbs(spinX->value() - state.at(DateSlot::DeltaX)) <= 0.05 + 1e-9);
+    QVERIFY(qAbs(spinY->value() - state.at(DateSlot::DeltaY)) <= 0.05 + 1e-9);
+    Numbers expected = stored;
+    expected[DateSlot::DeltaX] = spinX->value();
+    expected[DateSlot::DeltaY] = spinY->value();
+    QCOMPARE(Saved(*dialog.Page()), expected);
+    QTest::qWait(1500);
+    QCOMPARE(dialog.History().Count(), 2);
+    CUserProfile::instance()->CurrentPhotoPath.clear();
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestFilterPages, QApplication, InitializeImageEngine)
