@@ -7,6 +7,7 @@
 #include "FilterResize.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
+#include "FilterWatermarkText.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ struct SPageRow
 constexpr SPageRow Rows[] {
     { FilterId::Comment, "filters_annotate_comment.html", nullptr },
     { FilterId::Date, "filters_annotate_date.html", nullptr },
-    { FilterId::WatermarkText, "filters_annotate_watermark-text.html", nullptr },
+    { FilterId::WatermarkText, "filters_annotate_watermark-text.html", &Make<CFilterWatermarkText> },
     { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
     { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },
     { FilterId::ShapeFrame, "filters_borders_shape_frame.html", nullptr },
