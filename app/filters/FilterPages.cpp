@@ -33,6 +33,7 @@
 #include "FilterSpread.h"
 #include "FilterSwirl.h"
 #include "FilterThumbnail.h"
+#include "FilterWatermarkText.h"
 #include "FilterWave.h"
 
 namespace {
@@ -55,7 +56,7 @@ struct SPageRow
 constexpr SPageRow Rows[] {
     { FilterId::Comment, "filters_annotate_comment.html", nullptr },
     { FilterId::Date, "filters_annotate_date.html", &Make<CFilterDate> },
-    { FilterId::WatermarkText, "filters_annotate_watermark-text.html", nullptr },
+    { FilterId::WatermarkText, "filters_annotate_watermark-text.html", &Make<CFilterWatermarkText> },
     { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
     { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },
     { FilterId::ShapeFrame, "filters_borders_shape_frame.html", nullptr },

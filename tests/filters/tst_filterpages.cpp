@@ -11,6 +11,7 @@
 #include "FilterPages.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
+#include "FilterWatermarkText.h"
 #include "Folders.h"
 #include "Settings.h"
 #include "StoredValues.h"
@@ -20,19 +21,23 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cmath>
 #include <memory>
@@ -48,6 +53,8 @@ constexpr int FlipId = FilterId::Flip;
 constexpr int ResizeId = FilterId::Resize;
 constexpr int ResizeAdvancedId = FilterId::ResizeAdvanced;
 constexpr int RotateId = FilterId::Rotate;
+constexpr int WatermarkTextId = FilterId::WatermarkText;
+constexpr double White = 4294967295.0; // opaque, as stored
 
 SFilterRecord Record(int id, const Numbers &numbers)
 {
@@ -111,6 +118,54 @@ void ShowTabOf(QWidget *page, QWidget *control)
                 tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
     }
 }
+// Walks the keyword menu as a keyboard user does: the named submenu, then the named entry.
+class CMenuWalker : public QObject
+{
+public:
+    CMenuWalker(const QString &submenu, const QString &entry)
+        : submenu(submenu)
+        , entry(entry)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~CMenuWalker() override { qApp->removeEventFilter(this); }
+
+    QStringList titles; // of the submenus, in order
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *menu = qobject_cast<QMenu *>(watched);
+        if (menu && event->type() == QEvent::Show)
+            QTimer::singleShot(0, menu, [this, menu]() { Walk(menu); });
+        return false;
+    }
+
+private:
+    void Walk(QMenu *menu)
+    {
+        const bool top = !qobject_cast<QMenu *>(menu->parentWidget());
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << (top && action->menu() ? action->menu()->title() : action->text());
+        if (top)
+            titles = texts;
+        const int index = texts.indexOf(top ? submenu : entry);
+        if (index < 0) {
+            menu->close();
+            if (!top)
+                menu->parentWidget()->close();
+            return;
+        }
+        // A menu opened by keyboard starts on its first item; the top one on none.
+        for (int step = top ? -1 : 0; step < index; ++step)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, top ? Qt::Key_Right : Qt::Key_Return);
+    }
+
+    const QString submenu;
+    const QString entry;
+};
 
 } // namespace
 
@@ -156,6 +211,13 @@ private slots:
     void dateFontAndTextureChoices_data();
     void dateFontAndTextureChoices();
     void dateDragMovesTheStampInPercent();
+    void storedTextsComeBackFromThePage_data();
+    void storedTextsComeBackFromThePage();
+    void watermarkTextKeywordMenus_data();
+    void watermarkTextKeywordMenus();
+    void watermarkTextFromAFile();
+    void watermarkTextFollowsTheMouse_data();
+    void watermarkTextFollowsTheMouse();
 
 private:
     // A page as the dialog builds it, on the named sample (empty: no photo).
@@ -381,6 +443,25 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
             { DateSlot::DeltaY, -100 }, { DateSlot::Blur, 10 }, { DateSlot::StrokeWidth, 30000 },
             { DateSlot::StrokeTransparency, 0 }, { DateSlot::ShadowDistance, 99 },
             { DateSlot::ShadowBlur, 10 }, { DateSlot::BoxMargin, 500 } }));
+    const Numbers text { 0, -120, 300, 36, 4278190335, 25, 45, 1, 0, 1, 0, 0 };
+    row("watermark text", WatermarkTextId, "", text, text);
+    const Numbers textHalfAlpha { 8, 0, 50, 48, 2164195328, 50, 0, 0, 1, 0, 1, 1 };
+    row("watermark text colour with alpha", WatermarkTextId, "", textHalfAlpha, textHalfAlpha);
+    row("watermark text colour stored signed", WatermarkTextId, "",
+        { 7, 0, 50, 48, -16777216, 50, 0, 0, 0, 0, 0, 0 },
+        { 7, 0, 50, 48, 4278190080, 50, 0, 0, 0, 0, 0, 0 });
+    row("watermark text truncates", WatermarkTextId, "",
+        { 8.9, 10.9, -10.9, 48.7, White, 50.9, 89.9, 0.5, 0, 0, 0, 0.2 },
+        { 8, 10, -10, 48, White, 50, 89, 1, 0, 0, 0, 1 });
+    row("watermark text held in range", WatermarkTextId, "",
+        { 7, 40000, -40000, 48, White, 150, 400, 0, 0, 0, 0, 0 },
+        { 7, 30000, -30000, 48, White, 100, 359, 0, 0, 0, 0, 0 });
+    row("watermark text held in range, below", WatermarkTextId, "",
+        { 7, 0, 50, 48, White, -3, -5, 0, 0, 0, 0, 0 },
+        { 7, 0, 50, 48, White, 0, 0, 0, 0, 0, 0, 0 });
+    row("watermark text placement -1, NaN flags", WatermarkTextId, "",
+        { -1, 0, 50, 48, White, 50, 0, NAN, 0, 0, 0, NAN },
+        { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 0 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -444,6 +525,7 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("thumbnail", FilterId::Thumbnail, "", { 120, 120, 0 });
     row("auto crop", FilterId::AutoCrop, "", { 0, 1, 0, 0, 1 });
     row("date", DateId, "", DateNumbers());
+    row("watermark text", WatermarkTextId, "", { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 0 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -640,6 +722,19 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
         DateNumbers({ { DateSlot::Placement, 6 } }));
     row("date stroke box", DateId, "checkUseStroke", "", Qt::Key_Space, 1, 1000,
         DateNumbers({ { DateSlot::UseStroke, 0 } }));
+    const auto text = [](int slot, double value) {
+        Numbers numbers { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 0 };
+        numbers[slot] = value;
+        return numbers;
+    };
+    row("watermark text typed", WatermarkTextId, "editText", "", Qt::Key_X, 5, 1000,
+        text(WatermarkTextSlot::Placement, 7));
+    row("watermark text placement", WatermarkTextId, "comboPlacement", "", Qt::Key_Up, 1, 1000,
+        text(WatermarkTextSlot::Placement, 6));
+    row("watermark text rotation wraps", WatermarkTextId, "spinRotation", "", Qt::Key_Down, 1, 1000,
+        text(WatermarkTextSlot::Rotation, 359));
+    row("watermark text from a file", WatermarkTextId, "checkTextFromFile", "", Qt::Key_Space, 1,
+        1000, text(WatermarkTextSlot::TextFromFile, 1));
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -1322,6 +1417,182 @@ void TestFilterPages::dateDragMovesTheStampInPercent()
     dialog.record.textCount = DateSlot::TextCount;
     dialog.record.texts[DateSlot::FontFamily] = QStringLiteral("Arial");
     dialog.record.texts[DateSlot::Correction] = QStringLiteral("+0000+00+00 +00+00+00");
+}
+
+void TestFilterPages::storedTextsComeBackFromThePage_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<Numbers>("stored"); // none: the defaults of a new page
+    QTest::addColumn<QStringList>("storedTexts");
+    QTest::addColumn<QStringList>("savedTexts");
+    const auto row = [](const char *name, int id, Numbers stored, QStringList storedTexts,
+                         QStringList savedTexts) {
+        QTest::newRow(name) << id << stored << storedTexts << savedTexts;
+    };
+
+    const Numbers text { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 0 };
+    row("watermark text defaults", WatermarkTextId, {}, {},
+        { QStringLiteral("Copyright [Copyright] %1").arg(QDate::currentDate().year()),
+            QStringLiteral("Arial"), QString() });
+    const QStringList keywords { QStringLiteral(
+                                     "\u00A9 [Copyright] [Filename].[Ext] at [GPSLatitude]"),
+        QStringLiteral("DejaVu Sans"), QStringLiteral("/home/me/lines.txt") };
+    row("watermark text keywords", WatermarkTextId, text, keywords, keywords);
+    row("watermark text without a family", WatermarkTextId, text, { QStringLiteral("Text") },
+        { QStringLiteral("Text"), QStringLiteral("Arial"), QString() });
+}
+
+void TestFilterPages::storedTextsComeBackFromThePage()
+{
+    QFETCH(int, id);
+    QFETCH(Numbers, stored);
+    QFETCH(QStringList, storedTexts);
+    QFETCH(QStringList, savedTexts);
+    const auto page = MakePage(id, QString());
+    if (stored.isEmpty()) {
+        page->Initialize();
+    } else {
+        SFilterRecord record = Record(id, stored);
+        record.textCount = quint8(storedTexts.size());
+        std::copy(storedTexts.begin(), storedTexts.end(), record.texts.begin());
+        page->Load(record, true);
+    }
+    SFilterRecord saved;
+    page->Save(saved);
+    QCOMPARE(QStringList(saved.texts.begin(), saved.texts.begin() + saved.textCount), savedTexts);
+}
+
+void TestFilterPages::watermarkTextKeywordMenus_data()
+{
+    QTest::addColumn<QString>("submenu");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("keyword");
+    const auto row = [](const char *submenu, const char *entry, const char *keyword) {
+        QTest::newRow(keyword) << QString::fromLatin1(submenu) << QString::fromUtf8(entry)
+                               << QString::fromLatin1(keyword);
+    };
+
+    row("Symbols", "Copyright \u00A9", "[Copyright]");
+    row("Symbols", "Registered \u00AE", "[Registered]");
+    row("Symbols", "Trademark \u2122", "[Trademark]");
+    row("Symbols", "Servicemark \u2120", "[Servicemark]");
+    row("File", "Source Filename", "[Filename]");
+    row("File", "Source Extension", "[Ext]");
+    row("File", "Source Folder", "[Folder]");
+    row("File", "Source Path", "[Path]");
+    row("Origin", "Artist", "[OriginArtist]");
+    row("Origin", "Copyright", "[OriginCopyright]");
+    row("Origin", "Date taken", "[OriginDate]");
+    row("Image", "Dimensions", "[ImageDimensions]");
+    row("Image", "Resolution", "[ImageResolution]");
+    row("Camera", "Camera Maker", "[CameraMaker]");
+    row("Camera", "Camera Model", "[CameraModel]");
+    row("Camera", "F-stop", "[CameraFstop]");
+    row("Camera", "Exposure", "[CameraExposure]");
+    row("Camera", "ISO", "[CameraISO]");
+    row("Camera", "Focal Length", "[CameraFocalLength]");
+    row("Camera", "Flash", "[CameraFlash]");
+    row("GPS", "Latitude", "[GPSLatitude]");
+    row("GPS", "Longitude", "[GPSLongitude]");
+    row("GPS", "Altitude", "[GPSAltitude]");
+}
+
+void TestFilterPages::watermarkTextKeywordMenus()
+{
+    QFETCH(QString, submenu);
+    QFETCH(QString, entry);
+    QFETCH(QString, keyword);
+    const auto page = MakePage(WatermarkTextId, QString());
+    page->show();
+    page->Initialize();
+    auto *text = Child<QLineEdit>(page.get(), "editText");
+    QTest::keyClicks(text, QStringLiteral("Photo of"));
+    QTest::keyClick(text, Qt::Key_Home);
+
+    CMenuWalker walker(submenu, entry);
+    QTest::mouseClick(Child(page.get(), "buttonAddKeyword"), Qt::LeftButton);
+    QCOMPARE(walker.titles, QStringList({ "Symbols", "File", "Origin", "Image", "Camera", "GPS" }));
+    // At the end of the line, wherever the cursor stood.
+    QCOMPARE(text->text(), QStringLiteral("Photo of") + keyword);
+}
+
+void TestFilterPages::watermarkTextFromAFile()
+{
+    const auto page = MakePage(WatermarkTextId, QString());
+    page->show();
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+    page->Initialize();
+    QVERIFY(states.wait(2000));
+    auto *fromFile = Child<QCheckBox>(page.get(), "checkTextFromFile");
+    auto *text = Child<QLineEdit>(page.get(), "editText");
+    QWidget *keyword = Child(page.get(), "buttonAddKeyword");
+    QWidget *browse = Child(page.get(), "buttonBrowse");
+    QVERIFY(text->isEnabled() && keyword->isEnabled() && !browse->isEnabled());
+
+    QTest::mouseClick(fromFile, Qt::LeftButton);
+    QVERIFY(!text->isEnabled() && !keyword->isEnabled() && browse->isEnabled());
+
+    // The chosen file, in the platform's form, is kept with "/" and remembered.
+    QString offeredStart;
+    CFilterWatermarkText::SetTextFileChooser(
+        [&](QWidget *, const QString &, const QString &start, const QString &) {
+            offeredStart = start;
+            return QStringLiteral("C:\\T\\lines.txt");
+        });
+    states.clear();
+    QElapsedTimer pause;
+    pause.start();
+    QTest::mouseClick(browse, Qt::LeftButton);
+    QCOMPARE(offeredStart, GetPicturesFolder());
+    QVERIFY(states.wait(2000));
+    QVERIFY2(pause.elapsed() >= 450 && pause.elapsed() < 950,
+        qPrintable(QString::number(pause.elapsed())));
+    SFilterRecord state = states.last().at(0).value<SFilterRecord>();
+    QCOMPARE(state.texts[WatermarkTextSlot::TextFilePath], QStringLiteral("C:/T/lines.txt"));
+    QCOMPARE(state.numbers[WatermarkTextSlot::TextFromFile], 1.0);
+    QCOMPARE(ReadSettingString(QStringLiteral("GUI/Filter.WatermarkText.TextFilePath"), QString()),
+        QStringLiteral("C:/T/lines.txt"));
+
+    CFilterWatermarkText::SetTextFileChooser(nullptr);
+
+    // Reset keeps the typed text and the file, and turns back to the typed text.
+    text->setEnabled(true);
+    text->setText(QStringLiteral("Mine"));
+    page->Initialize();
+    SFilterRecord saved;
+    page->Save(saved);
+    QCOMPARE(saved.texts[WatermarkTextSlot::Text], QStringLiteral("Mine"));
+    QCOMPARE(saved.texts[WatermarkTextSlot::TextFilePath], QStringLiteral("C:/T/lines.txt"));
+    QVERIFY(!fromFile->isChecked() && text->isEnabled() && !browse->isEnabled());
+
+    // A stored record with its text from the file shows so.
+    page->Load(Record(WatermarkTextId, { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 1 }), true);
+    QVERIFY(fromFile->isChecked() && !text->isEnabled() && !keyword->isEnabled()
+        && browse->isEnabled());
+}
+
+void TestFilterPages::watermarkTextFollowsTheMouse_data()
+{
+    QTest::addColumn<bool>("turn"); // by the rotation handle; else moved from inside
+    QTest::addColumn<QPoint>("move");
+
+    QTest::newRow("moved") << false << QPoint(40, 30);
+    QTest::newRow("turned") << true << QPoint(0, 30);
+}
+
+void TestFilterPages::watermarkTextFollowsTheMouse()
+{
+    QFETCH(bool, turn);
+    QFETCH(QPoint, move);
+    namespace Slot = WatermarkTextSlot;
+    const QString photo = samples.value(QStringLiteral("800x600"));
+    CUserProfile::instance()->CurrentPhotoPath = photo;
+    const Numbers stored { 0, 40, 40, 10, White, 0, 0, 0, 0, 0, 0, 0 };
+    CFilterSettings dialog;
+    dialog.record = Record(WatermarkTextId, stored);
+    dialog.record.textCount = Slot::TextCount;
+    dialog.record.texts[Slot::Text] = QStringLiteral("Copyright [Copyright] 2024");
+    dialog.record.texts[Slot::FontFamily] = QStringLiteral("DejaVu Sans");
     dialog.samplePhoto.pathName = photo;
     QVERIFY(dialog.Prepare());
     dialog.show();
@@ -1336,6 +1607,10 @@ void TestFilterPages::dateDragMovesTheStampInPercent()
     QWidget *viewport = preview->viewport();
     const QPoint from = QRect(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size()).center();
     const QPoint move(-40, -30);
+    // Pressed inside the text or on the turning grip beyond its bottom-right corner.
+    QWidget *viewport = preview->viewport();
+    const QRect box(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size());
+    const QPoint from = turn ? box.bottomRight() + QPoint(11, 11) : box.center();
     const auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(
@@ -1366,6 +1641,34 @@ void TestFilterPages::dateDragMovesTheStampInPercent()
     expected[DateSlot::DeltaX] = spinX->value();
     expected[DateSlot::DeltaY] = spinY->value();
     QCOMPARE(Saved(*dialog.Page()), expected);
+    QElapsedTimer sinceRelease;
+    sinceRelease.start();
+
+    // Recorded as dragged at the dialog's reload, not after a pause of the page's own.
+    QTRY_COMPARE(dialog.History().Count(), 2);
+    QVERIFY(sinceRelease.elapsed() < CFilterPage::SlowDelayMs * 9 / 10);
+    QCOMPARE(states.count(), 1);
+    const Numbers state = NumbersOf(states.at(0).at(0).value<SFilterRecord>());
+    QCOMPARE(state, NumbersOf(preview->Filters().constFirst()));
+    Numbers expected = stored;
+    if (turn) {
+        // Turned clockwise by the pointer going down past the right end of the text.
+        QVERIFY2(state.at(Slot::Rotation) >= 1 && state.at(Slot::Rotation) < 90,
+            qPrintable(QString::number(state.at(Slot::Rotation))));
+        expected[Slot::Rotation] = std::trunc(state.at(Slot::Rotation));
+    } else {
+        // The shift follows the pointer in photo pixels, give or take a screen pixel.
+        const double scale = preview->DisplayScale();
+        const double deltaX = state.at(Slot::DeltaX);
+        const double deltaY = state.at(Slot::DeltaY);
+        QVERIFY2(qAbs(deltaX - (40 + move.x() / scale)) <= 2, qPrintable(QString::number(deltaX)));
+        QVERIFY2(qAbs(deltaY - (40 + move.y() / scale)) <= 2, qPrintable(QString::number(deltaY)));
+        expected[Slot::DeltaX] = deltaX;
+        expected[Slot::DeltaY] = deltaY;
+    }
+    // The page's controls show it (and save it); no preview of the page's own follows.
+    QCOMPARE(Saved(*dialog.Page()), expected);
+    QCOMPARE(Child<QSpinBox>(&dialog, "spinDeltaY")->value(), int(expected.at(Slot::DeltaY)));
     QTest::qWait(1500);
     QCOMPARE(dialog.History().Count(), 2);
     CUserProfile::instance()->CurrentPhotoPath.clear();
