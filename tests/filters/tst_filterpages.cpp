@@ -1417,6 +1417,53 @@ void TestFilterPages::dateDragMovesTheStampInPercent()
     dialog.record.textCount = DateSlot::TextCount;
     dialog.record.texts[DateSlot::FontFamily] = QStringLiteral("Arial");
     dialog.record.texts[DateSlot::Correction] = QStringLiteral("+0000+00+00 +00+00+00");
+    dialog.samplePhoto.pathName = photo;
+    QVERIFY(dialog.Prepare());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    CControlImage *preview = dialog.FilteredPreview();
+    auto *overlay = Child<QLabel>(&dialog, "viewWatermark");
+    QTRY_VERIFY_WITH_TIMEOUT(preview->imageLoaded && overlay->isVisible(), 20000);
+    QTRY_COMPARE(dialog.History().Count(), 1);
+    QSignalSpy states(dialog.Page(), &CFilterPage::SaveState);
+
+    // The stamp (bottom right, 10 % from the edges) dragged 40 pixels left and 30 up.
+    QWidget *viewport = preview->viewport();
+    const QPoint from = QRect(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size()).center();
+    const QPoint move(-40, -30);
+    const auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(
+            type, QPointF(at), viewport->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 8; ++step)
+        send(QEvent::MouseMove, from + move * step / 8, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + move, Qt::NoButton);
+
+    QTRY_COMPARE(dialog.History().Count(), 2);
+    QCOMPARE(states.count(), 1);
+    const Numbers state = NumbersOf(states.at(0).at(0).value<SFilterRecord>());
+    const QSize shown = preview->DisplaySize();
+    QCOMPARE(state.at(DateSlot::Placement), 8.0);
+    QVERIFY2(qAbs(state.at(DateSlot::DeltaX) - (10 + 40 * 100.0 / shown.width())) < 0.5,
+        qPrintable(QString::number(state.at(DateSlot::DeltaX))));
+    QVERIFY2(qAbs(state.at(DateSlot::DeltaY) - (10 + 30 * 100.0 / shown.height())) < 0.5,
+        qPrintable(QString::number(state.at(DateSlot::DeltaY))));
+
+    // The page shows the shifts to its one decimal and saves what it shows; nothing else moved.
+    auto *spinX = Child<QDoubleSpinBox>(dialog.Page(), "spinDeltaX");
+    auto *spinY = Child<QDoubleSpinBox>(dialog.Page(), "spinDeltaY");
+    QVERIFY(qAbs(spinX->value() - state.at(DateSlot::DeltaX)) <= 0.05 + 1e-9);
+    QVERIFY(qAbs(spinY->value() - state.at(DateSlot::DeltaY)) <= 0.05 + 1e-9);
+    Numbers expected = stored;
+    expected[DateSlot::DeltaX] = spinX->value();
+    expected[DateSlot::DeltaY] = spinY->value();
+    QCOMPARE(Saved(*dialog.Page()), expected);
+    QTest::qWait(1500);
+    QCOMPARE(dialog.History().Count(), 2);
+    CUserProfile::instance()->CurrentPhotoPath.clear();
 }
 
 void TestFilterPages::storedTextsComeBackFromThePage_data()
@@ -1603,10 +1650,6 @@ void TestFilterPages::watermarkTextFollowsTheMouse()
     QTRY_COMPARE(dialog.History().Count(), 1);
     QSignalSpy states(dialog.Page(), &CFilterPage::SaveState);
 
-    // The stamp (bottom right, 10 % from the edges) dragged 40 pixels left and 30 up.
-    QWidget *viewport = preview->viewport();
-    const QPoint from = QRect(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size()).center();
-    const QPoint move(-40, -30);
     // Pressed inside the text or on the turning grip beyond its bottom-right corner.
     QWidget *viewport = preview->viewport();
     const QRect box(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size());
@@ -1621,26 +1664,6 @@ void TestFilterPages::watermarkTextFollowsTheMouse()
     for (int step = 1; step <= 8; ++step)
         send(QEvent::MouseMove, from + move * step / 8, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, from + move, Qt::NoButton);
-
-    QTRY_COMPARE(dialog.History().Count(), 2);
-    QCOMPARE(states.count(), 1);
-    const Numbers state = NumbersOf(states.at(0).at(0).value<SFilterRecord>());
-    const QSize shown = preview->DisplaySize();
-    QCOMPARE(state.at(DateSlot::Placement), 8.0);
-    QVERIFY2(qAbs(state.at(DateSlot::DeltaX) - (10 + 40 * 100.0 / shown.width())) < 0.5,
-        qPrintable(QString::number(state.at(DateSlot::DeltaX))));
-    QVERIFY2(qAbs(state.at(DateSlot::DeltaY) - (10 + 30 * 100.0 / shown.height())) < 0.5,
-        qPrintable(QString::number(state.at(DateSlot::DeltaY))));
-
-    // The page shows the shifts to its one decimal and saves what it shows; nothing else moved.
-    auto *spinX = Child<QDoubleSpinBox>(dialog.Page(), "spinDeltaX");
-    auto *spinY = Child<QDoubleSpinBox>(dialog.Page(), "spinDeltaY");
-    QVERIFY(qAbs(spinX->value() - state.at(DateSlot::DeltaX)) <= 0.05 + 1e-9);
-    QVERIFY(qAbs(spinY->value() - state.at(DateSlot::DeltaY)) <= 0.05 + 1e-9);
-    Numbers expected = stored;
-    expected[DateSlot::DeltaX] = spinX->value();
-    expected[DateSlot::DeltaY] = spinY->value();
-    QCOMPARE(Saved(*dialog.Page()), expected);
     QElapsedTimer sinceRelease;
     sinceRelease.start();
 
