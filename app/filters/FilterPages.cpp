@@ -1,12 +1,15 @@
 #include "FilterPages.h"
 
 #include "FilterBlank.h"
+#include "FilterComment.h"
 #include "FilterCrop.h"
+#include "FilterCustomMask.h"
 #include "FilterFlip.h"
 #include "FilterIds.h"
 #include "FilterResize.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
+#include "FilterWatermarkLogo.h"
 
 namespace {
 
@@ -26,11 +29,11 @@ struct SPageRow
 
 // clang-format off
 constexpr SPageRow Rows[] {
-    { FilterId::Comment, "filters_annotate_comment.html", nullptr },
+    { FilterId::Comment, "filters_annotate_comment.html", &Make<CFilterComment> },
     { FilterId::Date, "filters_annotate_date.html", nullptr },
     { FilterId::WatermarkText, "filters_annotate_watermark-text.html", nullptr },
-    { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
-    { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },
+    { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", &Make<CFilterWatermarkLogo> },
+    { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", &Make<CFilterCustomMask> },
     { FilterId::ShapeFrame, "filters_borders_shape_frame.html", nullptr },
     { FilterId::GrungeFrame, "filters_borders_grunge_frame.html", nullptr },
     { FilterId::PictureFrame, "filters_borders_picture_frame.html", nullptr },
