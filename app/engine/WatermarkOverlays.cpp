@@ -42,15 +42,17 @@ double RoundPosition(double value)
 }
 
 // ImageMagick reads "%d" in a name as a frame number, "[...]" as a frame or size selection,
-// "coder:" as a coder and a leading "@" or "~" as a list or home folder: such names go
-// through memory, where the file's bytes name the format.
+// "coder:" as a coder, a leading "@" or "~" as a list or home folder, a leading "|" as a
+// command to run and "-" as the standard input: such names go through memory, where the
+// file's bytes name the format.
 bool NameIsInterpreted(const QString &path)
 {
     for (const QChar character : { u'%', u'[', u']', u':' }) {
         if (path.contains(character))
             return true;
     }
-    return path.startsWith(QLatin1Char('@')) || path.startsWith(QLatin1Char('~'));
+    return path.startsWith(QLatin1Char('@')) || path.startsWith(QLatin1Char('~'))
+        || path.startsWith(QLatin1Char('|')) || path == QLatin1String("-");
 }
 
 // Throws what ImageMagick throws, and Magick::ErrorFileOpen when the file cannot be opened.

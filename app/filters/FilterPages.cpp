@@ -7,8 +7,10 @@
 #include "FilterCharcoal.h"
 #include "FilterColorBalance.h"
 #include "FilterColorReplace.h"
+#include "FilterComment.h"
 #include "FilterContrast.h"
 #include "FilterCrop.h"
+#include "FilterCustomMask.h"
 #include "FilterDate.h"
 #include "FilterEdge.h"
 #include "FilterEmboss.h"
@@ -33,6 +35,7 @@
 #include "FilterSpread.h"
 #include "FilterSwirl.h"
 #include "FilterThumbnail.h"
+#include "FilterWatermarkLogo.h"
 #include "FilterWatermarkText.h"
 #include "FilterWave.h"
 
@@ -54,11 +57,11 @@ struct SPageRow
 
 // clang-format off
 constexpr SPageRow Rows[] {
-    { FilterId::Comment, "filters_annotate_comment.html", nullptr },
+    { FilterId::Comment, "filters_annotate_comment.html", &Make<CFilterComment> },
     { FilterId::Date, "filters_annotate_date.html", &Make<CFilterDate> },
     { FilterId::WatermarkText, "filters_annotate_watermark-text.html", &Make<CFilterWatermarkText> },
-    { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
-    { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },
+    { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", &Make<CFilterWatermarkLogo> },
+    { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", &Make<CFilterCustomMask> },
     { FilterId::ShapeFrame, "filters_borders_shape_frame.html", nullptr },
     { FilterId::GrungeFrame, "filters_borders_grunge_frame.html", nullptr },
     { FilterId::PictureFrame, "filters_borders_picture_frame.html", nullptr },

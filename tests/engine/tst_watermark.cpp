@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -184,6 +185,8 @@ private slots:
     void transparencyBlendsTheLogo();
     void logoIsReadOncePerFilterObject();
     void logoNameImageMagickWouldInterpret();
+    void leadingPrefixNamesAreReadAsPlainFiles_data();
+    void leadingPrefixNamesAreReadAsPlainFiles();
     void colourLogoOnAGreyPhotoKeepsItsColour();
 
     void maskCoversThePhotoInItsOrientation_data();
@@ -372,6 +375,42 @@ void TestWatermark::logoNameImageMagickWouldInterpret()
     QVERIFY(ApplyTo(photo, LogoRecord(path, 0, 2, 2)));
     QCOMPARE(PixelAt(photo, 4, 4), Green);
     QCOMPARE(PixelAt(photo, 10, 10), PhotoGrey);
+}
+
+void TestWatermark::leadingPrefixNamesAreReadAsPlainFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("onDisk");
+
+    for (const char *name : { "label:x.png", "@file.png", "|cmd.png", "|touch ran.png" }) {
+        QTest::addRow("%s on disk", name) << QString::fromUtf8(name) << true;
+        QTest::addRow("%s missing", name) << QString::fromUtf8(name) << false;
+    }
+}
+
+// Names as a typed relative path gives them, so the prefix is the first character ImageMagick
+// sees: never a coder, a file list or a command.
+void TestWatermark::leadingPrefixNamesAreReadAsPlainFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, onDisk);
+
+    QTemporaryDir here;
+    QVERIFY(here.isValid());
+    const QString before = QDir::currentPath();
+    const auto restore = qScopeGuard([before]() { QDir::setCurrent(before); });
+    QVERIFY(QDir::setCurrent(here.path()));
+    if (onDisk)
+        QVERIFY(!WritePicture(here, name, Solid(6, 6, Green)).isEmpty());
+    const QStringList files = QDir(here.path()).entryList(QDir::Files);
+
+    for (const SFilterRecord &record :
+        { LogoRecord(name, 0, 2, 2), MaskRecord(name, QString(), 1) }) {
+        Magick::Image photo = Photo(20, 20);
+        QCOMPARE(ApplyTo(photo, record), onDisk);
+        QCOMPARE(PixelAt(photo, 4, 4), onDisk ? Green : PhotoGrey);
+    }
+    QCOMPARE(QDir(here.path()).entryList(QDir::Files), files);
 }
 
 void TestWatermark::colourLogoOnAGreyPhotoKeepsItsColour()

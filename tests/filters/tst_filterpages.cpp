@@ -5,12 +5,15 @@
 #include "ColorPicker.h"
 #include "ControlImage.h"
 #include "DialogFont.h"
+#include "FilterComment.h"
+#include "FilterCustomMask.h"
 #include "FilterDate.h"
 #include "FilterIds.h"
 #include "FilterPage.h"
 #include "FilterPages.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
+#include "FilterWatermarkLogo.h"
 #include "FilterWatermarkText.h"
 #include "Folders.h"
 #include "Settings.h"
@@ -32,14 +35,19 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -55,6 +63,10 @@ constexpr int ResizeAdvancedId = FilterId::ResizeAdvanced;
 constexpr int RotateId = FilterId::Rotate;
 constexpr int WatermarkTextId = FilterId::WatermarkText;
 constexpr double White = 4294967295.0; // opaque, as stored
+constexpr int CommentId = FilterId::Comment;
+constexpr int LogoId = FilterId::WatermarkLogo;
+constexpr int MaskId = FilterId::WatermarkMask;
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 SFilterRecord Record(int id, const Numbers &numbers)
 {
@@ -167,6 +179,67 @@ private:
     const QString entry;
 };
 
+SFilterRecord Record(int id, const Numbers &numbers, const QStringList &texts)
+{
+    SFilterRecord record = Record(id, numbers);
+    record.textCount = quint8(texts.size());
+    std::copy(texts.begin(), texts.end(), record.texts.begin());
+    return record;
+}
+
+QStringList TextsOf(const SFilterRecord &record)
+{
+    return QStringList(record.texts.begin(), record.texts.begin() + record.textCount);
+}
+
+// Answers every window of type T that shows while it lives, as a user would, once the window
+// is up; a window still open afterwards is closed, so that a failing test never hangs.
+template<class T> class CAnswerOnShow : public QObject
+{
+public:
+    explicit CAnswerOnShow(std::function<void(T *)> answer)
+        : answer(std::move(answer))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~CAnswerOnShow() override { qApp->removeEventFilter(this); }
+
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<T *>(watched);
+        if (window && event->type() == QEvent::Show) {
+            ++shown;
+            QTimer::singleShot(0, window, [this, window]() {
+                answer(window);
+                if (window->isVisible())
+                    window->close();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void(T *)> answer;
+};
+
+// Pressed at `from` in the preview, moved in small steps as a hand would, released.
+void Drag(QWidget *viewport, QPoint from, QPoint move)
+{
+    const auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(
+            type, QPointF(at), viewport->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 8; ++step)
+        send(QEvent::MouseMove, from + move * step / 8, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, from + move, Qt::NoButton);
+}
+
 } // namespace
 
 class TestFilterPages : public QObject
@@ -219,10 +292,26 @@ private slots:
     void watermarkTextFollowsTheMouse_data();
     void watermarkTextFollowsTheMouse();
 
+    void textsComeBackFromThePage_data();
+    void textsComeBackFromThePage();
+    void keywordMenuAppendsToTheText_data();
+    void keywordMenuAppendsToTheText();
+    void fontDialogAnswerReachesTheRecord_data();
+    void fontDialogAnswerReachesTheRecord();
+    void chosenFileIsStoredWithSlashes_data();
+    void chosenFileIsStoredWithSlashes();
+    void portraitMaskFieldFollowsTheChoice();
+    void dragMovesTheTextOrLogo_data();
+    void dragMovesTheTextOrLogo();
+
 private:
     // A page as the dialog builds it, on the named sample (empty: no photo).
     std::unique_ptr<CFilterPage> MakePage(int id, const QString &sample);
     QString Photo(QSize size, int dpi = 72);
+
+    // The settings dialog on the 800 x 600 sample, shown with its overlay up and the record's
+    // first state recorded.
+    void OpenOnSample(CFilterSettings &dialog, const SFilterRecord &record);
 
     QTemporaryDir root;
     QMap<QString, QString> samples;
@@ -255,6 +344,20 @@ QString TestFilterPages::Photo(QSize size, int dpi)
     const QString path = root.filePath(
         QStringLiteral("%1x%2-%3dpi.jpg").arg(size.width()).arg(size.height()).arg(dpi));
     return photo.save(path, "JPEG", 90) ? path : QString();
+}
+
+void TestFilterPages::OpenOnSample(CFilterSettings &dialog, const SFilterRecord &record)
+{
+    const QString photo = samples.value(QStringLiteral("800x600"));
+    CUserProfile::instance()->CurrentPhotoPath = photo; // the overlay edits the previewed photo
+    dialog.record = record;
+    dialog.samplePhoto.pathName = photo;
+    QVERIFY(dialog.Prepare());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *overlay = Child<QLabel>(&dialog, "viewWatermark");
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.FilteredPreview()->imageLoaded && overlay->isVisible(), 20000);
+    QTRY_COMPARE(dialog.History().Count(), 1);
 }
 
 std::unique_ptr<CFilterPage> TestFilterPages::MakePage(int id, const QString &sample)
@@ -462,6 +565,33 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("watermark text placement -1, NaN flags", WatermarkTextId, "",
         { -1, 0, 50, 48, White, 50, 0, NAN, 0, 0, 0, NAN },
         { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 0 });
+    row("comment truncates, keeps one decimal", CommentId, "",
+        { 7.9, 12.34, -5.06, 36.7, 4294967295, 15.6, 2.9, 1, 0.5, 0, 1 },
+        { 7, 12.3, -5.1, 36, 4294967295, 15, 2, 1, 1, 0, 1 });
+    row("comment colour written signed", CommentId, "",
+        { 0, 0, 0, 12, -16777216, 0, 0, 0, 0, 0, 0 },
+        { 0, 0, 0, 12, 4278190080, 0, 0, 0, 0, 0, 0 });
+    row("comment held in range", CommentId, "",
+        { 8, 150, -150, 12, 4278190080, 101, 0, 0, 0, 0, 0 },
+        { 8, 100, -100, 12, 4278190080, 100, 0, 0, 0, 0, 0 });
+    row("comment lists -1 and 9", CommentId, "", { 9, 0, 0, 48, 4290493439, 15, -1, 0, 0, 0, 0 },
+        { 7, 0, 0, 48, 4290493439, 15, 1, 0, 0, 0, 0 });
+    row("comment not numbers", CommentId, "",
+        { NaN, NaN, NaN, NaN, 4290493439, NaN, NaN, 0, 0, 0, 0 },
+        { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 });
+    row("logo truncates", LogoId, "", { 8.9, 120.7, -40.2, 250.9, 44.9, 15.6 },
+        { 8, 120, -40, 250, 44, 15 });
+    row("logo held in range, turns within a circle", LogoId, "",
+        { 9, 40000, -40000, 1500, 450, -3 }, { 8, 30000, -30000, 1000, 90, 0 });
+    row("logo negative turn", LogoId, "", { 0, 0, 0, 100, -90, 0 }, { 0, 0, 0, 100, 270, 0 });
+    row("logo turn beyond an int", LogoId, "", { 0, 0, 0, 100, 3e9 + 0.7, 0 },
+        { 0, 0, 0, 100, 120, 0 });
+    row("logo not numbers", LogoId, "", { NaN, NaN, NaN, NaN, NaN, NaN },
+        { 8, 50, 50, 100, 0, 15 });
+    row("mask rounds half up", MaskId, "", { 0.4, 44.5 }, { 0, 45 });
+    row("mask rounds half up, turning", MaskId, "", { 0.5, 44.4 }, { 1, 44 });
+    row("mask choice -1, alpha NaN", MaskId, "", { -1, NaN }, { 1, 0 });
+    row("mask choice 7, alpha 150", MaskId, "", { 7, 150 }, { 1, 100 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -526,6 +656,9 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("auto crop", FilterId::AutoCrop, "", { 0, 1, 0, 0, 1 });
     row("date", DateId, "", DateNumbers());
     row("watermark text", WatermarkTextId, "", { 7, 0, 50, 48, White, 50, 0, 0, 0, 0, 0, 0 });
+    row("comment", CommentId, "", { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 });
+    row("watermark logo", LogoId, "", { 8, 50, 50, 100, 0, 15 });
+    row("watermark mask", MaskId, "", { 1, 0 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -735,6 +868,21 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
         text(WatermarkTextSlot::Rotation, 359));
     row("watermark text from a file", WatermarkTextId, "checkTextFromFile", "", Qt::Key_Space, 1,
         1000, text(WatermarkTextSlot::TextFromFile, 1));
+    const Numbers comment { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 };
+    row("comment delta x", CommentId, "spinDeltaX", "-12.5", 0, 0, 1000,
+        { 7, -12.5, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 });
+    row("comment alignment", CommentId, "comboAlignment", "", Qt::Key_Down, 1, 1000,
+        { 7, 0, 10, 48, 4290493439, 15, 2, 0, 0, 0, 0 });
+    row("comment typed text", CommentId, "editComment", "", Qt::Key_A, 5, 1000, comment);
+    row("logo scale, five steps", LogoId, "spinScale", "", Qt::Key_Up, 5, 500,
+        { 8, 50, 50, 105, 0, 15 });
+    row("logo rotation wraps", LogoId, "spinRotation", "", Qt::Key_Down, 1, 500,
+        { 8, 50, 50, 100, 359, 15 });
+    row("logo placement", LogoId, "comboPlacement", "", Qt::Key_Up, 2, 500,
+        { 6, 50, 50, 100, 0, 15 });
+    row("mask other portrait mask", MaskId, "radioDifferentMask", "", Qt::Key_Space, 1, 500,
+        { 0, 0 });
+    row("mask alpha", MaskId, "spinAlpha", "", Qt::Key_Up, 3, 500, { 1, 3 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -1694,6 +1842,319 @@ void TestFilterPages::watermarkTextFollowsTheMouse()
     QCOMPARE(Child<QSpinBox>(&dialog, "spinDeltaY")->value(), int(expected.at(Slot::DeltaY)));
     QTest::qWait(1500);
     QCOMPARE(dialog.History().Count(), 2);
+    CUserProfile::instance()->CurrentPhotoPath.clear();
+}
+
+void TestFilterPages::textsComeBackFromThePage_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<Numbers>("numbers");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("saved");
+    const Numbers comment { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 };
+    const QString keywords = QStringLiteral("[Filename].[Ext] in [Folder]\n([Path]) \n");
+
+    QTest::newRow("comment with keywords and lines")
+        << CommentId << comment << QStringList { keywords, QStringLiteral("DejaVu Serif") }
+        << QStringList { keywords, QStringLiteral("DejaVu Serif") };
+    QTest::newRow("comment without a family")
+        << CommentId << comment << QStringList { QStringLiteral("x") }
+        << QStringList { QStringLiteral("x"), "Arial" };
+    QTest::newRow("logo path with backslashes")
+        << LogoId << Numbers { 8, 50, 50, 100, 0, 15 }
+        << QStringList { QStringLiteral("C:\\Logos\\mark.png") }
+        << QStringList { QStringLiteral("C:/Logos/mark.png") };
+    QTest::newRow("mask paths") << MaskId << Numbers { 0, 20 }
+                                << QStringList { QStringLiteral("D:\\m\\wide.png"),
+                                       QStringLiteral("/masks/tall [1].png") }
+                                << QStringList { QStringLiteral("D:/m/wide.png"),
+                                       QStringLiteral("/masks/tall [1].png") };
+}
+
+void TestFilterPages::textsComeBackFromThePage()
+{
+    QFETCH(int, id);
+    QFETCH(Numbers, numbers);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, saved);
+    const auto page = MakePage(id, QString());
+    page->Load(Record(id, numbers, stored), true);
+    SFilterRecord record;
+    page->Save(record);
+    QCOMPARE(TextsOf(record), saved);
+    QCOMPARE(NumbersOf(record), numbers);
+}
+
+void TestFilterPages::keywordMenuAppendsToTheText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Slots>("entries"); // positions in the menu, chosen one after the other
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("after a letter") << "Trip" << Slots { 2 } << "Trip[Folder]";
+    QTest::newRow("after a blank") << "Trip " << Slots { 0 } << "Trip [Filename]";
+    QTest::newRow("after a line break") << "Trip\n" << Slots { 3 } << "Trip\n[Path]";
+    QTest::newRow("two in a row") << "" << Slots { 0, 1 } << "[Filename][Ext]";
+}
+
+void TestFilterPages::keywordMenuAppendsToTheText()
+{
+    QFETCH(QString, text);
+    QFETCH(Slots, entries);
+    QFETCH(QString, expected);
+    const auto page = MakePage(CommentId, QString());
+    page->show();
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+    page->Load(
+        Record(CommentId, { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 }, { text, "Arial" }),
+        true);
+    QVERIFY(states.wait(2000));
+    states.clear();
+
+    auto *button = Child<QPushButton>(page.get(), "buttonAddKeyword");
+    int next = 0;
+    QStringList offered;
+    QPoint shownAt;
+    CAnswerOnShow<QMenu> user([&](QMenu *menu) {
+        offered.clear();
+        for (const QAction *action : menu->actions())
+            offered << action->text();
+        shownAt = menu->pos();
+        for (int down = 0; down <= entries.at(next); ++down)
+            QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    for (next = 0; next < entries.size(); ++next)
+        QTest::mouseClick(button, Qt::LeftButton);
+
+    QCOMPARE(user.shown, entries.size());
+    QCOMPARE(offered,
+        QStringList({ "Source Filename", "Source Extension", "Source Folder", "Source Path" }));
+    QCOMPARE(shownAt, button->mapToGlobal(button->contentsRect().bottomLeft()));
+    QCOMPARE(Child<QPlainTextEdit>(page.get(), "editComment")->toPlainText(), expected);
+    QVERIFY(states.wait(2000));
+    QCOMPARE(states.count(), 1);
+    QCOMPARE(states.at(0).at(0).value<SFilterRecord>().texts[CommentSlot::Text], expected);
+}
+
+void TestFilterPages::fontDialogAnswerReachesTheRecord_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<Numbers>("saved");
+
+    // Italic was on: the dialog hands it on; bold is checked and 36 typed in the dialog.
+    QTest::newRow("OK") << true << Numbers { 7, 0, 10, 36, 4290493439, 15, 1, 1, 1, 0, 0 };
+    QTest::newRow("cancelled") << false << Numbers { 7, 0, 10, 20, 4290493439, 15, 1, 0, 1, 0, 0 };
+}
+
+void TestFilterPages::fontDialogAnswerReachesTheRecord()
+{
+    QFETCH(bool, accept);
+    QFETCH(Numbers, saved);
+    const auto page = MakePage(CommentId, QString());
+    page->show();
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+    page->Load(Record(CommentId, { 7, 0, 10, 20, 4290493439, 15, 1, 0, 1, 0, 0 },
+                   { "Hello", "DejaVu Sans" }),
+        true);
+    QVERIFY(states.wait(2000));
+    states.clear();
+
+    QString shownSize;
+    CAnswerOnShow<CDialogFont> user([&](CDialogFont *dialog) {
+        QLineEdit *size = Child<QComboBox>(dialog, "comboFontSize")->lineEdit();
+        shownSize = size->text();
+        QTest::keyClick(Child(dialog, "checkBold"), Qt::Key_Space);
+        QTest::keyClick(size, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(size, QStringLiteral("36"));
+        QTest::mouseClick(Child(dialog, accept ? "buttonOK" : "buttonCancel"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Child(page.get(), "buttonFont"), Qt::LeftButton);
+    QCOMPARE(user.shown, 1);
+    QCOMPARE(shownSize, QStringLiteral("20"));
+
+    SFilterRecord record;
+    page->Save(record);
+    QCOMPARE(NumbersOf(record), saved);
+    QCOMPARE(states.wait(1500), accept);
+    if (!accept)
+        QCOMPARE(record.texts[CommentSlot::FontFamily], QStringLiteral("DejaVu Sans"));
+}
+
+void TestFilterPages::chosenFileIsStoredWithSlashes_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<Numbers>("numbers");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("remembered"); // under the key afterwards
+    QTest::addColumn<int>("textSlot");
+    QTest::addColumn<QString>("saved");
+    const QString logoKey = QStringLiteral("GUI/Filter.WatermarkLogo.WatermarkPath");
+    const Numbers logo { 8, 50, 50, 100, 0, 15 };
+
+    QTest::newRow("logo") << LogoId << logo << "buttonBrowse"
+                          << "C:\\Logos\\Big\\mark.png" << logoKey << "C:/Logos/Big" << 0
+                          << "C:/Logos/Big/mark.png";
+    QTest::newRow("logo cancelled") << LogoId << logo << "buttonBrowse"
+                                    << "" << logoKey << "C:/Logos/Big" << 0 << "/stored/logo.png";
+    QTest::newRow("mask") << MaskId << Numbers { 1, 0 } << "buttonBrowse"
+                          << "C:\\Masks\\wide.png"
+                          << "GUI/Filter.WatermarkMask.MaskPath"
+                          << "C:/Masks/wide.png" << 0 << "C:/Masks/wide.png";
+    QTest::newRow("portrait mask") << MaskId << Numbers { 0, 0 } << "buttonBrowsePortrait"
+                                   << "/home/u/tall.png"
+                                   << "GUI/Filter.WatermarkMask.MaskPortraitPath"
+                                   << "/home/u/tall.png" << 1 << "/home/u/tall.png";
+}
+
+void TestFilterPages::chosenFileIsStoredWithSlashes()
+{
+    QFETCH(int, id);
+    QFETCH(Numbers, numbers);
+    QFETCH(QString, button);
+    QFETCH(QString, chosen);
+    QFETCH(QString, key);
+    QFETCH(QString, remembered);
+    QFETCH(int, textSlot);
+    QFETCH(QString, saved);
+    QString asked;
+    const auto chooser
+        = [&](QWidget *, const QString &caption, const QString &start, const QString &) {
+              asked = caption + QLatin1Char('|') + start;
+              return chosen;
+          };
+    CFilterWatermarkLogo::SetFileChooser(chooser);
+    CFilterCustomMask::SetFileChooser(chooser);
+    const auto restore = qScopeGuard([]() {
+        CFilterWatermarkLogo::SetFileChooser(nullptr);
+        CFilterCustomMask::SetFileChooser(nullptr);
+    });
+    const auto page = MakePage(id, QString());
+    page->show();
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+    page->Load(Record(id, numbers, { "/stored/logo.png", "/stored/tall.png" }), true);
+    QVERIFY(states.wait(2000));
+    states.clear();
+    const QString start = ReadSettingString(key, GetPicturesFolder());
+
+    QTest::mouseClick(Child(page.get(), qPrintable(button)), Qt::LeftButton);
+    QCOMPARE(asked, (id == LogoId ? "Select Watermark Image|" : "Select Mask|") + start);
+    QCOMPARE(ReadSettingString(key, QString()), remembered);
+    SFilterRecord record;
+    page->Save(record);
+    QCOMPARE(record.texts[textSlot], saved);
+    QCOMPARE(states.wait(1000), !chosen.isEmpty());
+    if (id == MaskId) {
+        // A new mask filter starts with the masks last chosen.
+        const auto fresh = MakePage(MaskId, QString());
+        fresh->Initialize();
+        fresh->Save(record);
+        QCOMPARE(record.texts[textSlot], saved);
+    }
+}
+
+void TestFilterPages::portraitMaskFieldFollowsTheChoice()
+{
+    const auto page = MakePage(MaskId, QString());
+    page->show();
+    page->Initialize();
+    auto *rotate = Child<QRadioButton>(page.get(), "radioRotateMask");
+    auto *different = Child<QRadioButton>(page.get(), "radioDifferentMask");
+    auto *field = Child<QLineEdit>(page.get(), "editMaskPortrait");
+    auto *browse = Child(page.get(), "buttonBrowsePortrait");
+    // 1 both the field and its button enabled, 0 both disabled.
+    const auto portrait = [&]() {
+        return field->isEnabled() == browse->isEnabled() ? int(field->isEnabled()) : -1;
+    };
+    QVERIFY(rotate->isChecked());
+    QCOMPARE(portrait(), 0);
+
+    QTest::mouseClick(different, Qt::LeftButton, {}, QPoint(8, different->height() / 2));
+    QVERIFY(different->isChecked());
+    QCOMPARE(portrait(), 1);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, QStringLiteral("tall.png"));
+    QTest::mouseClick(rotate, Qt::LeftButton, {}, QPoint(8, rotate->height() / 2));
+    QVERIFY(rotate->isChecked());
+    QCOMPARE(portrait(), 0);
+    SFilterRecord record;
+    page->Save(record);
+    QCOMPARE(NumbersOf(record), Numbers({ 1, 0 }));
+    QCOMPARE(record.texts[WatermarkMaskSlot::PortraitMaskPath], QStringLiteral("tall.png"));
+
+    page->Load(Record(MaskId, { 0.4, 0 }), true);
+    QVERIFY(different->isChecked());
+    QCOMPARE(portrait(), 1);
+    page->Load(Record(MaskId, { 0.5, 0 }), true);
+    QVERIFY(rotate->isChecked());
+    QCOMPARE(portrait(), 0);
+}
+
+void TestFilterPages::dragMovesTheTextOrLogo_data()
+{
+    QTest::addColumn<SFilterRecord>("stored");
+    QTest::addColumn<QPoint>("move");
+    QImage logo(120, 60, QImage::Format_ARGB32);
+    logo.fill(QColor(20, 160, 40));
+    const QString logoPath = root.filePath(QStringLiteral("logo.png"));
+    QVERIFY(logo.save(logoPath, "PNG"));
+
+    // Top-left anchors, away from the middle: the anchor stays, the offsets grow.
+    QTest::newRow("comment, percent") << Record(
+        CommentId, { 0, 10, 12.5, 10, 4294967295, 0, 1, 0, 0, 0, 0 }, { "Drag me", "DejaVu Sans" })
+                                      << QPoint(40, 24);
+    QTest::newRow("logo, photo pixels")
+        << Record(LogoId, { 0, 50, 40, 100, 0, 0 }, { logoPath }) << QPoint(36, 20);
+}
+
+void TestFilterPages::dragMovesTheTextOrLogo()
+{
+    QFETCH(SFilterRecord, stored);
+    QFETCH(QPoint, move);
+    const bool logo = stored.id == LogoId;
+    CFilterSettings dialog;
+    OpenOnSample(dialog, stored);
+    if (QTest::currentTestFailed())
+        return;
+    CControlImage *preview = dialog.FilteredPreview();
+    auto *overlay = Child<QLabel>(&dialog, "viewWatermark");
+    QWidget *viewport = preview->viewport();
+    QSignalSpy states(dialog.Page(), &CFilterPage::SaveState);
+    Drag(viewport, QRect(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size()).center(), move);
+    QTRY_COMPARE(dialog.History().Count(), 2);
+    QCOMPARE(states.count(), 1);
+
+    // Where the engine will put it: photo pixels for the logo, percent of the photo for the text.
+    const QSize shown = preview->DisplaySize();
+    const double scale = preview->DisplayScale();
+    const double expectedX
+        = stored.numbers[1] + (logo ? move.x() / scale : move.x() * 100.0 / shown.width());
+    const double expectedY
+        = stored.numbers[2] + (logo ? move.y() / scale : move.y() * 100.0 / shown.height());
+    const double tolerance = logo ? 2.0 : 0.4; // a screen pixel, and the box's one decimal
+    const auto near
+        = [tolerance](double actual, double wanted) { return qAbs(actual - wanted) <= tolerance; };
+    const auto value = [&](const char *name) {
+        QWidget *spin = Child(dialog.Page(), name);
+        return logo ? double(qobject_cast<QSpinBox *>(spin)->value())
+                    : qobject_cast<QDoubleSpinBox *>(spin)->value();
+    };
+    QVERIFY2(
+        near(value("spinDeltaX"), expectedX), qPrintable(QString::number(value("spinDeltaX"))));
+    QVERIFY2(
+        near(value("spinDeltaY"), expectedY), qPrintable(QString::number(value("spinDeltaY"))));
+
+    QTest::mouseClick(Child<QDialogButtonBox>(&dialog, "buttonBox")->button(QDialogButtonBox::Ok),
+        Qt::LeftButton);
+    const SFilterRecord &saved = dialog.record;
+    QCOMPARE(saved.numbers[0], 0.0); // the anchor
+    QCOMPARE(saved.numbers[1], value("spinDeltaX"));
+    QCOMPARE(saved.numbers[2], value("spinDeltaY"));
+    for (int slot = 3; slot < stored.numberCount; ++slot)
+        QCOMPARE(saved.numbers[slot], stored.numbers[slot]);
+    QCOMPARE(TextsOf(saved), TextsOf(stored));
     CUserProfile::instance()->CurrentPhotoPath.clear();
 }
 
