@@ -3,10 +3,18 @@
 #include "FilterBlank.h"
 #include "FilterCrop.h"
 #include "FilterFlip.h"
+#include "FilterGrungeFrame.h"
 #include "FilterIds.h"
+#include "FilterPictureFrame.h"
+#include "FilterPolaroid.h"
+#include "FilterRaise.h"
 #include "FilterResize.h"
 #include "FilterRotate.h"
 #include "FilterSepia.h"
+#include "FilterShadow.h"
+#include "FilterShapeFrame.h"
+#include "FilterSimpleBorder.h"
+#include "FilterVintageFrame.h"
 
 namespace {
 
@@ -31,14 +39,14 @@ constexpr SPageRow Rows[] {
     { FilterId::WatermarkText, "filters_annotate_watermark-text.html", nullptr },
     { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", nullptr },
     { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", nullptr },
-    { FilterId::ShapeFrame, "filters_borders_shape_frame.html", nullptr },
-    { FilterId::GrungeFrame, "filters_borders_grunge_frame.html", nullptr },
-    { FilterId::PictureFrame, "filters_borders_picture_frame.html", nullptr },
-    { FilterId::VintageFrame, "filters_borders_vintage_frame.html", nullptr },
-    { FilterId::Polaroid, "filters_borders_polaroid.html", nullptr },
-    { FilterId::Raise, "filters_borders_raise.html", nullptr },
-    { FilterId::Shadow, "filters_borders_shadow.html", nullptr },
-    { FilterId::SimpleBorder, "filters_borders_border.html", nullptr },
+    { FilterId::ShapeFrame, "filters_borders_shape_frame.html", &Make<CFilterShapeFrame> },
+    { FilterId::GrungeFrame, "filters_borders_grunge_frame.html", &Make<CFilterGrungeFrame> },
+    { FilterId::PictureFrame, "filters_borders_picture_frame.html", &Make<CFilterPictureFrame> },
+    { FilterId::VintageFrame, "filters_borders_vintage_frame.html", &Make<CFilterVintageFrame> },
+    { FilterId::Polaroid, "filters_borders_polaroid.html", &Make<CFilterPolaroid> },
+    { FilterId::Raise, "filters_borders_raise.html", &Make<CFilterRaise> },
+    { FilterId::Shadow, "filters_borders_shadow.html", &Make<CFilterShadow> },
+    { FilterId::SimpleBorder, "filters_borders_border.html", &Make<CFilterSimpleBorder> },
     { FilterId::Blur, "filters_effects_blur.html", nullptr },
     { FilterId::Charcoal, "filters_effects_charcoal.html", nullptr },
     { FilterId::Edge, "filters_effects_edge.html", nullptr },
