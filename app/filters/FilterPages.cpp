@@ -16,12 +16,16 @@
 #include "FilterEmboss.h"
 #include "FilterFlip.h"
 #include "FilterGaussianBlur.h"
+#include "FilterGrungeFrame.h"
 #include "FilterHueSaturation.h"
 #include "FilterIds.h"
 #include "FilterImplode.h"
 #include "FilterLevels.h"
 #include "FilterNoise.h"
 #include "FilterOilPaint.h"
+#include "FilterPictureFrame.h"
+#include "FilterPolaroid.h"
+#include "FilterRaise.h"
 #include "FilterReduceNoise.h"
 #include "FilterResize.h"
 #include "FilterResizeAdvanced.h"
@@ -29,12 +33,16 @@
 #include "FilterRotate.h"
 #include "FilterSepia.h"
 #include "FilterShade.h"
+#include "FilterShadow.h"
+#include "FilterShapeFrame.h"
 #include "FilterSharpen.h"
 #include "FilterSharpenAdvanced.h"
+#include "FilterSimpleBorder.h"
 #include "FilterSolarize.h"
 #include "FilterSpread.h"
 #include "FilterSwirl.h"
 #include "FilterThumbnail.h"
+#include "FilterVintageFrame.h"
 #include "FilterWatermarkLogo.h"
 #include "FilterWatermarkText.h"
 #include "FilterWave.h"
@@ -62,14 +70,14 @@ constexpr SPageRow Rows[] {
     { FilterId::WatermarkText, "filters_annotate_watermark-text.html", &Make<CFilterWatermarkText> },
     { FilterId::WatermarkLogo, "filters_annotate_watermark-logo.html", &Make<CFilterWatermarkLogo> },
     { FilterId::WatermarkMask, "filters_annotate_watermark-mask.html", &Make<CFilterCustomMask> },
-    { FilterId::ShapeFrame, "filters_borders_shape_frame.html", nullptr },
-    { FilterId::GrungeFrame, "filters_borders_grunge_frame.html", nullptr },
-    { FilterId::PictureFrame, "filters_borders_picture_frame.html", nullptr },
-    { FilterId::VintageFrame, "filters_borders_vintage_frame.html", nullptr },
-    { FilterId::Polaroid, "filters_borders_polaroid.html", nullptr },
-    { FilterId::Raise, "filters_borders_raise.html", nullptr },
-    { FilterId::Shadow, "filters_borders_shadow.html", nullptr },
-    { FilterId::SimpleBorder, "filters_borders_border.html", nullptr },
+    { FilterId::ShapeFrame, "filters_borders_shape_frame.html", &Make<CFilterShapeFrame> },
+    { FilterId::GrungeFrame, "filters_borders_grunge_frame.html", &Make<CFilterGrungeFrame> },
+    { FilterId::PictureFrame, "filters_borders_picture_frame.html", &Make<CFilterPictureFrame> },
+    { FilterId::VintageFrame, "filters_borders_vintage_frame.html", &Make<CFilterVintageFrame> },
+    { FilterId::Polaroid, "filters_borders_polaroid.html", &Make<CFilterPolaroid> },
+    { FilterId::Raise, "filters_borders_raise.html", &Make<CFilterRaise> },
+    { FilterId::Shadow, "filters_borders_shadow.html", &Make<CFilterShadow> },
+    { FilterId::SimpleBorder, "filters_borders_border.html", &Make<CFilterSimpleBorder> },
     { FilterId::Blur, "filters_effects_blur.html", &Make<CFilterBlur> },
     { FilterId::Charcoal, "filters_effects_charcoal.html", &Make<CFilterCharcoal> },
     { FilterId::Edge, "filters_effects_edge.html", &Make<CFilterEdge> },

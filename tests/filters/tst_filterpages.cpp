@@ -62,11 +62,15 @@ constexpr int ResizeId = FilterId::Resize;
 constexpr int ResizeAdvancedId = FilterId::ResizeAdvanced;
 constexpr int RotateId = FilterId::Rotate;
 constexpr int WatermarkTextId = FilterId::WatermarkText;
-constexpr double White = 4294967295.0; // opaque, as stored
 constexpr int CommentId = FilterId::Comment;
 constexpr int LogoId = FilterId::WatermarkLogo;
 constexpr int MaskId = FilterId::WatermarkMask;
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+// Colours as records store them: every opaque colour lies above 2^31.
+constexpr double White = 4294967295.0;
+constexpr double Black = 4278190080.0;
+constexpr double Lilac = 4290493439.0; // rgb(187, 187, 255), the Simple Border's own
 
 SFilterRecord Record(int id, const Numbers &numbers)
 {
@@ -268,6 +272,12 @@ private slots:
     void rotateQuarterTurns();
     void resizeAdvancedKeepsPixelsInchesAndDpiTied_data();
     void resizeAdvancedKeepsPixelsInchesAndDpiTied();
+    void boxesGreyOutWhatTheyOverride_data();
+    void boxesGreyOutWhatTheyOverride();
+    void frameListsShowEveryFrame_data();
+    void frameListsShowEveryFrame();
+    void colorButtonsSaveThePickedColor_data();
+    void colorButtonsSaveThePickedColor();
 
     void dragInThePreviewIsOneUndoStep_data();
     void dragInThePreviewIsOneUndoStep();
@@ -592,6 +602,35 @@ void TestFilterPages::storedRecordComesBackFromThePage_data()
     row("mask rounds half up, turning", MaskId, "", { 0.5, 44.4 }, { 1, 44 });
     row("mask choice -1, alpha NaN", MaskId, "", { -1, NaN }, { 1, 0 });
     row("mask choice 7, alpha 150", MaskId, "", { 7, 150 }, { 1, 100 });
+    row("polaroid rounds half up", FilterId::Polaroid, "", { 24.5, 89.5, White, 0.5 },
+        { 25, 90, White, 1 });
+    row("polaroid held in range", FilterId::Polaroid, "", { 400, -10, Black, 0.4 },
+        { 360, 0, Black, 0 });
+    row("raise: border rounds, effect truncates", FilterId::Raise, "", { 20.5, 0.9 }, { 21, 0 });
+    row("raise effect 2", FilterId::Raise, "", { 99, 2 }, { 99, 1 });
+    row("shadow: sizes round, any non-zero checks", FilterId::Shadow, "",
+        { 30.5, 70.4, 4294901760.0, 0.2 }, { 31, 70, 4294901760.0, 1 });
+    row("shadow colour stored signed", FilterId::Shadow, "", { 50, 50, -16777216, 0 },
+        { 50, 50, Black, 0 });
+    row("simple border rounds half up", FilterId::SimpleBorder, wide,
+        { 10.5, 20.4, 30, 40, 0.5, Lilac, 0.4 }, { 11, 20, 30, 40, 1, Lilac, 0 });
+    row("simple border held in range", FilterId::SimpleBorder, wide,
+        { 40000, -5, 0, 0, 0, 16711680, 1 }, { 30000, 0, 0, 0, 0, 16711680, 1 });
+    row("simple border unit 2", FilterId::SimpleBorder, wide, { 10, 20, 30, 40, 2, White, 1 },
+        { 10, 20, 30, 40, 0, White, 1 });
+    row("shape frame: frame rounds, edges truncate", FilterId::ShapeFrame, "",
+        { 2.5, White, 1.9, 0.2, 0 }, { 3, White, 1, 1, 0 });
+    row("shape frame 2.4", FilterId::ShapeFrame, "", { 2.4, Black, 0, 0, 1 },
+        { 2, Black, 0, 0, 1 });
+    row("shape frame 6, edges -1", FilterId::ShapeFrame, "", { 6, White, -1, 0, 0 },
+        { 0, White, 0, 0, 0 });
+    // Four numbers, whatever count the record came with.
+    row("grunge frame", FilterId::GrungeFrame, "", { 5, Lilac, 1, 1, 7 }, { 5, Lilac, 1, 1 });
+    row("picture frame 3.4", FilterId::PictureFrame, "", { 3.4, White, 0, 0 }, { 3, White, 0, 0 });
+    row("picture frame 4", FilterId::PictureFrame, "", { 4, White, 0, 0 }, { 0, White, 0, 0 });
+    row("vintage frame 8.5 rounds beyond the list", FilterId::VintageFrame, "",
+        { 8.5, White, 0, 1 }, { 0, White, 0, 1 });
+    row("vintage frame -1", FilterId::VintageFrame, "", { -1, Black, 1, 0 }, { 0, Black, 1, 0 });
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage()
@@ -659,6 +698,14 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("comment", CommentId, "", { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 });
     row("watermark logo", LogoId, "", { 8, 50, 50, 100, 0, 15 });
     row("watermark mask", MaskId, "", { 1, 0 });
+    row("polaroid", FilterId::Polaroid, "", { 25, 0, White, 0 });
+    row("raise", FilterId::Raise, "", { 20, 1 });
+    row("shadow", FilterId::Shadow, "", { 50, 50, Black, 0 });
+    row("simple border", FilterId::SimpleBorder, "3000x2000", { 100, 100, 100, 100, 0, Lilac, 1 });
+    row("shape frame", FilterId::ShapeFrame, "", { 0, White, 0, 0, 0 });
+    row("grunge frame", FilterId::GrungeFrame, "", { 0, White, 0, 0 });
+    row("picture frame", FilterId::PictureFrame, "", { 0, White, 0, 0 });
+    row("vintage frame", FilterId::VintageFrame, "", { 0, White, 0, 0 });
 }
 
 void TestFilterPages::defaultsAreSavedAfterOpening()
@@ -714,6 +761,13 @@ void TestFilterPages::unitSwitchConvertsBothWays_data()
         { 15, 15, 1 });
     row("roll without a sample", FilterId::Roll, "", { 450, 300, 0 }, { 450, 300, 1 },
         { 450, 300, 0 });
+    const int border = FilterId::SimpleBorder;
+    row("simple border to percents", border, "3000x2000", { 100, 100, 100, 100, 0, Lilac, 1 },
+        { 5, 5, 3, 3, 1, Lilac, 1 }, { 100, 100, 90, 90, 0, Lilac, 1 });
+    row("simple border rounds half up", border, "1000x1000", { 25, 24, 15, 14, 0, Lilac, 0 },
+        { 3, 2, 2, 1, 1, Lilac, 0 }, { 30, 20, 20, 10, 0, Lilac, 0 });
+    row("simple border without a sample", border, "", { 100, 100, 100, 100, 0, Lilac, 1 },
+        { 100, 100, 100, 100, 1, Lilac, 1 }, { 100, 100, 100, 100, 0, Lilac, 1 });
 }
 
 void TestFilterPages::unitSwitchConvertsBothWays()
@@ -883,6 +937,23 @@ void TestFilterPages::editsSaveOnceAfterThePause_data()
     row("mask other portrait mask", MaskId, "radioDifferentMask", "", Qt::Key_Space, 1, 500,
         { 0, 0 });
     row("mask alpha", MaskId, "spinAlpha", "", Qt::Key_Up, 3, 500, { 1, 3 });
+    row("polaroid dial, ten steps", FilterId::Polaroid, "dialRotation", "", Qt::Key_Right, 10, 1000,
+        { 25, 10, White, 0 });
+    row("raise effect list", FilterId::Raise, "comboEffect", "", Qt::Key_Up, 1, 500, { 20, 0 });
+    row("shadow size slider", FilterId::Shadow, "sliderSize", "", Qt::Key_Right, 10, 1000,
+        { 50, 60, Black, 0 });
+    row("shadow white box", FilterId::Shadow, "checkWhiteBackground", "", Qt::Key_Space, 1, 500,
+        { 50, 50, Black, 1 });
+    row("simple border top, five steps", FilterId::SimpleBorder, "spinTop", "", Qt::Key_Up, 5, 1000,
+        { 105, 100, 100, 100, 0, Lilac, 1 });
+    row("simple border uniform box", FilterId::SimpleBorder, "checkUniformDimensions", "",
+        Qt::Key_Space, 1, 500, { 100, 100, 100, 100, 0, Lilac, 0 });
+    row("shape frame list, two steps", FilterId::ShapeFrame, "comboFrame", "", Qt::Key_Down, 2, 500,
+        { 2, White, 0, 0, 0 });
+    row("shape frame edges", FilterId::ShapeFrame, "comboEdges", "", Qt::Key_Down, 1, 500,
+        { 0, White, 1, 0, 0 });
+    row("vintage frame random box", FilterId::VintageFrame, "checkRandomFrame", "", Qt::Key_Space,
+        1, 500, { 0, White, 0, 1 });
 }
 
 void TestFilterPages::editsSaveOnceAfterThePause()
@@ -1086,6 +1157,186 @@ void TestFilterPages::resizeAdvancedKeepsPixelsInchesAndDpiTied()
     QCOMPARE(Saved(*page), saved);
     QCOMPARE(Child(page.get(), "spinDPIHeight")->isEnabled(),
         !Child<QAbstractButton>(page.get(), "checkUniformDPI")->isChecked());
+}
+
+void TestFilterPages::boxesGreyOutWhatTheyOverride_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("greyed"); // disabled exactly while the box is on
+    QTest::addColumn<QStringList>("free"); // never disabled
+    QTest::addColumn<Numbers>("stored"); // with the box on
+    QTest::addColumn<int>("boxSlot");
+    const QString transparent = QStringLiteral("checkTranspBackground");
+    const QString random = QStringLiteral("checkRandomFrame");
+    const QStringList color { QStringLiteral("CPBackgroundColor") };
+    const QStringList frames { QStringLiteral("comboFrame") };
+
+    QTest::newRow("simple border uniform")
+        << int(FilterId::SimpleBorder) << QStringLiteral("checkUniformDimensions")
+        << QStringList { QStringLiteral("spinBottom"), QStringLiteral("spinLeft"),
+               QStringLiteral("spinRight") }
+        << QStringList { QStringLiteral("spinTop") } << Numbers { 10, 20, 30, 40, 1, Lilac, 1 }
+        << int(SimpleBorderSlot::Uniform);
+    QTest::newRow("shape transparent")
+        << int(FilterId::ShapeFrame) << transparent << color << frames
+        << Numbers { 3, Black, 1, 1, 0 } << int(ShapeFrameSlot::TransparentBackground);
+    QTest::newRow("shape random") << int(FilterId::ShapeFrame) << random << frames << color
+                                  << Numbers { 3, Black, 1, 0, 1 }
+                                  << int(ShapeFrameSlot::RandomFrame);
+    QTest::newRow("grunge transparent")
+        << int(FilterId::GrungeFrame) << transparent << color << frames
+        << Numbers { 5, Lilac, 1, 0 } << int(GrungeFrameSlot::TransparentBackground);
+    QTest::newRow("picture random")
+        << int(FilterId::PictureFrame) << random << frames << color << Numbers { 2, Lilac, 0, 1 }
+        << int(PictureFrameSlot::RandomFrame);
+    QTest::newRow("vintage random")
+        << int(FilterId::VintageFrame) << random << frames << color << Numbers { 8, White, 0, 1 }
+        << int(VintageFrameSlot::RandomFrame);
+}
+
+void TestFilterPages::boxesGreyOutWhatTheyOverride()
+{
+    QFETCH(int, id);
+    QFETCH(QString, box);
+    QFETCH(QStringList, greyed);
+    QFETCH(QStringList, free);
+    QFETCH(Numbers, stored);
+    QFETCH(int, boxSlot);
+    const auto page = MakePage(id, QString());
+    page->show();
+    auto *check = Child<QAbstractButton>(page.get(), qPrintable(box));
+    // The controls whose state is wrong for the box being on or off.
+    const auto wrong = [&](bool on) {
+        QStringList names;
+        for (const QString &name : std::as_const(greyed)) {
+            if (Child(page.get(), qPrintable(name))->isEnabled() == on)
+                names.append(name);
+        }
+        for (const QString &name : std::as_const(free)) {
+            if (!Child(page.get(), qPrintable(name))->isEnabled())
+                names.append(name);
+        }
+        return names;
+    };
+
+    page->Load(Record(id, stored), true);
+    QVERIFY(check->isChecked());
+    QCOMPARE(wrong(true), QStringList());
+    // Greyed-out controls keep their values and are still saved.
+    QCOMPARE(Saved(*page), stored);
+
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!check->isChecked());
+    QCOMPARE(wrong(false), QStringList());
+    Numbers off = stored;
+    off[boxSlot] = 0;
+    QCOMPARE(Saved(*page), off);
+
+    QTest::keyClick(check, Qt::Key_Space);
+    QCOMPARE(wrong(true), QStringList());
+    // Reset sets the controls by the box's default.
+    page->Initialize();
+    QCOMPARE(wrong(check->isChecked()), QStringList());
+}
+
+void TestFilterPages::frameListsShowEveryFrame_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("names");
+    const auto numbered = [](const QString &name, int count) {
+        QStringList names;
+        for (int number = 1; number <= count; ++number)
+            names.append(name + QStringLiteral(" %1").arg(number));
+        return names;
+    };
+
+    QTest::newRow("shape") << int(FilterId::ShapeFrame)
+                           << QStringList { QStringLiteral("Rectangle"), QStringLiteral("Elipse"),
+                                  QStringLiteral("Star"), QStringLiteral("Heart"),
+                                  QStringLiteral("Cracked Glass"), QStringLiteral("Shield") };
+    QTest::newRow("grunge") << int(FilterId::GrungeFrame) << numbered(QStringLiteral("Grunge"), 6);
+    QTest::newRow("picture") << int(FilterId::PictureFrame) << numbered(QStringLiteral("Style"), 4);
+    QTest::newRow("vintage") << int(FilterId::VintageFrame) << numbered(QStringLiteral("Style"), 9);
+}
+
+void TestFilterPages::frameListsShowEveryFrame()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, names);
+    const auto page = MakePage(id, QString());
+    page->Initialize();
+    page->Load(Record(id, { 1, White, 0, 0, 0 }), true); // refilled, not added to
+    const auto *frames = Child<QComboBox>(page.get(), "comboFrame");
+    QStringList shown;
+    QImage previous;
+    for (int index = 0; index < frames->count(); ++index) {
+        shown.append(frames->itemText(index));
+        // Each frame its own tile of the sheet, with the photo's place drawn in its middle.
+        const QImage icon = frames->itemIcon(index).pixmap(32, 32).toImage();
+        QVERIFY2(qAlpha(icon.pixel(16, 16)) > 0, qPrintable(frames->itemText(index)));
+        QVERIFY2(icon != previous, qPrintable(frames->itemText(index)));
+        previous = icon;
+    }
+    QCOMPARE(shown, names);
+}
+
+void TestFilterPages::colorButtonsSaveThePickedColor_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("slot");
+    const QString background = QStringLiteral("CPBackgroundColor");
+
+    QTest::newRow("polaroid") << int(FilterId::Polaroid) << QStringLiteral("CPBorderColor")
+                              << int(PolaroidSlot::BorderColor);
+    QTest::newRow("shadow") << int(FilterId::Shadow) << QStringLiteral("CPColor")
+                            << int(ShadowSlot::Color);
+    QTest::newRow("simple border")
+        << int(FilterId::SimpleBorder) << QStringLiteral("CPColor") << int(SimpleBorderSlot::Color);
+    QTest::newRow("shape frame") << int(FilterId::ShapeFrame) << background
+                                 << int(ShapeFrameSlot::BackgroundColor);
+    QTest::newRow("grunge frame") << int(FilterId::GrungeFrame) << background
+                                  << int(GrungeFrameSlot::BackgroundColor);
+    QTest::newRow("picture frame")
+        << int(FilterId::PictureFrame) << background << int(PictureFrameSlot::BackgroundColor);
+    QTest::newRow("vintage frame")
+        << int(FilterId::VintageFrame) << background << int(VintageFrameSlot::BackgroundColor);
+}
+
+void TestFilterPages::colorButtonsSaveThePickedColor()
+{
+    QFETCH(int, id);
+    QFETCH(QString, button);
+    QFETCH(int, slot);
+    const auto page = MakePage(id, QStringLiteral("3000x2000"));
+    page->show();
+    QSignalSpy states(page.get(), &CFilterPage::SaveState);
+    page->Initialize();
+    QVERIFY(states.wait(2000));
+    states.clear();
+    const Numbers before = Saved(*page);
+    QWidget *picker = Child(page.get(), qPrintable(button));
+    const auto restore = qScopeGuard(
+        [chooser = CColorPicker::ChooseColor]() { CColorPicker::ChooseColor = chooser; });
+
+    // Cancelled: nothing changes and nothing is saved.
+    CColorPicker::ChooseColor = [](const QColor &, QWidget *) { return QColor(); };
+    QTest::mouseClick(picker, Qt::LeftButton);
+    QTest::qWait(600);
+    QCOMPARE(states.count(), 0);
+
+    CColorPicker::ChooseColor = [](const QColor &, QWidget *) { return QColor(255, 0, 0); };
+    QTest::mouseClick(picker, Qt::LeftButton);
+    QElapsedTimer pause;
+    pause.start();
+    QVERIFY(states.wait(2000));
+    QVERIFY2(pause.elapsed() >= 450, qPrintable(QString::number(pause.elapsed())));
+    Numbers picked = before;
+    picked[slot] = 4294901760.0; // opaque red
+    QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), picked);
+    QTest::qWait(700);
+    QCOMPARE(states.count(), 1);
 }
 
 void TestFilterPages::dragInThePreviewIsOneUndoStep_data()
