@@ -957,7 +957,8 @@ void TestBatchRun::abortEndsTheHelperAWorkerWaitsFor()
     clock.start();
     core.Abort();
     QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, RunTimeoutMs));
-    QVERIFY(clock.elapsed() < HelperSeconds * 1000 / 2);
+    // Ended by the abort, not by the helper's time limit (a loaded machine may take a while).
+    QVERIFY2(clock.elapsed() < HelperSeconds * 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(RunningHelpers(self), 0);
     QVERIFY(core.IsAborted());
     // The interrupted photo is no failure of its own.
