@@ -13,6 +13,7 @@
 #include "FilterPages.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
+#include "FiltersEnum.h"
 #include "FilterWatermarkLogo.h"
 #include "FilterWatermarkText.h"
 #include "Folders.h"
@@ -254,6 +255,7 @@ private slots:
     void initTestCase();
     void init();
 
+    void everyFilterOfTheCatalogueHasItsPage();
     void storedRecordComesBackFromThePage_data();
     void storedRecordComesBackFromThePage();
     void defaultsAreSavedAfterOpening_data();
@@ -378,6 +380,17 @@ std::unique_ptr<CFilterPage> TestFilterPages::MakePage(int id, const QString &sa
     page->samplePhoto.pathName = samples.value(sample);
     page->ReadSampleImageInfo();
     return page;
+}
+
+void TestFilterPages::everyFilterOfTheCatalogueHasItsPage()
+{
+    CFiltersEnum::instance()->GenerateList();
+    const QList<SFilterInfo> &catalogue = CFiltersEnum::instance()->Filters();
+    QVERIFY(catalogue.size() >= 50);
+    for (const SFilterInfo &filter : catalogue) {
+        QVERIFY2(FilterPages::HasPage(filter.id), qPrintable(filter.name));
+        QVERIFY2(!FilterPages::HelpTopic(filter.id).isEmpty(), qPrintable(filter.name));
+    }
 }
 
 void TestFilterPages::storedRecordComesBackFromThePage_data()

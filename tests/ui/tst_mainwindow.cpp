@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -138,6 +139,7 @@ private slots:
     void pastedPhotosSurviveAReloadAndAreProcessed();
     void resizeAddedInStep2ShapesTheOutput();
     void brightnessAndThumbnailPagesShapeTheOutput();
+    void scriptMadeThroughThePagesRunsAlike();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -791,6 +793,73 @@ void TestMainWindow::brightnessAndThumbnailPagesShapeTheOutput()
         = ProcessToPng(*window, root.filePath(QStringLiteral("pages-out")), QStringLiteral("grey"));
     QTRY_COMPARE(QImage(written).size(), QSize(200, 150));
     QVERIFY(qGray(QImage(written).pixel(100, 75)) > grey.lightness() + 20);
+}
+
+void TestMainWindow::scriptMadeThroughThePagesRunsAlike()
+{
+    const QString folder = root.filePath(QStringLiteral("annotate"));
+    const QString unattended = root.filePath(QStringLiteral("annotate-script-out"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QDir().mkpath(unattended));
+    QImage photo(640, 480, QImage::Format_RGB32);
+    photo.fill(QColor(90, 140, 60));
+    QVERIFY(photo.save(folder + QStringLiteral("/field.png"), "PNG"));
+    const QString script = folder + QStringLiteral("/stamp.qlr");
+    QImage interactive;
+    {
+        auto window = MakeWindow();
+        PastePhotoAndOpenStep2(*window, folder + QStringLiteral("/field.png"));
+        AddFilter(*window, QStringLiteral("Simple Border"),
+            [](QWidget *settings) { TypeInto(settings, "spinTop", QStringLiteral("12")); });
+        AddFilter(*window, QStringLiteral("Comment"), [](QWidget *settings) {
+            auto *text = settings->findChild<QPlainTextEdit *>(QStringLiteral("editComment"));
+            QVERIFY(text);
+            text->setFocus();
+            QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(text, QStringLiteral("Taken at [Filename]"));
+        });
+        QCOMPARE(CListFilters::instance()->Count(), 2);
+        interactive = QImage(ProcessToPng(
+            *window, root.filePath(QStringLiteral("annotate-out")), QStringLiteral("field")));
+        QVERIFY(!interactive.isNull());
+        QCOMPARE(interactive.size(), QSize(640 + 2 * 12, 480 + 2 * 12));
+
+        // Saved as a script that writes elsewhere, without notifications.
+        SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+        output.DestPath = unattended;
+        output.HideProcessing = true;
+        user.boxAnswers = { QMessageBox::Yes };
+        QVERIFY(window->SaveScript(script));
+        output.HideProcessing = false;
+    }
+
+    // Opened as from the file manager: the script runs at once, asking nothing; its window
+    // shows the summary until the user presses OK.
+    const QString written = unattended + QStringLiteral("/field.png");
+    user.dialogSteps << [written](QDialog *progress) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(written), 20000);
+        auto *button = progress->findChild<QPushButton *>(QStringLiteral("buttonOKCancel"));
+        QVERIFY(button);
+        QTRY_COMPARE(button->text(), QStringLiteral("OK"));
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    exitCodes.clear();
+    auto runner = std::make_unique<MainWindow>();
+    runner->StartLoadingFileWindows(script);
+    runner->show();
+    QVERIFY(user.dialogSteps.isEmpty());
+    QCOMPARE(exitCodes, QList<int> { 0 });
+    const QImage again(written);
+    QCOMPARE(again.size(), interactive.size());
+    QVERIFY(again.convertToFormat(QImage::Format_RGB32)
+        == interactive.convertToFormat(QImage::Format_RGB32));
+    // The comment is drawn: some pixels inside the border are no longer the photo's green.
+    int stamped = 0;
+    for (int y = 12; y < 480 + 12; y += 2) {
+        for (int x = 12; x < 640 + 12; x += 2)
+            stamped += qAbs(qGreen(again.pixel(x, y)) - 140) > 40 ? 1 : 0;
+    }
+    QVERIFY2(stamped > 20, qPrintable(QString::number(stamped)));
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)

@@ -204,6 +204,19 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
             { FilterId::ResizeAdvanced, QLatin1String("resize-advanced") },
             { FilterId::Roll, QLatin1String("roll") },
             { FilterId::Thumbnail, QLatin1String("thumbnail") },
+            { FilterId::Comment, QLatin1String("comment") },
+            { FilterId::Date, QLatin1String("date") },
+            { FilterId::WatermarkText, QLatin1String("watermark-text") },
+            { FilterId::WatermarkLogo, QLatin1String("watermark-logo") },
+            { FilterId::WatermarkMask, QLatin1String("watermark-mask") },
+            { FilterId::Polaroid, QLatin1String("polaroid") },
+            { FilterId::Raise, QLatin1String("raise") },
+            { FilterId::Shadow, QLatin1String("shadow") },
+            { FilterId::SimpleBorder, QLatin1String("simple-border") },
+            { FilterId::ShapeFrame, QLatin1String("shape-frame") },
+            { FilterId::GrungeFrame, QLatin1String("grunge-frame") },
+            { FilterId::PictureFrame, QLatin1String("picture-frame") },
+            { FilterId::VintageFrame, QLatin1String("vintage-frame") },
         };
         int shown = 0;
         for (const auto &[id, page] : pages) {
