@@ -32,6 +32,12 @@ void CFilterUI::ReadSampleImageInfo()
         sample.xDpi = int(std::floor(sample.xDpi * 2.54 + 0.5));
         sample.yDpi = int(std::floor(sample.yDpi * 2.54 + 0.5));
     }
+    // A photo that states no resolution is taken at the usual 72, as for an unreadable one:
+    // a resolution of 0 has no document size.
+    if (sample.xDpi <= 0)
+        sample.xDpi = SSampleInfo().xDpi;
+    if (sample.yDpi <= 0)
+        sample.yDpi = SSampleInfo().yDpi;
 }
 
 void CFilterUI::PushPreview(SFilterRecord settings)

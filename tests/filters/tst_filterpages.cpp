@@ -13,9 +13,9 @@
 #include "FilterPages.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
-#include "FiltersEnum.h"
 #include "FilterWatermarkLogo.h"
 #include "FilterWatermarkText.h"
+#include "FiltersEnum.h"
 #include "Folders.h"
 #include "Settings.h"
 #include "StoredValues.h"
@@ -45,6 +45,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <Magick++.h>
 
 #include <cmath>
 #include <functional>
@@ -338,6 +340,7 @@ void TestFilterPages::initTestCase()
              QSize(1000, 1000), QSize(800, 600) })
         samples[QStringLiteral("%1x%2").arg(size.width()).arg(size.height())] = Photo(size);
     samples[QStringLiteral("3000x2000@300")] = Photo(QSize(3000, 2000), 300);
+    samples[QStringLiteral("3000x2000@0")] = Photo(QSize(3000, 2000), 0);
 }
 
 void TestFilterPages::init()
@@ -348,13 +351,19 @@ void TestFilterPages::init()
 
 QString TestFilterPages::Photo(QSize size, int dpi)
 {
+    const QString path = root.filePath(
+        QStringLiteral("%1x%2-%3dpi.jpg").arg(size.width()).arg(size.height()).arg(dpi));
+    if (dpi == 0) {
+        // As many cameras write it: a pixel aspect and no resolution unit.
+        Magick::Image blank(Magick::Geometry(size.width(), size.height()), "#b4783c");
+        blank.write("JPEG:" + path.toStdString());
+        return path;
+    }
     QImage photo(size, QImage::Format_RGB32);
     photo.fill(QColor(180, 120, 60));
     const int dotsPerMeter = qRound(dpi / 0.0254);
     photo.setDotsPerMeterX(dotsPerMeter);
     photo.setDotsPerMeterY(dotsPerMeter);
-    const QString path = root.filePath(
-        QStringLiteral("%1x%2-%3dpi.jpg").arg(size.width()).arg(size.height()).arg(dpi));
     return photo.save(path, "JPEG", 90) ? path : QString();
 }
 
@@ -688,6 +697,9 @@ void TestFilterPages::defaultsAreSavedAfterOpening_data()
     row("resize advanced", ResizeAdvancedId, "3000x2000@300",
         { 3000, 2000, 10, 6.67, 300, 300, 1, 1 });
     row("resize advanced without a sample", ResizeAdvancedId, "", { 0, 0, 0, 0, 72, 72, 1, 1 });
+    // A photo that states no resolution is taken at 72.
+    row("resize advanced, sample without a resolution", ResizeAdvancedId, "3000x2000@0",
+        { 3000, 2000, 41.67, 27.78, 72, 72, 1, 1 });
     row("blur", FilterId::Blur, "", { 0 });
     row("charcoal", FilterId::Charcoal, "", { 20, 8 });
     row("edge", FilterId::Edge, "", { 1 });
