@@ -163,6 +163,8 @@ void TestMainWindow::initTestCase()
     WriteSettingInt(QString::fromLatin1(SettingsKey::CheckNewAutoCheck), 0);
     WriteSettingInt(QString::fromLatin1(SettingsKey::WriteBatchLog), 1);
     WriteSettingInt(QStringLiteral("GUI/MainWindow.ShowTipAfterProfile"), 0);
+    // The invitation after every third start's first run would wait for a click.
+    WriteSettingInt(QStringLiteral("GUI/DialogSocial.Show"), 0);
     qApp->installEventFilter(&user);
     MainWindow::SetExitHandler([this](int code) { exitCodes << code; });
     Platform::SetLocalPathOpener([this](const QString &path) {
