@@ -39,7 +39,8 @@ bool NeedsMemoryRoad(const QString &path)
             || character == QLatin1Char(']') || character == QLatin1Char('@'))
             return true;
     }
-    return path.startsWith(QLatin1Char('~'));
+    // A leading "|" would open a pipe to a command (a relative name from a hand-made script).
+    return path.startsWith(QLatin1Char('~')) || path.startsWith(QLatin1Char('|'));
 }
 
 QString ExceptionText(const MagickCore::ExceptionInfo *exception)

@@ -8,6 +8,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -683,6 +684,8 @@ void TestImageReading::interpretedNames_data()
     QTest::newRow("size selection") << "shot[10x10].png";
     QTest::newRow("frame number") << "shot%d.png";
     QTest::newRow("file list") << "@shot.png";
+    // Relative, from the folder: ImageMagick would run "shot.png" as a command.
+    QTest::newRow("pipe") << "|shot.png";
     // With the folders, the path fills almost all of the 4095 bytes Linux allows, more than
     // ImageMagick's name buffer holds once the coder is put in front.
     QTest::newRow("path near the system's limit") << "<deep>";
@@ -707,6 +710,12 @@ void TestImageReading::interpretedNames()
     Magick::Blob blob;
     MakePhoto(41, 31).write(&blob, "PNG");
     QVERIFY(WriteBytes(path, BlobBytes(blob)));
+    const QString before = QDir::currentPath();
+    const auto back = qScopeGuard([&before]() { QDir::setCurrent(before); });
+    if (name.startsWith(QLatin1Char('|'))) {
+        QDir::setCurrent(m_folder.path());
+        path = name;
+    }
 
     CImageManager manager;
     QVERIFY2(manager.Read(path), qPrintable(manager.GetErrorText()));
