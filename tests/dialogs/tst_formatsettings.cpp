@@ -153,6 +153,9 @@ private slots:
     void cancelWritesNothing();
     void iccProfileChoice();
     void heifAndAvifOfferNoLossless();
+    void sharedPageFilesUnderOwnFormat();
+    void damagedIndicesKeepFirstEntry();
+    void resetForgetsLoadedCustomProfile();
     void helpKey();
 };
 
@@ -414,6 +417,56 @@ void TestFormatSettings::heifAndAvifOfferNoLossless()
             dialog, [&] { QVERIFY(Child<QSpinBox>(&dialog, spin)->isEnabled()); }, true);
         CheckFields({ "Lossless=0" });
     }
+}
+
+// PTIF gets the TIF page (its entry starts with "TIF" in the first four characters): its
+// extension choice is filed under PTIF, not handed to TIF output.
+void TestFormatSettings::sharedPageFilesUnderOwnFormat()
+{
+    CFormatSettings dialog(nullptr);
+    dialog.kind = EFormatSettingsKind::TIF;
+    dialog.setWindowTitle(QStringLiteral("PTIF"));
+    Run(
+        dialog,
+        [&] {
+            CheckWidgets(
+                &dialog, { "comboExtensionTIF.count=1", "comboExtensionTIF.currentText=PTIF" });
+        },
+        true);
+    CheckFields({ "Ext.PTIF=PTIF", "Ext.TIF=(none)", "OutputExtension=PTIF" });
+}
+
+// Indices from a damaged document show the first entry, and OK writes an index that exists.
+void TestFormatSettings::damagedIndicesKeepFirstEntry()
+{
+    CUserProfile::instance()->JpegType = 9;
+    CUserProfile::instance()->Interlaced = -4;
+    CFormatSettings dialog(nullptr);
+    dialog.kind = EFormatSettingsKind::JPG;
+    dialog.setWindowTitle(QStringLiteral("JPG"));
+    Run(
+        dialog, [] {}, true);
+    CheckFields({ "JpegType=0", "Interlaced=0" });
+}
+
+// Reset puts CustomProfile back, so the file read from the earlier choice must be dropped.
+void TestFormatSettings::resetForgetsLoadedCustomProfile()
+{
+    CIMColorProfiles *profiles = CIMColorProfiles::instance();
+    CUserProfile::instance()->CustomProfile
+        = QStringLiteral(QUENDRASIL_TEST_SOURCE_DIR "/../../data/sRGB.icm");
+    profiles->ClearCustomLoaded();
+    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom));
+    QVERIFY(profiles->IsLoaded(CIMColorProfiles::ProfileCustom));
+
+    CFormatSettings dialog(nullptr);
+    dialog.kind = EFormatSettingsKind::TIF;
+    dialog.setWindowTitle(QStringLiteral("TIF"));
+    Run(
+        dialog,
+        [&] { QTest::mouseClick(Child<QPushButton>(&dialog, "buttonReset"), Qt::LeftButton); },
+        false);
+    QVERIFY(!profiles->IsLoaded(CIMColorProfiles::ProfileCustom));
 }
 
 void TestFormatSettings::helpKey()
