@@ -508,8 +508,10 @@ void TestMainWindow::startScriptRunsUnattended()
         QVERIFY(QDir(out).isEmpty());
     }
 
-    // A silent script without an output folder asks nobody: it ends without a run.
+    // A silent script without an output folder asks nobody: it ends without a run. (Step 3
+    // remembers the folder of the first script for new jobs; forget it here.)
     exitCodes.clear();
+    WriteSettingString(QStringLiteral("GUI/Step3.OutputPath"), QString());
     const QString silent = photos + QStringLiteral("/silent.qlr");
     QFile silentFile(silent);
     QVERIFY(silentFile.open(QIODevice::WriteOnly));

@@ -1,0 +1,521 @@
+#include "ImageEngineSetup.h"
+#include "ScriptedUser.h"
+#include "TestMain.h"
+
+#include "FormatsEnum.h"
+#include "MainPanel3.h"
+#include "Settings.h"
+#include "StatesList.h"
+#include "TextCodecs.h"
+#include "UserProfile.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString FtpUser = QStringLiteral("photos");
+const QString PlainPassword = QStringLiteral("S3cr#t-pa55word");
+
+// Picks a combo box row from its opened list, as a user choosing it does.
+void Choose(QComboBox *combo, int index)
+{
+    if (index < 0 || index >= combo->count())
+        qFatal("no row %d in %s", index, qPrintable(combo->objectName()));
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    const QModelIndex row = combo->model()->index(index, 0);
+    view->scrollTo(row);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
+    if (combo->currentIndex() != index)
+        qFatal("row %d of %s not taken", index, qPrintable(combo->objectName()));
+}
+
+// On the box itself: a wide check box takes clicks on its box and text only.
+void Click(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+void TypeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+int RowOf(QComboBox *combo, const QString &coder)
+{
+    for (int index = 1; index < combo->count(); ++index) {
+        if (combo->itemText(index).startsWith(coder + QStringLiteral(" - ")))
+            return index;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestMainPanel3 : public QObject
+{
+    Q_OBJECT
+
+    template<typename T> T *Find(const QString &name)
+    {
+        T *widget = panel->findChild<T *>(name);
+        if (!widget)
+            qFatal("no %s", qPrintable(name));
+        return widget;
+    }
+
+    std::unique_ptr<CMainPanel3> panel;
+    CScriptedUser user;
+    QStringList tipsShown;
+    SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+    CStatesList *states = CStatesList::instance();
+
+    QTemporaryDir serverRoot;
+    QProcess server;
+    quint16 port = 0;
+
+private slots:
+    void initTestCase()
+    {
+        CFormatsEnum::instance()->GenerateList(); // the main window's start does this
+        qApp->installEventFilter(&user);
+        CMainPanel3::SetTipRunner(
+            [this](QWidget *, const QString &key, const QString &) { tipsShown << key; });
+    }
+
+    void init()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("No such slot|No matching signal")));
+        tipsShown.clear();
+        user.Clear();
+        states->quiet = false;
+        CMainPanel3::SetFormatSettingsRunner({});
+        panel = std::make_unique<CMainPanel3>();
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    }
+
+    void cleanup()
+    {
+        panel.reset();
+        server.kill();
+        server.waitForFinished();
+    }
+
+    void startsInTheResetState()
+    {
+        QCOMPARE(panel->modified, false);
+        QCOMPARE(output.Destination, 1);
+        QCOMPARE(output.OutputFormat, CUserProfile::KeepOriginalFormatText());
+        QCOMPARE(output.OriginalDate, true);
+        QCOMPARE(output.OutputFolder, QStringLiteral("Processed"));
+        QCOMPARE(output.FTPFolder, QStringLiteral("/"));
+        QCOMPARE(output.FTPPort, QStringLiteral("22"));
+        QCOMPARE(output.UseSFTP, true);
+        QVERIFY(!Find<QCheckBox>(QStringLiteral("checkMultipage"))->isEnabled());
+        QCOMPARE(Find<QStackedWidget>(QStringLiteral("swDestinations"))->currentIndex(), 0);
+        auto *formats = Find<QComboBox>(QStringLiteral("comboOutputFormat"));
+        QVERIFY(formats->count() > 10);
+    }
+
+    void eachDestinationShowsItsPage_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("destination");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("folder") << 0 << 1 << "pageMyComputer";
+        QTest::newRow("e-mail") << 1 << 2 << "pageEmail";
+        QTest::newRow("ftp") << 2 << 3 << "pageFTP";
+    }
+
+    void eachDestinationShowsItsPage()
+    {
+        QFETCH(int, index);
+        QFETCH(int, destination);
+        QFETCH(QString, page);
+        auto *formats = Find<QComboBox>(QStringLiteral("comboOutputFormat"));
+        Choose(formats, RowOf(formats, QStringLiteral("PDF")));
+        Click(Find<QCheckBox>(QStringLiteral("checkMultipage")));
+        QVERIFY(output.Multipage);
+        // From another destination, so that each choice is a change.
+        auto *combo = Find<QComboBox>(QStringLiteral("comboDestination"));
+        Choose(combo, index == 2 ? 1 : 2);
+        Choose(formats, RowOf(formats, QStringLiteral("PDF")));
+        Click(Find<QCheckBox>(QStringLiteral("checkMultipage")));
+        states->Clear();
+        const int before = states->Count();
+        Choose(combo, index);
+        QCOMPARE(output.Destination, destination);
+        QCOMPARE(
+            Find<QStackedWidget>(QStringLiteral("swDestinations"))->currentWidget()->objectName(),
+            page);
+        // A new destination starts the format over, in one undo state.
+        QCOMPARE(output.OutputFormat, CUserProfile::KeepOriginalFormatText());
+        QVERIFY(!output.Multipage);
+        QCOMPARE(states->Count(), before + 1);
+        QVERIFY(panel->modified);
+    }
+
+    void destinationChecksReachTheJob()
+    {
+        auto *combo = Find<QComboBox>(QStringLiteral("comboDestination"));
+        Choose(combo, 1);
+        Click(Find<QCheckBox>(QStringLiteral("checkSaveOnDiskMail")));
+        QVERIFY(output.SaveOnDiskMail);
+        Choose(combo, 2);
+        Click(Find<QCheckBox>(QStringLiteral("checkSaveOnDiskFTP")));
+        QVERIFY(output.SaveOnDiskFTP);
+        QTest::mouseClick(
+            Find<QCheckBox>(QStringLiteral("checkRecreateFolderStruct")), Qt::LeftButton);
+        QCOMPARE(output.OutputFolderStruct, 1);
+        QCOMPARE(Find<QComboBox>(QStringLiteral("comboFolderStructure"))->currentIndex(), 1);
+        // SFTP off and on sets the usual port, whatever was typed.
+        auto *portEdit = Find<QLineEdit>(QStringLiteral("editFTPPort"));
+        TypeInto(portEdit, QStringLiteral("2121"));
+        Click(Find<QCheckBox>(QStringLiteral("checkUseSFTP")));
+        QCOMPARE(output.UseSFTP, false);
+        QCOMPARE(output.FTPPort, QStringLiteral("21"));
+        QCOMPARE(ReadSettingInt(QStringLiteral("GUI/Step3.FTP.UseSFTP"), 1), 0);
+        Click(Find<QCheckBox>(QStringLiteral("checkUseSFTP")));
+        QCOMPARE(output.FTPPort, QStringLiteral("22"));
+        // The password is held and remembered as Base64, shown as typed.
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPPassword")), QStringLiteral("pa:ss word"));
+        QCOMPARE(output.FTPPassword, Base64EncodeString(QStringLiteral("pa:ss word")));
+        QCOMPARE(ReadSettingString(QStringLiteral("GUI/Upload.FTP.Password"), QString()),
+            output.FTPPassword);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPHost")), QStringLiteral("example.org"));
+        QCOMPARE(ReadSettingString(QStringLiteral("GUI/Upload.FTP.Host"), QString()),
+            QStringLiteral("example.org"));
+        // A new panel (a new job) takes the remembered server.
+        panel = std::make_unique<CMainPanel3>();
+        Choose(Find<QComboBox>(QStringLiteral("comboDestination")), 2);
+        QCOMPARE(
+            Find<QLineEdit>(QStringLiteral("editFTPPassword"))->text(), QStringLiteral("pa:ss word"));
+        QCOMPARE(
+            Find<QLineEdit>(QStringLiteral("editFTPHost"))->text(), QStringLiteral("example.org"));
+    }
+
+    void eachFolderModeReachesTheJob_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("editEnabled");
+        QTest::addColumn<bool>("selectEnabled");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("selected folder") << 0 << true << true << QString();
+        QTest::newRow("recreate tree") << 1 << true << true << QString();
+        QTest::newRow("photos' folder") << 2 << false << false << "Step3.ShowTipSourcePath";
+        QTest::newRow("subfolder") << 3 << true << false << QString();
+    }
+
+    void eachFolderModeReachesTheJob()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, editEnabled);
+        QFETCH(bool, selectEnabled);
+        QFETCH(QString, tip);
+        auto *combo = Find<QComboBox>(QStringLiteral("comboFolderStructure"));
+        auto *edit = Find<QLineEdit>(QStringLiteral("editDestinationPath"));
+        TypeInto(edit, QStringLiteral("/tmp/out"));
+        if (mode == 0)
+            Choose(combo, 3);
+        states->Clear();
+        const int before = states->Count();
+        Choose(combo, mode);
+        QCOMPARE(output.OutputFolderStruct, mode);
+        QCOMPARE(states->Count(), before + 1);
+        QCOMPARE(edit->isEnabled(), editEnabled);
+        QCOMPARE(
+            Find<QPushButton>(QStringLiteral("buttonSelectFolder"))->isEnabled(), selectEnabled);
+        QCOMPARE(tipsShown, tip.isEmpty() ? QStringList() : QStringList { tip });
+        if (mode == 3) {
+            QCOMPARE(edit->text(), QStringLiteral("Processed"));
+            TypeInto(edit, QStringLiteral("done"));
+            QCOMPARE(output.OutputFolder, QStringLiteral("done"));
+            QCOMPARE(output.DestPath, QStringLiteral("/tmp/out"));
+        } else {
+            QCOMPARE(output.DestPath, QStringLiteral("/tmp/out"));
+        }
+    }
+
+    void storedFormatIsMatchedExactlyFirst_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("PS, not EPS") << "PS"
+                                     << "PS";
+        QTest::newRow("case ignored") << "ps"
+                                      << "PS";
+        QTest::newRow("JPG") << "JPG"
+                             << "JPG";
+        QTest::newRow("unknown") << "NOPE" << QString();
+        QTest::newRow("document keyword") << "Original" << QString();
+        QTest::newRow("other language") << "Originalformat beibehalten" << QString();
+    }
+
+    void storedFormatIsMatchedExactlyFirst()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        auto *formats = Find<QComboBox>(QStringLiteral("comboOutputFormat"));
+        if (!expected.isEmpty() && RowOf(formats, expected) < 0)
+            QSKIP("the format is not writable here");
+        output.OutputFormat = stored;
+        panel->RefreshPanel();
+        const int index = formats->currentIndex();
+        if (expected.isEmpty()) {
+            QCOMPARE(index, 0);
+            QCOMPARE(output.OutputFormat, CUserProfile::KeepOriginalFormatText());
+        } else {
+            QVERIFY(formats->currentText().startsWith(expected + QStringLiteral(" - ")));
+            QCOMPARE(output.OutputFormat, expected);
+        }
+    }
+
+    void multipageFollowsTheFormat_data()
+    {
+        QTest::addColumn<QString>("coder");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("PDF") << "PDF" << true;
+        QTest::newRow("TIF") << "TIF" << true;
+        QTest::newRow("GIF") << "GIF" << true;
+        QTest::newRow("WEBP") << "WEBP" << true;
+        QTest::newRow("JPG") << "JPG" << false;
+        QTest::newRow("PNG") << "PNG" << false;
+    }
+
+    void multipageFollowsTheFormat()
+    {
+        QFETCH(QString, coder);
+        QFETCH(bool, enabled);
+        auto *formats = Find<QComboBox>(QStringLiteral("comboOutputFormat"));
+        auto *check = Find<QCheckBox>(QStringLiteral("checkMultipage"));
+        const int row = RowOf(formats, coder);
+        if (row < 0)
+            QSKIP("the format is not writable here");
+        Choose(formats, RowOf(formats, QStringLiteral("TIF")));
+        Click(check);
+        QVERIFY(output.Multipage);
+        Choose(formats, row);
+        QCOMPARE(check->isEnabled(), enabled);
+        QCOMPARE(output.Multipage, enabled);
+        QCOMPARE(check->isChecked(), enabled);
+        QCOMPARE(CUserProfile::instance()->RenameSettings.OutputExtension,
+            CUserProfile::instance()->FormatExtension(coder).toLower());
+    }
+
+    void settingsButtonRunsTheRegisteredDialog()
+    {
+        auto *formats = Find<QComboBox>(QStringLiteral("comboOutputFormat"));
+        auto *button = Find<QPushButton>(QStringLiteral("buttonFormatSettings"));
+        // Nothing registered: nothing happens.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!panel->modified);
+        int kind = -1;
+        QString title;
+        bool accept = false;
+        CMainPanel3::SetFormatSettingsRunner([&](QWidget *, int k, const QString &t) {
+            kind = k;
+            title = t;
+            return accept;
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(kind, 1);
+        QCOMPARE(title, CUserProfile::KeepOriginalFormatText());
+        QVERIFY(!panel->modified);
+        Choose(formats, RowOf(formats, QStringLiteral("JPG")));
+        panel->UnsignalPanelChanged();
+        accept = true;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(kind, 4);
+        QCOMPARE(title, QStringLiteral("JPG"));
+        QVERIFY(panel->modified);
+    }
+
+    void formatKinds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("PNG8") << "PNG8 - 8-bit PNG" << 6;
+        QTest::newRow("PTIF") << "PTIF - Pyramid TIFF" << 7;
+        QTest::newRow("EPDF") << "EPDF - Encapsulated PDF" << 5;
+        QTest::newRow("JPT") << "JPT - JPEG-2000" << 13;
+        QTest::newRow("BMP") << "BMP - Windows bitmap" << 0;
+    }
+
+    void formatKinds()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kind);
+        QCOMPARE(CMainPanel3::FormatKindOf(text), kind);
+    }
+
+    void afterProcessingFlags()
+    {
+        auto *open = Find<QCheckBox>(QStringLiteral("checkOpenFolder"));
+        const bool wasOpen = output.OpenOutputFolder;
+        Click(open);
+        QCOMPARE(output.OpenOutputFolder, !wasOpen);
+        QCOMPARE(ReadSettingInt(QStringLiteral("GUI/Step3.OpenOutputFolder"), 1), wasOpen ? 0 : 1);
+        Click(Find<QCheckBox>(QStringLiteral("checkOriginalDate")));
+        QCOMPARE(output.OriginalDate, false);
+        auto *deleteSource = Find<QCheckBox>(QStringLiteral("checkDeleteSource"));
+        states->Clear();
+        const int before = states->Count();
+        Click(deleteSource);
+        QCOMPARE(output.DeleteSource, true);
+        QCOMPARE(tipsShown, QStringList { QStringLiteral("Step3.ShowTipDeleteSource") });
+        Click(deleteSource);
+        QCOMPARE(output.DeleteSource, false);
+        QCOMPARE(tipsShown.size(), 1);
+        QCOMPARE(states->Count(), before + 2);
+    }
+
+    void selectOutputFolderKeepsTheCallersHold()
+    {
+        QTemporaryDir chosen;
+        auto answer = [&](QDialog *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            files->selectFile(chosen.path());
+            QMetaObject::invokeMethod(files, "accept");
+        };
+        // The caller holds the history: no state, and the hold survives both ways out.
+        states->quiet = true;
+        states->Clear();
+        int before = states->Count();
+        user.dialogSteps << answer;
+        QVERIFY(panel->SelectOutputFolder());
+        QVERIFY(states->quiet);
+        QCOMPARE(states->Count(), before);
+        QCOMPARE(output.DestPath, chosen.path());
+        user.dialogSteps << [](QDialog *dialog) { dialog->reject(); };
+        QVERIFY(!panel->SelectOutputFolder());
+        QVERIFY(states->quiet);
+        // No hold: one state for the choice.
+        states->quiet = false;
+        states->Clear();
+        before = states->Count();
+        user.dialogSteps << answer;
+        QTest::mouseClick(Find<QPushButton>(QStringLiteral("buttonSelectFolder")), Qt::LeftButton);
+        QVERIFY(!states->quiet);
+        QCOMPARE(states->Count(), before + 1);
+        QCOMPARE(
+            ReadSettingString(QStringLiteral("GUI/Step3.OutputPath"), QString()), chosen.path());
+    }
+
+    void connectionTest_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("success");
+        QTest::newRow("right password") << PlainPassword << true;
+        QTest::newRow("wrong password") << QStringLiteral("wrong") << false;
+    }
+
+    void connectionTest()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, success);
+        QVERIFY(serverRoot.isValid());
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost));
+            port = probe.serverPort();
+        }
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start(QStringLiteral("/usr/bin/python3"),
+            { QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
+                QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(port),
+                QStringLiteral("-d"), serverRoot.path(), QStringLiteral("-u"), FtpUser,
+                QStringLiteral("-P"), PlainPassword, QStringLiteral("-r"),
+                QStringLiteral("%1-%2").arg(port + 1).arg(port + 50) });
+        if (!server.waitForStarted())
+            QSKIP("Cannot start pyftpdlib (package python3-pyftpdlib)");
+        for (;;) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            if (socket.waitForConnected(200))
+                break;
+            if (server.state() == QProcess::NotRunning)
+                QSKIP("pyftpdlib ended before it listened (is python3-pyftpdlib installed?)");
+            QTest::qWait(50);
+        }
+
+        Choose(Find<QComboBox>(QStringLiteral("comboDestination")), 2);
+        auto *sftp = Find<QCheckBox>(QStringLiteral("checkUseSFTP"));
+        if (sftp->isChecked())
+            Click(sftp);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPHost")), QStringLiteral("127.0.0.1"));
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPPort")), QString::number(port));
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPUsername")), FtpUser);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPPassword")), password);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPFolder")), QString());
+        auto *result = Find<QLabel>(QStringLiteral("labelResultTestConnection"));
+        QTest::mouseClick(
+            Find<QPushButton>(QStringLiteral("buttonTestFTPConnection")), Qt::LeftButton);
+        QCOMPARE(result->text(), QStringLiteral("..."));
+        // The job's folder is made a folder path; the edit keeps what was typed.
+        QCOMPARE(output.FTPFolder, QStringLiteral("/"));
+        QTRY_VERIFY_WITH_TIMEOUT(result->text() != QStringLiteral("..."), 15000);
+        if (success)
+            QCOMPARE(result->text(), QStringLiteral("Success"));
+        else
+            QVERIFY(result->text() != QStringLiteral("Success") && !result->text().isEmpty());
+    }
+
+    void destroyingDuringATestWaitsForIt()
+    {
+        // An address that swallows the connection keeps the test running.
+        Choose(Find<QComboBox>(QStringLiteral("comboDestination")), 2);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPHost")), QStringLiteral("10.255.255.1"));
+        QTest::mouseClick(
+            Find<QPushButton>(QStringLiteral("buttonTestFTPConnection")), Qt::LeftButton);
+        QVERIFY(panel->IsTestRunning());
+        panel.reset(); // must not abort on a running QThread
+        QVERIFY(!panel);
+    }
+
+    void refreshPutsTheJobBack()
+    {
+        output.Destination = 2;
+        output.SaveOnDiskMail = true;
+        output.OutputFolderStruct = 2;
+        output.DestPath = QStringLiteral("#MyPictures");
+        output.OutputFormat = QStringLiteral("TIF");
+        output.Multipage = true;
+        output.DeleteSource = true;
+        output.OriginalDate = false;
+        panel->RefreshPanel();
+        QCOMPARE(Find<QComboBox>(QStringLiteral("comboDestination"))->currentIndex(), 1);
+        QVERIFY(Find<QCheckBox>(QStringLiteral("checkSaveOnDiskMail"))->isChecked());
+        QCOMPARE(Find<QComboBox>(QStringLiteral("comboFolderStructure"))->currentIndex(), 2);
+        QVERIFY(output.DestPath != QStringLiteral("#MyPictures"));
+        QCOMPARE(output.OutputFormat, QStringLiteral("TIF"));
+        QVERIFY(output.Multipage);
+        QVERIFY(Find<QCheckBox>(QStringLiteral("checkMultipage"))->isChecked());
+        QVERIFY(Find<QCheckBox>(QStringLiteral("checkDeleteSource"))->isChecked());
+        QVERIFY(!Find<QCheckBox>(QStringLiteral("checkOriginalDate"))->isChecked());
+        QVERIFY(tipsShown.isEmpty());
+        // A silent refill (a new language) keeps the choice.
+        panel->SetOutputFormats(true);
+        QCOMPARE(output.OutputFormat, QStringLiteral("TIF"));
+        QVERIFY(output.Multipage);
+    }
+};
+
+QUENDRASIL_TEST_MAIN_WITH(TestMainPanel3, QApplication, InitializeImageEngine)
+#include "tst_mainpanel3.moc"
