@@ -7,6 +7,7 @@
 #include "DialogAbout.h"
 #include "DialogSaveProject.h"
 #include "DialogSettings.h"
+#include "FormatSettings.h"
 #include "FiltersEnum.h"
 #include "Folders.h"
 #include "FormatsEnum.h"
@@ -204,6 +205,13 @@ void MainWindow::Init()
     m_panel2->Panel1PhotoList = m_panel1->PhotoList();
     m_panel2->Init();
     m_panel3 = new CMainPanel3(this);
+    CMainPanel3::SetFormatSettingsRunner(
+        [](QWidget *parent, int formatKind, const QString &title) {
+            CFormatSettings dialog(parent);
+            dialog.kind = EFormatSettingsKind(formatKind);
+            dialog.setWindowTitle(title);
+            return dialog.exec() == QDialog::Accepted;
+        });
     m_panel1->hide();
     m_panel2->hide();
     m_panel3->hide();
