@@ -1,5 +1,7 @@
 #include "AppInfo.h"
+#include "DialogRename.h"
 #include "ImageEngineSetup.h"
+#include "MainPanel2.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
 #include "Trace.h"
@@ -19,6 +21,8 @@ int main(int argc, char *argv[])
     Platform::PrepareMagickTemporaryFolder();
     InitializeImageEngine(argv[0]);
 
+    // Before the window: Step 2 enables its custom-names button only when a runner is set.
+    CMainPanel2::SetRenameDialogRunner(&CDialogRename::Run);
     auto *window = new MainWindow();
     if (argc >= 2)
         window->StartLoadingFileWindows(QString::fromUtf8(argv[1]));

@@ -17,6 +17,7 @@
 #include <QTime>
 #include <QTransform>
 
+#include "ExifDate.h"
 #include "FilterSlots.h"
 #include "ImageConversion.h"
 #include "ImageManager.h"
@@ -284,30 +285,17 @@ QDateTime WallClock(const QDateTime &local)
     return QDateTime(local.date(), local.time(), Qt::UTC);
 }
 
-int NumberAt(const QString &text, qsizetype position, qsizetype length)
-{
-    bool ok = false;
-    const int value = text.mid(position, length).toInt(&ok);
-    return ok ? value : -1;
-}
-
-// The EXIF "YYYY:MM:DD HH:MM:SS" text as a moment; invalid when it is out of range or names
-// no real day (31 February).
+// The EXIF "YYYY:MM:DD HH:MM:SS" text as a moment; invalid when a part is missing or no
+// number, out of range, or names no real day (31 February).
 QDateTime ExifMoment(const QString &exifDate)
 {
-    const int year = NumberAt(exifDate, 0, 4);
-    const int month = NumberAt(exifDate, 5, 2);
-    const int day = NumberAt(exifDate, 8, 2);
-    const int hour = NumberAt(exifDate, 11, 2);
-    const int minute = NumberAt(exifDate, 14, 2);
-    const int second = NumberAt(exifDate, 17, 2);
-    if (day < 1 || day > 31 || month < 1 || month > 12 || year < 1900 || year > 3000 || hour < 0
-        || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    const SExifDate read = ReadExifDate(exifDate);
+    if (!read.complete || !read.InRange())
         return QDateTime();
-    const QDate date(year, month, day);
+    const QDate date(read.year, read.month, read.day);
     if (!date.isValid())
         return QDateTime();
-    return QDateTime(date, QTime(hour, minute, second), Qt::UTC);
+    return QDateTime(date, QTime(read.hour, read.minute, read.second), Qt::UTC);
 }
 
 int OffsetPart(const QString &offset, qsizetype position, qsizetype length)

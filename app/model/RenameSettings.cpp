@@ -1,5 +1,7 @@
 #include "RenameSettings.h"
 
+#include "ExifDate.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -31,25 +33,15 @@ SDateParts PartsOf(const QDateTime &dateTime)
     return { date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second() };
 }
 
-// "YYYY:MM:DD HH:MM:SS", read by position: the separators may be any character, and a part
-// that is missing or no number counts as 0, so a date without its time still counts.
+// A part that is missing or no number counts as 0, so a date without its time still counts.
 bool ParsePhotoDate(const QString &text, SDateParts &parts)
 {
     if (text.isEmpty())
         return false;
-    const auto number = [&text](int from, int length) { return text.mid(from, length).toInt(); };
-    SDateParts read;
-    read.year = number(0, 4);
-    read.month = number(5, 2);
-    read.day = number(8, 2);
-    read.hour = number(11, 2);
-    read.minute = number(14, 2);
-    read.second = number(17, 2);
-    if (read.day < 1 || read.day > 31 || read.month < 1 || read.month > 12 || read.year < 1900
-        || read.year > 3000 || read.hour < 0 || read.hour > 23 || read.minute < 0
-        || read.minute > 59 || read.second < 0 || read.second > 59)
+    const SExifDate read = ReadExifDate(text);
+    if (!read.InRange())
         return false;
-    parts = read;
+    parts = { read.year, read.month, read.day, read.hour, read.minute, read.second };
     return true;
 }
 
