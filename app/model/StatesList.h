@@ -89,3 +89,27 @@ private:
 
     static CStatesList *singleton;
 };
+
+// Holds the job's history for the life of one operation, so that its several changes make
+// one undo state; restores the hold it found on every way out.
+class CHistoryHold
+{
+public:
+    explicit CHistoryHold(CStatesList *states)
+        : states(states)
+        , before(states->quiet)
+    {
+        states->quiet = true;
+    }
+    ~CHistoryHold() { Release(); }
+    void Release()
+    {
+        if (states)
+            states->quiet = before;
+        states = nullptr;
+    }
+
+private:
+    CStatesList *states;
+    bool before;
+};

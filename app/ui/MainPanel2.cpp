@@ -44,30 +44,6 @@ CMainPanel2::RenameDialogRunner &RenameRunnerSlot()
     return runner;
 }
 
-// Holds the job's history for the life of one operation, so that its several changes make
-// one undo state; restores the hold it found on every way out.
-class CHistoryHold
-{
-public:
-    explicit CHistoryHold(CStatesList *states)
-        : states(states)
-        , before(states->quiet)
-    {
-        states->quiet = true;
-    }
-    ~CHistoryHold() { Release(); }
-    void Release()
-    {
-        if (states)
-            states->quiet = before;
-        states = nullptr;
-    }
-
-private:
-    CStatesList *states;
-    bool before;
-};
-
 } // namespace
 
 void CMainPanel2::SetRenameDialogRunner(RenameDialogRunner runner)
