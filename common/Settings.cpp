@@ -2,13 +2,14 @@
 
 #include "AppInfo.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace {
 QSettings OpenStore()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::OrganizationName,
-                     AppInfo::ApplicationName);
+        AppInfo::ApplicationName);
 }
 
 QVariant ReadValue(const QString &key)
@@ -23,6 +24,13 @@ void WriteValue(const QString &key, const QVariant &value)
     store.sync();
 }
 } // namespace
+
+void RestrictSettingsToOwner()
+{
+    QSettings store = OpenStore();
+    store.sync();
+    QFile::setPermissions(store.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
 
 int ReadSettingInt(const QString &key, int defaultValue)
 {

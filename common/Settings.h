@@ -13,6 +13,8 @@ QString ReadSettingString(const QString &key, const QString &defaultValue);
 QByteArray ReadSettingBytes(const QString &key, const QByteArray &defaultValue);
 void WriteSettingInt(const QString &key, int value);
 void WriteSettingString(const QString &key, const QString &value);
+// Makes the settings file readable and writable by its owner only (it may hold a password).
+void RestrictSettingsToOwner();
 void WriteSettingBytes(const QString &key, const QByteArray &value);
 
 namespace SettingsKey {
@@ -45,22 +47,22 @@ struct SProgramSetting
     bool yesNo; // stored as 0 or 1; any other non-zero value reads as yes
 };
 
-inline constexpr std::array<SProgramSetting, 14> ProgramSettings = {{
-    {SettingsKey::LanguageId, 1033, false},
-    {SettingsKey::UseMulticore, 1, true},
-    {SettingsKey::ContextualMenu, 1, true},
-    {SettingsKey::ShowProfiles, 0, true},
-    {SettingsKey::ShowStartupWizard, 1, true},
-    {SettingsKey::CheckNewAutoCheck, 1, true},
-    {SettingsKey::CheckNewInterval, 1, false},
-    {SettingsKey::WriteBatchLog, 1, true},
-    {SettingsKey::MonitorLaunch, 1, true},
-    {SettingsKey::ThemeId, 0, false},
-    {SettingsKey::MultipageWrite, 0, false},
-    {SettingsKey::RawWhiteBalance, 0, false},
-    {SettingsKey::RawHighlight, 0, false},
-    {SettingsKey::RawDemosaic, 0, false},
-}};
+inline constexpr std::array<SProgramSetting, 14> ProgramSettings = { {
+    { SettingsKey::LanguageId, 1033, false },
+    { SettingsKey::UseMulticore, 1, true },
+    { SettingsKey::ContextualMenu, 1, true },
+    { SettingsKey::ShowProfiles, 0, true },
+    { SettingsKey::ShowStartupWizard, 1, true },
+    { SettingsKey::CheckNewAutoCheck, 1, true },
+    { SettingsKey::CheckNewInterval, 1, false },
+    { SettingsKey::WriteBatchLog, 1, true },
+    { SettingsKey::MonitorLaunch, 1, true },
+    { SettingsKey::ThemeId, 0, false },
+    { SettingsKey::MultipageWrite, 0, false },
+    { SettingsKey::RawWhiteBalance, 0, false },
+    { SettingsKey::RawHighlight, 0, false },
+    { SettingsKey::RawDemosaic, 0, false },
+} };
 
 // "Settings/FileExtension." + the coder as the format catalogue spells it.
 QString FileExtensionKey(const QString &coder);

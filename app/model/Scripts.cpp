@@ -84,10 +84,10 @@ CScripts::CScripts(const QString &path)
     , filters(CListFilters::instance())
     , filtersEnum(CFiltersEnum::instance())
     , documentPath(path)
-    , versionWarning(QCoreApplication::translate(
-          "QObject", "The project was created with a different program version so it may not be "
-                     "correctly imported.\nIn order to correct any potential problems adjust the "
-                     "settings and save."))
+    , versionWarning(QCoreApplication::translate("QObject",
+          "The project was created with a different program version so it may not be "
+          "correctly imported.\nIn order to correct any potential problems adjust the "
+          "settings and save."))
 {
 }
 
@@ -123,13 +123,13 @@ bool CScripts::LoadDocument(int &loadMode)
     const QDomElement root = document.documentElement();
 
     const QString rootName = root.tagName();
-    const bool takesPhotos =
-        rootName == QLatin1String("Project") || rootName == QLatin1String("Script");
+    const bool takesPhotos
+        = rootName == QLatin1String("Project") || rootName == QLatin1String("Script");
     const QList<QDomElement> imageBlocks = Descendants(root, QStringLiteral("Images"));
     if (takesPhotos && imageBlocks.size() != 1) {
         // Refused before anything of the current job is touched.
         LogMessage(QStringLiteral("CScripts::LoadDocument"),
-                   QStringLiteral("Expected one Images element, found %1").arg(imageBlocks.size()));
+            QStringLiteral("Expected one Images element, found %1").arg(imageBlocks.size()));
         return false;
     }
 
@@ -141,7 +141,7 @@ bool CScripts::LoadDocument(int &loadMode)
         }
         // An unattended run must never stop at a message box.
         const bool silent = rootName == QLatin1String("Script")
-                            && root.attribute(QStringLiteral("Mode")) == QLatin1String("Silent");
+            && root.attribute(QStringLiteral("Mode")) == QLatin1String("Silent");
         if (handler && !silent)
             handler(versionWarning);
         else
@@ -170,17 +170,16 @@ bool CScripts::LoadDocument(int &loadMode)
             profile->SilentScript = true;
         else if (mode == QLatin1String("Edit Script"))
             loadMode = 3;
-        const QDomElement firstProperties = root.elementsByTagName(QStringLiteral("Properties"))
-                                                .at(0)
-                                                .toElement();
+        const QDomElement firstProperties
+            = root.elementsByTagName(QStringLiteral("Properties")).at(0).toElement();
         if (!firstProperties.isNull())
             ParseScript(firstProperties, loadMode);
         ParseImages(imageBlocks.first());
         ParseSearch(imageBlocks.first());
     }
 
-    const QDomElement filterBlock =
-        root.elementsByTagName(QStringLiteral("Filters")).at(0).toElement();
+    const QDomElement filterBlock
+        = root.elementsByTagName(QStringLiteral("Filters")).at(0).toElement();
     if (!filterBlock.isNull())
         ParseFilters(filterBlock);
 
@@ -229,20 +228,19 @@ void CScripts::ParseSearch(const QDomElement &imagesBlock)
             continue;
         // A relative folder is found next to the script; resolved here instead of changing
         // the process's current folder, which other threads share.
-        const QString absolute = folder.startsWith(QLatin1Char('/'))
-                                     ? folder
-                                     : QDir(scriptFolder).filePath(folder);
+        const QString absolute
+            = folder.startsWith(QLatin1Char('/')) ? folder : QDir(scriptFolder).filePath(folder);
         AddFolderImages(QDir::cleanPath(absolute), pattern, withSubfolders, 0);
     }
 }
 
-void CScripts::AddFolderImages(const QString &folder, const QString &pattern,
-                               bool withSubfolders, int depth)
+void CScripts::AddFolderImages(
+    const QString &folder, const QString &pattern, bool withSubfolders, int depth)
 {
     // Sorted: the order of the photos decides how the batch numbers them.
     const QDir dir(folder);
-    const QFileInfoList files = dir.entryInfoList(QStringList(pattern),
-                                                  QDir::Files | QDir::NoSymLinks, QDir::Name);
+    const QFileInfoList files
+        = dir.entryInfoList(QStringList(pattern), QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QFileInfo &file : files)
         images->AddImage(dir.absolutePath() + QLatin1Char('/') + file.fileName(), refusedPaths);
     // Qt's listings leave out names it cannot address; each is kept for the run's log
@@ -264,12 +262,12 @@ void CScripts::AddFolderImages(const QString &folder, const QString &pattern,
         return;
     if (depth >= MaximumSearchDepth) {
         LogMessage(QStringLiteral("CScripts::AddFolderImages"),
-                   QStringLiteral("Search stopped at depth %1 in ").arg(depth) + folder);
+            QStringLiteral("Search stopped at depth %1 in ").arg(depth) + folder);
         return;
     }
     // Linked folders are not entered: a link back up the tree would never end.
-    const QStringList subfolders =
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+    const QStringList subfolders
+        = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     for (const QString &subfolder : subfolders)
         AddFolderImages(folder + QLatin1Char('/') + subfolder, pattern, true, depth + 1);
 }
@@ -375,7 +373,7 @@ void CScripts::ParseOutput(const QDomElement &properties)
         } else if (name == QLatin1String("OutputFolderStruct")) {
             options.OutputFolderStruct = ToInt(text);
             LogMessage(QStringLiteral("CScripts::ParseOutput"),
-                       QStringLiteral("change1: %1").arg(options.OutputFolderStruct));
+                QStringLiteral("change1: %1").arg(options.OutputFolderStruct));
         } else if (name == QLatin1String("OutputFolder")) {
             options.OutputFolder = ToSlashes(text);
         } else if (name == QLatin1String("DestPath")) {
@@ -415,9 +413,8 @@ void CScripts::ParseFormat(const QDomElement &properties)
 {
     ForEachProperty(properties, [&](const QString &name, const QString &text) {
         if (name == QLatin1String("OutputFormat"))
-            profile->OutputOptions.OutputFormat = text == QLatin1String("Original")
-                                                      ? CUserProfile::KeepOriginalFormatText()
-                                                      : text;
+            profile->OutputOptions.OutputFormat
+                = text == QLatin1String("Original") ? CUserProfile::KeepOriginalFormatText() : text;
         else if (name == QLatin1String("Quality"))
             profile->Quality = ToInt(text);
         else if (name == QLatin1String("FileSize"))
@@ -490,8 +487,8 @@ bool CScripts::SaveDocument(int kind)
     errorText.clear();
     const auto openRoot = [this](const char *root) {
         output += QLatin1String(Declaration) + LineEnd;
-        output += QStringLiteral("<%1 Version=\"%2\">").arg(QLatin1String(root), version)
-                  + LineEnd + LineEnd;
+        output += QStringLiteral("<%1 Version=\"%2\">").arg(QLatin1String(root), version) + LineEnd
+            + LineEnd;
     };
     const auto closeRoot = [this](const char *root) {
         output += QStringLiteral("</%1>").arg(QLatin1String(root)) + LineEnd + LineEnd;
@@ -544,7 +541,7 @@ bool CScripts::SaveDocument(int kind)
     if (!unstorableText.isEmpty()) {
         // A document that could not be loaded again is not written at all.
         errorText = QCoreApplication::translate(
-                        "QObject", "The text \"%1\" holds characters that cannot be saved.")
+            "QObject", "The text \"%1\" holds characters that cannot be saved.")
                         .arg(unstorableText);
         LogMessage(QStringLiteral("CScripts::SaveDocument"), errorText);
         return false;
@@ -557,6 +554,9 @@ bool CScripts::SaveDocument(int kind)
         LogMessage(QStringLiteral("CScripts::SaveDocument"), errorText);
         return false;
     }
+    // The FTP password is only Base64: a document holding one is for its owner's eyes.
+    if (!profile->OutputOptions.FTPPassword.isEmpty())
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     file.write(output.toUtf8());
     if (!file.commit()) {
         errorText = file.errorString();
@@ -586,8 +586,7 @@ QString CScripts::Escape(const QString &text)
 
 void CScripts::OpenProperties(const char *className)
 {
-    output += QStringLiteral("\t<Properties Class=\"%1\">").arg(QLatin1String(className))
-              + LineEnd;
+    output += QStringLiteral("\t<Properties Class=\"%1\">").arg(QLatin1String(className)) + LineEnd;
 }
 
 void CScripts::CloseBlock(const char *element)
@@ -598,7 +597,7 @@ void CScripts::CloseBlock(const char *element)
 void CScripts::WriteProperty(const char *name, const QString &value)
 {
     output += QStringLiteral("\t\t<Property Name=\"%1\">").arg(QLatin1String(name)) + value
-              + QStringLiteral("</Property>") + LineEnd;
+        + QStringLiteral("</Property>") + LineEnd;
 }
 
 void CScripts::WriteProperty(const char *name, int value)
@@ -611,7 +610,7 @@ void CScripts::WriteImages()
     output += QStringLiteral("\t<Images>") + LineEnd;
     for (const SImageRecord &image : images->Images())
         output += QStringLiteral("\t\t<Image Path=\"") + Escape(ToBackslashes(image.pathName))
-                  + QStringLiteral("\" />") + LineEnd;
+            + QStringLiteral("\" />") + LineEnd;
     CloseBlock("Images");
 }
 
@@ -627,12 +626,11 @@ void CScripts::WriteFilters()
         for (int i = 0; i < numberCount; ++i)
             // asprintf is not locale-aware: always a point and six decimals.
             output += QStringLiteral("\t\t\t<Param Type=\"float\">")
-                      + QString::asprintf("%f", record.numbers[i]) + QStringLiteral("</Param>")
-                      + LineEnd;
+                + QString::asprintf("%f", record.numbers[i]) + QStringLiteral("</Param>") + LineEnd;
         const int textCount = qMin<int>(record.textCount, SFilterRecord::TextSlots);
         for (int i = 0; i < textCount; ++i)
             output += QStringLiteral("\t\t\t<Param Type=\"string\">") + Escape(record.texts[i])
-                      + QStringLiteral("</Param>") + LineEnd;
+                + QStringLiteral("</Param>") + LineEnd;
         output += QStringLiteral("\t\t</Filter>") + LineEnd;
     }
     CloseBlock("Filters");
@@ -688,9 +686,9 @@ void CScripts::WriteFormat()
 {
     const QString &format = profile->OutputOptions.OutputFormat;
     OpenProperties("Format");
-    WriteProperty("OutputFormat", format == CUserProfile::KeepOriginalFormatText()
-                                      ? QStringLiteral("Original")
-                                      : Escape(format));
+    WriteProperty("OutputFormat",
+        format == CUserProfile::KeepOriginalFormatText() ? QStringLiteral("Original")
+                                                         : Escape(format));
     WriteProperty("Quality", profile->Quality);
     WriteProperty("FileSize", profile->FileSize);
     WriteProperty("FixedSize", profile->FixedSize ? 1 : 0);

@@ -451,6 +451,7 @@ void CMainPanel3::on_editFTPPassword_textChanged(const QString &text)
     const QString encoded = Base64EncodeString(text);
     profile->OutputOptions.FTPPassword = encoded;
     WriteSettingString(FTPPasswordKey, encoded);
+    RestrictSettingsToOwner();
     SignalPanelChanged();
 }
 

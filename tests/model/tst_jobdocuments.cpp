@@ -54,7 +54,7 @@ int Load(const QString &path, bool *ok = nullptr, int startMode = 0)
 QByteArray ScriptText(const QByteArray &rootAttributes, const QByteArray &inner)
 {
     return "<?xml version=\"1.0\" encoding=\"utf-16\"?>\r\n<Script Version=\"3\"" + rootAttributes
-           + ">\r\n" + inner + "</Script>\r\n\r\n";
+        + ">\r\n" + inner + "</Script>\r\n\r\n";
 }
 } // namespace
 
@@ -68,6 +68,8 @@ private slots:
 
     void projectLayoutIsExact();
     void projectRoundTrip();
+    void documentWithAPasswordIsTheOwnersOnly_data();
+    void documentWithAPasswordIsTheOwnersOnly();
     void profileKeepsPhotosAndReplacesChain();
     void profileNameAndDescriptionComeBack();
     void scriptModesAndCommandId_data();
@@ -119,8 +121,8 @@ void TestJobDocuments::projectLayoutIsExact()
 {
     QStringList rejected;
     CListImages::instance()->AddImage(QStringLiteral("/photos/a&b.jpg"), rejected);
-    CListFilters::instance()->Append(Filter(4010, {3}, {}, false));
-    CListFilters::instance()->Append(Filter(1000, {12.5}, {QStringLiteral("x<y")}));
+    CListFilters::instance()->Append(Filter(4010, { 3 }, {}, false));
+    CListFilters::instance()->Append(Filter(1000, { 12.5 }, { QStringLiteral("x<y") }));
     CListFilters::instance()->Append(Filter(4040, {}, {}));
     CUserProfile *profile = CUserProfile::instance();
     profile->OutputOptions.DestPath = QStringLiteral("/out/dir");
@@ -154,15 +156,37 @@ void TestJobDocuments::projectLayoutIsExact()
     QCOMPARE(profile->OutputOptions.DestPath, QStringLiteral("/out/dir"));
 }
 
+void TestJobDocuments::documentWithAPasswordIsTheOwnersOnly_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("project with a password") << int(CScripts::Project) << "c2VjcmV0";
+    QTest::newRow("script with a password") << int(CScripts::Script) << "c2VjcmV0";
+    QTest::newRow("profile with a password") << int(CScripts::Profile) << "c2VjcmV0";
+}
+
+void TestJobDocuments::documentWithAPasswordIsTheOwnersOnly()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, password);
+    CUserProfile::instance()->OutputOptions.FTPPassword = password;
+    const QString path = dir.filePath(QStringLiteral("secret.qlp"));
+    QFile::remove(path);
+    QVERIFY(CScripts(path).SaveDocument(kind));
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(!(QFile::permissions(path) & others));
+    QVERIFY(QFile::permissions(path) & QFileDevice::ReadOwner);
+    CUserProfile::instance()->OutputOptions.FTPPassword.clear();
+}
+
 void TestJobDocuments::projectRoundTrip()
 {
     QStringList rejected;
-    for (const char *photo : {"/p/one.jpg", "/p/two.PNG", "/p/sub/three.tif"})
+    for (const char *photo : { "/p/one.jpg", "/p/two.PNG", "/p/sub/three.tif" })
         CListImages::instance()->AddImage(QString::fromLatin1(photo), rejected);
-    CListFilters::instance()->Append(Filter(5040, {800, 600, 1, 0.25}, {}));
-    CListFilters::instance()->Append(
-        Filter(1100, {1, 2}, {QStringLiteral("© \"Ünïcode\" & <tags>"), QStringLiteral("Arial")},
-               false));
+    CListFilters::instance()->Append(Filter(5040, { 800, 600, 1, 0.25 }, {}));
+    CListFilters::instance()->Append(Filter(1100, { 1, 2 },
+        { QStringLiteral("© \"Ünïcode\" & <tags>"), QStringLiteral("Arial") }, false));
     CUserProfile *profile = CUserProfile::instance();
     profile->RenameOptions.FilenameFormat = QStringLiteral("[Filename]_[Counter]");
     profile->RenameOptions.PresetRename = 3;
@@ -200,15 +224,15 @@ void TestJobDocuments::projectRoundTrip()
 
 void TestJobDocuments::profileKeepsPhotosAndReplacesChain()
 {
-    CListFilters::instance()->Append(Filter(3000, {1}, {}));
+    CListFilters::instance()->Append(Filter(3000, { 1 }, {}));
     const QString path = dir.filePath(QStringLiteral("p.qlf"));
     QVERIFY(CScripts(path).SaveDocument(CScripts::Profile));
 
     QStringList rejected;
     CListImages::instance()->AddImage(QStringLiteral("/p/keep.jpg"), rejected);
     CListFilters::instance()->Clear();
-    CListFilters::instance()->Append(Filter(4010, {5}, {}));
-    CListFilters::instance()->Append(Filter(4020, {5}, {}));
+    CListFilters::instance()->Append(Filter(4010, { 5 }, {}));
+    CListFilters::instance()->Append(Filter(4020, { 5 }, {}));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -255,9 +279,10 @@ void TestJobDocuments::scriptModesAndCommandId()
     QFETCH(QByteArray, properties);
     QFETCH(int, mode);
     const QString path = dir.filePath(QStringLiteral("mode.qlr"));
-    QVERIFY(WriteBytes(path, ScriptText(rootAttributes,
-                                        "\t<Properties Class=\"Script\">\r\n" + properties
-                                            + "\t</Properties>\r\n\t<Images>\r\n\t</Images>\r\n")));
+    QVERIFY(WriteBytes(path,
+        ScriptText(rootAttributes,
+            "\t<Properties Class=\"Script\">\r\n" + properties
+                + "\t</Properties>\r\n\t<Images>\r\n\t</Images>\r\n")));
     bool ok = false;
     QCOMPARE(Load(path, &ok, 7 * 0), mode);
     QVERIFY(ok);
@@ -270,17 +295,17 @@ void TestJobDocuments::monitorScriptKeepsNotificationFlags()
     profile->OutputOptions.HideProcessing = true;
     const QString photo = dir.filePath(QStringLiteral("m.jpg"));
     const QString path = dir.filePath(QStringLiteral("monitor7.qlr"));
-    QVERIFY(WriteBytes(
-        path, ScriptText(" Mode=\"Silent\"",
-                         "\t<Images>\r\n\t\t<Image Path=\"" + photo.toUtf8().replace('/', '\\')
-                             + "\" />\r\n\t</Images>\r\n"
-                               "\t<Properties Class=\"Rename\">\r\n\t</Properties>\r\n"
-                               "\t<Properties Class=\"Monitor\">\r\n"
-                               "\t\t<Property Name=\"Id\">7</Property>\r\n"
-                               "\t\t<Property Name=\"Name\">Job &amp;amp; co</Property>\r\n"
-                               "\t\t<Property Name=\"PicCount\">41</Property>\r\n"
-                               "\t\t<Property Name=\"Type\">5</Property>\r\n"
-                               "\t</Properties>\r\n")));
+    QVERIFY(WriteBytes(path,
+        ScriptText(" Mode=\"Silent\"",
+            "\t<Images>\r\n\t\t<Image Path=\"" + photo.toUtf8().replace('/', '\\')
+                + "\" />\r\n\t</Images>\r\n"
+                  "\t<Properties Class=\"Rename\">\r\n\t</Properties>\r\n"
+                  "\t<Properties Class=\"Monitor\">\r\n"
+                  "\t\t<Property Name=\"Id\">7</Property>\r\n"
+                  "\t\t<Property Name=\"Name\">Job &amp;amp; co</Property>\r\n"
+                  "\t\t<Property Name=\"PicCount\">41</Property>\r\n"
+                  "\t\t<Property Name=\"Type\">5</Property>\r\n"
+                  "\t</Properties>\r\n")));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -300,12 +325,14 @@ void TestJobDocuments::scriptSearchFindsPhotosNextToScript()
 {
     const QString scriptFolder = dir.filePath(QStringLiteral("scripts"));
     QVERIFY(QDir().mkpath(scriptFolder + QStringLiteral("/in/deeper")));
-    for (const char *name : {"in/a.jpg", "in/B.JPG", "in/notes.txt", "in/deeper/c.jpg"})
+    for (const char *name : { "in/a.jpg", "in/B.JPG", "in/notes.txt", "in/deeper/c.jpg" })
         QVERIFY(WriteBytes(scriptFolder + QLatin1Char('/') + QLatin1String(name), "x"));
     const QString path = scriptFolder + QStringLiteral("/search.qlr");
-    QVERIFY(WriteBytes(path, ScriptText("", "\t<Images>\r\n"
-                                            "\t\t<Search Path=\"in\\*.jpg\" Subfolders=\"1\" />\r\n"
-                                            "\t</Images>\r\n")));
+    QVERIFY(WriteBytes(path,
+        ScriptText("",
+            "\t<Images>\r\n"
+            "\t\t<Search Path=\"in\\*.jpg\" Subfolders=\"1\" />\r\n"
+            "\t</Images>\r\n")));
     const QString before = QDir::currentPath();
     bool ok = false;
     Load(path, &ok);
@@ -315,7 +342,7 @@ void TestJobDocuments::scriptSearchFindsPhotosNextToScript()
     for (const SImageRecord &image : CListImages::instance()->Images())
         found << image.pathName.mid(scriptFolder.size() + 1);
     found.sort();
-    QCOMPARE(found, (QStringList{"in/B.JPG", "in/a.jpg", "in/deeper/c.jpg"}));
+    QCOMPARE(found, (QStringList { "in/B.JPG", "in/a.jpg", "in/deeper/c.jpg" }));
 }
 
 void TestJobDocuments::searchDoesNotLoopThroughLinks()
@@ -325,9 +352,11 @@ void TestJobDocuments::searchDoesNotLoopThroughLinks()
     QVERIFY(WriteBytes(root + QStringLiteral("/sub/x.jpg"), "x"));
     QVERIFY(QFile::link(root, root + QStringLiteral("/sub/back")));
     const QString path = dir.filePath(QStringLiteral("loop.qlr"));
-    QVERIFY(WriteBytes(path, ScriptText("", "\t<Images>\r\n\t\t<Search Path=\"" + root.toUtf8()
-                                                + "/*.jpg\" Subfolders=\"1\" />\r\n"
-                                                  "\t</Images>\r\n")));
+    QVERIFY(WriteBytes(path,
+        ScriptText("",
+            "\t<Images>\r\n\t\t<Search Path=\"" + root.toUtf8()
+                + "/*.jpg\" Subfolders=\"1\" />\r\n"
+                  "\t</Images>\r\n")));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -369,12 +398,13 @@ void TestJobDocuments::emptyPropertyKeepsValue()
     profile->RenameOptions.SearchFor = QStringLiteral("keep me");
     profile->Quality = 77;
     const QString path = dir.filePath(QStringLiteral("emptyprop.qlf"));
-    QVERIFY(WriteBytes(path, "<Profile Version=\"3\">"
-                             "<Properties Class=\"Rename\"><Property Name=\"SearchFor\"></Property>"
-                             "<Property Name=\"Unknown\">1</Property></Properties>"
-                             "<Properties Class=\"Format\"><Property Name=\"Quality\">abc</Property>"
-                             "<Property Name=\"OutputFormat\">Original</Property></Properties>"
-                             "</Profile>"));
+    QVERIFY(WriteBytes(path,
+        "<Profile Version=\"3\">"
+        "<Properties Class=\"Rename\"><Property Name=\"SearchFor\"></Property>"
+        "<Property Name=\"Unknown\">1</Property></Properties>"
+        "<Properties Class=\"Format\"><Property Name=\"Quality\">abc</Property>"
+        "<Property Name=\"OutputFormat\">Original</Property></Properties>"
+        "</Profile>"));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -385,11 +415,12 @@ void TestJobDocuments::emptyPropertyKeepsValue()
 
 void TestJobDocuments::unknownRootAppendsFilters()
 {
-    CListFilters::instance()->Append(Filter(4010, {1}, {}));
+    CListFilters::instance()->Append(Filter(4010, { 1 }, {}));
     const QString path = dir.filePath(QStringLiteral("other.xml"));
-    QVERIFY(WriteBytes(path, "<Other Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters>"
-                             "<Properties Class=\"Format\"><Property Name=\"Quality\">55</Property>"
-                             "</Properties></Other>"));
+    QVERIFY(WriteBytes(path,
+        "<Other Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters>"
+        "<Properties Class=\"Format\"><Property Name=\"Quality\">55</Property>"
+        "</Properties></Other>"));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -405,12 +436,13 @@ void TestJobDocuments::filterReadingRules()
     for (int i = 0; i < 20; ++i)
         params += "<Param Type=\"string\">t" + QByteArray::number(i) + "</Param>";
     const QString path = dir.filePath(QStringLiteral("filters.qlf"));
-    QVERIFY(WriteBytes(path, "<Profile Version=\"3\"><Filters>"
-                             "<Filter Id=\"4010\" Active=\"\"><Param Type=\"int\">9</Param></Filter>"
-                             "<Filter Id=\"2005\"><Param Type=\"float\">1</Param></Filter>"
-                             "<Filter Id=\"69546\"/>"
-                             "<Filter Id=\"4020\" Active=\"0\">"
-                             + params + "</Filter></Filters></Profile>"));
+    QVERIFY(WriteBytes(path,
+        "<Profile Version=\"3\"><Filters>"
+        "<Filter Id=\"4010\" Active=\"\"><Param Type=\"int\">9</Param></Filter>"
+        "<Filter Id=\"2005\"><Param Type=\"float\">1</Param></Filter>"
+        "<Filter Id=\"69546\"/>"
+        "<Filter Id=\"4020\" Active=\"0\">"
+            + params + "</Filter></Filters></Profile>"));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -505,7 +537,7 @@ void TestJobDocuments::controlCharactersSurviveOrFailCleanly()
     QStringList rejected;
     const QString oddPhoto = QStringLiteral("/p/line\nbreak\ttab.jpg");
     QVERIFY(CListImages::instance()->AddImage(oddPhoto, rejected));
-    CListFilters::instance()->Append(Filter(1000, {}, {QStringLiteral("two\r\nlines")}));
+    CListFilters::instance()->Append(Filter(1000, {}, { QStringLiteral("two\r\nlines") }));
     const QString path = dir.filePath(QStringLiteral("control.qlp"));
     QVERIFY(CScripts(path).SaveDocument(CScripts::Project));
     init();
@@ -517,7 +549,7 @@ void TestJobDocuments::controlCharactersSurviveOrFailCleanly()
 
     // A character XML 1.0 cannot hold: the save fails and the old document stays.
     const QByteArray before = ReadBytes(path);
-    CListFilters::instance()->Append(Filter(1000, {}, {QStringLiteral("bell\x07")}));
+    CListFilters::instance()->Append(Filter(1000, {}, { QStringLiteral("bell\x07") }));
     CScripts scripts(path);
     QVERIFY(!scripts.SaveDocument(CScripts::Project));
     QVERIFY(scripts.ErrorText().contains(QStringLiteral("bell")));
@@ -559,9 +591,9 @@ void TestJobDocuments::scriptStateClearedByProjectNotByProfile()
     CUserProfile *profile = CUserProfile::instance();
     const QString monitorScript = dir.filePath(QStringLiteral("state.qlr"));
     QVERIFY(WriteBytes(monitorScript,
-                       ScriptText(" Mode=\"Silent\"",
-                                  "<Images/><Properties Class=\"Monitor\">"
-                                  "<Property Name=\"Id\">3</Property></Properties>")));
+        ScriptText(" Mode=\"Silent\"",
+            "<Images/><Properties Class=\"Monitor\">"
+            "<Property Name=\"Id\">3</Property></Properties>")));
     bool ok = false;
     Load(monitorScript, &ok);
     QVERIFY(ok && profile->SilentScript && profile->MonitorScript);
@@ -584,10 +616,10 @@ void TestJobDocuments::refusedDocumentLeavesJobIntact()
 {
     QStringList rejected;
     CListImages::instance()->AddImage(QStringLiteral("/p/keep.jpg"), rejected);
-    CListFilters::instance()->Append(Filter(4010, {1}, {}));
+    CListFilters::instance()->Append(Filter(4010, { 1 }, {}));
     for (const QByteArray &text :
-         {QByteArray("<Project Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters></Project>"),
-          QByteArray("<Script Version=\"3\"><Images/><Sub><Images/></Sub></Script>")}) {
+        { QByteArray("<Project Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters></Project>"),
+            QByteArray("<Script Version=\"3\"><Images/><Sub><Images/></Sub></Script>") }) {
         const QString path = dir.filePath(QStringLiteral("refused.qlp"));
         QVERIFY(WriteBytes(path, text));
         bool ok = true;
@@ -604,13 +636,13 @@ namespace {
 void BuildGoldenJob()
 {
     QStringList rejected;
-    for (const char *photo : {"/home/anna/Pictures/Holiday 2026/IMG_0001.JPG",
-                              "/home/anna/Pictures/Holiday 2026/Tom & Jerry.png",
-                              "/home/anna/Pictures/raw/DSC_0042.NEF"})
+    for (const char *photo : { "/home/anna/Pictures/Holiday 2026/IMG_0001.JPG",
+             "/home/anna/Pictures/Holiday 2026/Tom & Jerry.png",
+             "/home/anna/Pictures/raw/DSC_0042.NEF" })
         CListImages::instance()->AddImage(QString::fromUtf8(photo), rejected);
-    CListFilters::instance()->Append(Filter(5040, {1600, 1200, 1, 0, 1}, {}));
-    CListFilters::instance()->Append(Filter(
-        1010, {12.5, 0, 8, 255, 0.75}, {QStringLiteral("Arial"), QStringLiteral("\"%Y\" <date>")}));
+    CListFilters::instance()->Append(Filter(5040, { 1600, 1200, 1, 0, 1 }, {}));
+    CListFilters::instance()->Append(Filter(1010, { 12.5, 0, 8, 255, 0.75 },
+        { QStringLiteral("Arial"), QStringLiteral("\"%Y\" <date>") }));
     CListFilters::instance()->Append(Filter(4040, {}, {}, false));
     CUserProfile *profile = CUserProfile::instance();
     profile->RenameOptions.FilenameFormat = QStringLiteral("[FolderName]_[Counter]");
@@ -699,7 +731,7 @@ void TestJobDocuments::goldenMonitorScript()
     QCOMPARE(profile->Quality, 90);
     QCOMPARE(CListImages::instance()->Count(), 2);
     QCOMPARE(CListImages::instance()->Images().at(1).pathName,
-             QStringLiteral("/srv/incoming/cam1/IMG_0101.JPG"));
+        QStringLiteral("/srv/incoming/cam1/IMG_0101.JPG"));
     QCOMPARE(CListFilters::instance()->Count(), 1);
     QCOMPARE(CListFilters::instance()->Filters().first().numbers[1], 600.0);
 }
