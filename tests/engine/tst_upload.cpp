@@ -6,6 +6,7 @@
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "TestPhotos.h"
+#include "TestServers.h"
 
 #include "TextCodecs.h"
 #include "Upload.h"
@@ -22,19 +23,13 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <csignal>
 
 namespace {
 
-const QString FtpUser = QStringLiteral("photos");
-const QString SftpUser = QStringLiteral("qdsftptest");
-const QString PlainPassword = QStringLiteral("S3cr#t-pa55word");
+const QString &FtpUser = CTestFtpServer::User;
+const QString &PlainPassword = CTestFtpServer::Password;
 constexpr int WaitMs = 60000;
 
 QMutex traceLock;
@@ -49,39 +44,6 @@ void CaptureTrace(QtMsgType type, const QMessageLogContext &context, const QStri
     }
     if (previousHandler)
         previousHandler(type, context, message);
-}
-
-sockaddr_in LoopbackAddress(quint16 port)
-{
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
-// A port nobody listens on right now, chosen by the system.
-quint16 FreePort()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = LoopbackAddress(0);
-    socklen_t length = sizeof(address);
-    quint16 port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0
-        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    ::close(fd);
-    return port;
-}
-
-bool PortAnswers(quint16 port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = LoopbackAddress(port);
-    const bool answered =
-        ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
-    ::close(fd);
-    return answered;
 }
 
 QByteArray RandomBytes(int size)
@@ -132,48 +94,23 @@ private slots:
 
 private:
     QString MakeSource(const QString &relative, const QByteArray &bytes);
-    QString StartSshd(); // empty when it runs, else why not
-    static int RunTool(const QString &program, const QStringList &arguments,
-                       const QByteArray &input = QByteArray());
 
-    QTemporaryDir m_serverRoot;
+    CTestFtpServer m_ftp;
+    QDir m_serverRoot;
     QTemporaryDir m_sources;
-    QProcess m_server;
     quint16 m_port = 0;
-    QTemporaryDir m_sshFolder { QStringLiteral("/tmp/quendrasil-sftp-XXXXXX") };
-    QProcess m_sshd;
-    quint16 m_sshPort = 0;
-    bool m_userCreated = false;
-    QString m_sshdProblem;
+    CTestSshServer m_ssh;
 };
 
 void TestUpload::initTestCase()
 {
     previousHandler = qInstallMessageHandler(CaptureTrace);
-    QVERIFY(m_serverRoot.isValid());
     QVERIFY(m_sources.isValid());
-    if (!QFile::exists(QStringLiteral("/usr/bin/python3")))
-        QSKIP("/usr/bin/python3 is missing: cannot start the FTP test server");
-
-    m_port = FreePort();
-    QVERIFY(m_port != 0);
-    // Passive ports from a range of their own so parallel test runs do not meet.
-    const int passiveStart = 40000 + QRandomGenerator::global()->bounded(200) * 100;
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_server.start(QStringLiteral("/usr/bin/python3"),
-                   { QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
-                     QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port),
-                     QStringLiteral("-d"), m_serverRoot.path(), QStringLiteral("-u"), FtpUser,
-                     QStringLiteral("-P"), PlainPassword, QStringLiteral("-w"),
-                     QStringLiteral("-r"),
-                     QStringLiteral("%1-%2").arg(passiveStart).arg(passiveStart + 99) });
-    if (!m_server.waitForStarted())
-        QSKIP("Cannot start pyftpdlib (package python3-pyftpdlib)");
-    while (!PortAnswers(m_port)) {
-        if (m_server.state() == QProcess::NotRunning)
-            QSKIP("pyftpdlib ended before it listened (is python3-pyftpdlib installed?)");
-        QThread::msleep(50);
-    }
+    const QString problem = m_ftp.Start();
+    if (!problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    m_port = m_ftp.Port();
+    m_serverRoot.setPath(m_ftp.Root());
 }
 
 void TestUpload::init()
@@ -190,91 +127,10 @@ void TestUpload::init()
     CUserProfile::instance()->MonitorScript = false;
 }
 
-int TestUpload::RunTool(const QString &program, const QStringList &arguments,
-                        const QByteArray &input)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForStarted())
-        return -1;
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(WaitMs);
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-QString TestUpload::StartSshd()
-{
-    if (::geteuid() != 0)
-        return QStringLiteral("SFTP needs a test sshd and a system account: run as root");
-    if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))
-        return QStringLiteral("/usr/sbin/sshd is missing (package openssh-server)");
-    if (!m_sshFolder.isValid())
-        return QStringLiteral("cannot make a folder for sshd");
-    // Password login needs a real account; it is removed again at the end.
-    if (RunTool(QStringLiteral("/usr/bin/id"), { SftpUser }) != 0) {
-        if (RunTool(QStringLiteral("/usr/sbin/useradd"),
-                    { QStringLiteral("-M"), QStringLiteral("-d"), QStringLiteral("/tmp"),
-                      QStringLiteral("-s"), QStringLiteral("/bin/sh"), SftpUser })
-            != 0)
-            return QStringLiteral("useradd failed");
-        m_userCreated = true;
-    }
-    if (RunTool(QStringLiteral("/usr/sbin/chpasswd"), {},
-                (SftpUser + QLatin1Char(':') + PlainPassword + QLatin1Char('\n')).toUtf8())
-        != 0)
-        return QStringLiteral("chpasswd failed");
-    const QString key = m_sshFolder.filePath(QStringLiteral("host_key"));
-    if (RunTool(QStringLiteral("/usr/bin/ssh-keygen"),
-                { QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("ed25519"),
-                  QStringLiteral("-N"), QString(), QStringLiteral("-f"), key })
-        != 0)
-        return QStringLiteral("ssh-keygen failed");
-    QDir().mkpath(QStringLiteral("/run/sshd"));
-    m_sshPort = FreePort();
-    const QString config = m_sshFolder.filePath(QStringLiteral("sshd_config"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write the sshd configuration");
-    QTextStream(&file) << "ListenAddress 127.0.0.1\nPort " << m_sshPort << "\nHostKey " << key
-                       << "\nPidFile " << m_sshFolder.filePath(QStringLiteral("sshd.pid"))
-                       << "\nSubsystem sftp internal-sftp\nUsePAM no\nStrictModes no\n"
-                       << "PasswordAuthentication yes\nAllowUsers " << SftpUser << "\n";
-    file.close();
-    m_sshd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_sshd.start(QStringLiteral("/usr/sbin/sshd"),
-                 { QStringLiteral("-D"), QStringLiteral("-f"), config, QStringLiteral("-E"),
-                   m_sshFolder.filePath(QStringLiteral("sshd.log")) });
-    if (!m_sshd.waitForStarted())
-        return QStringLiteral("sshd did not start");
-    while (!PortAnswers(m_sshPort)) {
-        if (m_sshd.state() == QProcess::NotRunning)
-            return QStringLiteral("sshd ended before it listened, see ")
-                + m_sshFolder.filePath(QStringLiteral("sshd.log"));
-        QThread::msleep(50);
-    }
-    return QString();
-}
-
 void TestUpload::cleanupTestCase()
 {
-    if (m_sshd.state() != QProcess::NotRunning) {
-        ::kill(static_cast<pid_t>(m_sshd.processId()), SIGTERM);
-        if (!m_sshd.waitForFinished(10000)) {
-            m_sshd.kill();
-            m_sshd.waitForFinished();
-        }
-    }
-    if (m_userCreated)
-        RunTool(QStringLiteral("/usr/sbin/userdel"), { SftpUser });
-    if (m_server.state() != QProcess::NotRunning) {
-        ::kill(static_cast<pid_t>(m_server.processId()), SIGTERM);
-        if (!m_server.waitForFinished(10000)) {
-            m_server.kill();
-            m_server.waitForFinished();
-        }
-    }
+    m_ssh.Stop();
+    m_ftp.Stop();
     qInstallMessageHandler(previousHandler);
 }
 
@@ -434,7 +290,7 @@ void TestUpload::connectionTest()
                                    Base64EncodeString(QStringLiteral("wrong")), m_port,
                                    QStringLiteral("/"), false),
              QStringLiteral("Login denied"));
-    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), FtpUser, password, FreePort(),
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), FtpUser, password, FreeLoopbackPort(),
                                    QStringLiteral("/"), false),
              QStringLiteral("Couldn't connect to server"));
     // ".invalid" never resolves.
@@ -491,15 +347,14 @@ void TestUpload::threadIdleForOtherDestinations()
 
 void TestUpload::sftpUploadAndTest()
 {
-    m_sshdProblem = StartSshd();
-    if (!m_sshdProblem.isEmpty())
-        QSKIP(qPrintable(m_sshdProblem));
+    const QString problem = m_ssh.Start();
+    if (!problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const QString sftpUser = m_ssh.User();
+    const quint16 sshPort = m_ssh.Port();
     // The account writes into a folder of its own.
-    const QString target = m_sshFolder.filePath(QStringLiteral("in box"));
-    QVERIFY(QDir().mkpath(target));
-    QVERIFY(RunTool(QStringLiteral("/bin/chown"), { SftpUser, target }) == 0);
-    QVERIFY(QFile::setPermissions(m_sshFolder.path(), QFile::permissions(m_sshFolder.path())
-                                      | QFile::ExeOther));
+    const QString target = m_ssh.MakeWritableFolder(QStringLiteral("in box"));
+    QVERIFY(!target.isEmpty());
 
     const QByteArray a = RandomBytes(200000);
     const QByteArray b = RandomBytes(3000);
@@ -509,7 +364,7 @@ void TestUpload::sftpUploadAndTest()
     const QString password = Base64EncodeString(PlainPassword);
     CUpload upload;
     QSignalSpy finished(&upload, &CUpload::UploadFinished);
-    upload.UploadFTP(QStringLiteral("127.0.0.1"), SftpUser, password, m_sshPort, files, folder,
+    upload.UploadFTP(QStringLiteral("127.0.0.1"), sftpUser, password, sshPort, files, folder,
                      true);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().at(1).toString(), QString());
@@ -517,11 +372,11 @@ void TestUpload::sftpUploadAndTest()
     QCOMPARE(ReadFile(folder + QStringLiteral("a #1.jpg")), a);
     QCOMPARE(ReadFile(folder + QStringLiteral("sub dir/b ü.jpg")), b);
 
-    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), SftpUser, password, m_sshPort,
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), sftpUser, password, sshPort,
                                    folder, true),
              QStringLiteral("Success"));
-    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), SftpUser,
-                                   Base64EncodeString(QStringLiteral("wrong")), m_sshPort,
+    QCOMPARE(upload.TestConnection(QStringLiteral("127.0.0.1"), sftpUser,
+                                   Base64EncodeString(QStringLiteral("wrong")), sshPort,
                                    folder, true),
              QStringLiteral("Login denied"));
 
@@ -531,7 +386,7 @@ void TestUpload::sftpUploadAndTest()
     const QByteArray remembered = knownHosts.readAll();
     knownHosts.close();
     QVERIFY(remembered.startsWith("127.0.0.1 "));
-    const QString otherKey = m_sshFolder.filePath(QStringLiteral("other_key"));
+    const QString otherKey = m_sources.filePath(QStringLiteral("other_key"));
     QCOMPARE(RunTool(QStringLiteral("/usr/bin/ssh-keygen"),
                      { QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("ed25519"),
                        QStringLiteral("-N"), QString(), QStringLiteral("-f"), otherKey }),
@@ -541,7 +396,7 @@ void TestUpload::sftpUploadAndTest()
     knownHosts.write("127.0.0.1 " + otherPublic.at(0)
                      + ' ' + otherPublic.at(1) + '\n');
     knownHosts.close();
-    QVERIFY(upload.TestConnection(QStringLiteral("127.0.0.1"), SftpUser, password, m_sshPort,
+    QVERIFY(upload.TestConnection(QStringLiteral("127.0.0.1"), sftpUser, password, sshPort,
                                   folder, true)
             != QStringLiteral("Success"));
     QVERIFY(knownHosts.remove());
