@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QList>
+#include <QMutex>
+#include <QString>
+
+#include <optional>
+
+// One photo of a job's log or of its latest scan.
+struct SJobImage
+{
+    QString Path;
+    QString Hash; // MD5 of the content for a folder job, "" for an FTP job
+    qint64 Time = 0; // modification time in ms since 1970 UTC, 0 when unknown; never stored
+};
+
+// One watch job: a plain value record, copied whole wherever it goes.
+class CJob
+{
+public:
+    QList<SJobImage> Log; // the photos seen in the source by the latest scan
+    QList<SJobImage> CurrentImages; // working list of the watch thread, never stored
+    QString Name;
+    QString Description;
+    QString Source; // local folder (folder job) or remote folder (FTP job)
+    QString Script; // the job profile applied to new photos
+    bool Subfolders = false;
+    bool CreateLog = true;
+    bool Overwrite = false;
+    bool SilentMode = false;
+    QString Mask;
+    quint16 Interval = 60; // seconds; stored as a signed decimal
+    quint16 PicCount = 0;
+    QString Username;
+    QString Password;
+    QString Host;
+    qint32 Port = 21;
+    bool UseSFTP = false;
+    bool Active = true;
+    qint16 Type = 0; // 0 folder job, 1 FTP job
+    qint64 Id = 0;
+
+    // Same definition: the log, the count and the check box take no part.
+    bool operator==(const CJob &other) const;
+    bool operator!=(const CJob &other) const { return !(*this == other); }
+};
+
+// Removes the earlier of every two equal jobs, so the one appended last stays.
+void PurgeDuplicateJobs(QList<CJob> &jobs);
+
+// The process-wide job list, shared by the window and every watch thread. Every access takes
+// the lock: callers get copies and write back by Id, never by a position they kept.
+class CJobList
+{
+public:
+    QList<CJob> Jobs() const;
+    int Count() const;
+    std::optional<CJob> At(int index) const;
+    // The last job with this Id, as the watch thread takes it; none when it has gone.
+    std::optional<CJob> FindById(qint64 id) const;
+
+    void Append(const CJob &job); // then purges duplicates
+    void Remove(const CJob &job); // the first equal job, if any
+    void Set(int index, const CJob &job); // ignored when the index has gone
+    void Clear();
+    // Writes a scan's results into every job with this Id; its other fields stay.
+    void WriteBackScan(qint64 id, const QList<SJobImage> &currentImages,
+        const QList<SJobImage> &log, quint16 picCount);
+    // A new job's Id: the time in seconds, or one more than the largest Id when that is later,
+    // so two jobs made within one second never share a profile file.
+    qint64 NewId() const;
+
+private:
+    mutable QMutex m_lock;
+    QList<CJob> m_jobs;
+};
+
+CJobList *GetJobList(); // created empty on first use
+void DeleteJobList();
