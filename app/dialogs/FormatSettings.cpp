@@ -1,4 +1,6 @@
 #include "FormatSettings.h"
+
+#include "OpenFileChooser.h"
 #include "ui_FormatSettings.h"
 
 #include "ColorProfiles.h"
@@ -6,26 +8,11 @@
 #include "HelpTopics.h"
 #include "UserProfile.h"
 
-#include <QFileDialog>
 #include <QKeyEvent>
 
 #include <array>
 
 namespace {
-
-CFormatSettings::FileChooser &ChooserSlot()
-{
-    static CFormatSettings::FileChooser chooser;
-    return chooser;
-}
-
-QString ChooseFile(
-    QWidget *parent, const QString &caption, const QString &start, const QString &filter)
-{
-    if (ChooserSlot())
-        return ChooserSlot()(parent, caption, start, filter);
-    return QFileDialog::getOpenFileName(parent, caption, start, filter);
-}
 
 constexpr int DefaultQuality = 88;
 constexpr int JpgCustomIndex = 3;
@@ -54,11 +41,6 @@ void SetIndex(QComboBox *combo, int index)
 }
 
 } // namespace
-
-void CFormatSettings::SetFileChooser(FileChooser chooser)
-{
-    ChooserSlot() = std::move(chooser);
-}
 
 CFormatSettings::CFormatSettings(QWidget *parent)
     : QDialog(parent)
@@ -460,7 +442,7 @@ void CFormatSettings::LoadIccProfile(QComboBox *colors)
 {
     const int slash = profile->CustomProfile.lastIndexOf(QLatin1Char('/'));
     const QString folder = slash < 0 ? profile->CustomProfile : profile->CustomProfile.left(slash);
-    const QString path = ChooseFile(
+    const QString path = ChooseOpenFile(
         this, tr("Load Profile"), folder, QStringLiteral("ICC Profiles (*.icc; *.icm)"));
     if (path.isEmpty()) {
         colors->setCurrentIndex(previousColorIndex);

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <functional>
 
 namespace Ui {
 class CFormatSettings;
@@ -43,11 +42,6 @@ class CFormatSettings : public QDialog
     Q_OBJECT
 
 public:
-    // Asks for an ICC file (parent, caption, start folder, name filter); empty when cancelled.
-    using FileChooser = std::function<QString(
-        QWidget *parent, const QString &caption, const QString &start, const QString &filter)>;
-    // Tests answer the file dialog through this; a null chooser brings the standard one back.
-    static void SetFileChooser(FileChooser chooser);
 
     explicit CFormatSettings(QWidget *parent);
     ~CFormatSettings() override;

@@ -1,8 +1,9 @@
 #include "FilterCustomMask.h"
+
+#include "OpenFileChooser.h"
 #include "ui_FilterCustomMask.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 #include "FilterSlots.h"
 #include "Folders.h"
@@ -17,20 +18,6 @@ namespace {
 const QString MaskPathKey = QStringLiteral("GUI/Filter.WatermarkMask.MaskPath");
 const QString PortraitMaskPathKey = QStringLiteral("GUI/Filter.WatermarkMask.MaskPortraitPath");
 
-CFilterCustomMask::FileChooser &ChooserSlot()
-{
-    static CFilterCustomMask::FileChooser chooser;
-    return chooser;
-}
-
-QString ChooseFile(
-    QWidget *parent, const QString &caption, const QString &start, const QString &filter)
-{
-    if (ChooserSlot())
-        return ChooserSlot()(parent, caption, start, filter);
-    return QFileDialog::getOpenFileName(parent, caption, start, filter);
-}
-
 QString WithSlashes(QString path)
 {
     return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -43,11 +30,6 @@ double RoundedHalfUp(double stored)
 }
 
 } // namespace
-
-void CFilterCustomMask::SetFileChooser(FileChooser chooser)
-{
-    ChooserSlot() = std::move(chooser);
-}
 
 CFilterCustomMask::CFilterCustomMask(QWidget *parent, int filterId)
     : CFilterPage(parent, filterId)
@@ -125,7 +107,7 @@ void CFilterCustomMask::ControlChanged()
 void CFilterCustomMask::Browse(const QString &key, QLineEdit *field)
 {
     const QString start = ReadSettingString(key, GetPicturesFolder());
-    const QString chosen = ChooseFile(this, tr("Select Mask"), start, formats->FileDialogFilter());
+    const QString chosen = ChooseOpenFile(this, tr("Select Mask"), start, formats->FileDialogFilter());
     if (chosen.isEmpty())
         return;
     const QString path = WithSlashes(chosen);

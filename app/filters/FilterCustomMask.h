@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -22,13 +21,6 @@ class CFilterCustomMask : public CFilterPage
     Q_OBJECT
 
 public:
-    // Asks for an image file to open (caption, start path, name filter); empty when the user
-    // cancels.
-    using FileChooser = std::function<QString(
-        QWidget *parent, const QString &caption, const QString &start, const QString &filter)>;
-    // The chooser of every mask page: tests answer it so that no modal loop blocks. A null
-    // chooser brings the standard open-file dialog back.
-    static void SetFileChooser(FileChooser chooser);
 
     CFilterCustomMask(QWidget *parent, int filterId);
     ~CFilterCustomMask() override;

@@ -1,8 +1,9 @@
 #include "FilterDate.h"
+
+#include "OpenFileChooser.h"
 #include "ui_FilterDate.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 #include "DialogFont.h"
 #include "Folders.h"
@@ -30,20 +31,6 @@ struct SCorrectionPlace
 };
 constexpr SCorrectionPlace CorrectionPlaces[]
     = { { 0, 5 }, { 5, 3 }, { 8, 3 }, { 12, 3 }, { 15, 3 }, { 18, 3 } };
-
-CFilterDate::TextureChooser &TextureChooserSlot()
-{
-    static CFilterDate::TextureChooser chooser;
-    return chooser;
-}
-
-QString ChooseTexture(
-    QWidget *parent, const QString &title, const QString &folder, const QString &filter)
-{
-    if (const CFilterDate::TextureChooser &chooser = TextureChooserSlot())
-        return chooser(parent, title, folder, filter);
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
-}
 
 // Flags are on when not 0, as the engine reads them; a damaged value (NaN) is off.
 bool IsOn(double value)
@@ -129,11 +116,6 @@ CFilterDate::CFilterDate(QWidget *parent, int filterId)
 }
 
 CFilterDate::~CFilterDate() = default;
-
-void CFilterDate::SetTextureChooser(TextureChooser chooser)
-{
-    TextureChooserSlot() = std::move(chooser);
-}
 
 void CFilterDate::InitControls()
 {
@@ -539,7 +521,7 @@ void CFilterDate::on_buttonBrowseTexture_clicked()
 {
     const QString folder = ReadSettingString(TextureFolderKey, GetPicturesFolder());
     QString path
-        = ChooseTexture(this, tr("Select Watermark Image"), folder, formats->FileDialogFilter());
+        = ChooseOpenFile(this, tr("Select Watermark Image"), folder, formats->FileDialogFilter());
     if (path.isEmpty())
         return;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));

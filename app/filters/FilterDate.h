@@ -7,7 +7,6 @@
 #include <QRgb>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class CFormatsEnum;
@@ -32,11 +31,6 @@ public:
     void Load(const SFilterRecord &settings, bool startPreview) override;
     void Save(SFilterRecord &settings) override;
 
-    // Asks the user for the texture image; an empty answer means cancelled.
-    using TextureChooser = std::function<QString(
-        QWidget *parent, const QString &title, const QString &folder, const QString &filter)>;
-    // Tests answer the chooser here; an empty one restores the ordinary file dialog.
-    static void SetTextureChooser(TextureChooser chooser);
 
 private slots:
     void on_comboShow_activated(int index);

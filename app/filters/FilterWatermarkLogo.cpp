@@ -1,8 +1,9 @@
 #include "FilterWatermarkLogo.h"
+
+#include "OpenFileChooser.h"
 #include "ui_FilterWatermarkLogo.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 #include "FilterSlots.h"
 #include "Folders.h"
@@ -17,20 +18,6 @@ namespace {
 
 const QString LogoFolderKey = QStringLiteral("GUI/Filter.WatermarkLogo.WatermarkPath");
 constexpr int FullTurn = 360;
-
-CFilterWatermarkLogo::FileChooser &ChooserSlot()
-{
-    static CFilterWatermarkLogo::FileChooser chooser;
-    return chooser;
-}
-
-QString ChooseFile(
-    QWidget *parent, const QString &caption, const QString &start, const QString &filter)
-{
-    if (ChooserSlot())
-        return ChooserSlot()(parent, caption, start, filter);
-    return QFileDialog::getOpenFileName(parent, caption, start, filter);
-}
 
 // A stored number as the spin boxes take it: cut towards zero; not a number at all (a damaged
 // record) gives the control's default.
@@ -55,11 +42,6 @@ QString WithSlashes(QString path)
 }
 
 } // namespace
-
-void CFilterWatermarkLogo::SetFileChooser(FileChooser chooser)
-{
-    ChooserSlot() = std::move(chooser);
-}
 
 CFilterWatermarkLogo::CFilterWatermarkLogo(QWidget *parent, int filterId)
     : CFilterPage(parent, filterId)
@@ -137,7 +119,7 @@ void CFilterWatermarkLogo::on_buttonBrowse_clicked()
 {
     const QString start = ReadSettingString(LogoFolderKey, GetPicturesFolder());
     const QString chosen
-        = ChooseFile(this, tr("Select Watermark Image"), start, formats->FileDialogFilter());
+        = ChooseOpenFile(this, tr("Select Watermark Image"), start, formats->FileDialogFilter());
     if (chosen.isEmpty())
         return;
     const QString path = WithSlashes(chosen);

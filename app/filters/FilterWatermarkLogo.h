@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -21,13 +20,6 @@ class CFilterWatermarkLogo : public CFilterPage
     Q_OBJECT
 
 public:
-    // Asks for an image file to open (caption, start folder, name filter); empty when the user
-    // cancels.
-    using FileChooser = std::function<QString(
-        QWidget *parent, const QString &caption, const QString &start, const QString &filter)>;
-    // The chooser of every logo page: tests answer it so that no modal loop blocks. A null
-    // chooser brings the standard open-file dialog back.
-    static void SetFileChooser(FileChooser chooser);
 
     CFilterWatermarkLogo(QWidget *parent, int filterId);
     ~CFilterWatermarkLogo() override;

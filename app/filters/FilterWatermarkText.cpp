@@ -1,8 +1,9 @@
 #include "FilterWatermarkText.h"
+
+#include "OpenFileChooser.h"
 #include "ui_FilterWatermarkText.h"
 
 #include <QDate>
-#include <QFileDialog>
 #include <QMenu>
 
 #include "DialogFont.h"
@@ -18,20 +19,6 @@
 namespace {
 
 const QString TextFilePathKey = QStringLiteral("GUI/Filter.WatermarkText.TextFilePath");
-
-CFilterWatermarkText::TextFileChooser &Chooser()
-{
-    static CFilterWatermarkText::TextFileChooser chooser;
-    return chooser;
-}
-
-QString ChooseTextFile(
-    QWidget *parent, const QString &title, const QString &start, const QString &filter)
-{
-    if (Chooser())
-        return Chooser()(parent, title, start, filter);
-    return QFileDialog::getOpenFileName(parent, title, start, filter);
-}
 
 // The keyword menu: submenus in order, then their entries in order. "Symbols" and "File" keep
 // their titles in every language.
@@ -94,11 +81,6 @@ bool IsSet(double value)
 }
 
 } // namespace
-
-void CFilterWatermarkText::SetTextFileChooser(TextFileChooser chooser)
-{
-    Chooser() = std::move(chooser);
-}
 
 QString CFilterWatermarkText::DefaultText()
 {
@@ -294,7 +276,7 @@ void CFilterWatermarkText::SlotKeyword(int number)
 void CFilterWatermarkText::on_buttonBrowse_clicked()
 {
     const QString start = ReadSettingString(TextFilePathKey, GetPicturesFolder());
-    QString path = ChooseTextFile(this, tr("Select Text File"), start, QStringLiteral("*.*"));
+    QString path = ChooseOpenFile(this, tr("Select Text File"), start, QStringLiteral("*.*"));
     if (path.isEmpty())
         return;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));

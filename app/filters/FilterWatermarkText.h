@@ -5,7 +5,6 @@
 #include <QRgb>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -28,11 +27,6 @@ public:
     void Load(const SFilterRecord &settings, bool startPreview) override;
     void Save(SFilterRecord &settings) override;
 
-    // Asks for one existing file; an empty answer means cancelled.
-    using TextFileChooser = std::function<QString(
-        QWidget *parent, const QString &title, const QString &start, const QString &filter)>;
-    // Tests replace the file dialog so that no modal loop blocks; null restores it.
-    static void SetTextFileChooser(TextFileChooser chooser);
 
 public slots:
     // Appends the keyword of a menu entry's number to the text; other numbers append nothing.

@@ -1,3 +1,4 @@
+#include "OpenFileChooser.h"
 #include "TestMain.h"
 
 #include "ColorProfiles.h"
@@ -143,7 +144,7 @@ private slots:
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("No matching signal|No such slot")));
         ResetJob();
-        CFormatSettings::SetFileChooser(nullptr);
+        SetOpenFileChooser(nullptr);
     }
 
     void roundTrip_data();
@@ -371,7 +372,7 @@ void TestFormatSettings::iccProfileChoice()
 {
     QString askedFolder;
     QString answer;
-    CFormatSettings::SetFileChooser(
+    SetOpenFileChooser(
         [&](QWidget *, const QString &, const QString &start, const QString &filter) {
             askedFolder = start;
             if (!filter.contains(QLatin1String("*.icm")))

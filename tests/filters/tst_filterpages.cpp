@@ -1,3 +1,4 @@
+#include "OpenFileChooser.h"
 #include "ImageEngineSetup.h"
 #include "ScriptedUser.h"
 #include "TestMain.h"
@@ -1812,7 +1813,7 @@ void TestFilterPages::dateFontAndTextureChoices()
     // The texture chooser starts in the folder of the last choice.
     QStringList folders;
     QString chosen = QStringLiteral("C:\\Pics\\tex.png");
-    CFilterDate::SetTextureChooser(
+    SetOpenFileChooser(
         [&](QWidget *, const QString &, const QString &folder, const QString &) {
             folders << folder;
             return chosen;
@@ -1821,7 +1822,7 @@ void TestFilterPages::dateFontAndTextureChoices()
     QTest::mouseClick(browse, Qt::LeftButton);
     chosen.clear(); // cancelled: nothing changes
     QTest::mouseClick(browse, Qt::LeftButton);
-    CFilterDate::SetTextureChooser({});
+    SetOpenFileChooser({});
     QCOMPARE(folders, QStringList({ GetPicturesFolder(), QStringLiteral("C:/Pics") }));
     QCOMPARE(ReadSettingString(QStringLiteral("GUI/Filter.Date.TexturePath"), QString()),
         QStringLiteral("C:/Pics"));
@@ -2005,7 +2006,7 @@ void TestFilterPages::watermarkTextFromAFile()
 
     // The chosen file, in the platform's form, is kept with "/" and remembered.
     QString offeredStart;
-    CFilterWatermarkText::SetTextFileChooser(
+    SetOpenFileChooser(
         [&](QWidget *, const QString &, const QString &start, const QString &) {
             offeredStart = start;
             return QStringLiteral("C:\\T\\lines.txt");
@@ -2024,7 +2025,7 @@ void TestFilterPages::watermarkTextFromAFile()
     QCOMPARE(ReadSettingString(QStringLiteral("GUI/Filter.WatermarkText.TextFilePath"), QString()),
         QStringLiteral("C:/T/lines.txt"));
 
-    CFilterWatermarkText::SetTextFileChooser(nullptr);
+    SetOpenFileChooser(nullptr);
 
     // Reset keeps the typed text and the file, and turns back to the typed text.
     text->setEnabled(true);
@@ -2301,11 +2302,9 @@ void TestFilterPages::chosenFileIsStoredWithSlashes()
               asked = caption + QLatin1Char('|') + start;
               return chosen;
           };
-    CFilterWatermarkLogo::SetFileChooser(chooser);
-    CFilterCustomMask::SetFileChooser(chooser);
+    SetOpenFileChooser(chooser);
     const auto restore = qScopeGuard([]() {
-        CFilterWatermarkLogo::SetFileChooser(nullptr);
-        CFilterCustomMask::SetFileChooser(nullptr);
+        SetOpenFileChooser(nullptr);
     });
     const auto page = MakePage(id, QString());
     page->show();
