@@ -94,6 +94,8 @@ CTestFtpServer::~CTestFtpServer()
 
 QString CTestFtpServer::Start()
 {
+    if (m_server.state() != QProcess::NotRunning)
+        return QString();
     if (!m_root.isValid())
         return QStringLiteral("cannot make the FTP server's folder");
     if (!QFile::exists(QStringLiteral("/usr/bin/python3")))
@@ -130,6 +132,8 @@ CTestSshServer::~CTestSshServer()
 
 QString CTestSshServer::Start()
 {
+    if (m_sshd.state() != QProcess::NotRunning)
+        return QString();
     if (::geteuid() != 0)
         return QStringLiteral("SFTP needs a test sshd and a system account: run as root");
     if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))

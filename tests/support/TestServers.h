@@ -21,7 +21,8 @@ public:
     static const QString Password; // plain text; documents store it in Base64
 
     ~CTestFtpServer();
-    QString Start(); // empty when it listens, else why it does not
+    // Empty when it listens (or already did), else why it does not.
+    QString Start();
     void Stop();
     quint16 Port() const { return m_port; }
     QString Root() const { return m_root.path(); } // the server's "/"

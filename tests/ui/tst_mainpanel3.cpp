@@ -1,6 +1,7 @@
 #include "ImageEngineSetup.h"
 #include "ScriptedUser.h"
 #include "TestMain.h"
+#include "TestServers.h"
 
 #include "FormatsEnum.h"
 #include "MainPanel3.h"
@@ -13,21 +14,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 
 namespace {
-
-const QString FtpUser = QStringLiteral("photos");
-const QString PlainPassword = QStringLiteral("S3cr#t-pa55word");
 
 // Picks a combo box row from its opened list, as a user choosing it does.
 void Choose(QComboBox *combo, int index)
@@ -86,9 +81,8 @@ class TestMainPanel3 : public QObject
     SOutputOptions &output = CUserProfile::instance()->OutputOptions;
     CStatesList *states = CStatesList::instance();
 
-    QTemporaryDir serverRoot;
-    QProcess server;
-    quint16 port = 0;
+    CTestFtpServer ftp;
+    CTestSshServer ssh;
 
 private slots:
     void initTestCase()
@@ -114,8 +108,6 @@ private slots:
     void cleanup()
     {
         panel.reset();
-        server.kill();
-        server.waitForFinished();
     }
 
     void startsInTheResetState()
@@ -132,6 +124,11 @@ private slots:
         QCOMPARE(Find<QStackedWidget>(QStringLiteral("swDestinations"))->currentIndex(), 0);
         auto *formats = Find<QComboBox>(QStringLiteral("comboOutputFormat"));
         QVERIFY(formats->count() > 10);
+        auto *destinations = Find<QComboBox>(QStringLiteral("comboDestination"));
+        for (QComboBox *combo : { formats, destinations }) {
+            for (int index = 0; index < combo->count(); ++index)
+                QVERIFY2(!combo->itemIcon(index).isNull(), qPrintable(combo->itemText(index)));
+        }
     }
 
     void eachDestinationShowsItsPage_data()
@@ -420,61 +417,83 @@ private slots:
 
     void connectionTest_data()
     {
+        QTest::addColumn<bool>("sftp");
         QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("closedPort");
+        QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("success");
-        QTest::newRow("right password") << PlainPassword << true;
-        QTest::newRow("wrong password") << QStringLiteral("wrong") << false;
+        const QString &right = CTestFtpServer::Password;
+        const QString odd = QStringLiteral("a #1/\u00c7a?/");
+        QTest::newRow("ftp") << false << right << false << QString() << true;
+        QTest::newRow("ftp wrong password") << false << QStringLiteral("wrong") << false
+                                            << QString() << false;
+        QTest::newRow("ftp closed port") << false << right << true << QString() << false;
+        QTest::newRow("ftp odd folder") << false << right << false << odd << true;
+        QTest::newRow("sftp") << true << right << false << QString() << true;
+        QTest::newRow("sftp wrong password") << true << QStringLiteral("wrong") << false
+                                             << QString() << false;
+        QTest::newRow("sftp odd folder") << true << right << false << odd << true;
     }
 
     void connectionTest()
     {
+        QFETCH(bool, sftp);
         QFETCH(QString, password);
+        QFETCH(bool, closedPort);
+        QFETCH(QString, folder);
         QFETCH(bool, success);
-        QVERIFY(serverRoot.isValid());
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost));
-            port = probe.serverPort();
+        QString user = CTestFtpServer::User;
+        QString remote = QStringLiteral("/") + folder;
+        quint16 port = 0;
+        if (sftp) {
+            const QString sshProblem = ssh.Start();
+            if (!sshProblem.isEmpty())
+                QSKIP(qPrintable(sshProblem));
+            user = ssh.User();
+            port = ssh.Port();
+            remote = ssh.MakeWritableFolder(folder) + QLatin1Char('/');
+        } else {
+            const QString ftpProblem = ftp.Start();
+            if (!ftpProblem.isEmpty())
+                QSKIP(qPrintable(ftpProblem));
+            port = ftp.Port();
+            QVERIFY(folder.isEmpty() || QDir(ftp.Root()).mkpath(folder));
         }
-        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server.start(QStringLiteral("/usr/bin/python3"),
-            { QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
-                QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(port),
-                QStringLiteral("-d"), serverRoot.path(), QStringLiteral("-u"), FtpUser,
-                QStringLiteral("-P"), PlainPassword, QStringLiteral("-r"),
-                QStringLiteral("%1-%2").arg(port + 1).arg(port + 50) });
-        if (!server.waitForStarted())
-            QSKIP("Cannot start pyftpdlib (package python3-pyftpdlib)");
-        for (;;) {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, port);
-            if (socket.waitForConnected(200))
-                break;
-            if (server.state() == QProcess::NotRunning)
-                QSKIP("pyftpdlib ended before it listened (is python3-pyftpdlib installed?)");
-            QTest::qWait(50);
-        }
+        if (closedPort)
+            port = FreeLoopbackPort();
 
         Choose(Find<QComboBox>(QStringLiteral("comboDestination")), 2);
-        auto *sftp = Find<QCheckBox>(QStringLiteral("checkUseSFTP"));
-        if (sftp->isChecked())
-            Click(sftp);
+        auto *useSftp = Find<QCheckBox>(QStringLiteral("checkUseSFTP"));
+        if (useSftp->isChecked() != sftp)
+            Click(useSftp);
         TypeInto(Find<QLineEdit>(QStringLiteral("editFTPHost")), QStringLiteral("127.0.0.1"));
         TypeInto(Find<QLineEdit>(QStringLiteral("editFTPPort")), QString::number(port));
-        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPUsername")), FtpUser);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPUsername")), user);
         TypeInto(Find<QLineEdit>(QStringLiteral("editFTPPassword")), password);
-        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPFolder")), QString());
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPFolder")), remote);
         auto *result = Find<QLabel>(QStringLiteral("labelResultTestConnection"));
         QTest::mouseClick(
             Find<QPushButton>(QStringLiteral("buttonTestFTPConnection")), Qt::LeftButton);
         QCOMPARE(result->text(), QStringLiteral("..."));
-        // The job's folder is made a folder path; the edit keeps what was typed.
-        QCOMPARE(output.FTPFolder, QStringLiteral("/"));
-        QTRY_VERIFY_WITH_TIMEOUT(result->text() != QStringLiteral("..."), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(result->text() != QStringLiteral("..."), 30000);
         if (success)
             QCOMPARE(result->text(), QStringLiteral("Success"));
         else
             QVERIFY(result->text() != QStringLiteral("Success") && !result->text().isEmpty());
+    }
+
+    void folderWithoutSlashIsMadeAFolderPath()
+    {
+        Choose(Find<QComboBox>(QStringLiteral("comboDestination")), 2);
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPHost")), QStringLiteral("127.0.0.1"));
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPPort")),
+                 QString::number(FreeLoopbackPort()));
+        TypeInto(Find<QLineEdit>(QStringLiteral("editFTPFolder")), QString());
+        QTest::mouseClick(
+            Find<QPushButton>(QStringLiteral("buttonTestFTPConnection")), Qt::LeftButton);
+        // The job's folder is made a folder path; the edit keeps what was typed.
+        QCOMPARE(output.FTPFolder, QStringLiteral("/"));
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->IsTestRunning(), 30000);
     }
 
     void destroyingDuringATestWaitsForIt()
