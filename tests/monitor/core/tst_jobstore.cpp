@@ -230,6 +230,12 @@ void TestJobStore::roundTripKeepsEveryFieldAndTheExactLayout()
     QVERIFY(loaded.first().Log.isEmpty());
 
     QVERIFY(!SaveJobStore({ plain }, true, folder.path())); // a folder cannot be written
+
+    // A control character in a file name must not make the whole store unreadable.
+    plain.Log = { SJobImage { QStringLiteral("/a\x01-b.jpg"), QString(), 0 } };
+    QVERIFY(SaveJobStore({ plain }, true, path));
+    QVERIFY(ReadJobStore(path, loaded));
+    QCOMPARE(loaded.first().Log.first().Path, QStringLiteral("/a-b.jpg"));
 }
 
 void TestJobStore::refusedStoreChangesNothing_data()
