@@ -34,8 +34,9 @@ QString StoreText(const QString &text, bool attribute)
             if (attribute)
                 result.replace(i, 1, QStringLiteral("&#%1;").arg(int(c)));
         } else if (c < 0x20 || c == 0xFFFE || c == 0xFFFF) {
+            // The text itself is not logged: it may be a password.
             LogMessage(QStringLiteral("SaveJobStore"),
-                QStringLiteral("Character %1 left out of ").arg(int(c)) + PrintablePath(text));
+                QStringLiteral("Character %1 left out of a text").arg(int(c)));
             result.remove(i, 1);
         }
     }
