@@ -1,1 +1,144 @@
 #include "Job.h"
+
+#include "JobStore.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+#include <memory>
+
+bool CJob::operator==(const CJob &other) const
+{
+    if (Type != other.Type || (Type != 0 && Type != 1))
+        return false;
+    const bool sameDefinition = Id == other.Id && Name == other.Name
+        && Description == other.Description && Source == other.Source && Script == other.Script
+        && Subfolders == other.Subfolders && Mask == other.Mask && Interval == other.Interval
+        && Overwrite == other.Overwrite && CreateLog == other.CreateLog
+        && SilentMode == other.SilentMode;
+    if (!sameDefinition || Type == 0)
+        return sameDefinition;
+    // A folder job keeps the FTP fields at their defaults, so only FTP jobs compare them.
+    return Username == other.Username && Password == other.Password && Host == other.Host
+        && Port == other.Port && UseSFTP == other.UseSFTP;
+}
+
+void PurgeDuplicateJobs(QList<CJob> &jobs)
+{
+    // A job goes when any later job equals it; the survivors keep their order.
+    qsizetype index = 0;
+    while (index < jobs.size()) {
+        bool laterEqual = false;
+        for (qsizetype later = index + 1; later < jobs.size() && !laterEqual; ++later)
+            laterEqual = jobs.at(index) == jobs.at(later);
+        if (laterEqual)
+            jobs.removeAt(index);
+        else
+            ++index;
+    }
+}
+
+QList<CJob> CJobList::Jobs() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_jobs;
+}
+
+int CJobList::Count() const
+{
+    QMutexLocker locker(&m_lock);
+    return int(m_jobs.size());
+}
+
+std::optional<CJob> CJobList::At(int index) const
+{
+    QMutexLocker locker(&m_lock);
+    if (index < 0 || index >= m_jobs.size())
+        return std::nullopt;
+    return m_jobs.at(index);
+}
+
+std::optional<CJob> CJobList::FindById(qint64 id) const
+{
+    QMutexLocker locker(&m_lock);
+    for (qsizetype index = m_jobs.size() - 1; index >= 0; --index)
+        if (m_jobs.at(index).Id == id)
+            return m_jobs.at(index);
+    return std::nullopt;
+}
+
+void CJobList::Append(const CJob &job)
+{
+    QMutexLocker locker(&m_lock);
+    m_jobs.append(job);
+    PurgeDuplicateJobs(m_jobs);
+}
+
+void CJobList::Remove(const CJob &job)
+{
+    QMutexLocker locker(&m_lock);
+    const qsizetype index = m_jobs.indexOf(job);
+    if (index >= 0)
+        m_jobs.removeAt(index);
+}
+
+void CJobList::Set(int index, const CJob &job)
+{
+    QMutexLocker locker(&m_lock);
+    if (index >= 0 && index < m_jobs.size())
+        m_jobs[index] = job;
+}
+
+void CJobList::Clear()
+{
+    QMutexLocker locker(&m_lock);
+    m_jobs.clear();
+}
+
+void CJobList::WriteBackScan(
+    qint64 id, const QList<SJobImage> &currentImages, const QList<SJobImage> &log, quint16 picCount)
+{
+    QMutexLocker locker(&m_lock);
+    for (CJob &job : m_jobs) {
+        if (job.Id != id)
+            continue;
+        job.CurrentImages = currentImages;
+        job.Log = log;
+        job.PicCount = picCount;
+    }
+}
+
+qint64 CJobList::NewId() const
+{
+    qint64 id = QDateTime::currentSecsSinceEpoch();
+    {
+        QMutexLocker locker(&m_lock);
+        for (const CJob &job : m_jobs)
+            id = qMax(id, job.Id + 1);
+    }
+    // The profile of a removed job stays on disk; a new job must never take its file.
+    while (QFileInfo::exists(JobProfilePath(id)))
+        ++id;
+    return id;
+}
+
+namespace {
+// Guards the creation and deletion of the process-wide list, not the list itself.
+QMutex jobListLock;
+std::unique_ptr<CJobList> jobList;
+} // namespace
+
+CJobList *GetJobList()
+{
+    QMutexLocker locker(&jobListLock);
+    if (!jobList)
+        jobList = std::make_unique<CJobList>();
+    return jobList.get();
+}
+
+void DeleteJobList()
+{
+    QMutexLocker locker(&jobListLock);
+    jobList.reset();
+}

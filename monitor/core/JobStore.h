@@ -15,6 +15,9 @@ bool SaveJobStore(const QList<CJob> &jobs, bool withImages, const QString &path 
 // the file cannot be read or is not a job store.
 bool ReadJobStore(const QString &path, QList<CJob> &jobs);
 
+// The documents folder followed by "/Quendrasil/Monitor/" + the id in decimal + ".qlf".
+QString JobProfilePath(qint64 id);
+
 // Makes the job profile "<id>.qlf" in the documents folder's "/Quendrasil/Monitor/" from the
-// compiled-in template; its path, or "" when it cannot be made.
+// compiled-in template; its path, or "" when it cannot be made or the file already exists.
 QString CreateJobProfile(qint64 id);
