@@ -486,6 +486,10 @@ void TestSpiderFtp::sftpModes()
             folder + QStringLiteral("sub dir/c.jpg") }));
     // "." and ".." are listed by SFTP servers but never walked into.
     QCOMPARE(ListedFolders(), (QStringList { folder, folder + QStringLiteral("sub dir/") }));
+    // The walker's handles check the server's key: it is remembered on first use.
+    QFile knownHosts(KnownHostsPath());
+    QVERIFY(knownHosts.open(QIODevice::ReadOnly));
+    QVERIFY(knownHosts.readAll().startsWith("127.0.0.1 "));
 
     QVERIFY(WriteFile(folder + QStringLiteral("sub dir/c.jpg"), QByteArray(301, 'c')));
     QVERIFY(scan(walker, 2));
