@@ -281,7 +281,9 @@ void CSpiderFTP::ProcessNextFolder(bool useSFTP)
     while (!FolderQueue.isEmpty()) {
         const QString folder = FolderQueue.takeFirst();
         LogMessage(FolderTag, folder);
-        if (Mode == 3)
+        // Without a local folder the remote layout would be made at the root of the disk.
+        const bool downloads = Mode == 3 && !LocalFolder.isEmpty();
+        if (downloads)
             QDir().mkpath(LocalFolder + folder);
 
         QByteArray listing;
@@ -335,8 +337,7 @@ void CSpiderFTP::ProcessNextFolder(bool useSFTP)
                 }
                 break;
             case 3:
-                // Without a local folder the remote path would land at the root of the disk.
-                if (!LocalFolder.isEmpty() && DownloadList.contains(path)
+                if (downloads && DownloadList.contains(path)
                     && DownloadFile(DownloadHandle, EncodeUrl(BaseUrl, path), LocalFolder + path))
                     Downloaded.append(path);
                 break;

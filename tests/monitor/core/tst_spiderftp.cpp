@@ -390,6 +390,12 @@ void TestSpiderFtp::downloadsOnlyListedFiles()
     QVERIFY(!QFile::exists(local + QStringLiteral("/dl/skip.jpg")));
     QVERIFY(!QFile::exists(local + QStringLiteral("/dl/gone.jpg")));
     QVERIFY(walker.FirstPassPaths.isEmpty() && walker.StableFiles.isEmpty());
+
+    // Without a local folder nothing is written, least of all at the root of the disk.
+    CSpiderFTP nowhere;
+    Scan(nowhere, QStringLiteral("/dl/"), 3, true, QStringLiteral("*.jpg"), list, QString());
+    QVERIFY(nowhere.Downloaded.isEmpty());
+    QVERIFY(!QFile::exists(QStringLiteral("/dl")));
 }
 
 void TestSpiderFtp::failedDownloadsLeaveNothing()
