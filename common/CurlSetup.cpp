@@ -10,18 +10,27 @@
 
 #include <mutex>
 
-void InitializeCurl()
+namespace {
+
+// Guards the two flags below; held while libcurl's global state is set up or torn down.
+std::mutex globalStateLock;
+bool globalStateReady = false;
+bool globalStateCleanedUp = false;
+
+// With the lock held. False once the state has been torn down.
+bool InitializeLocked()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
+    if (globalStateCleanedUp)
+        return false;
+    if (!globalStateReady) {
         const CURLcode result = curl_global_init(CURL_GLOBAL_DEFAULT);
         if (result != CURLE_OK)
-            LogMessage(QStringLiteral("InitializeCurl"),
-                       QString::fromUtf8(curl_easy_strerror(result)));
-    });
+            LogMessage(
+                QStringLiteral("InitializeCurl"), QString::fromUtf8(curl_easy_strerror(result)));
+        globalStateReady = true; // a failed set-up is not retried: it reports once
+    }
+    return true;
 }
-
-namespace {
 
 // Trust on first use: without a check any machine that answers for the host name would get
 // the user's password and photos. This libcurl remembers keys by host name, whatever the port.
@@ -34,12 +43,28 @@ int CheckHostKey(CURL *, const curl_khkey *, const curl_khkey *, curl_khmatch ma
         return CURLKHSTAT_FINE_ADD_TO_FILE;
     default:
         LogMessage(QStringLiteral("CheckHostKey"),
-            QStringLiteral("The server's key differs from the one remembered in ") + KnownHostsPath());
+            QStringLiteral("The server's key differs from the one remembered in ")
+                + KnownHostsPath());
         return CURLKHSTAT_REJECT;
     }
 }
 
 } // namespace
+
+void InitializeCurl()
+{
+    std::lock_guard<std::mutex> lock(globalStateLock);
+    InitializeLocked();
+}
+
+void CleanupCurl()
+{
+    std::lock_guard<std::mutex> lock(globalStateLock);
+    if (globalStateReady)
+        curl_global_cleanup();
+    globalStateReady = false;
+    globalStateCleanedUp = true;
+}
 
 QString KnownHostsPath()
 {
@@ -49,8 +74,13 @@ QString KnownHostsPath()
 
 CURL *NewCurlHandle()
 {
-    InitializeCurl();
-    CURL *handle = curl_easy_init();
+    CURL *handle = nullptr;
+    {
+        // curl_easy_init would set the global state up again by itself after a clean-up.
+        std::lock_guard<std::mutex> lock(globalStateLock);
+        if (InitializeLocked())
+            handle = curl_easy_init();
+    }
     if (!handle)
         return handle;
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
