@@ -254,7 +254,7 @@ SingleApplication::SIdentity SingleApplicationPrivate::CurrentIdentity() const
 void SingleApplicationPrivate::FailOnMemory(const char *message) const
 {
     qCritical("%s", message);
-    qCritical().noquote() << "SingleApplication: " << memory->error() << memory->errorString();
+    qCritical("SingleApplication: %d %s", int(memory->error()), qPrintable(memory->errorString()));
     Platform::ExitProcessNow(1);
 }
 
