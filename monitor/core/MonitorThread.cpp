@@ -67,6 +67,21 @@ QString ProfileTail(const QString &profile)
     return profile.mid(lineEnd + 1);
 }
 
+// The first folder of an FTP job's downloads, named after the job. A name from a hand-edited
+// store could hold "/", which would move the folder (and its deletion) elsewhere.
+QString DownloadFolderName(const CJob &job)
+{
+    QString name = job.Name;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return name + QLatin1Char('-') + QString::number(job.Id);
+}
+
+// A remote path a server listed; ".." would place its download outside the download folder.
+bool StaysInDownloadFolder(const QString &remotePath)
+{
+    return !remotePath.split(QLatin1Char('/')).contains(QLatin1String(".."));
+}
+
 QString PropertyLine(const char *name, const QString &text)
 {
     return QStringLiteral("\t\t<Property Name=\"%1\">").arg(QLatin1String(name)) + text
@@ -488,11 +503,10 @@ void CMonitorThread::RemoveUnstableFiles(CJob &job)
         LogMessage(QStringLiteral("CMonitorThread::RemoveUnstableFiles"),
             QStringLiteral("Not steady yet: ") + PrintablePath(NewImages[i].Path));
         const QString path = NewImages[i].Path;
-        const qsizetype entry = std::distance(job.CurrentImages.cbegin(),
-            std::find_if(job.CurrentImages.cbegin(), job.CurrentImages.cend(),
-                [&](const SJobImage &image) { return image.Path == path; }));
-        if (entry < job.CurrentImages.size())
-            job.CurrentImages.removeAt(entry);
+        const auto entry = std::find_if(job.CurrentImages.begin(), job.CurrentImages.end(),
+            [&](const SJobImage &image) { return image.Path == path; });
+        if (entry != job.CurrentImages.end())
+            job.CurrentImages.erase(entry);
         NewImages.removeAt(i);
     }
     job.Log = job.CurrentImages;
@@ -500,7 +514,7 @@ void CMonitorThread::RemoveUnstableFiles(CJob &job)
 
 QString CMonitorThread::GetFTPTempFolder(const SJobImage &image, const CJob &job)
 {
-    QString relative = job.Name + QLatin1Char('-') + QString::number(job.Id) + image.Path;
+    QString relative = DownloadFolderName(job) + image.Path;
     relative.replace(QLatin1String("//"), QLatin1String("/"));
     const QString temp = TempFolder();
     DownloadFolder = temp + QLatin1Char('/') + relative.left(relative.indexOf(QLatin1Char('/')));
@@ -515,7 +529,8 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
     LogMessage(ScriptTag);
     QFile profile(job.Script);
     if (!profile.open(QIODevice::ReadOnly)) {
-        LogMessage(ScriptTag, QStringLiteral("Cannot open the job profile ") + job.Script);
+        LogMessage(
+            ScriptTag, QStringLiteral("Cannot open the job profile ") + PrintablePath(job.Script));
         images.clear();
         return QString();
     }
@@ -540,8 +555,7 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
     const int picCount = int(job.PicCount) - int(images.size());
     QString folder = job.Source;
     if (job.Type == 1) {
-        folder = TempFolder() + QLatin1Char('/') + job.Name + QLatin1Char('-')
-            + QString::number(job.Id);
+        folder = TempFolder() + QLatin1Char('/') + DownloadFolderName(job);
         if (job.Source != QLatin1String("/"))
             folder += job.Source;
     }
@@ -564,9 +578,14 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
         LogMessage(ScriptTag, QStringLiteral("FTP_WATCH"));
         LogMessage(
             ScriptTag, QStringLiteral("ListImgsToProcess.size: ") + QString::number(images.size()));
+        DownloadFolder = TempFolder() + QLatin1Char('/') + DownloadFolderName(job);
         QStringList localPaths;
         QStringList downloadList;
         for (const SJobImage &image : std::as_const(images)) {
+            if (!StaysInDownloadFolder(image.Path)) {
+                localPaths.append(QString()); // never downloaded, so left out below
+                continue;
+            }
             localPaths.append(GetFTPTempFolder(image, job));
             downloadList.append(image.Path);
         }
@@ -578,11 +597,12 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
         // Only what arrived whole goes into the script.
         QList<SJobImage> downloaded;
         for (int i = 0; i < images.size(); ++i) {
-            if (spider.Downloaded.contains(images[i].Path)) {
+            if (!localPaths[i].isEmpty() && spider.Downloaded.contains(images[i].Path)) {
                 downloaded.append(images[i]);
                 photoPaths.append(localPaths[i]);
             } else {
-                LogMessage(ScriptTag, QStringLiteral("Not downloaded: ") + images[i].Path);
+                LogMessage(
+                    ScriptTag, QStringLiteral("Not downloaded: ") + PrintablePath(images[i].Path));
             }
         }
         images = downloaded;
@@ -592,8 +612,11 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
                 RemoveFolderRecursively(DownloadFolder);
             return QString();
         }
-    } else {
-        images.clear(); // no photo lines: nothing is handed over
+    }
+    if (photoPaths.isEmpty()) {
+        // Another kind of job lists nothing: there is no batch to hand over.
+        images.clear();
+        return QString();
     }
 
     const QString text = ScriptText(photoPaths, tail, block);

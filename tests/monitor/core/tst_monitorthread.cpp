@@ -121,17 +121,27 @@ QStringList PropertiesClasses(const QDomElement &root)
     return classes;
 }
 
-QString PropertyText(const QDomElement &root, const QString &className, const QString &name)
+// The block's properties as "Name=text", in document order.
+QStringList BlockLines(const QDomElement &root, const QString &className)
 {
+    QStringList lines;
     for (QDomElement block = root.firstChildElement(QStringLiteral("Properties")); !block.isNull();
          block = block.nextSiblingElement(QStringLiteral("Properties"))) {
         if (block.attribute(QStringLiteral("Class")) != className)
             continue;
         for (QDomElement property = block.firstChildElement(QStringLiteral("Property"));
              !property.isNull(); property = property.nextSiblingElement(QStringLiteral("Property")))
-            if (property.attribute(QStringLiteral("Name")) == name)
-                return property.text();
+            lines << property.attribute(QStringLiteral("Name")) + QLatin1Char('=')
+                    + property.text();
     }
+    return lines;
+}
+
+QString PropertyText(const QDomElement &root, const QString &className, const QString &name)
+{
+    for (const QString &line : BlockLines(root, className))
+        if (line.startsWith(name + QLatin1Char('=')))
+            return line.mid(name.size() + 1);
     return QStringLiteral("<absent>");
 }
 
@@ -336,16 +346,9 @@ void TestMonitorThread::scriptFromJobProfile()
     QCOMPARE(PropertiesClasses(root),
         QStringList({ QStringLiteral("Rename"), QStringLiteral("Output"), QStringLiteral("Format"),
             QStringLiteral("Interface"), QStringLiteral("Monitor") }));
-    const QString monitor = QStringLiteral("Monitor");
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("Id")), QStringLiteral("7"));
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("Name")), job.Name);
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("Folder")), QStringLiteral("in/watched"));
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("PicCount")), QStringLiteral("10"));
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("CreateLog")), QStringLiteral("1"));
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("Overwrite")), QStringLiteral("0"));
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("SilentMode")), QStringLiteral("1"));
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("Host")), QString());
-    QCOMPARE(PropertyText(root, monitor, QStringLiteral("Type")), QStringLiteral("0"));
+    QCOMPARE(BlockLines(root, QStringLiteral("Monitor")),
+        QStringList({ "Id=7", "Name=Tom & <Jerry>", "Folder=in/watched", "CreateLog=1",
+            "Overwrite=0", "SilentMode=1", "PicCount=10", "Host=", "Type=0" }));
     QCOMPARE(PropertyText(root, QStringLiteral("Output"), QStringLiteral("OutputFolderStruct")),
         written);
 
@@ -377,11 +380,9 @@ void TestMonitorThread::scriptReplacesTheProfilesMonitorBlock()
     QCOMPARE(PropertiesClasses(root),
         QStringList({ QStringLiteral("Rename"), QStringLiteral("Monitor"), QStringLiteral("Output"),
             QStringLiteral("Format"), QStringLiteral("Interface") }));
-    QCOMPARE(
-        PropertyText(root, QStringLiteral("Monitor"), QStringLiteral("Id")), QStringLiteral("8"));
-    QCOMPARE(PropertyText(root, QStringLiteral("Monitor"), QStringLiteral("Name")), job.Name);
-    QCOMPARE(PropertyText(root, QStringLiteral("Monitor"), QStringLiteral("PicCount")),
-        QStringLiteral("0"));
+    QCOMPARE(BlockLines(root, QStringLiteral("Monitor")),
+        QStringList({ "Id=8", "Name=Job8", "Folder=" + job.Source, "CreateLog=1", "Overwrite=0",
+            "SilentMode=0", "PicCount=0", "Host=", "Type=0" }));
     QVERIFY(QFile::remove(script));
 }
 
@@ -429,22 +430,30 @@ void TestMonitorThread::noScriptWithoutReadableProfile()
 
 void TestMonitorThread::ftpDownloadPath_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("remote");
     QTest::addColumn<QString>("local");
-    QTest::newRow("nested") << QStringLiteral("/a/b.jpg") << QStringLiteral("Holiday-42/a/b.jpg");
-    QTest::newRow("top") << QStringLiteral("/b.jpg") << QStringLiteral("Holiday-42/b.jpg");
+    const QString holiday = QStringLiteral("Holiday");
+    QTest::newRow("nested") << holiday << QStringLiteral("/a/b.jpg")
+                            << QStringLiteral("Holiday-42/a/b.jpg");
+    QTest::newRow("top") << holiday << QStringLiteral("/b.jpg")
+                         << QStringLiteral("Holiday-42/b.jpg");
     QTest::newRow("doubled slash")
-        << QStringLiteral("//b.jpg") << QStringLiteral("Holiday-42/b.jpg");
-    QTest::newRow("blank") << QStringLiteral("/x y/c.png")
+        << holiday << QStringLiteral("//b.jpg") << QStringLiteral("Holiday-42/b.jpg");
+    QTest::newRow("blank") << holiday << QStringLiteral("/x y/c.png")
                            << QStringLiteral("Holiday-42/x y/c.png");
+    // A hand-edited name must not move the folder that is deleted after the batch.
+    QTest::newRow("slash in the name") << QStringLiteral("../Holiday") << QStringLiteral("/b.jpg")
+                                       << QStringLiteral(".._Holiday-42/b.jpg");
 }
 
 void TestMonitorThread::ftpDownloadPath()
 {
+    QFETCH(QString, name);
     QFETCH(QString, remote);
     QFETCH(QString, local);
     CJob job;
-    job.Name = QStringLiteral("Holiday");
+    job.Name = name;
     job.Id = 42;
     job.Type = 1;
     job.Source = QStringLiteral("/");
@@ -452,7 +461,8 @@ void TestMonitorThread::ftpDownloadPath()
     const QString temp = Platform::TempWorkFolder();
     QCOMPARE(
         thread.GetFTPTempFolder({ remote, QString(), 0 }, job), temp + QLatin1Char('/') + local);
-    QCOMPARE(thread.DownloadFolder, temp + QStringLiteral("/Holiday-42"));
+    QCOMPARE(
+        thread.DownloadFolder, temp + QLatin1Char('/') + local.section(QLatin1Char('/'), 0, 0));
     RemoveFolderRecursively(thread.DownloadFolder);
 }
 
