@@ -276,6 +276,13 @@ bool CMonitorThread::HandOver(CJob &job)
         }
     }
 
+    if (StopRequested) {
+        // Not started yet: nothing is handed over and the photos stay new.
+        if (!DownloadFolder.isEmpty())
+            RemoveFolderRecursively(DownloadFolder);
+        QFile::remove(script);
+        return false;
+    }
     LogMessage(RunTag, QStringLiteral("Starting Quendrasil with the script ") + script);
     const EMainProgramOutcome outcome = RunMainProgram(script);
     if (outcome == EMainProgramOutcome::StillRunning) {
