@@ -1,0 +1,671 @@
+#include "MonitorThread.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QProcess>
+
+#include "Folders.h"
+#include "FormatsEnum.h"
+#include "SpiderFTP.h"
+#include "TextCodecs.h"
+#include "Trace.h"
+#include "platform/TempFolder.h"
+
+namespace {
+
+const QString RunTag = QStringLiteral("CMonitorThread::run");
+const QString ScanTag = QStringLiteral("CMonitorThread::ScanForChanges");
+const QString ListTag = QStringLiteral("CMonitorThread::GenerateListCurrentImgs");
+const QString SearchTag = QStringLiteral("CMonitorThread::SearchAllFiles");
+const QString ScriptTag = QStringLiteral("CMonitorThread::GenerateScript");
+
+constexpr int SliceMs = 50;
+constexpr int ProgramSliceMs = 100;
+constexpr qint64 ProgramLimitMs = 86400000; // a day
+
+QMutex mainProgramLock;
+QString mainProgramOverride; // guarded by mainProgramLock
+
+// The program's private temporary folder: scripts and downloads never sit where another user
+// could have planted a link under their predictable names. "" when it cannot be had.
+QString TempFolder()
+{
+    return Platform::TempWorkFolder();
+}
+
+// The file's size as it reads when opened: 0 when it cannot be opened.
+qint64 OpenedSize(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.size();
+}
+
+// The part of a job profile that goes into a script: from the filter chain to the end. A
+// profile without the chain's line gives everything after its root's start tag; a null string
+// when it has no root start tag either.
+QString ProfileTail(const QString &profile)
+{
+    const int filters = profile.indexOf(QLatin1String("\t<Filters>"));
+    if (filters >= 0)
+        return profile.mid(filters);
+    const int root = profile.indexOf(QLatin1String("<Profile"));
+    if (root < 0)
+        return QString();
+    const int lineEnd = profile.indexOf(QLatin1Char('\n'), root);
+    if (lineEnd < 0)
+        return QString();
+    return profile.mid(lineEnd + 1);
+}
+
+// The first folder of an FTP job's downloads, named after the job. A name from a hand-edited
+// store could hold "/", which would move the folder (and its deletion) elsewhere.
+QString DownloadFolderName(const CJob &job)
+{
+    QString name = job.Name;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return name + QLatin1Char('-') + QString::number(job.Id);
+}
+
+// A remote path a server listed; ".." would place its download outside the download folder.
+bool StaysInDownloadFolder(const QString &remotePath)
+{
+    return !remotePath.split(QLatin1Char('/')).contains(QLatin1String(".."));
+}
+
+QString PropertyLine(const char *name, const QString &text)
+{
+    return QStringLiteral("\t\t<Property Name=\"%1\">").arg(QLatin1String(name)) + text
+        + QStringLiteral("</Property>\n");
+}
+
+QString MonitorBlock(const CJob &job, const QString &folder, int picCount)
+{
+    QString block = QStringLiteral("\t<Properties Class=\"Monitor\">\n");
+    block += PropertyLine("Id", QString::number(job.Id));
+    block += PropertyLine("Name", EscapeXml(job.Name));
+    if (job.Type == 0 || job.Type == 1)
+        block += PropertyLine("Folder", EscapeXml(folder));
+    block += PropertyLine("CreateLog", QString::number(job.CreateLog ? 1 : 0));
+    block += PropertyLine("Overwrite", QString::number(job.Overwrite ? 1 : 0));
+    block += PropertyLine("SilentMode", QString::number(job.SilentMode ? 1 : 0));
+    block += PropertyLine("PicCount", QString::number(picCount));
+    block += PropertyLine("Host", EscapeXml(job.Host));
+    block += PropertyLine("Type", QString::number(job.Type));
+    block += QStringLiteral("\t</Properties>\n\n");
+    return block;
+}
+
+// The whole script with "\n" line ends; `tail` has had "</Profile>" turned into "</Script>".
+QString ScriptText(const QStringList &photoPaths, const QString &tail, const QString &block)
+{
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-16\"?>\n"
+                                  "<Script Version=\"3\" Mode=\"Silent\">\n"
+                                  "\t<Images>\n");
+    for (const QString &path : photoPaths)
+        text += QStringLiteral("\t\t<Image Path=\"") + EscapeXml(path) + QStringLiteral("\" />\n");
+    text += QStringLiteral("\t</Images>\n\n");
+    text += tail;
+
+    const QString open = QStringLiteral("<Properties Class=\"Monitor\">");
+    const int oldBlock = text.indexOf(open);
+    const QString close = QStringLiteral("</Properties>");
+    const int oldEnd = oldBlock < 0 ? -1 : text.indexOf(close, oldBlock);
+    if (oldEnd >= 0) {
+        // The old block's indentation and line breaks stay around the new one.
+        const QString inner = block.mid(1).chopped(2);
+        text = text.left(oldBlock) + inner + text.mid(oldEnd + close.size());
+    } else {
+        const int end = text.indexOf(QLatin1String("</Script>"));
+        if (end >= 0)
+            text.insert(end, block);
+    }
+
+    for (const char *value : { "2", "3" })
+        text.replace(QStringLiteral("<Property Name=\"OutputFolderStruct\">%1</Property>")
+                         .arg(QLatin1String(value)),
+            QStringLiteral("<Property Name=\"OutputFolderStruct\">0</Property>"));
+    return text;
+}
+
+bool IsWellFormed(const QString &text, QString &error)
+{
+    QDomDocument document;
+    int line = 0;
+    if (document.setContent(text, &error, &line))
+        return document.documentElement().tagName() == QLatin1String("Script");
+    error = QStringLiteral("%1 (line %2)").arg(error).arg(line);
+    return false;
+}
+
+} // namespace
+
+CMonitorThread::CMonitorThread(QObject *parent)
+    : QThread(parent)
+    , m_jobList(GetJobList())
+    , m_formats(CFormatsEnum::instance())
+{
+}
+
+CMonitorThread::~CMonitorThread() = default;
+
+QString CMonitorThread::MainProgram()
+{
+    {
+        QMutexLocker locker(&mainProgramLock);
+        if (!mainProgramOverride.isEmpty())
+            return mainProgramOverride;
+    }
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Quendrasil");
+}
+
+void CMonitorThread::SetMainProgram(const QString &path)
+{
+    QMutexLocker locker(&mainProgramLock);
+    mainProgramOverride = path;
+}
+
+QString CMonitorThread::ScriptPath(qint64 jobId)
+{
+    const QString temp = TempFolder();
+    if (temp.isEmpty())
+        return QString();
+    return temp + QStringLiteral("/monitor") + QString::number(jobId) + QStringLiteral(".qlr");
+}
+
+QString CMonitorThread::ResolvedSource(const CJob &job)
+{
+    if (QDir::isAbsolutePath(job.Source))
+        return job.Source;
+    const int slash = job.Script.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return job.Source;
+    // Computed, never through the process's current folder, which other threads share.
+    return QDir::cleanPath(job.Script.left(slash) + QLatin1Char('/') + job.Source);
+}
+
+bool CMonitorThread::SleepUnlessStopped(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!StopRequested) {
+        const qint64 left = milliseconds - clock.elapsed();
+        if (left <= 0)
+            return true;
+        msleep(ulong(qMin<qint64>(left, SliceMs)));
+    }
+    return false;
+}
+
+void CMonitorThread::run()
+{
+    if (!SleepUnlessStopped(1000))
+        return;
+    const qint64 start = QDateTime::currentSecsSinceEpoch();
+    qint64 last = start;
+    bool zeroIntervalTraced = false;
+
+    while (!StopRequested) {
+        msleep(SliceMs);
+        NewImages.clear();
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        if (now == last)
+            continue;
+        if (now < last)
+            continue; // the clock was set back: wait until it passes the last second seen
+
+        const std::optional<CJob> found = m_jobList->FindById(JobId);
+        if (!found) {
+            LogMessage(RunTag, QStringLiteral("The job %1 is gone").arg(JobId.load()));
+            return;
+        }
+        CJob job = *found;
+
+        if (job.Interval == 0) {
+            // A hand-edited store may hold 0: such a job is never scanned.
+            if (!zeroIntervalTraced)
+                LogMessage(RunTag,
+                    QStringLiteral("The job %1 has the interval 0 and is not scanned").arg(job.Id));
+            zeroIntervalTraced = true;
+        } else {
+            zeroIntervalTraced = false;
+            if ((now - start) % job.Interval == 0 && job.Active)
+                ScanForChanges(job, job.Type);
+        }
+        if (StopRequested)
+            return;
+        if (job.Type == 0 && !NewImages.isEmpty())
+            RemoveUnstableFiles(job);
+        if (!NewImages.isEmpty() && !HandOver(job))
+            return;
+        last = now;
+    }
+}
+
+bool CMonitorThread::HandOver(CJob &job)
+{
+    emit BeginProcessing(job.Name, job.SilentMode);
+
+    QList<SJobImage> batch = NewImages;
+    const QString script = GenerateScript(job, batch);
+    if (script.isEmpty())
+        return true;
+
+    // Photos the script does not name (failed downloads) are neither recorded nor counted,
+    // so the next scan finds them new again.
+    if (batch.size() != NewImages.size()) {
+        QSet<QString> named;
+        for (const SJobImage &image : std::as_const(batch))
+            named.insert(image.Path);
+        for (const SJobImage &image : std::as_const(NewImages)) {
+            if (named.contains(image.Path))
+                continue;
+            const auto samePath = [&](const SJobImage &entry) { return entry.Path == image.Path; };
+            job.CurrentImages.removeIf(samePath);
+            job.Log.removeIf(samePath);
+            --job.PicCount;
+        }
+    }
+
+    if (StopRequested) {
+        // Not started yet: nothing is handed over and the photos stay new.
+        if (!DownloadFolder.isEmpty())
+            RemoveFolderRecursively(DownloadFolder);
+        QFile::remove(script);
+        return false;
+    }
+    LogMessage(RunTag, QStringLiteral("Starting Quendrasil with the script ") + script);
+    const EMainProgramOutcome outcome = RunMainProgram(script);
+    if (outcome == EMainProgramOutcome::StillRunning) {
+        // Its script and downloads stay: the program may still be reading them.
+        if (StopRequested) {
+            LogMessage(
+                RunTag, QStringLiteral("Stopped while Quendrasil still runs; it is left running"));
+            return false;
+        }
+        LogMessage(RunTag, QStringLiteral("Quendrasil still runs after a day; it is left running"));
+        emit EndProcessing();
+        return true;
+    }
+
+    LogMessage(RunTag, QStringLiteral("Deleting temporary folder with images and the script file"));
+    if (!DownloadFolder.isEmpty())
+        RemoveFolderRecursively(DownloadFolder);
+    QFile::remove(script);
+
+    if (outcome == EMainProgramOutcome::Finished)
+        m_jobList->WriteBackScan(JobId, job.CurrentImages, job.Log, job.PicCount);
+    else
+        LogMessage(
+            RunTag, QStringLiteral("Quendrasil did not finish the batch; its photos stay new"));
+    emit EndProcessing();
+    return true;
+}
+
+CMonitorThread::EMainProgramOutcome CMonitorThread::RunMainProgram(const QString &script)
+{
+    // On the heap: a program still running when we stop waiting must outlive this thread,
+    // and destroying a QProcess kills its program.
+    auto *process = new QProcess;
+    process->setProgram(MainProgram());
+    process->setArguments({ script });
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted(30000)) {
+        LogMessage(
+            RunTag, QStringLiteral("Quendrasil could not be started: ") + process->errorString());
+        delete process;
+        return EMainProgramOutcome::Failed;
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    while (process->state() != QProcess::NotRunning && !process->waitForFinished(ProgramSliceMs)) {
+        if (process->state() == QProcess::NotRunning)
+            break;
+        if (StopRequested || clock.elapsed() >= ProgramLimitMs) {
+            // Left to run on its own; the application's thread frees the object when it ends.
+            QCoreApplication *application = QCoreApplication::instance();
+            if (application) {
+                process->moveToThread(application->thread());
+                QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+            }
+            return EMainProgramOutcome::StillRunning;
+        }
+    }
+
+    const bool crashed = process->exitStatus() == QProcess::CrashExit;
+    const int code = process->exitCode();
+    const QString error = process->errorString();
+    delete process;
+    if (crashed) {
+        LogMessage(RunTag, QStringLiteral("Quendrasil crashed: ") + error);
+        return EMainProgramOutcome::Failed;
+    }
+    if (code != 0) {
+        LogMessage(RunTag, QStringLiteral("Quendrasil ended with the exit code %1").arg(code));
+        return EMainProgramOutcome::Failed;
+    }
+    return EMainProgramOutcome::Finished;
+}
+
+void CMonitorThread::ScanForChanges(CJob &job, int type)
+{
+    LogMessage(ScanTag);
+    if (type == 0 && !QFileInfo::exists(ResolvedSource(job)))
+        return;
+
+    NewImages.clear();
+    job.CurrentImages.clear();
+    if (type == 0) {
+        if (!GenerateListCurrentImgs(job, job.Source)) {
+            // A source that is still being written is retried at a later scan.
+            job.CurrentImages.clear();
+            LogMessage(ScanTag, QStringLiteral("No complete listing: nothing new this pass"));
+            return;
+        }
+    } else if (type == 1) {
+        GenerateFTPListCurrentImgs(job);
+    }
+
+    QSet<QPair<QString, QString>> known;
+    for (const SJobImage &image : std::as_const(job.Log))
+        known.insert({ image.Path, image.Hash });
+    quint16 count = job.PicCount;
+    for (const SJobImage &image : std::as_const(job.CurrentImages)) {
+        if (known.contains({ image.Path, image.Hash }))
+            continue;
+        NewImages.append(image);
+        ++count; // wraps from 65535 to 0
+    }
+    job.PicCount = count;
+    job.Log = job.CurrentImages;
+}
+
+bool CMonitorThread::GenerateListCurrentImgs(CJob &job, const QString &source)
+{
+    LogMessage(ListTag);
+    CJob resolving = job;
+    resolving.Source = source;
+    const QString folder = ResolvedSource(resolving);
+
+    // Wait until the folder's size holds still for a second.
+    QElapsedTimer waited;
+    waited.start();
+    qint64 before = GetFolderSize(folder);
+    if (!SleepUnlessStopped(1000))
+        return false;
+    qint64 after = GetFolderSize(folder);
+    while (before != after) {
+        if (waited.elapsed() >= QuietFolderLimitMs) {
+            LogMessage(ListTag,
+                QStringLiteral("The folder keeps changing after %1 ms; giving up this scan")
+                    .arg(waited.elapsed()));
+            return false;
+        }
+        if (!SleepUnlessStopped(1000))
+            return false;
+        before = after;
+        after = GetFolderSize(folder);
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    m_visitedFolders.clear();
+    SearchAllFiles(folder, job);
+    LogMessage(ListTag, QStringLiteral("SearchAllFiles: %1ms").arg(clock.elapsed()));
+    return !StopRequested;
+}
+
+void CMonitorThread::SearchAllFiles(const QString &folder, CJob &job)
+{
+    const QDir directory(folder);
+    const QString canonical = directory.canonicalPath();
+    if (canonical.isEmpty() || m_visitedFolders.contains(canonical)) {
+        // A link back into the tree, or to a folder already walked.
+        LogMessage(SearchTag, QStringLiteral("Skipping ") + PrintablePath(folder));
+        return;
+    }
+    m_visitedFolders.insert(canonical);
+
+    const QStringList files = directory.entryList(
+        QStringList { job.Mask }, QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    LogMessage(SearchTag,
+        QStringLiteral("currentDir: ") + PrintablePath(folder) + QStringLiteral(" / filesCount: ")
+            + QString::number(files.size()));
+    const QString absolute = directory.absolutePath();
+    for (const QString &name : files) {
+        if (StopRequested)
+            return;
+        const QString path = absolute + QLatin1Char('/') + name;
+        if (!IsSupportedFormat(path))
+            continue;
+        const QFileInfo info(path);
+        job.CurrentImages.append({ path, FileMd5(path), info.lastModified().toMSecsSinceEpoch() });
+    }
+
+    if (!job.Subfolders)
+        return;
+    const QStringList folders
+        = directory.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    for (const QString &name : folders) {
+        if (StopRequested)
+            return;
+        SearchAllFiles(folder + QLatin1Char('/') + name, job);
+    }
+}
+
+void CMonitorThread::GenerateFTPListCurrentImgs(CJob &job)
+{
+    LogMessage(QStringLiteral("CMonitorThread::GenerateFTPListCurrentImgs"));
+    CSpiderFTP spider;
+    spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port, job.UseSFTP, 1,
+        job.Subfolders, job.Mask, QStringList(), QString());
+    if (!SleepUnlessStopped(200))
+        return;
+    spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port, job.UseSFTP, 2,
+        job.Subfolders, job.Mask, QStringList(), QString());
+    for (const QString &path : std::as_const(spider.StableFiles))
+        if (IsSupportedFormat(path))
+            job.CurrentImages.append({ path, QString(), 0 });
+}
+
+bool CMonitorThread::IsSupportedFormat(const QString &path) const
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString extension = (dot < 0 ? path : path.mid(dot + 1)).toUpper();
+    for (const SFormatRecord &format : m_formats->Formats()) {
+        if (!format.canRead)
+            continue;
+        for (const QString &listed : format.ExtensionList())
+            if (listed.toUpper() == extension)
+                return true;
+    }
+    return false;
+}
+
+void CMonitorThread::RemoveUnstableFiles(CJob &job)
+{
+    QList<qint64> first;
+    for (const SJobImage &image : std::as_const(NewImages))
+        first.append(OpenedSize(image.Path));
+    msleep(100);
+    QList<qint64> second;
+    for (const SJobImage &image : std::as_const(NewImages))
+        second.append(OpenedSize(image.Path));
+
+    for (int i = NewImages.size() - 1; i >= 0; --i) {
+        if (first[i] == second[i] && first[i] != 0)
+            continue;
+        LogMessage(QStringLiteral("CMonitorThread::RemoveUnstableFiles"),
+            QStringLiteral("Not steady yet: ") + PrintablePath(NewImages[i].Path));
+        const QString path = NewImages[i].Path;
+        const auto entry = std::find_if(job.CurrentImages.begin(), job.CurrentImages.end(),
+            [&](const SJobImage &image) { return image.Path == path; });
+        if (entry != job.CurrentImages.end())
+            job.CurrentImages.erase(entry);
+        NewImages.removeAt(i);
+    }
+    job.Log = job.CurrentImages;
+}
+
+QString CMonitorThread::GetFTPTempFolder(const SJobImage &image, const CJob &job)
+{
+    QString relative = DownloadFolderName(job) + image.Path;
+    relative.replace(QLatin1String("//"), QLatin1String("/"));
+    const QString temp = TempFolder();
+    DownloadFolder = temp + QLatin1Char('/') + relative.left(relative.indexOf(QLatin1Char('/')));
+    const QString local = temp + QLatin1Char('/') + relative;
+    // One level only; the walker makes the whole tree while downloading.
+    QDir().mkdir(local.left(local.lastIndexOf(QLatin1Char('/'))));
+    return local;
+}
+
+QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images)
+{
+    LogMessage(ScriptTag);
+    QFile profile(job.Script);
+    if (!profile.open(QIODevice::ReadOnly)) {
+        LogMessage(
+            ScriptTag, QStringLiteral("Cannot open the job profile ") + PrintablePath(job.Script));
+        images.clear();
+        return QString();
+    }
+    QString profileText = QString::fromUtf8(profile.readAll());
+    profile.close();
+    profileText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QString tail = ProfileTail(profileText);
+    if (tail.isNull()) {
+        LogMessage(ScriptTag, QStringLiteral("The job profile is no profile document"));
+        images.clear();
+        return QString();
+    }
+    tail.replace(QLatin1String("</Profile>"), QLatin1String("</Script>"));
+    const QString path = ScriptPath(job.Id);
+    if (path.isEmpty()) {
+        LogMessage(ScriptTag, QStringLiteral("No temporary folder for the script"));
+        images.clear();
+        return QString();
+    }
+
+    // The count the main program continues from: what the job had before this batch.
+    const int picCount = int(job.PicCount) - int(images.size());
+    QString folder = job.Source;
+    if (job.Type == 1) {
+        folder = TempFolder() + QLatin1Char('/') + DownloadFolderName(job);
+        if (job.Source != QLatin1String("/"))
+            folder += job.Source;
+    }
+    const QString block = MonitorBlock(job, folder, picCount);
+
+    // Checked before anything is downloaded: photo lines cannot spoil the document.
+    QString error;
+    if (!IsWellFormed(ScriptText(QStringList(), tail, block), error)) {
+        LogMessage(ScriptTag, QStringLiteral("The script would not be well-formed: ") + error);
+        images.clear();
+        return QString();
+    }
+
+    QStringList photoPaths;
+    if (job.Type == 0) {
+        LogMessage(ScriptTag, QStringLiteral("FOLDER_WATCH"));
+        for (const SJobImage &image : std::as_const(images))
+            photoPaths.append(image.Path);
+    } else if (job.Type == 1) {
+        LogMessage(ScriptTag, QStringLiteral("FTP_WATCH"));
+        LogMessage(
+            ScriptTag, QStringLiteral("ListImgsToProcess.size: ") + QString::number(images.size()));
+        DownloadFolder = TempFolder() + QLatin1Char('/') + DownloadFolderName(job);
+        QStringList localPaths;
+        QStringList downloadList;
+        for (const SJobImage &image : std::as_const(images)) {
+            if (!StaysInDownloadFolder(image.Path)) {
+                localPaths.append(QString()); // never downloaded, so left out below
+                continue;
+            }
+            localPaths.append(GetFTPTempFolder(image, job));
+            downloadList.append(image.Path);
+        }
+        LogMessage(ScriptTag, QStringLiteral("Temp download folder: ") + DownloadFolder);
+        CSpiderFTP spider;
+        spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port,
+            job.UseSFTP, 3, job.Subfolders, job.Mask, downloadList, DownloadFolder);
+
+        // Only what arrived whole goes into the script.
+        QList<SJobImage> downloaded;
+        for (int i = 0; i < images.size(); ++i) {
+            if (!localPaths[i].isEmpty() && spider.Downloaded.contains(images[i].Path)) {
+                downloaded.append(images[i]);
+                photoPaths.append(localPaths[i]);
+            } else {
+                LogMessage(
+                    ScriptTag, QStringLiteral("Not downloaded: ") + PrintablePath(images[i].Path));
+            }
+        }
+        images = downloaded;
+        if (images.isEmpty()) {
+            LogMessage(ScriptTag, QStringLiteral("No photo was downloaded"));
+            if (!DownloadFolder.isEmpty())
+                RemoveFolderRecursively(DownloadFolder);
+            return QString();
+        }
+    }
+    if (photoPaths.isEmpty()) {
+        // Another kind of job lists nothing: there is no batch to hand over.
+        images.clear();
+        return QString();
+    }
+
+    const QString text = ScriptText(photoPaths, tail, block);
+    QFile script(path);
+    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        LogMessage(ScriptTag, QStringLiteral("Cannot write the script ") + path);
+        return QString();
+    }
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const QByteArray bytes = lines.toUtf8();
+    const bool written = script.write(bytes) == bytes.size() && script.flush();
+    script.close();
+    if (!written) {
+        LogMessage(ScriptTag, QStringLiteral("Cannot write the script ") + path);
+        QFile::remove(path);
+        return QString();
+    }
+    return path;
+}
+
+QString FileMd5(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    if (!hash.addData(&file))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+qint64 GetFolderSize(const QString &path)
+{
+    if (!QFileInfo(path).isDir())
+        return 0;
+    qint64 total = 0;
+    QDirIterator files(
+        path, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        total += files.fileInfo().size();
+    }
+    return total;
+}
