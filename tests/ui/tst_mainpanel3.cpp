@@ -2,6 +2,7 @@
 #include "ScriptedUser.h"
 #include "TestMain.h"
 #include "TestServers.h"
+#include "WidgetInput.h"
 
 #include "FormatsEnum.h"
 #include "MainPanel3.h"
@@ -23,34 +24,6 @@
 #include <QStackedWidget>
 
 namespace {
-
-// Picks a combo box row from its opened list, as a user choosing it does.
-void Choose(QComboBox *combo, int index)
-{
-    if (index < 0 || index >= combo->count())
-        qFatal("no row %d in %s", index, qPrintable(combo->objectName()));
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    const QModelIndex row = combo->model()->index(index, 0);
-    view->scrollTo(row);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
-    if (combo->currentIndex() != index)
-        qFatal("row %d of %s not taken", index, qPrintable(combo->objectName()));
-}
-
-// On the box itself: a wide check box takes clicks on its box and text only.
-void Click(QCheckBox *box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
-
-void TypeInto(QLineEdit *edit, const QString &text)
-{
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 int RowOf(QComboBox *combo, const QString &coder)
 {

@@ -1,6 +1,8 @@
 #include "ImageEngineSetup.h"
 #include "ScriptedUser.h"
 #include "TestMain.h"
+#include "TestServers.h"
+#include "WidgetInput.h"
 
 #include "DialogProfileSave.h"
 #include "DialogProfileSelection.h"
@@ -34,9 +36,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+
+#include <Magick++.h>
 
 #include <functional>
 
@@ -140,6 +145,7 @@ private slots:
     void resizeAddedInStep2ShapesTheOutput();
     void brightnessAndThumbnailPagesShapeTheOutput();
     void scriptMadeThroughThePagesRunsAlike();
+    void jpegOptionsReachAnSftpServer();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -864,6 +870,90 @@ void TestMainWindow::scriptMadeThroughThePagesRunsAlike()
             stamped += qAbs(qGreen(again.pixel(x, y)) - 140) > 40 ? 1 : 0;
     }
     QVERIFY2(stamped > 20, qPrintable(QString::number(stamped)));
+}
+
+// Step 3 through its controls: JPEG with quality 70 and line interlacing from the format
+// options, sent to an SFTP server; the photo arrives there with those options.
+void TestMainWindow::jpegOptionsReachAnSftpServer()
+{
+    CTestSshServer ssh;
+    const QString problem = ssh.Start();
+    if (!problem.isEmpty())
+        QSKIP(qPrintable(problem));
+    const QString remote = ssh.MakeWritableFolder(QStringLiteral("delivered"));
+    QVERIFY(!remote.isEmpty());
+
+    auto window = MakeWindow();
+    const QString folder = root.filePath(QStringLiteral("sftp"));
+    QVERIFY(QDir().mkpath(folder));
+    QImage photo(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    }
+    QVERIFY(photo.save(folder + QStringLiteral("/pattern.png"), "PNG"));
+    PastePhotoAndOpenStep2(*window, folder + QStringLiteral("/pattern.png"));
+    AddFilter(*window, QStringLiteral("Resize"), [](QWidget *settings) {
+        TypeInto(settings, "spinWidth", QStringLiteral("400"));
+        TypeInto(settings, "spinHeight", QStringLiteral("300"));
+    });
+
+    window->findChild<QAction *>(QStringLiteral("actionStep_3_Setup"))->trigger();
+    CMainPanel3 *step3 = window->Panel3();
+    QTRY_VERIFY(step3->isVisible());
+    // The destination first: choosing one refills the format list.
+    Choose(step3->findChild<QComboBox *>(QStringLiteral("comboDestination")), 2);
+    auto *sftp = step3->findChild<QCheckBox *>(QStringLiteral("checkUseSFTP"));
+    if (!sftp->isChecked())
+        Click(sftp);
+    const auto type = [step3](const char *name, const QString &text) {
+        TypeInto(step3->findChild<QLineEdit *>(QString::fromLatin1(name)), text);
+    };
+    type("editFTPHost", QStringLiteral("127.0.0.1"));
+    type("editFTPPort", QString::number(ssh.Port()));
+    type("editFTPUsername", ssh.User());
+    type("editFTPPassword", ssh.Password());
+    type("editFTPFolder", remote);
+
+    auto *formats = step3->findChild<QComboBox *>(QStringLiteral("comboOutputFormat"));
+    Choose(formats, formats->findText(QStringLiteral("JPG - "), Qt::MatchStartsWith));
+    user.dialogSteps << [](QDialog *options) {
+        auto *quality = options->findChild<QSpinBox *>(QStringLiteral("spinSizeQualityJPG"));
+        QVERIFY(quality && quality->isVisible());
+        quality->setFocus();
+        QTest::keyClick(quality, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(quality, QStringLiteral("70"));
+        QTest::keyClick(quality, Qt::Key_Tab);
+        auto *interlace = options->findChild<QComboBox *>(QStringLiteral("comboInterlaceJPG"));
+        Choose(interlace, interlace->findText(QStringLiteral("Line Interlace")));
+        QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("buttonOK")),
+                          Qt::LeftButton);
+    };
+    QTest::mouseClick(step3->findChild<QPushButton *>(QStringLiteral("buttonFormatSettings")),
+                      Qt::LeftButton);
+    QVERIFY(user.dialogSteps.isEmpty());
+
+    SOutputOptions &output = CUserProfile::instance()->OutputOptions;
+    output.HideProcessing = true; // the run closes its window itself
+    // Written in a work folder and sent; the local output folder stays as it is.
+    output.DestPath = root.filePath(QStringLiteral("sftp-local"));
+    QVERIFY(QDir().mkpath(output.DestPath));
+    user.boxAnswers = { QMessageBox::Yes }; // go
+    window->findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
+    const QString delivered = remote + QStringLiteral("/pattern.jpg");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(delivered) && QImage(delivered).width() == 400, 60000);
+    output.HideProcessing = false;
+
+    QFile file(delivered);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xff\xd8"));
+    QVERIFY2(bytes.contains("\xff\xc2"), "not a progressive (interlaced) JPEG");
+    Magick::Image written;
+    written.read(delivered.toStdString());
+    QCOMPARE(int(written.quality()), 70);
+    QCOMPARE(QSize(int(written.columns()), int(written.rows())), QSize(400, 300));
+    QVERIFY(QDir(output.DestPath).isEmpty());
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)
