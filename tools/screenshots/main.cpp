@@ -2,7 +2,9 @@
 // with 30 photos in the icon and the details view (both themes), its tip balloon and the
 // search dialog; of Step 2 with a five-filter chain and its add-filter tip, the filter picker
 // and the filter settings dialog on each settings page (both themes);
-// and of the processing dialog of an interactive run (mid-run and at its summary).
+// of Step 3 with each destination, the format options dialog on each page and the rename
+// dialog (both themes); and of the processing dialog of an interactive run (mid-run and at its
+// summary).
 //
 // Usage: windowshots <output folder> <script.qlr>  (loaded, not run by itself)
 // Run it under Xvfb with a throw-away HOME: it reads and writes the user's settings.
@@ -11,16 +13,19 @@
 #include "ControlImage.h"
 #include "DialogFilterSelection.h"
 #include "DialogOverwrite.h"
+#include "DialogRename.h"
 #include "DialogSearch.h"
 #include "FilterIds.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
 #include "FiltersEnum.h"
+#include "FormatSettings.h"
 #include "ImageEngineSetup.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
+#include "MainPanel3.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
 #include "ProcessController.h"
@@ -29,6 +34,7 @@
 #include "UserProfile.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
@@ -251,6 +257,72 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
     window.ChangeTheme();
 }
 
+// Runs a modal dialog long enough for one picture, then closes it.
+void SaveModal(QDialog &dialog, const QString &path)
+{
+    QTimer::singleShot(400, &dialog, [&dialog, path]() {
+        Save(&dialog, path);
+        dialog.reject();
+    });
+    dialog.exec();
+}
+
+// Step 3 with each destination, the format options on every page and the rename dialog, in
+// both themes.
+void TakeStep3Pictures(MainWindow &window, const QString &out)
+{
+    window.ChangePanel(2);
+    auto *destinations
+        = window.Panel3()->findChild<QComboBox *>(QStringLiteral("comboDestination"));
+    const QLatin1String places[]
+        = { QLatin1String("folder"), QLatin1String("email"), QLatin1String("ftp") };
+    const std::pair<EFormatSettingsKind, QLatin1String> kinds[] = {
+        { EFormatSettingsKind::KeepOriginal, QLatin1String("keep-original") },
+        { EFormatSettingsKind::GIF, QLatin1String("gif") },
+        { EFormatSettingsKind::JP2, QLatin1String("jp2") },
+        { EFormatSettingsKind::JPG, QLatin1String("jpg") },
+        { EFormatSettingsKind::PDF, QLatin1String("pdf") },
+        { EFormatSettingsKind::PNG, QLatin1String("png") },
+        { EFormatSettingsKind::TIF, QLatin1String("tif") },
+        { EFormatSettingsKind::MIFF, QLatin1String("miff") },
+        { EFormatSettingsKind::HEIF, QLatin1String("heif") },
+        { EFormatSettingsKind::WEBP, QLatin1String("webp") },
+        { EFormatSettingsKind::AVIF, QLatin1String("avif") },
+        { EFormatSettingsKind::PICT, QLatin1String("pict") },
+        { EFormatSettingsKind::JPT, QLatin1String("jpt") },
+        { EFormatSettingsKind::PSD, QLatin1String("psd") },
+        { EFormatSettingsKind::TGA, QLatin1String("tga") },
+    };
+    for (const int theme : { 2, 1 }) {
+        CUserProfile::instance()->ThemeId = theme;
+        window.ChangeTheme();
+        const QLatin1String name(theme == 1 ? "dark" : "light");
+        for (int place = 0; place < 3; ++place) {
+            destinations->setCurrentIndex(place);
+            emit destinations->activated(place);
+            Settle(200);
+            Save(&window, QStringLiteral("%1/step3-%2-%3.png").arg(out, places[place], name));
+        }
+        destinations->setCurrentIndex(0);
+        emit destinations->activated(0);
+        for (const auto &[kind, page] : kinds) {
+            CFormatSettings dialog(&window);
+            dialog.kind = kind;
+            dialog.setWindowTitle(QStringLiteral("%1 Settings").arg(QString(page).toUpper()));
+            SaveModal(dialog, QStringLiteral("%1/format-%2-%3.png").arg(out, page, name));
+        }
+        CDialogRename rename(&window);
+        const SImageRecord sample = CListImages::instance()->Images().value(0);
+        rename.SamplePath = sample.pathName;
+        rename.SampleFolder = sample.folder;
+        rename.SampleBaseName = sample.baseName;
+        rename.SampleExtension = sample.extension;
+        SaveModal(rename, QStringLiteral("%1/rename-%2.png").arg(out, name));
+    }
+    CUserProfile::instance()->ThemeId = 2;
+    window.ChangeTheme();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -333,6 +405,7 @@ int main(int argc, char *argv[])
     }
     window.LoadScript(QString::fromLocal8Bit(argv[2]));
     TakeStep2Pictures(window, out);
+    TakeStep3Pictures(window, out);
     // The run below processes the script as it stands.
     window.LoadScript(QString::fromLocal8Bit(argv[2]));
 
