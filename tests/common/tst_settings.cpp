@@ -14,6 +14,7 @@ private slots:
     void keyNamesAreThoseOtherProgramsRead();
     void writtenValueSeenThroughNewStore();
     void storeLivesInIsolatedUserFolder();
+    void storeHoldingAPasswordStaysOwnerOnly();
     void textInNumberKeyReadsZero();
     void yesNoValueOtherThanOneStillReadsYes();
     void bytesKeepZerosAndBinary();
@@ -87,6 +88,22 @@ void TestSettings::storeLivesInIsolatedUserFolder()
     QVERIFY2(file.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")), qPrintable(file));
     QVERIFY(file.endsWith(QStringLiteral("/Tarrow&Lune/Quendrasil.conf")));
     QVERIFY(QFileInfo::exists(file));
+}
+
+// Once it holds a password the store is the user's alone, also after later writes.
+void TestSettings::storeHoldingAPasswordStaysOwnerOnly()
+{
+    WriteSettingString(QStringLiteral("Settings/FTP.Password"), QStringLiteral("c2VjcmV0"));
+    RestrictSettingsToOwner();
+    const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   AppInfo::OrganizationName, AppInfo::ApplicationName)
+                             .fileName();
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             ownerOnly);
+    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 1036);
+    QCOMPARE(QFile::permissions(file) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             ownerOnly);
 }
 
 void TestSettings::textInNumberKeyReadsZero()
