@@ -2,6 +2,7 @@
 #include "ui_MainPanel3.h"
 
 #include "BalloonPath.h"
+#include "DialogTip.h"
 #include "Folders.h"
 #include "FormatsEnum.h"
 #include "ImageCache.h"
@@ -17,7 +18,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QSignalBlocker>
 
@@ -425,15 +425,10 @@ void CMainPanel3::ShowTip(const QString &key, const QString &text)
         TipSlot()(this, key, text);
         return;
     }
-    const QString settingKey = QStringLiteral("GUI/") + key;
-    if (ReadSettingInt(settingKey, 1) == 0)
-        return;
-    QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, this);
-    auto *again = new QCheckBox(tr("Don't show this tip again"), &box);
-    box.setCheckBox(again);
-    box.exec();
-    if (again->isChecked())
-        WriteSettingInt(settingKey, 0);
+    CDialogTip tip(this);
+    tip.Key = key;
+    tip.Text = text;
+    tip.exec();
 }
 
 // --- FTP -----------------------------------------------------------------------------------

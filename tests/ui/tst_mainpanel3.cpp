@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 
@@ -354,6 +355,30 @@ private slots:
         QCOMPARE(output.DeleteSource, false);
         QCOMPARE(tipsShown.size(), 1);
         QCOMPARE(states->Count(), before + 2);
+    }
+
+    // Without a registered runner the tip dialog itself shows, until it is turned off.
+    void tipDialogShowsUntilTurnedOff()
+    {
+        CMainPanel3::SetTipRunner({});
+        const auto restore = qScopeGuard([this] {
+            CMainPanel3::SetTipRunner(
+                [this](QWidget *, const QString &key, const QString &) { tipsShown << key; });
+        });
+        auto *deleteSource = Find<QCheckBox>(QStringLiteral("checkDeleteSource"));
+        for (const int show : { 1, 0 }) {
+            WriteSettingInt(QStringLiteral("GUI/Step3.ShowTipDeleteSource"), show);
+            QStringList seen;
+            user.dialogSteps << [&seen](QDialog *dialog) {
+                seen << QString::fromLatin1(dialog->metaObject()->className());
+                dialog->reject();
+            };
+            Click(deleteSource);
+            QCOMPARE(output.DeleteSource, true);
+            QCOMPARE(seen, show ? QStringList { QStringLiteral("CDialogTip") } : QStringList());
+            user.dialogSteps.clear();
+            Click(deleteSource);
+        }
     }
 
     void selectOutputFolderKeepsTheCallersHold()
