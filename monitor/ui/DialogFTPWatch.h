@@ -47,10 +47,6 @@ public:
     // Copies the fields into the controls.
     void Init();
 
-    // The address the connection test lists: "ftp://" or "sftp://", the host, then the folder
-    // escaped segment by segment, beginning and ending with "/".
-    static QByteArray FolderUrl(const QString &host, const QString &folder, bool useSFTP);
-
 public slots:
     // Init with the caller's fields, then the modal loop: 1 after an OK that passed every check.
     int exec() override;
@@ -68,6 +64,9 @@ private slots:
 
 private:
     struct STestOutcome;
+    // The address the connection test lists: "ftp://" or "sftp://", the host, then the folder
+    // escaped segment by segment, beginning and ending with "/".
+    static QByteArray FolderUrl(const QString &host, const QString &folder, bool useSFTP);
     void Warn(const QString &text);
     void ShowTestOutcome(const STestOutcome &outcome);
     // Lists the folder once; runs in the test's own thread.
