@@ -5,18 +5,16 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QProcess>
 #include <QThread>
 #include <QUrl>
 
 #include <curl/curl.h>
 
 #include "CurlSetup.h"
-#include "DialogTip.h"
 #include "Folders.h"
 #include "HelpTopics.h"
 #include "JobName.h"
-#include "MonitorThread.h"
+#include "MainProgramStart.h"
 #include "OpenFileChooser.h"
 #include "Settings.h"
 #include "Trace.h"
@@ -279,19 +277,7 @@ void CDialogFTPWatch::on_buttonBrowseProfile_clicked()
 
 void CDialogFTPWatch::on_buttonEditProfile_clicked()
 {
-    CDialogTip tip(nullptr);
-    tip.Key = QStringLiteral("ShowTipEditTask");
-    tip.Text = tr("By selecting this option Quendrasil will launch configured with your custom "
-                  "profile. Make your changes in Quendrasil then select Project > Save Profile "
-                  "(Ctrl + S) to overwrite this profile.");
-    tip.exec();
-
-    // The main program opens a profile named on its command line for editing.
-    const QString program = CMonitorThread::MainProgram();
-    const QString profile = WithSlashes(form->editPathProfile->text());
-    if (!QProcess::startDetached(program, { profile }))
-        LogMessage(QStringLiteral("CDialogFTPWatch::on_buttonEditProfile_clicked"),
-            QStringLiteral("cannot start ") + program);
+    EditJobProfile(WithSlashes(form->editPathProfile->text()));
 }
 
 void CDialogFTPWatch::on_linkShowLog_linkActivated(const QString &)

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "DialogTip.h"
 #include "Folders.h"
 #include "HelpTopics.h"
 #include "Job.h"
@@ -205,14 +204,7 @@ void CDialogFolderWatch::on_buttonBrowseProfile_clicked()
 
 void CDialogFolderWatch::on_buttonEditProfile_clicked()
 {
-    CDialogTip tip;
-    tip.Key = QStringLiteral("ShowTipEditTask");
-    tip.Text = tr("By selecting this option Quendrasil will launch configured with your custom "
-                  "profile. Make your changes in Quendrasil then select Project > Save Profile "
-                  "(Ctrl + S) to overwrite this profile.");
-    tip.exec(); // shown or skipped, the main program starts all the same
-
-    StartMainProgram({ WithForwardSlashes(form->editPathProfile->text()) });
+    EditJobProfile(WithForwardSlashes(form->editPathProfile->text()));
 }
 
 void CDialogFolderWatch::on_linkShowLog_linkActivated(const QString &link)
