@@ -171,10 +171,13 @@ void CMonitorWindow::CreateTray()
 void CMonitorWindow::ShowAtStart()
 {
     // Without a tray nothing would lead the user to the window, so it shows itself.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        LogMessage(QStringLiteral("MainWindow::ShowAtStart"), QStringLiteral("In the tray"));
         hide();
-    else
+    } else {
+        LogMessage(QStringLiteral("MainWindow::ShowAtStart"), QStringLiteral("No tray: shown"));
         ShowAndFocusWindow();
+    }
 }
 
 void CMonitorWindow::Shutdown()

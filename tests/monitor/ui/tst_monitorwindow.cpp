@@ -191,6 +191,8 @@ private:
 void TestMonitorWindow::initTestCase()
 {
     previousHandler = qInstallMessageHandler(CollectTrace);
+    // The main program that a job starts would start a Monitor of its own.
+    WriteSettingInt(QString::fromLatin1(SettingsKey::MonitorLaunch), 0);
     qApp->installEventFilter(&user);
     // Offscreen has no tray: the window stays up on close, as without a tray at a desktop.
     QApplication::setQuitOnLastWindowClosed(false);
