@@ -1,68 +1,61 @@
 #include "AppInfo.h"
 #include "CurlSetup.h"
-#include "FormatsEnum.h"
-#include "JobStore.h"
+#include "Job.h"
+#include "MonitorWindow.h"
 #include "SingleApplication.h"
 #include "TerminationSignals.h"
 #include "Trace.h"
-#include "WatchThreads.h"
-
-#include <QSet>
 
 namespace {
 
-// Stored jobs, one thread per distinct Id; false when there is nothing to watch.
-bool StartWatching(CWatchThreads &threads)
+// Monitor's application object: one running copy per user; events go their usual way.
+class NativeLookingApplication : public SingleApplication
 {
-    QList<CJob> jobs;
-    if (!ReadJobStore(QString(), jobs) || jobs.isEmpty())
-        return false;
-    CJobList *list = GetJobList();
-    for (const CJob &job : jobs)
-        list->Append(job);
-    QSet<qint64> started;
-    for (const CJob &job : list->Jobs()) {
-        if (!started.contains(job.Id) && threads.StartJobThread(job.Id))
-            started.insert(job.Id);
+public:
+    NativeLookingApplication(int &argc, char *argv[])
+        : SingleApplication(argc, argv, false, SingleApplication::Option::User, 1000, QString())
+    {
     }
-    return true;
-}
+    ~NativeLookingApplication() override = default;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        return QApplication::notify(receiver, event);
+    }
+};
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    LogMessage(QStringLiteral("main"));
+    LogMessage(QStringLiteral("main"),
+        QStringLiteral("\n\nNew Session ") + QString(68, QLatin1Char('-')) + QLatin1Char('\n'));
     // The single-instance key is made of these names; the settings store is always opened
     // under the main program's names (common/Settings), never through a default QSettings.
     QCoreApplication::setOrganizationName(QString::fromLatin1(AppInfo::OrganizationName));
     QCoreApplication::setApplicationName(QStringLiteral("Monitor"));
     // libcurl's global state comes before any thread and goes after the last one.
     InitializeCurl();
-    SingleApplication application(
-        argc, argv, false, SingleApplication::Option::User, 1000, QString());
+    LogMessage(QStringLiteral("main"), QStringLiteral("+ Starting QApplication..."));
+    NativeLookingApplication application(argc, argv);
     if (application.IsSecondaryInstance())
         return 0;
+    // A logout or a kill leaves the event loop like Exit: the window below still stops the
+    // threads and saves the store.
     if (!QuitOnTerminationSignals())
         LogMessage(QStringLiteral("main"), QStringLiteral("termination signals not taken over"));
-    CFormatsEnum::instance()->GenerateList();
+    // Without a tray the window is all there is; closing it is leaving.
+    QApplication::setQuitOnLastWindowClosed(!QSystemTrayIcon::isSystemTrayAvailable());
 
     int code = 0;
     {
-        CWatchThreads threads;
-        const auto save = [] { SaveJobStore(GetJobList()->Jobs(), true); };
-        QObject::connect(&threads, &CWatchThreads::EndProcessing, &threads, save);
-        // Until Monitor has its window it watches the stored jobs only; without any it ends.
-        if (StartWatching(threads)) {
-            LogMessage(QStringLiteral("main"), QStringLiteral("watching the stored jobs"));
-            code = QApplication::exec();
-            threads.StopAllThreads();
-            save();
-        } else {
-            LogMessage(QStringLiteral("main"), QStringLiteral("no stored jobs to watch"));
-        }
+        CMonitorWindow window;
+        window.ShowAtStart();
+        LogMessage(QStringLiteral("main"),
+            QStringLiteral("watching the stored jobs (%1)").arg(GetJobList()->Count()));
+        code = QApplication::exec();
+        window.Shutdown();
     }
-    DeleteJobList();
     CleanupCurl();
     return code;
 }

@@ -78,6 +78,11 @@ void CSettings::Init()
 
     form->checkMulticore->setChecked(m_profile->UseMulticore);
     form->checkContextualMenu->setChecked(m_profile->ContextualMenu);
+    // Without a context-menu extension on this system the box can say nothing true.
+    if (!Platform::HasShellExtension()) {
+        form->checkContextualMenu->setChecked(false);
+        form->checkContextualMenu->setEnabled(false);
+    }
     form->checkLog->setChecked(m_profile->QdvLog);
     form->checkShowProfiles->setChecked(m_profile->ShowProfiles);
     form->checkStartupWizard->setChecked(m_profile->ShowStartupWizard);
@@ -184,7 +189,7 @@ void CSettings::on_buttonOK_clicked()
     m_profile->CheckNewInterval = form->comboCheckNew->currentIndex();
 
     const bool contextMenu = form->checkContextualMenu->isChecked();
-    if (contextMenu != m_profile->ContextualMenu)
+    if (form->checkContextualMenu->isEnabled() && contextMenu != m_profile->ContextualMenu)
         RequestContextMenu(contextMenu);
 
     m_profile->QdvLog = form->checkLog->isChecked();

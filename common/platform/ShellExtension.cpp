@@ -21,6 +21,12 @@ void SetShellExtensionRequester(ShellExtensionRequester requester)
     Requester() = std::move(requester);
 }
 
+bool HasShellExtension()
+{
+    QMutexLocker locker(&requesterLock);
+    return bool(Requester());
+}
+
 EShellExtensionRequest RequestShellExtension(const QString &libraryPath, bool install)
 {
     ShellExtensionRequester requester;

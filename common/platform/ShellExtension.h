@@ -13,6 +13,11 @@ enum class EShellExtensionRequest {
     NotAvailable, // this system has no such context-menu extension
 };
 
+// True when this system has such an extension to include or leave out; false on Linux, where
+// file managers take no registered libraries. A requester installed below stands in for a
+// system that has one.
+bool HasShellExtension();
+
 // Asks the system to register (install) or unregister the extension in `libraryPath`.
 EShellExtensionRequest RequestShellExtension(const QString &libraryPath, bool install);
 

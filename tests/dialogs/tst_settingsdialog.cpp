@@ -290,9 +290,23 @@ void TestSettingsDialog::contextMenuRequests()
 void TestSettingsDialog::noContextMenuExtensionOnThisSystem()
 {
     Platform::SetShellExtensionRequester({});
+    QVERIFY(!Platform::HasShellExtension());
     const auto answer = Platform::RequestShellExtension(QStringLiteral("/nowhere/x.dll"), true);
+    // The box shows the truth, unticked and out of reach, and OK asks the system nothing.
+    bool shownChecked = true;
+    bool shownEnabled = true;
+    RunDialog(&window, [&](CSettings &dialog) {
+        auto *box = Child<QCheckBox>(&dialog, "checkContextualMenu");
+        shownChecked = box->isChecked();
+        shownEnabled = box->isEnabled();
+        box->click();
+    });
     initTestCase();
     QCOMPARE(answer, Platform::EShellExtensionRequest::NotAvailable);
+    QVERIFY(!shownChecked);
+    QVERIFY(!shownEnabled);
+    QVERIFY(events.isEmpty());
+    QVERIFY(CUserProfile::instance()->ContextualMenu);
 }
 
 void TestSettingsDialog::cancelAndEscapeStoreNothing_data()

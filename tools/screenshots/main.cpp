@@ -21,12 +21,14 @@
 #include "FiltersEnum.h"
 #include "FormatSettings.h"
 #include "ImageEngineSetup.h"
+#include "JobStore.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
 #include "MainWindow.h"
+#include "MonitorWindow.h"
 #include "NativeLookingApplication.h"
 #include "ProcessController.h"
 #include "Settings.h"
@@ -38,6 +40,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QMenu>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextStream>
@@ -325,6 +330,59 @@ void TakeStep3Pictures(MainWindow &window, const QString &out)
 
 } // namespace
 
+// Monitor's window with three jobs and its tray menu (Monitor is always dark). Its store goes to
+// a home of its own, never the user's.
+void TakeMonitorPictures(const QString &out)
+{
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QList<CJob> jobs;
+    const struct
+    {
+        const char *name;
+        const char *description;
+        qint16 type;
+        bool active;
+    } rows[] = {
+        { "Camera card", "Photos copied from the camera", 0, true },
+        { "Studio server", "New shots on the studio's SFTP server", 1, true },
+        { "Scans", "The scanner's output folder", 0, false },
+    };
+    qint64 id = 1;
+    for (const auto &row : rows) {
+        CJob job;
+        job.Id = id++;
+        job.Name = QString::fromUtf8(row.name);
+        job.Description = QString::fromUtf8(row.description);
+        job.Type = row.type;
+        job.Active = row.active;
+        job.Source = home.path() + QStringLiteral("/nowhere");
+        job.Mask = QStringLiteral("*.*");
+        job.Interval = 3600;
+        jobs.append(job);
+    }
+    SaveJobStore(jobs, true);
+    // Monitor's dark theme is the whole application's: put the main program's back after.
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
+    const QString sheet = qApp->styleSheet();
+    {
+        CMonitorWindow monitor;
+        monitor.show();
+        Settle(300);
+        Save(&monitor, out + QStringLiteral("/monitor-dark.png"));
+        monitor.TrayMenu()->popup(monitor.mapToGlobal(QPoint(40, 40)));
+        Settle(300);
+        Save(monitor.TrayMenu(), out + QStringLiteral("/monitor-tray-menu.png"));
+        monitor.TrayMenu()->close();
+    }
+    QApplication::setStyle(style);
+    QApplication::setPalette(palette);
+    qApp->setStyleSheet(sheet);
+    qputenv("HOME", realHome);
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(AppInfo::OrganizationName));
@@ -342,6 +400,8 @@ int main(int argc, char *argv[])
     WriteSettingInt(QString::fromLatin1(SettingsKey::CheckNewAutoCheck), 0);
     // The invitation after every third start's first run would wait for a click for ever.
     WriteSettingInt(QStringLiteral("GUI/DialogSocial.Show"), 0);
+
+    TakeMonitorPictures(out);
 
     MainWindow window;
     window.show();

@@ -18,14 +18,27 @@ class TestMonitorStart : public QObject
     }
 
 private slots:
-    void withoutJobsItEndsAtOnce()
+    void withoutJobsItWaitsAndWritesAnEmptyStore()
     {
         QFile::remove(DefaultJobStorePath());
         QProcess monitor;
-        monitor.start(MonitorPath(), {});
+        monitor.setProcessChannelMode(QProcess::MergedChannels);
+        monitor.start(MonitorPath(), { QStringLiteral("--ignored-argument") });
+        QVERIFY(monitor.waitForStarted());
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (output += monitor.readAllStandardOutput()).contains("watching the stored jobs")
+                || monitor.state() == QProcess::NotRunning,
+            20000);
+        QCOMPARE(monitor.state(), QProcess::Running); // the user adds jobs from its window
+        QVERIFY(output.indexOf("New Session") < output.indexOf("+ Starting QApplication..."));
+        ::kill(static_cast<pid_t>(monitor.processId()), SIGTERM);
         QVERIFY(monitor.waitForFinished(20000));
         QCOMPARE(monitor.exitStatus(), QProcess::NormalExit);
         QCOMPARE(monitor.exitCode(), 0);
+        QList<CJob> saved;
+        QVERIFY(ReadJobStore(DefaultJobStorePath(), saved));
+        QVERIFY(saved.isEmpty());
     }
 
     void watchesOnceAndEndsOnTermination()
