@@ -14,11 +14,15 @@
 #include "platform/LoginStart.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMutex>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -178,6 +182,7 @@ private:
     void Select(const QList<int> &rows);
     void ChooseFromMenuBar(const char *menuName, const QString &entry);
     void PlanFolderAnswer(const SAnswer &answer);
+    void InstallDialogRunners();
 
     std::unique_ptr<CMonitorWindow> window;
     CUser user;
@@ -196,6 +201,12 @@ void TestMonitorWindow::initTestCase()
     qApp->installEventFilter(&user);
     // Offscreen has no tray: the window stays up on close, as without a tray at a desktop.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallDialogRunners();
+}
+
+// The job dialogs answered from the planned answers, without their modal loops.
+void TestMonitorWindow::InstallDialogRunners()
+{
     const auto apply = [this](auto &dialog, QList<SAnswer> &answers) {
         ++dialogsRun;
         scriptsSeen << dialog.Script;
@@ -715,17 +726,38 @@ void TestMonitorWindow::droppedPhotosAreProcessedByTheMainProgram()
     const QString in = dir.filePath(QStringLiteral("watched"));
     QVERIFY(QDir().mkpath(in));
     Open();
-    SAnswer answer;
-    answer.name = QStringLiteral("Drop box");
-    answer.source = in;
-    answer.interval = 1;
-    answer.subfolders = false;
-    PlanFolderAnswer(answer);
+    // The real dialog this time, typed into as a user does.
+    CMonitorWindow::SetFolderWatchRunner({});
+    const auto restore = qScopeGuard([this] { InstallDialogRunners(); });
+    const QString name = QStringLiteral("Drop box");
+    QString offeredProfile;
+    user.dialogSteps << [&](QDialog *dialog) {
+        const auto type = [dialog](const char *field, const QString &text) {
+            auto *edit = dialog->findChild<QLineEdit *>(QString::fromLatin1(field));
+            if (!edit) // an editable combo box
+                edit = dialog->findChild<QComboBox *>(QString::fromLatin1(field))->lineEdit();
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, text);
+        };
+        offeredProfile = dialog->findChild<QLineEdit *>(QStringLiteral("editPathProfile"))->text();
+        type("editName", name);
+        type("editPathFolder", in);
+        type("comboScanInterval", QStringLiteral("1"));
+        auto *subfolders = dialog->findChild<QCheckBox *>(QStringLiteral("checkSubfolders"));
+        if (subfolders->isChecked())
+            QTest::mouseClick(subfolders, Qt::LeftButton, {}, QPoint(6, subfolders->height() / 2));
+        QTest::mouseClick(
+            dialog->findChild<QPushButton *>(QStringLiteral("buttonOK")), Qt::LeftButton);
+    };
     ChooseFromMenuBar("menuEdit", QStringLiteral("Add Folder Watch"));
-    QCOMPARE(dialogsRun, 1);
+    QVERIFY(user.dialogSteps.isEmpty());
     const CJob added = Stored().value(0);
-    QCOMPARE(added.Name, answer.name);
-    QCOMPARE(added.Script, scriptsSeen.first()); // the profile made for the new job
+    QCOMPARE(added.Name, name);
+    QCOMPARE(added.Interval, quint16(1));
+    QCOMPARE(added.Script, offeredProfile); // the profile made for the new job
+    QVERIFY(QFile::exists(added.Script));
 
     QVERIFY(WritePhoto(in + QStringLiteral("/first.jpg"), Qt::red));
     QVERIFY(WritePhoto(in + QStringLiteral("/second.png"), Qt::blue));
@@ -734,7 +766,7 @@ void TestMonitorWindow::droppedPhotosAreProcessedByTheMainProgram()
     const CJob recorded = Stored().value(0);
     QCOMPARE(recorded.Log.size(), 2);
     QCOMPARE(TraceCount(QStringLiteral("MainWindow::EndProcessing")), 1);
-    QCOMPARE(List()->item(0)->text(), answer.name);
+    QCOMPARE(List()->item(0)->text(), name);
 
     // A new job's profile writes into the Pictures folder.
     QStringList outputs;
