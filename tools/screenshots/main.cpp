@@ -11,7 +11,9 @@
 #include "../../tests/engine/TestPhotos.h"
 #include "AppInfo.h"
 #include "ControlImage.h"
+#include "DialogFTPWatch.h"
 #include "DialogFilterSelection.h"
+#include "DialogFolderWatch.h"
 #include "DialogOverwrite.h"
 #include "DialogRename.h"
 #include "DialogSearch.h"
@@ -41,10 +43,10 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
-#include <QStyle>
-#include <QTemporaryDir>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
@@ -376,6 +378,25 @@ void TakeMonitorPictures(const QString &out)
         Settle(300);
         Save(monitor.TrayMenu(), out + QStringLiteral("/monitor-tray-menu.png"));
         monitor.TrayMenu()->close();
+
+        CDialogFolderWatch folder(&monitor);
+        folder.Id = jobs.at(0).Id;
+        folder.Name = jobs.at(0).Name;
+        folder.Description = jobs.at(0).Description;
+        folder.Source = jobs.at(0).Source;
+        folder.Script = home.path() + QStringLiteral("/Monitor/1.qlf");
+        folder.Mask = jobs.at(0).Mask;
+        SaveModal(folder, out + QStringLiteral("/monitor-folder-job-dark.png"));
+        CDialogFTPWatch ftp(&monitor);
+        ftp.Id = jobs.at(1).Id;
+        ftp.Name = jobs.at(1).Name;
+        ftp.Description = jobs.at(1).Description;
+        ftp.Host = QStringLiteral("sftp.example.org");
+        ftp.Username = QStringLiteral("studio");
+        ftp.Source = QStringLiteral("/shots/");
+        ftp.Script = home.path() + QStringLiteral("/Monitor/2.qlf");
+        ftp.Mask = QStringLiteral("*.JPG");
+        SaveModal(ftp, out + QStringLiteral("/monitor-ftp-job-dark.png"));
     }
     QApplication::setStyle(style);
     QApplication::setPalette(palette);
