@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Monitor at a real X display with a system tray (Xvfb and trayer): it goes into the tray
-# hidden, a second start ends at once with 0, and a termination signal (a logout) ends the first
-# with 0 and the job store saved.
+# hidden, photos dropped into a watched folder are processed by the main program and counted in
+# the job, a second start ends at once with 0, and a termination signal (a logout) ends the
+# first with 0 and the job store saved.
 #
 # Usage: bash tools/monitor-tray-check.sh [BIN_FOLDER]   (default: build/bin)
 set -euo pipefail
@@ -31,6 +32,29 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 fail() { echo "FAIL: $*"; sed 's/^/    /' "$work/monitor.log" 2>/dev/null | tail -20; exit 1; }
 
+# A folder job watching $work/in every second, its profile writing into $work/out.
+mkdir -p "$work/in" "$work/out" "$HOME/Documents/Quendrasil/Monitor"
+sed "s|<Property Name=\"DestPath\"></Property>|<Property Name=\"DestPath\">$work/out</Property>|" \
+    resources/monitor/empty.qlf >"$work/job.qlf"
+cat >"$HOME/Documents/Quendrasil/Monitor/Monitor.xml" <<XML
+<?xml version="1.0" encoding="utf-16"?>
+<Monitor>
+	<Jobs>
+		<Job Id="42">
+			<Property Id="Active">1</Property>
+			<Property Id="Type">0</Property>
+			<Property Id="Name">Drop box</Property>
+			<Property Id="Source">$work/in</Property>
+			<Property Id="Script">$work/job.qlf</Property>
+			<Property Id="Mask">*.*</Property>
+			<Property Id="Interval">1</Property>
+		</Job>
+	</Jobs>
+	<Logs>
+	</Logs>
+</Monitor>
+XML
+
 trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel \
     --height 24 >/dev/null 2>&1 &
 trayer_pid=$!
@@ -46,6 +70,19 @@ done
 grep -q "watching the stored jobs" "$work/monitor.log" || fail "Monitor did not come up"
 grep -q "ShowAtStart. In the tray" "$work/monitor.log" || fail "Monitor did not go into the tray"
 echo "ok: Monitor runs in the tray"
+
+convert -size 64x48 xc:red "$work/in/first.jpg"
+convert -size 64x48 xc:blue "$work/in/second.png"
+for _ in $(seq 150); do
+    [ "$(find "$work/out" -type f | wc -l)" -ge 2 ] \
+        && grep -q '<Property Id="PicCount">2</Property>' \
+            "$HOME/Documents/Quendrasil/Monitor/Monitor.xml" && break
+    sleep 0.2
+done
+[ "$(find "$work/out" -type f | wc -l)" -ge 2 ] || fail "the dropped photos were not processed"
+grep -q '<Property Id="PicCount">2</Property>' "$HOME/Documents/Quendrasil/Monitor/Monitor.xml" \
+    || fail "the job's count was not saved"
+echo "ok: dropped photos are processed and counted"
 
 set +e
 timeout 20 "$bin/Monitor" >"$work/second.log" 2>&1
