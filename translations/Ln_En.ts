@@ -4,97 +4,103 @@
 <context>
     <name>CBatchCore</name>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="122"/>
+        <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="182"/>
+        <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="184"/>
+        <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="189"/>
+        <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="191"/>
+        <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="201"/>
+        <location filename="../app/engine/BatchCore.cpp" line="207"/>
+        <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="354"/>
+        <location filename="../app/engine/BatchCore.cpp" line="215"/>
+        <source>the file name is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="407"/>
+        <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="409"/>
+        <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="412"/>
+        <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="414"/>
+        <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="432"/>
+        <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="434"/>
+        <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="441"/>
+        <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="482"/>
+        <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="486"/>
+        <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="487"/>
+        <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="487"/>
+        <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/BatchCore.cpp" line="518"/>
+        <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -122,34 +128,34 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="104"/>
-        <location filename="../app/dialogs/CheckNew.cpp" line="468"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="116"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="205"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="270"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
         <source>You already have the latest version of Quendrasil installed on your computer.<byte value="xd"/>
 Please check back in a few weeks.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="274"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="276"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
         <source>Note: You can update to the latest version of Quendrasil free of charge!
 
 Update Instructions:
@@ -158,37 +164,55 @@ Update Instructions:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="287"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="301"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="412"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="420"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="431"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/CheckNew.cpp" line="455"/>
+        <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CControlImageThread</name>
+    <message>
+        <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
+        <source>Loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
+        <source>Applying &apos;%1&apos; filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
+        <source>Zooming</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -201,10 +225,417 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     </message>
 </context>
 <context>
+    <name>CDialogFTPWatch</name>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
+        <source>FTP Watch Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
+        <source>General Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
+        <source>Scan folder for changes once every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
+        <source>Overwrite images in output folder (if they have the same name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
+        <source>Cr&amp;eate detailed log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
+        <source>Show log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
+        <source>Disable interface notifications when processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
+        <source>Monitored Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
+        <source>Use SFTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
+        <source>&amp;Include all subfolders when processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
+        <source>Test Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
+        <source>Custom Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
+        <source>B&amp;rowse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
+        <source>Edi&amp;t Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
+        <source>Re&amp;process all images using the new settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
+        <source>The scan interval must be an integer larger than 30.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
+        <source>Some fields were not filled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
+        <source>The Name field cannot contain any of the following characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
+        <source>The task you selected does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
+        <source>Load Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogFilterSelection</name>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
+        <source>Select Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
+        <source>All Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
+        <source>Annotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
+        <source>Transform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
+        <source>Touch-Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
+        <source>Apply Fx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
+        <source>Decorate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
+        <source>No filter selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogFolderWatch</name>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
+        <source>Folder Watch Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
+        <source>General Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
+        <source>Scan folder for changes once every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
+        <source>Overwrite images in output folder (if they have the same name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
+        <source>Cr&amp;eate detailed log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
+        <source>Show log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
+        <source>Disable interface notifications when processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
+        <source>Monitored Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
+        <source>&amp;Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
+        <source>&amp;Include all subfolders when processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
+        <source>Custom Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
+        <source>B&amp;rowse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
+        <source>Edi&amp;t Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
+        <source>Re&amp;process all images using the new settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
+        <source>The scan interval must be an integer larger than 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
+        <source>Some fields were not filled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
+        <source>The Name field cannot contain any of the following characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
+        <source>The folder you selected does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
+        <source>The task you selected does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
+        <source>Browse for Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
+        <source>Load Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogFont</name>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="26"/>
+        <location filename="../app/filters/DialogFont.ui" line="46"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="72"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="125"/>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="144"/>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="151"/>
+        <source>Underline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="158"/>
+        <source>Strike Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="213"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/DialogFont.ui" line="220"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CDialogGSWarning</name>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
-        <location filename="../app/dialogs/DialogGSWarning.cpp" line="43"/>
+        <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
         <translation type="unfinished"></translation>
     </message>
@@ -214,7 +645,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogGSWarning.cpp" line="44"/>
+        <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.<byte value="xd"/>
 <byte value="xd"/>
 Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
@@ -259,13 +690,13 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="75"/>
+        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="77"/>
+        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
         <translation type="unfinished"></translation>
     </message>
@@ -374,35 +805,195 @@ already exists, do you want to overwrite it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="365"/>
+        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="422"/>
+        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="423"/>
+        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="453"/>
+        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="503"/>
+        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="513"/>
+        <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogRename</name>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="20"/>
+        <source>Edit Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="28"/>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="58"/>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="77"/>
+        <source>Cases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="83"/>
+        <source>Change cases to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="93"/>
+        <source>Use lower-case for extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="103"/>
+        <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
+        <source>Counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="109"/>
+        <source>Reset for each input folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="118"/>
+        <source>Start at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="128"/>
+        <source>Step by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="138"/>
+        <source>Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="153"/>
+        <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
+        <source>Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="159"/>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="169"/>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="179"/>
+        <source>Time format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="189"/>
+        <source>Show time as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="202"/>
+        <source>Search &amp;&amp; Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="208"/>
+        <source>Search for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="218"/>
+        <source>Replace with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="240"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="257"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.ui" line="267"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
+        <source>Unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
+        <source>lowercases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
+        <source>UPPERCASES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
+        <source>Mixed Cases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
+        <source>Original photo date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
+        <source>Current date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
+        <source>Source Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
+        <source>Source Folder Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
+        <source>Source Extension</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -436,6 +1027,49 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDialogSearch</name>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
+        <source>Search Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
+        <source>Search Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
+        <source>Search in subfolders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
+        <source>Select a folder and press Ok to add it to your search path.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -485,67 +1119,1661 @@ already exists, do you want to overwrite it?</source>
 <context>
     <name>CDialogTip</name>
     <message>
-        <location filename="../common/DialogTip.ui" line="26"/>
+        <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../common/DialogTip.ui" line="101"/>
+        <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../common/DialogTip.ui" line="119"/>
+        <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../common/DialogTip.ui" line="139"/>
+        <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterAutoCrop</name>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
+        <source>Custom ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
+        <source>Left/Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
+        <source>Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
+        <source>Right/Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterBlank</name>
+    <message>
+        <location filename="../app/filters/FilterBlank.cpp" line="10"/>
+        <source>This filter has no settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterColorReplace</name>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
+        <source>Transparency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterComment</name>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="46"/>
+        <source>Align Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="46"/>
+        <source>Align Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="46"/>
+        <source>Align Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="49"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="49"/>
+        <source>Top-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="49"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="49"/>
+        <source>Middle-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="49"/>
+        <source>Middle-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="50"/>
+        <source>Middle-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="50"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="50"/>
+        <source>Bottom-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="50"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="186"/>
+        <source>Source Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="188"/>
+        <source>Source Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="190"/>
+        <source>Source Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.cpp" line="193"/>
+        <source>Source Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterCrop</name>
+    <message>
+        <location filename="../app/filters/FilterCrop.cpp" line="35"/>
+        <source>Original image size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.cpp" line="35"/>
+        <source> %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.cpp" line="38"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.cpp" line="38"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterCustomMask</name>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
+        <source>Select Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterDate</name>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="123"/>
+        <source>Original Date &amp; Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="123"/>
+        <source>Original Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="124"/>
+        <source>Original Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="124"/>
+        <source>Current Date &amp; Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="124"/>
+        <source>Current Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="124"/>
+        <source>Current Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="141"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="141"/>
+        <source>Top-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="141"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="141"/>
+        <source>Middle-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="141"/>
+        <source>Middle-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="142"/>
+        <source>Middle-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="142"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="142"/>
+        <source>Bottom-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="142"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.cpp" line="524"/>
+        <source>Select Watermark Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterRaise</name>
+    <message>
+        <location filename="../app/filters/FilterRaise.cpp" line="20"/>
+        <source>Lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRaise.cpp" line="20"/>
+        <source>Raise</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterResize</name>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="27"/>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="58"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="87"/>
+        <source>Resize by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="132"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="167"/>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="192"/>
+        <source>Maintain aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.ui" line="199"/>
+        <source>Don’t upscale images that are smaller
+than specified size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="60"/>
+        <source>Original image size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="60"/>
+        <source> %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="62"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="62"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="64"/>
+        <source>Width &amp; Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="64"/>
+        <source>Fixed Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="64"/>
+        <source>Fixed Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResize.cpp" line="65"/>
+        <source>Fixed Width &amp; Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterRoll</name>
+    <message>
+        <location filename="../app/filters/FilterRoll.cpp" line="34"/>
+        <source>Original image size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRoll.cpp" line="34"/>
+        <source> %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRoll.cpp" line="37"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRoll.cpp" line="37"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterRotate</name>
+    <message>
+        <location filename="../app/filters/FilterRotate.ui" line="34"/>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRotate.ui" line="123"/>
+        <source>Rotate Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRotate.ui" line="155"/>
+        <source>Rotate Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRotate.ui" line="178"/>
+        <source>Condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRotate.cpp" line="41"/>
+        <source>All Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRotate.cpp" line="41"/>
+        <source>Only Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRotate.cpp" line="41"/>
+        <source>Only Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterShapeFrame</name>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
+        <source>Sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
+        <source>Blurred</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterSimpleBorder</name>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
+        <source>in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
+        <source>in Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterThumbnail</name>
+    <message>
+        <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
+        <source>Resize to fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
+        <source>Stretch to fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterWatermarkLogo</name>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <source>Top-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <source>Middle-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <source>Middle-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <source>Middle-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <source>Bottom-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
+        <source>Select Watermark Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFilterWatermarkText</name>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="17"/>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="57"/>
+        <source>Add Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
+        <source>Add text sequentially from a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="130"/>
+        <source>Placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="146"/>
+        <source>Delta X (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="169"/>
+        <source>Delta Y (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="192"/>
+        <source>Rotation (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="249"/>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="262"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.ui" line="285"/>
+        <source>Alpha (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
+        <source>Origin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="36"/>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
+        <source>GPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="51"/>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="60"/>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="87"/>
+        <source>Copyright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="52"/>
+        <source>Registered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="53"/>
+        <source>Trademark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="54"/>
+        <source>Servicemark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
+        <source>Source Filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
+        <source>Source Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
+        <source>Source Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
+        <source>Source Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
+        <source>Artist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="61"/>
+        <source>Date taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
+        <source>Camera Maker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
+        <source>Camera Model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
+        <source>F-stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="67"/>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="68"/>
+        <source>ISO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
+        <source>Focal Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="70"/>
+        <source>Flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="71"/>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="72"/>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
+        <source>Altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
+        <source>Top-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
+        <source>Middle-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
+        <source>Middle-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
+        <source>Middle-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
+        <source>Bottom-Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
+        <source>Select Text File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFormatSettings</name>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="6"/>
+        <source>Format Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="19"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="55"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="91"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="127"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="205"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="323"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="411"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="454"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="552"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="620"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="698"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="780"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="848"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="884"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="920"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="956"/>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
+        <source>There are no settings for this format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
+        <source>Default format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="97"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="175"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
+        <source>Interlace Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="261"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="329"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="480"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="558"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="626"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="718"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="786"/>
+        <source>Size/Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="211"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="460"/>
+        <source>Colors/BitDepth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="231"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="371"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="522"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="668"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="854"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="890"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="926"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="962"/>
+        <source>File Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="241"/>
+        <source>Fixed Size (KB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="381"/>
+        <location filename="../app/dialogs/FormatSettings.ui" line="470"/>
+        <source>Compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="427"/>
+        <source>Use best compression (slower writing speed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="704"/>
+        <source>Lossless</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="711"/>
+        <source>Lossy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
+        <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
+        <source>Load Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CListThumb</name>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
+        <source>Top-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <source>Top-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <source>Bottom-Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <source>Bottom-Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <source>Left-Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <source>Right-Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <source>Right-Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
+        <source>Left-Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
+        <source>Uncalibrated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CListThumbDetails</name>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <source>Date Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <source>F-stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <source>ISO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <source>DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <source>Coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <source>Altitude</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CMainPanel1</name>
     <message>
-        <location filename="../app/ui/MainPanel1.ui" line="9"/>
-        <source>Add all the photos you want to edit.</source>
+        <location filename="../app/ui/MainPanel1.ui" line="138"/>
+        <source>&amp;Add Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="157"/>
+        <source>A&amp;dd...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="176"/>
+        <source>R&amp;emove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="195"/>
+        <source>V&amp;iew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="217"/>
+        <source>&amp;Show preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="300"/>
+        <source>Fit to view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="319"/>
+        <source>Actual size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="357"/>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.ui" line="376"/>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="191"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="207"/>
+        <source>Drag &amp; Drop Your Photos Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="192"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="208"/>
+        <source>Or Click To Add Photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <source>Date Taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <source>F-stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <source>Exposure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <source>ISO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <source>DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <source>Coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="442"/>
+        <source>Altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="680"/>
+        <source>Select Photo(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="694"/>
+        <source>Browse For Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="751"/>
+        <source>No photos selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="754"/>
+        <source>Remove selected photo(s) from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="790"/>
+        <source>Remove all photos from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="963"/>
+        <source>&amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="964"/>
+        <source>F&amp;older with Subfolders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="965"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
+        <source>&amp;Search &amp;&amp; Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="973"/>
+        <source>&amp;Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="974"/>
+        <source>&amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="984"/>
+        <source>&amp;Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <source>&amp;Small Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <source>&amp;Medium Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="986"/>
+        <source>&amp;Large Icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="999"/>
+        <source>Add &amp;Photo(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
+        <source>Add &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
+        <source>Remove S&amp;elected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
+        <source>Remove &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
+        <source>Pas&amp;te</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
+        <source>Add the photos you want to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
+        <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CMainPanel2</name>
     <message>
-        <location filename="../app/ui/MainPanel2.ui" line="9"/>
-        <source>The graphic filters applied to every photo, in this order.</source>
+        <location filename="../app/ui/MainPanel2.ui" line="80"/>
+        <source>Add Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.ui" line="93"/>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.ui" line="106"/>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.ui" line="158"/>
+        <source>Preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.ui" line="199"/>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.ui" line="242"/>
+        <source>Sh&amp;ow preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.ui" line="385"/>
+        <source>S&amp;witch View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <source>Keep Unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <source>Rename to Folder&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <source>Rename to Photo&apos;s Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <source>Custom Defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="221"/>
+        <source>No filter selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="237"/>
+        <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="303"/>
+        <source>Remove selected filter(s)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="323"/>
+        <source>Remove all filters?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="448"/>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="449"/>
+        <source>Remove All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="468"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="470"/>
+        <source>&amp;Add Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="472"/>
+        <source>Remove &amp;Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="474"/>
+        <source>Remove A&amp;ll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="476"/>
+        <source>&amp;Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="478"/>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
+        <source>Move D&amp;own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="880"/>
+        <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel2.cpp" line="898"/>
+        <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../app/ui/MainPanel3.ui" line="9"/>
-        <source>Select the output folder and image format for the edited photos.</source>
+        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <source>Folder on My Computer (default)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.ui" line="16"/>
-        <source>Output folder:</source>
+        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <source>Send via E-mail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.ui" line="21"/>
-        <source>Browse...</source>
+        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <source>Upload to FTP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.ui" line="25"/>
-        <source>Output format:</source>
+        <location filename="../app/ui/MainPanel3.cpp" line="135"/>
+        <source>Use selected folder as output destination</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="38"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="137"/>
+        <source>Use original photos&apos; folder as output destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.cpp" line="138"/>
+        <source>Create a subfolder in the original photos&apos; folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.cpp" line="348"/>
+        <source>You have selected to write the resulting photos in the same folder where the originals reside.
+
+If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.cpp" line="372"/>
         <source>Select a folder for saving the resulting photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.cpp" line="412"/>
+        <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.
+
+This action will only delete the originals if the processed photos are correctly written.
+
+In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.cpp" line="632"/>
+        <source>When you are ready, go ahead and apply the changes to your photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="23"/>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="29"/>
+        <source>Output Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="55"/>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="62"/>
+        <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF, WEBP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="75"/>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="83"/>
+        <source>Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="125"/>
+        <location filename="../app/ui/MainPanel3.ui" line="222"/>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="135"/>
+        <source>S&amp;elect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="153"/>
+        <location filename="../app/ui/MainPanel3.ui" line="259"/>
+        <source>Also save on My Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="171"/>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="181"/>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="195"/>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="205"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="232"/>
+        <source>Use SFTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="239"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="136"/>
+        <source>Recreate original folder structure in selected folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="246"/>
+        <source>Test Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="289"/>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="295"/>
+        <source>&amp;Open output folder after processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="302"/>
+        <source>Set output photo&apos;s &amp;date and attributes same as original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainPanel3.ui" line="309"/>
+        <source>De&amp;lete source photo after processing (move photo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMonitorWindow</name>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
+        <source>Show Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
+        <source>Open Quendrasil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
+        <source>Launch at Startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
+        <source>Load Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
+        <source>Save Settings As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <source>Help Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
+        <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
+        <source>Executing job: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
+        <source>&amp;Folder Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
+        <source>F&amp;TP Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
+        <source>Remove selected job(s) from the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
+        <source>Project Files (*.xml);;All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
+        <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
+        <source>The file could not be read as a job list. The job list stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
+        <source>The job list could not be saved to this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
+        <source>&amp;Add Folder Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
+        <source>Add &amp;FTP Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
+        <source>Ed&amp;it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
+        <source>&amp;Duplicate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -584,12 +2812,12 @@ already exists, do you want to overwrite it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="217"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="228"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -602,67 +2830,67 @@ already exists, do you want to overwrite it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="765"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="765"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="853"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="856"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="859"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="863"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="880"/>
         <source>Failed to Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="866"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="883"/>
         <source>Failed to Move</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="869"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="886"/>
         <source>Failed to Rename and Copy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="872"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="889"/>
         <source>Failed to Rename and Move</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="888"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="908"/>
         <source>Processed and renamed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="890"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="910"/>
         <source>Processed and replaced</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="892"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="912"/>
         <source>Skipped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/ProcessThread.cpp" line="894"/>
+        <location filename="../app/engine/ProcessThread.cpp" line="914"/>
         <source>Processed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -691,7 +2919,7 @@ already exists, do you want to overwrite it?</source>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="48"/>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="91"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="77"/>
         <source>Help with translation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -781,92 +3009,92 @@ already exists, do you want to overwrite it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="51"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
         <source>default</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="93"/>
         <source>Daily</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="103"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="94"/>
         <source>Once a week</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="104"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="95"/>
         <source>Every two weeks</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="105"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="96"/>
         <source>Once a month</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="110"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="101"/>
         <source>Save each layer as a separate image (default)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="111"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Flatten all layers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="111"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Save the first layer only</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="123"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="124"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="124"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Don&apos;t apply</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="128"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="119"/>
         <source>Clip all</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="129"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="120"/>
         <source>Leave unclipped</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="131"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="122"/>
         <source>Blend clipped and unclipped values</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="134"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="125"/>
         <source>Reconstruct</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="195"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="181"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSettings.cpp" line="235"/>
+        <location filename="../app/dialogs/DialogSettings.cpp" line="217"/>
         <source>The file manager&apos;s context menu cannot be changed on this system.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -874,22 +3102,22 @@ already exists, do you want to overwrite it?</source>
 <context>
     <name>CUpload</name>
     <message>
-        <location filename="../app/engine/Upload.cpp" line="264"/>
+        <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/Upload.cpp" line="265"/>
+        <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/Upload.cpp" line="273"/>
+        <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/Upload.cpp" line="273"/>
+        <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -930,17 +3158,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/WizardStart.cpp" line="63"/>
+        <location filename="../app/dialogs/WizardStart.cpp" line="64"/>
         <source>Video Presentations</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/WizardStart.cpp" line="67"/>
+        <location filename="../app/dialogs/WizardStart.cpp" line="68"/>
         <source>Tutorial 1 - How to Add Comments and Date</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/dialogs/WizardStart.cpp" line="69"/>
+        <location filename="../app/dialogs/WizardStart.cpp" line="70"/>
         <source>Tutorial 2 - How to Resize and Rotate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -993,6 +3221,952 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterAutoCrop</name>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.ui" line="9"/>
+        <source>Auto Crop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.ui" line="24"/>
+        <source>Aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
+        <source>Custom ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
+        <source>Crop region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterAutoCrop.ui" line="92"/>
+        <source>Invert coordinates for portrait images</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterBlur</name>
+    <message>
+        <location filename="../app/filters/FilterBlur.ui" line="9"/>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterBrightness</name>
+    <message>
+        <location filename="../app/filters/FilterBrightness.ui" line="9"/>
+        <source>Lightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterBrightness.ui" line="34"/>
+        <source>Gamma</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterCharcoal</name>
+    <message>
+        <location filename="../app/filters/FilterCharcoal.ui" line="9"/>
+        <source>Radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCharcoal.ui" line="30"/>
+        <source>Sigma</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterColorReplace</name>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
+        <source>Original color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
+        <source>New color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterColorReplace.ui" line="63"/>
+        <source>Tolerance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterComment</name>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="20"/>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="58"/>
+        <source>Your comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="98"/>
+        <source>Add Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="107"/>
+        <location filename="../app/filters/FilterComment.ui" line="138"/>
+        <source>Placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="181"/>
+        <source>Delta X (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="239"/>
+        <source>Delta Y (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="280"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="311"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="330"/>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="366"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterComment.ui" line="418"/>
+        <source>Alpha</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterContrast</name>
+    <message>
+        <location filename="../app/filters/FilterContrast.ui" line="9"/>
+        <source>Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterContrast.ui" line="34"/>
+        <source>Lightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterCrop</name>
+    <message>
+        <location filename="../app/filters/FilterCrop.ui" line="27"/>
+        <source>Crop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.ui" line="52"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.ui" line="88"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.ui" line="123"/>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.ui" line="158"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCrop.ui" line="193"/>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterCustomMask</name>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
+        <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
+        <source>Rotate mask for portrait images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.ui" line="88"/>
+        <source>Use a different mask for portrait images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.ui" line="97"/>
+        <source>Portrait Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
+        <source>Alpha (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterDate</name>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="17"/>
+        <location filename="../app/filters/FilterDate.ui" line="33"/>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="45"/>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="54"/>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="82"/>
+        <source>Fix Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="99"/>
+        <source>Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="112"/>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="123"/>
+        <source>Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="134"/>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="145"/>
+        <source>Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="156"/>
+        <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="167"/>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="194"/>
+        <location filename="../app/filters/FilterDate.ui" line="208"/>
+        <source>Placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="217"/>
+        <source>Delta X (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="229"/>
+        <source>Delta Y (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="241"/>
+        <source>Rotation (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="278"/>
+        <location filename="../app/filters/FilterDate.ui" line="294"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="306"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="311"/>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="316"/>
+        <location filename="../app/filters/FilterDate.ui" line="391"/>
+        <location filename="../app/filters/FilterDate.ui" line="471"/>
+        <location filename="../app/filters/FilterDate.ui" line="568"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="327"/>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="332"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="341"/>
+        <location filename="../app/filters/FilterDate.ui" line="402"/>
+        <location filename="../app/filters/FilterDate.ui" line="482"/>
+        <location filename="../app/filters/FilterDate.ui" line="579"/>
+        <source>Alpha (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="352"/>
+        <location filename="../app/filters/FilterDate.ui" line="528"/>
+        <source>Blur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="374"/>
+        <source>Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="384"/>
+        <source>Enable Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="413"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="438"/>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="454"/>
+        <source>Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="464"/>
+        <source>Draw Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="493"/>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="505"/>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="551"/>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="561"/>
+        <source>Draw Bounding-Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterDate.ui" line="590"/>
+        <source>Offset (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterEdge</name>
+    <message>
+        <location filename="../app/filters/FilterEdge.ui" line="9"/>
+        <source>Radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterEmboss</name>
+    <message>
+        <location filename="../app/filters/FilterEmboss.ui" line="9"/>
+        <source>Radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterEmboss.ui" line="30"/>
+        <source>Sigma</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterFlip</name>
+    <message>
+        <location filename="../app/filters/FilterFlip.ui" line="19"/>
+        <source>Flip image vertically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterFlip.ui" line="30"/>
+        <source>Flip image horizontally</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterGaussianBlur</name>
+    <message>
+        <location filename="../app/filters/FilterGaussianBlur.ui" line="9"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterGaussianBlur.ui" line="30"/>
+        <source>Sigma</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterGrungeFrame</name>
+    <message>
+        <location filename="../app/filters/FilterGrungeFrame.ui" line="37"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterGrungeFrame.ui" line="130"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterHueSaturation</name>
+    <message>
+        <location filename="../app/filters/FilterHueSaturation.ui" line="9"/>
+        <source>Hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterHueSaturation.ui" line="34"/>
+        <source>Saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterHueSaturation.ui" line="59"/>
+        <source>Lightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterImplode</name>
+    <message>
+        <location filename="../app/filters/FilterImplode.ui" line="9"/>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterLevels</name>
+    <message>
+        <location filename="../app/filters/FilterLevels.ui" line="13"/>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterLevels.ui" line="23"/>
+        <source>Black point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterLevels.ui" line="44"/>
+        <source>Middle (gamma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterLevels.ui" line="65"/>
+        <source>White point</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterNoise</name>
+    <message>
+        <location filename="../app/filters/FilterNoise.ui" line="13"/>
+        <source>Noise Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterOilPaint</name>
+    <message>
+        <location filename="../app/filters/FilterOilPaint.ui" line="9"/>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterPictureFrame</name>
+    <message>
+        <location filename="../app/filters/FilterPictureFrame.ui" line="31"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterPictureFrame.ui" line="124"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterPolaroid</name>
+    <message>
+        <location filename="../app/filters/FilterPolaroid.ui" line="31"/>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterPolaroid.ui" line="83"/>
+        <source>Height (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
+        <source>Rotation (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
+        <source>Maintain aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterRaise</name>
+    <message>
+        <location filename="../app/filters/FilterRaise.ui" line="17"/>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRaise.ui" line="80"/>
+        <source>Effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterReduceNoise</name>
+    <message>
+        <location filename="../app/filters/FilterReduceNoise.ui" line="13"/>
+        <source>Algorithm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterResizeAdvanced</name>
+    <message>
+        <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
+        <source>Image Size in Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
+        <source>Document Size in Inches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResizeAdvanced.ui" line="67"/>
+        <source>Document DPI/PPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResizeAdvanced.ui" line="95"/>
+        <source>Maintain aspect ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterResizeAdvanced.ui" line="100"/>
+        <source>Use an uniform DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterRoll</name>
+    <message>
+        <location filename="../app/filters/FilterRoll.ui" line="21"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRoll.ui" line="33"/>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterRoll.ui" line="45"/>
+        <source>Rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSepia</name>
+    <message>
+        <location filename="../app/filters/FilterSepia.ui" line="9"/>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSepia.ui" line="30"/>
+        <source>Saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSettings</name>
+    <message>
+        <location filename="../app/filters/FilterSettings.ui" line="211"/>
+        <source>&amp;Show preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSettings.ui" line="350"/>
+        <source>S&amp;witch View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSettings.ui" line="389"/>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSettings.ui" line="420"/>
+        <source>Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSettings.ui" line="451"/>
+        <source>Ctrl+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterShadow</name>
+    <message>
+        <location filename="../app/filters/FilterShadow.ui" line="17"/>
+        <source>Transparency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShadow.ui" line="66"/>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShadow.ui" line="129"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShadow.ui" line="167"/>
+        <source>Draw over a white background</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterShapeFrame</name>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.ui" line="37"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
+        <source>Edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.ui" line="175"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterShapeFrame.ui" line="182"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSharpen</name>
+    <message>
+        <location filename="../app/filters/FilterSharpen.ui" line="9"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSharpenAdvanced</name>
+    <message>
+        <location filename="../app/filters/FilterSharpenAdvanced.ui" line="9"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSharpenAdvanced.ui" line="30"/>
+        <source>Radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSharpenAdvanced.ui" line="51"/>
+        <source>Threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSimpleBorder</name>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="31"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="83"/>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="119"/>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="154"/>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="189"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="224"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
+        <source>Use uniform dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSolarize</name>
+    <message>
+        <location filename="../app/filters/FilterSolarize.ui" line="9"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSpread</name>
+    <message>
+        <location filename="../app/filters/FilterSpread.ui" line="9"/>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterSwirl</name>
+    <message>
+        <location filename="../app/filters/FilterSwirl.ui" line="13"/>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterThumbnail</name>
+    <message>
+        <location filename="../app/filters/FilterThumbnail.ui" line="9"/>
+        <source>Thumbnail size in pixels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterThumbnail.ui" line="30"/>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterThumbnail.ui" line="47"/>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterVintageFrame</name>
+    <message>
+        <location filename="../app/filters/FilterVintageFrame.ui" line="31"/>
+        <source>Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
+        <source>Draw over a transparent background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterVintageFrame.ui" line="124"/>
+        <source>Apply random frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterWatermarkLogo</name>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="26"/>
+        <source>Logo Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="110"/>
+        <source>Placement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="149"/>
+        <source>Delta X (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="204"/>
+        <source>Delta Y (px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
+        <source>Transformation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
+        <source>Alpha (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
+        <source>Scale (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
+        <source>Rotation (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilterWave</name>
+    <message>
+        <location filename="../app/filters/FilterWave.ui" line="9"/>
+        <source>Amplitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/filters/FilterWave.ui" line="30"/>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JobDialogs</name>
+    <message>
+        <location filename="../monitor/ui/MainProgramStart.cpp" line="23"/>
+        <source>By selecting this option Quendrasil will launch configured with your custom profile. Make your changes in Quendrasil then select Project &gt; Save Profile (Ctrl + S) to overwrite this profile.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1155,7 +4329,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="144"/>
-        <location filename="../app/ui/MainWindow.cpp" line="311"/>
+        <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Process</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1196,7 +4370,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="166"/>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="361"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="370"/>
         <source>Save Profile As</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1212,7 +4386,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="175"/>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="393"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="402"/>
         <source>Save Script As</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1253,67 +4427,67 @@ Press &apos;Next&apos; to see the tutorials.</source>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
-        <location filename="../app/ui/MainWindow.cpp" line="251"/>
+        <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="243"/>
+        <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="260"/>
+        <location filename="../app/ui/MainWindow.cpp" line="273"/>
         <source>Launch Monitor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="311"/>
+        <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Add Photos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="311"/>
+        <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Edit Photos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="311"/>
+        <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="312"/>
+        <location filename="../app/ui/MainWindow.cpp" line="320"/>
         <source>Step 1 - Add all the photos you want to edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="313"/>
+        <location filename="../app/ui/MainWindow.cpp" line="321"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="314"/>
+        <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="315"/>
+        <location filename="../app/ui/MainWindow.cpp" line="323"/>
         <source>When you are ready select Process to have all your photos edited</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="342"/>
+        <location filename="../app/ui/MainWindow.cpp" line="350"/>
         <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="568"/>
+        <location filename="../app/ui/MainWindow.cpp" line="579"/>
         <source>The log file will be created after the first processing session.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindow.cpp" line="708"/>
+        <location filename="../app/ui/MainWindow.cpp" line="728"/>
         <source>Would you like to save your settings?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1328,90 +4502,184 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowConvert.cpp" line="68"/>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowConvert.cpp" line="76"/>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowConvert.cpp" line="90"/>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowConvert.cpp" line="100"/>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="102"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
         <source>Could not load project.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="128"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="129"/>
         <source>Could not load profile.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="153"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="160"/>
         <source>Could not load script.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="182"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="189"/>
         <source>Load Project</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="198"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="215"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="269"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="285"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="297"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="304"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="329"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
         <source>Save Project As</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowDocuments.cpp" line="437"/>
+        <location filename="../app/ui/MainWindowDocuments.cpp" line="446"/>
         <source>Your settings will be discarded. Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowTheme.cpp" line="139"/>
+        <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonitorWindow</name>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="20"/>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="27"/>
+        <source>Jobs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
+        <source>E&amp;dit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
+        <source>Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="129"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="161"/>
+        <source>&amp;Load Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="166"/>
+        <source>&amp;Save Settings As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="174"/>
+        <source>L&amp;aunch at Startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="179"/>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="184"/>
+        <source>&amp;Add Folder Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="189"/>
+        <source>Add &amp;FTP Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="194"/>
+        <source>Ed&amp;it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="204"/>
+        <source>&amp;Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
+        <source>&amp;Help Manual</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2189,13 +5457,13 @@ When you are done select Process.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/model/Scripts.cpp" line="85"/>
+        <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/model/Scripts.cpp" line="529"/>
+        <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
         <translation type="unfinished"></translation>
     </message>
