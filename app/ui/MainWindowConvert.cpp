@@ -76,9 +76,9 @@ void MainWindow::OnPanelConvert(bool ask)
         box.setWindowTitle(QStringLiteral("Multipage WEBP"));
         box.setText(tr("Please make sure all images are of the same resolution when creating a "
                        "multipage WEBP image."));
-        box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
-        QPushButton *dontShow = box.addButton(QStringLiteral("Don't Show Again"), QMessageBox::RejectRole);
-        QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.addButton(tr("Continue"), QMessageBox::AcceptRole);
+        QPushButton *dontShow = box.addButton(tr("Don't Show Again"), QMessageBox::RejectRole);
+        QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
         box.exec();
         if (box.clickedButton() == dontShow)
             WriteSettingInt(WebpMessageKey, 0);

@@ -82,7 +82,7 @@ void CProcessController::Init()
     if (!m_started) {
         // Nothing to run: the dialog is done at once.
         form->buttonPause->hide();
-        form->buttonOKCancel->setText(QStringLiteral("OK"));
+        form->buttonOKCancel->setText(tr("OK"));
     }
 }
 
@@ -159,13 +159,13 @@ void CProcessController::FinishedThread(SBatchSummary summary)
 {
     Q_UNUSED(summary)
     form->buttonPause->hide();
-    form->buttonOKCancel->setText(QStringLiteral("OK"));
+    form->buttonOKCancel->setText(tr("OK"));
 }
 
 void CProcessController::RunFinished(SBatchSummary summary)
 {
     Q_UNUSED(summary)
-    form->buttonOKCancel->setText(QStringLiteral("OK"));
+    form->buttonOKCancel->setText(tr("OK"));
     ShowLogLink();
     if (!m_profile->ScriptRun) {
         emit Panel1StartPreview(true);
@@ -194,10 +194,10 @@ void CProcessController::on_buttonPause_clicked()
         return;
     if (m_core.IsPaused()) {
         m_core.SetPaused(false);
-        form->buttonPause->setText(QStringLiteral("Pause"));
+        form->buttonPause->setText(tr("Pause"));
     } else {
         m_core.SetPaused(true);
-        form->buttonPause->setText(QStringLiteral("Resume"));
+        form->buttonPause->setText(tr("Resume"));
     }
 }
 
