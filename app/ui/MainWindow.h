@@ -198,6 +198,7 @@ private:
     QLabel *m_secondStatus = nullptr;
     int m_currentStep = 0;
     QTranslator m_translator;
+    QTranslator m_qtTranslator; // Qt's own dialogs and buttons
     bool m_panelSwitching = false;
     QString m_profileName;
     QString m_profileDescription;

@@ -4,6 +4,7 @@
 
 #include "ImageCache.h"
 #include "Languages.h"
+#include "QtTranslations.h"
 #include "Trace.h"
 #include "UserProfile.h"
 #include "platform/ColorScheme.h"
@@ -132,6 +133,9 @@ void MainWindow::LoadLocalizedResource()
         QMessageBox::warning(this, QString(),
             tr("You need to restart Quendrasil for the changes to take effect."));
     }
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (LoadQtTranslations(m_qtTranslator, code))
+        QCoreApplication::installTranslator(&m_qtTranslator);
     // From the program's own folder, wherever the program was started from.
     if (m_translator.load(QStringLiteral("Ln_") + code, Platform::TranslationsFolder())) {
         QCoreApplication::installTranslator(&m_translator);

@@ -10,6 +10,7 @@
 #include "JobStore.h"
 #include "Languages.h"
 #include "MonitorThread.h"
+#include "QtTranslations.h"
 #include "Settings.h"
 #include "Trace.h"
 #include "platform/LoginStart.h"
@@ -236,6 +237,9 @@ void CMonitorWindow::LoadTranslation()
         if (language.id == id)
             code = QString::fromLatin1(language.code);
     }
+    QCoreApplication::removeTranslator(&qtTranslator);
+    if (LoadQtTranslations(qtTranslator, code))
+        QCoreApplication::installTranslator(&qtTranslator);
     QCoreApplication::removeTranslator(&translator);
     if (translator.load(QStringLiteral("Ln_") + code, Platform::TranslationsFolder())) {
         QCoreApplication::installTranslator(&translator);

@@ -132,6 +132,7 @@ private:
     CImageCache *imageCache;
     CWatchThreads threads;
     QTranslator translator;
+    QTranslator qtTranslator; // Qt's own dialogs and buttons
     bool shutDown = false;
     // False while the default store on disk could not be read and the user has not changed
     // the list yet: nothing is saved over it then.

@@ -1,5 +1,6 @@
 #include "BalloonPath.h"
 #include "Folders.h"
+#include "QtTranslations.h"
 #include "RandomRange.h"
 #include "TestMain.h"
 #include "TextCodecs.h"
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QPainterPath>
+#include <QTranslator>
 
 #include <climits>
 
@@ -17,6 +19,8 @@ class TestCommonHelpers : public QObject
     Q_OBJECT
 
 private slots:
+    void qtOwnTextsFollowTheLanguage_data();
+    void qtOwnTextsFollowTheLanguage();
     void traceLineLayout();
     void traceGoesToDebugChannelWithoutContext();
 
@@ -45,6 +49,27 @@ private slots:
     void balloonOutlines();
 
 };
+
+void TestCommonHelpers::qtOwnTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("German") << QStringLiteral("De") << QStringLiteral("Abbrechen");
+    QTest::newRow("French") << QStringLiteral("Fr") << QStringLiteral("Annuler");
+    QTest::newRow("Japanese") << QStringLiteral("Ja") << QStringLiteral("キャンセル");
+    QTest::newRow("English") << QStringLiteral("En") << QString();
+}
+
+// The standard buttons of Qt's own dialogs come from the translations installed with Qt.
+void TestCommonHelpers::qtOwnTextsFollowTheLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, cancel);
+    QTranslator translator;
+    QCOMPARE(LoadQtTranslations(translator, code), !cancel.isEmpty());
+    if (!cancel.isEmpty())
+        QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), cancel);
+}
 
 void TestCommonHelpers::traceLineLayout()
 {
