@@ -6,103 +6,103 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ausführungsthread(s) werden gestartet.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung gestartet um %1</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bilder werden mit %2 Grafikfilter(n) pro Bild verarbeitet.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einzelnes mehrseitiges Dokument wird erstellt.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>System: %1 CPU-Kern(e) erkannt.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="207"/>
         <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateiname ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Lesen von %1-Dokumenten benötigt Quendrasil eine Ghostscript-Installation auf Ihrem Computer.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Verarbeitung mit %1 Fehlern abgeschlossen. Details siehe Protokoll oben.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung ohne Fehler abgeschlossen.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichene Zeit</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Standard-E-Mail-Programm konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien erfolgreich angehängt.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen nach </translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bild(er) erfolgreich hochgeladen.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporäre Dateien werden gelöscht...</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen abgeschlossen.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -110,38 +110,38 @@
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="32"/>
         <source>Check for New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach neuer Version suchen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="53"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start nach neuen Versionen suchen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
         <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil prüft jetzt, ob eine neuere Version des Programms verfügbar ist. Es werden keine Informationen über Sie oder Ihren Computer an unsere Server gesendet. Bitte wählen Sie 'Ja', falls eine Firewall-Warnung angezeigt wird.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
@@ -152,7 +152,7 @@ Please check back in a few weeks.</source>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neuere Version von Quendrasil steht zum Download bereit.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
@@ -161,41 +161,49 @@ Please check back in a few weeks.</source>
 Update Instructions:
 1. Click on &apos;Update&apos; to launch the download of the new setup file
 2. After completing the download, launch the setup and follow the instruction on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Sie können kostenlos auf die neueste Version von Quendrasil aktualisieren!
+
+Anleitung zur Aktualisierung:
+1. Klicken Sie auf 'Aktualisieren', um den Download der neuen Setup-Datei zu starten
+2. Starten Sie nach Abschluss des Downloads das Setup und folgen Sie den Anweisungen auf dem Bildschirm</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist die auf Ihrem Computer installierte Version.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr erfahren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website von Quendrasil ist nicht erreichbar. Möglicherweise blockiert Ihre Firewall diese Verbindung. Bitte prüfen Sie die Einstellungen Ihrer Firewall und versuchen Sie es erneut.
+
+Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivieren Sie bitte das Kontrollkästchen unten.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versionsliste auf der Website von Quendrasil konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.
+
+Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivieren Sie bitte das Kontrollkästchen unten.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Download-Adresse der neuen Version ist ungültig. Bitte versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>
@@ -203,17 +211,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter '%1' wird angewendet</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomen</translation>
     </message>
 </context>
 <context>
@@ -221,7 +229,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/dialogs/DialogAbout.ui" line="26"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
 </context>
 <context>
@@ -229,164 +237,164 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
         <source>FTP Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für FTP-Überwachung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auf Änderungen prüfen alle</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder im Ausgabeordner überschreiben (bei gleichem Namen)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaillierte &amp;Protokolldatei erstellen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll anzeigen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Benachrichtigungen während der Verarbeitung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachter Ordner</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SFTP verwenden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Unterordner einbeziehen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung testen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Profil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil &amp;bearbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder mit den neuen Einstellungen &amp;neu verarbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Prüfintervall muss eine ganze Zahl größer als 30 sein.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Felder wurden nicht ausgefüllt.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld Name darf keines der folgenden Zeichen enthalten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Aufgabe existiert nicht.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolg</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil laden</translation>
     </message>
 </context>
 <context>
@@ -394,52 +402,52 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter auswählen</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Filter</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriften</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformieren</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retusche</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
         <source>Apply Fx</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekorieren</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Filter ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -447,144 +455,144 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
         <source>Folder Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für Ordnerüberwachung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auf Änderungen prüfen alle</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder im Ausgabeordner überschreiben (bei gleichem Namen)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaillierte &amp;Protokolldatei erstellen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll anzeigen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Benachrichtigungen während der Verarbeitung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachter Ordner</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Unterordner einbeziehen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Profil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil &amp;bearbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder mit den neuen Einstellungen &amp;neu verarbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Prüfintervall muss eine ganze Zahl größer als 1 sein.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Felder wurden nicht ausgefüllt.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld Name darf keines der folgenden Zeichen enthalten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Ordner existiert nicht.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählte Aufgabe existiert nicht.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
         <source>Browse for Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil laden</translation>
     </message>
 </context>
 <context>
@@ -593,42 +601,42 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/filters/DialogFont.ui" line="26"/>
         <location filename="../app/filters/DialogFont.ui" line="46"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="72"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="125"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="144"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="151"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="158"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgestrichen</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="213"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="220"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -637,12 +645,12 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
-        <translation type="unfinished"></translation>
+        <translation>GhostScript herunterladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="97"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
@@ -657,48 +665,49 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, &amp;alle</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, &amp;keine</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bbrechen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1
+existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>
@@ -706,27 +715,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto umbenennen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Foto mit diesem Namen existiert bereits</translation>
     </message>
 </context>
 <context>
@@ -734,37 +743,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Profileigenschaften</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen und eine Beschreibung für dieses Profil an</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="56"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="76"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="110"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="120"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.cpp" line="31"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für das neue Profil an</translation>
     </message>
 </context>
 <context>
@@ -772,69 +781,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="14"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="34"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Profile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="59"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Profile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="177"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="187"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Profil ausgewählt</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Profildatei konnte nicht geändert werden:
+%1</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Profildatei konnte nicht gelöscht werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -842,159 +853,159 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="28"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwörter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="58"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="77"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="83"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibweise ändern in</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="93"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungen in Kleinbuchstaben</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="103"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Für jeden Eingabeordner zurücksetzen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnen bei</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="128"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="138"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="153"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum/Uhrzeit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="159"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="169"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitformat</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit anzeigen als</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen &amp;&amp; Ersetzen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="208"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen nach</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="218"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen durch</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="240"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="257"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="267"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>kleinbuchstaben</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>GROSSBUCHSTABEN</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischte Schreibweise</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Originaldatum des Fotos</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Datum</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiname</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Quellordners</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellerweiterung</translation>
     </message>
 </context>
 <context>
@@ -1002,32 +1013,32 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="14"/>
         <source>Save Settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="29"/>
         <source>You don&apos;t have to setup Quendrasil each time for the same tasks, you can just save your settings and load them later. Would you like to save your settings now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen Quendrasil nicht jedes Mal für dieselben Aufgaben einrichten: Speichern Sie Ihre Einstellungen einfach und laden Sie sie später. Möchten Sie Ihre Einstellungen jetzt speichern?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="61"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="81"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="88"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1035,42 +1046,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchpfad</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
         <source>Search Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchmaske</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
         <source>Search in subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>In Unterordnern suchen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Ordner und klicken Sie auf OK, um ihn zum Suchpfad hinzuzufügen.</translation>
     </message>
 </context>
 <context>
@@ -1078,42 +1089,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="14"/>
         <source>Connect with Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="22"/>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Soziale Netzwerke</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="41"/>
         <source>Connect with us and be the first to learn about new versions and features, you will also help us spread the word about Quendrasil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns und erfahren Sie als Erste(r) von neuen Versionen und Funktionen. Sie helfen uns damit auch, Quendrasil bekannter zu machen:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsletter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnieren Sie unseren Newsletter für Neuigkeiten und Rabatte zu unseren Produkten:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
         <source>Don&apos;t show this window again</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster nicht mehr anzeigen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="262"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht später</translation>
     </message>
 </context>
 <context>
@@ -1121,22 +1132,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipptext</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Tipp nicht mehr anzeigen</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1144,22 +1155,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Seitenverhältnis</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Left/Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Links/Oben</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Right/Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts/Unten</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1178,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Filter hat keine Einstellungen.</translation>
     </message>
 </context>
 <context>
@@ -1175,22 +1186,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
 </context>
 <context>
@@ -1198,82 +1209,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="186"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiname</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="188"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellerweiterung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="190"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellordner</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="193"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellpfad</translation>
     </message>
 </context>
 <context>
@@ -1281,22 +1292,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
 </context>
 <context>
@@ -1304,7 +1315,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
         <source>Select Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske auswählen</translation>
     </message>
 </context>
 <context>
@@ -1312,82 +1323,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Originaldatum &amp; -uhrzeit</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Originaldatum</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Originaluhrzeit</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Datum &amp; Uhrzeit</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Datum</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Uhrzeit</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichenbild auswählen</translation>
     </message>
 </context>
 <context>
@@ -1395,12 +1406,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Absenken</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Anheben</translation>
     </message>
 </context>
 <context>
@@ -1413,7 +1424,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="58"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="87"/>
@@ -1423,12 +1434,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="132"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="167"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="192"/>
@@ -1444,22 +1455,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
@@ -1487,22 +1498,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
 </context>
 <context>
@@ -1510,7 +1521,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="34"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="123"/>
@@ -1561,12 +1572,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in Pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in Prozent</translation>
     </message>
 </context>
 <context>
@@ -1587,52 +1598,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichenbild auswählen</translation>
     </message>
 </context>
 <context>
@@ -1640,12 +1651,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="17"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="57"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwort einfügen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
@@ -1655,53 +1666,53 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
         <location filename="../app/filters/FilterWatermarkText.ui" line="130"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzierung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="146"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="169"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="192"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="249"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="262"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="285"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
@@ -1711,12 +1722,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="36"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
@@ -1748,22 +1759,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldateiname</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellerweiterung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellordner</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellpfad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
@@ -1778,7 +1789,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
@@ -1798,17 +1809,17 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="67"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="68"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
@@ -1833,52 +1844,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
@@ -1911,7 +1922,7 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="920"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="956"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
@@ -1990,28 +2001,28 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
         <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil laden</translation>
     </message>
 </context>
 <context>
@@ -2019,22 +2030,22 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
@@ -2067,72 +2078,72 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedatum</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinaten</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>
@@ -2197,72 +2208,72 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedatum</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinaten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="442"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="680"/>
@@ -2381,22 +2392,22 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="93"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="106"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="158"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="199"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
@@ -2431,7 +2442,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Filter ausgewählt</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
@@ -2585,7 +2596,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
@@ -2596,7 +2607,7 @@ In case there are no filters selected the photos will actually be moved very fas
         <location filename="../app/ui/MainPanel3.ui" line="125"/>
         <location filename="../app/ui/MainPanel3.ui" line="222"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="135"/>
@@ -2612,27 +2623,27 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="195"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="205"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="232"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>SFTP verwenden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
@@ -2643,12 +2654,12 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung testen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="289"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
@@ -2792,19 +2803,19 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll anzeigen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
@@ -2842,7 +2853,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
@@ -2900,7 +2911,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="6"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="19"/>
@@ -2956,7 +2967,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Start nach neuen Versionen suchen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
@@ -3001,12 +3012,12 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="342"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
@@ -3104,7 +3115,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolg</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
@@ -3114,12 +3125,12 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Standard-E-Mail-Programm konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -3203,12 +3214,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr fragen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="177"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht später</translation>
     </message>
 </context>
 <context>
@@ -3239,7 +3250,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Seitenverhältnis</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
@@ -3257,7 +3268,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBlur.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
 </context>
 <context>
@@ -3278,12 +3289,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3309,7 +3320,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="20"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="58"/>
@@ -3319,43 +3330,43 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="98"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwort einfügen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="107"/>
         <location filename="../app/filters/FilterComment.ui" line="138"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzierung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="181"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="239"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="280"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="311"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="330"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="366"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="418"/>
@@ -3386,27 +3397,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="52"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="88"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="123"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="158"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="193"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>
@@ -3414,13 +3425,13 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
         <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
@@ -3440,7 +3451,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
 </context>
 <context>
@@ -3505,38 +3516,38 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="194"/>
         <location filename="../app/filters/FilterDate.ui" line="208"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzierung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="217"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="229"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="241"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="278"/>
         <location filename="../app/filters/FilterDate.ui" line="294"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="306"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="311"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="316"/>
@@ -3544,7 +3555,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="471"/>
         <location filename="../app/filters/FilterDate.ui" line="568"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="327"/>
@@ -3554,7 +3565,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="341"/>
@@ -3562,7 +3573,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="482"/>
         <location filename="../app/filters/FilterDate.ui" line="579"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="352"/>
@@ -3583,7 +3594,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="413"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="438"/>
@@ -3593,7 +3604,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="454"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="464"/>
@@ -3608,7 +3619,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="505"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
@@ -3631,7 +3642,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEdge.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
 </context>
 <context>
@@ -3639,12 +3650,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3665,12 +3676,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="9"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3683,7 +3694,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
@@ -3719,7 +3730,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterImplode.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
 </context>
 <context>
@@ -3758,7 +3769,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterOilPaint.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
 </context>
 <context>
@@ -3771,7 +3782,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
@@ -3799,7 +3810,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
@@ -3861,7 +3872,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="21"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="33"/>
@@ -3902,7 +3913,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
@@ -3920,17 +3931,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="17"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenz</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="66"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="129"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="167"/>
@@ -3948,7 +3959,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
@@ -3971,7 +3982,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpen.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
 </context>
 <context>
@@ -3979,17 +3990,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="30"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="51"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellenwert</translation>
     </message>
 </context>
 <context>
@@ -3997,32 +4008,32 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="31"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="83"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="119"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="154"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="189"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="224"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
@@ -4035,7 +4046,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSolarize.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
 </context>
 <context>
@@ -4043,7 +4054,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSpread.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
 </context>
 <context>
@@ -4051,7 +4062,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSwirl.ui" line="13"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
 </context>
 <context>
@@ -4064,17 +4075,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="30"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="47"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
 </context>
 <context>
@@ -4087,7 +4098,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
@@ -4110,23 +4121,23 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="110"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzierung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="149"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="204"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
@@ -4136,7 +4147,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
@@ -4146,7 +4157,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung (°)</translation>
     </message>
 </context>
 <context>
@@ -5053,7 +5064,7 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="34"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
@@ -5428,7 +5439,7 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
