@@ -1419,7 +1419,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="27"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="58"/>
@@ -1429,7 +1429,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="87"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern nach</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="132"/>
@@ -1444,13 +1444,14 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="192"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis beibehalten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="199"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder, die kleiner als die angegebene Größe
+sind, nicht vergrößern</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
@@ -1475,22 +1476,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite &amp; Höhe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Höhe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="65"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Breite &amp; Höhe</translation>
     </message>
 </context>
 <context>
@@ -1526,32 +1527,32 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="123"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drehen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="155"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drehen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="178"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Hochformat</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Querformat</translation>
     </message>
 </context>
 <context>
@@ -1559,12 +1560,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Scharf</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Weichgezeichnet</translation>
     </message>
 </context>
 <context>
@@ -1585,12 +1586,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Resize to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einpassen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Stretch to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken</translation>
     </message>
 </context>
 <context>
@@ -1661,7 +1662,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
         <source>Add text sequentially from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Text der Reihe nach aus einer Textdatei einfügen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
@@ -1717,7 +1718,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
@@ -1732,29 +1733,29 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="51"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="60"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="87"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="52"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingetragene Marke</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="53"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="54"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstleistungsmarke</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
@@ -1779,12 +1780,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Künstler</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="61"/>
         <source>Date taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedatum</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
@@ -1794,17 +1795,17 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
         <source>Camera Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerahersteller</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
         <source>Camera Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameramodell</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
@@ -1824,22 +1825,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
         <source>Focal Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennweite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="70"/>
         <source>Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Blitz</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="71"/>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="72"/>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
@@ -1894,7 +1895,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
         <source>Select Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei auswählen</translation>
     </message>
 </context>
 <context>
@@ -1902,7 +1903,7 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="6"/>
         <source>Format Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Formateinstellungen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="19"/>
@@ -1927,12 +1928,12 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Format gibt es keine Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardformat</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="97"/>
@@ -1940,7 +1941,7 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlace-Typ</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
@@ -1952,13 +1953,13 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="718"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="786"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe/Qualität</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="211"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="460"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben/Bittiefe</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="231"/>
@@ -1970,33 +1971,33 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="926"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="962"/>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateierweiterung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="241"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Größe (KB)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="381"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="470"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimierung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="427"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Komprimierung verwenden (langsameres Schreiben)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="704"/>
         <source>Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlustfrei</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="711"/>
         <source>Lossy</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlustbehaftet</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
@@ -2050,27 +2051,27 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Links oben</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts oben</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts unten</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Links unten</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kalibriert</translation>
     </message>
 </context>
 <context>
@@ -2151,59 +2152,59 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="138"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fotos hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="157"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="176"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="195"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="300"/>
         <source>Fit to view</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ansicht einpassen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="319"/>
         <source>Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="357"/>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="376"/>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="191"/>
         <location filename="../app/ui/MainPanel1.cpp" line="207"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hierher ziehen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="192"/>
         <location filename="../app/ui/MainPanel1.cpp" line="208"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder klicken, um Fotos hinzuzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
@@ -2278,108 +2279,108 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="680"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto(s) auswählen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="694"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="751"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Fotos ausgewählt</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="754"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Foto(s) aus der Liste entfernen?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="790"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="963"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="964"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner mit &amp;Unterordnern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="965"/>
         <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen &amp;&amp; hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="973"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgewählte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="974"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="984"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine Symbole</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittlere Symbole</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="986"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Symbole</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="999"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Foto(s) hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte &amp;entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie die Fotos hinzu, die Sie bearbeiten möchten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter mit Schritt 2: Legen Sie die Bearbeitungen für Ihre Fotos fest</translation>
     </message>
 </context>
 <context>
@@ -2387,7 +2388,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="80"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="93"/>
@@ -2412,32 +2413,32 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht &amp;wechseln</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert lassen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ordnernamen umbenennen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>In Fotodatum umbenennen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
@@ -2447,72 +2448,72 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen des Filters "%1" können in dieser Version nicht bearbeitet werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Filter entfernen?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="323"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Filter entfernen?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="448"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="449"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="468"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="470"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter &amp;hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="472"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte &amp;entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="474"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle entfernen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="476"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="478"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="880"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie einen Grafikfilter hinzu, der auf alle in Schritt 1 hinzugefügten Fotos angewendet wird</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="898"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter mit Schritt 3: Wählen Sie Ausgabeordner und Bildformat für die bearbeiteten Fotos</translation>
     </message>
 </context>
 <context>
@@ -2520,44 +2521,46 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auf meinem Computer (Standard)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf FTP hochladen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="135"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Ordner als Ziel verwenden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="137"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner der Originalfotos als Ziel verwenden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="138"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner im Ordner der Originalfotos erstellen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="348"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die Ergebnisfotos in denselben Ordner wie die Originale zu schreiben.
+
+Wenn Sie die Originale behalten und die Ergebnisfotos trotzdem in denselben Ordner schreiben möchten, müssen Sie die Namen der verarbeiteten Fotos unter Schritt 2 &gt; Namen ändern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="372"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Ordner zum Speichern der Ergebnisfotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="412"/>
@@ -2566,32 +2569,36 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 This action will only delete the originals if the processed photos are correctly written.
 
 In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die Originalfotos nach dem Schreiben der verarbeiteten Fotos zu löschen. Wir empfehlen, die Originale vor der ersten Verwendung dieser Option zu sichern.
+
+Die Originale werden nur gelöscht, wenn die verarbeiteten Fotos korrekt geschrieben wurden.
+
+Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben und gegebenenfalls umbenannt, ohne Qualitätsverlust.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="632"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie bereit sind, wenden Sie die Änderungen auf Ihre Fotos an</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="23"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="29"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="55"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="62"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF, WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einzelnes &amp;mehrseitiges Dokument aus allen Fotos erstellen (nur für PDF, TIF, GIF, WEBP)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
@@ -2601,7 +2608,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="125"/>
@@ -2612,13 +2619,13 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="135"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswählen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="153"/>
         <location filename="../app/ui/MainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch auf meinem Computer speichern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
@@ -2649,7 +2656,7 @@ In case there are no filters selected the photos will actually be moved very fas
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
         <location filename="../app/ui/MainPanel3.cpp" line="136"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Ordnerstruktur im ausgewählten Ordner nachbilden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
@@ -2664,17 +2671,17 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner nach der Verarbeitung ö&amp;ffnen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum und Attribute der Ausgabefotos vom Original übernehmen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="309"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellfoto nach der Verarbeitung &amp;löschen (verschieben)</translation>
     </message>
 </context>
 <context>
@@ -2682,110 +2689,110 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
         <source>Show Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor anzeigen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Open Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil öffnen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart ausführen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
         <source>Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen laden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
         <source>Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern unter</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
         <source>Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor überwacht höchstens %1 Aufträge. Entfernen Sie einen Auftrag, bevor Sie einen weiteren hinzufügen.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
         <source>Executing job: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag wird ausgeführt: %1</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
         <source>&amp;Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordnerüberwachung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
         <source>F&amp;TP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;FTP-Überwachung</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
         <source>Remove selected job(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Aufträge aus der Liste entfernen?</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdateien (*.xml);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält mehr als %1 Aufträge, mehr als Monitor überwacht. Die Auftragsliste bleibt unverändert.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht als Auftragsliste gelesen werden. Die Auftragsliste bleibt unverändert.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
         <source>The job list could not be saved to this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsliste konnte nicht in dieser Datei gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordnerüberwachung hinzufügen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;FTP-Überwachung hinzufügen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
 </context>
 <context>
@@ -2793,12 +2800,12 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil - Verarbeitung</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
@@ -2820,17 +2827,17 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fotoverarbeitung ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hochladen ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -2838,17 +2845,17 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="270"/>
         <source>There is no output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ausgabeordner</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine reguläre Datei</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
@@ -2858,52 +2865,52 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter '%1' konnte nicht angewendet werden auf</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="880"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="883"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="886"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen und Kopieren fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="889"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen und Verschieben fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="908"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet und umbenannt</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="910"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet und ersetzt</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="912"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="914"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet</translation>
     </message>
 </context>
 <context>
@@ -2916,53 +2923,53 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="19"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="28"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="38"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="48"/>
         <location filename="../app/dialogs/DialogSettings.cpp" line="77"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Übersetzung helfen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="93"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrkernprozessoren zur Beschleunigung der Bildverarbeitung nutzen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="100"/>
         <source>Include Quendrasil in Windows Explorer contextual menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil ins Kontextmenü des Windows Explorers aufnehmen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="107"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Detaillierte Protokolldatei der verarbeiteten Bilder erstellen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="114"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilfenster beim Start anzeigen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="121"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistentenfenster beim Start anzeigen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="128"/>
         <source>Launch Quendrasil Monitor at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil Monitor beim Start ausführen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
@@ -2972,42 +2979,42 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="202"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildformate</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="211"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrseiten-Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="221"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebenenkonfiguration</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="260"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW-Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="270"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Demosaicing</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="280"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißabgleich</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="290"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
@@ -3022,92 +3029,92 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="93"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="94"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal pro Woche</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="95"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zwei Wochen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="96"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal pro Monat</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="101"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Ebene als eigenes Bild speichern (Standard)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ebenen zusammenfügen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die erste Ebene speichern</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch, bester Algorithmus für das Kameramodell</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraeinstellungen verwenden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert des gesamten Bildes</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht anwenden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="119"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle beschneiden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="120"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht beschneiden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="122"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschnittene und unbeschnittene Werte mischen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="125"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekonstruieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="181"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen Quendrasil neu starten, damit die Änderungen wirksam werden.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="217"/>
         <source>The file manager&apos;s context menu cannot be changed on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kontextmenü des Dateimanagers kann auf diesem System nicht geändert werden.</translation>
     </message>
 </context>
 <context>
@@ -3120,7 +3127,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien erfolgreich angehängt. Wir empfehlen, die temporären Dateien zu löschen, die Quendrasil dabei eventuell erstellt hat (tun Sie das erst, nachdem Sie Ihre E-Mail gesendet haben). Temporäre Dateien jetzt löschen?</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
@@ -3138,50 +3145,52 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="26"/>
         <source>Welcome to Quendrasil!</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Quendrasil!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="51"/>
         <source>Quendrasil&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Oberfläche von Quendrasil ist als Assistent in drei Schritten aufgebaut: Folgen Sie einfach den vorgegebenen Schritten, um Ihre Fotos zu bearbeiten!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="61"/>
         <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
 
 Press &apos;Next&apos; to see the tutorials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe erhalten Sie überall in der Oberfläche mit der Taste F1, mit einer ausführlichen Beschreibung der Einstellungen.
+
+Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
         <location filename="../app/dialogs/WizardStart.ui" line="190"/>
         <source>Don&apos;t show this wizard again</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Assistenten nicht mehr anzeigen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="109"/>
         <source>Sit back and watch our video presentations which will show you step-by-step how to use Quendrasil (Internet connection required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehnen Sie sich zurück und sehen Sie sich unsere Videopräsentationen an, die Ihnen Schritt für Schritt die Verwendung von Quendrasil zeigen (Internetverbindung erforderlich):</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="135"/>
         <source>For a more in-depth, hands-on experience we recommend the two tutorials:</source>
-        <translation type="unfinished"></translation>
+        <translation>Für eine ausführlichere, praktische Einführung empfehlen wir die beiden Anleitungen:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="64"/>
         <source>Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Videopräsentationen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="68"/>
         <source>Tutorial 1 - How to Add Comments and Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung 1 - Kommentare und Datum hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="70"/>
         <source>Tutorial 2 - How to Resize and Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung 2 - Größe ändern und drehen</translation>
     </message>
 </context>
 <context>
@@ -3189,27 +3198,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="20"/>
         <source>Feedback Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte um Feedback</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="69"/>
         <source>Thank you for using Quendrasil. If you are encountering problems, need support or have suggestions for us, please let us know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielen Dank, dass Sie Quendrasil verwenden. Wenn Sie auf Probleme stoßen, Unterstützung benötigen oder Vorschläge für uns haben, lassen Sie es uns bitte wissen.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="79"/>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support kontaktieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="102"/>
         <source>If you are enjoying Quendrasil we will greatly appreciate a review on the Mac App Store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ihnen Quendrasil gefällt, würden wir uns sehr über eine Bewertung im Mac App Store freuen.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="112"/>
         <source>Review on App Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Im App Store bewerten</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
@@ -3227,12 +3236,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="14"/>
         <source>Unsupported Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Formate</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie versuchen, Dateiformate hinzuzufügen, die Quendrasil nicht unterstützt. Daher wurden einige Dateien nicht zur Liste hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -3240,12 +3249,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="9"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch zuschneiden</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="24"/>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
@@ -3255,12 +3264,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
         <source>Crop region</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschnittbereich</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="92"/>
         <source>Invert coordinates for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinaten für Hochformatbilder umkehren</translation>
     </message>
 </context>
 <context>
@@ -3276,12 +3285,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="9"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="34"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
 </context>
 <context>
@@ -3302,17 +3311,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
         <source>Original color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
         <source>New color</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Farbe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="63"/>
         <source>Tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranz</translation>
     </message>
 </context>
 <context>
@@ -3325,7 +3334,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="58"/>
         <source>Your comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Kommentar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="98"/>
