@@ -147,7 +147,8 @@
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
         <source>You already have the latest version of Quendrasil installed on your computer.<byte value="xd"/>
 Please check back in a few weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben bereits die neueste Version von Quendrasil auf Ihrem Computer installiert.<byte value="xd"/>
+Bitte schauen Sie in ein paar Wochen wieder vorbei.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
@@ -657,7 +658,9 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.<byte value="xd"/>
 <byte value="xd"/>
 Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Lesen von %1-Dokumenten benötigt Quendrasil eine Ghostscript-Installation auf Ihrem Computer.<byte value="xd"/>
+<byte value="xd"/>
+Laden Sie &quot;GhostScript for Windows (64 bit)&quot; über diesen Link herunter:</translation>
     </message>
 </context>
 <context>
@@ -3380,7 +3383,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="418"/>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
 </context>
 <context>
@@ -3388,12 +3391,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="9"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="34"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
 </context>
 <context>
@@ -3401,7 +3404,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="27"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="52"/>
@@ -3445,17 +3448,17 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
         <source>Rotate mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske für Hochformatbilder drehen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="88"/>
         <source>Use a different mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Maske für Hochformatbilder verwenden</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="97"/>
         <source>Portrait Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochformat-Maske</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
@@ -3469,57 +3472,57 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
         <location filename="../app/filters/FilterDate.ui" line="17"/>
         <location filename="../app/filters/FilterDate.ui" line="33"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="45"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="54"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="82"/>
         <source>Fix Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum/Uhrzeit korrigieren</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="99"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="112"/>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="123"/>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="134"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="145"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="156"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="167"/>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="194"/>
@@ -3569,7 +3572,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="327"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
@@ -3588,17 +3591,17 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
         <location filename="../app/filters/FilterDate.ui" line="352"/>
         <location filename="../app/filters/FilterDate.ui" line="528"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Weichzeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="374"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="384"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontur aktivieren</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="413"/>
@@ -3608,7 +3611,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="438"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="454"/>
@@ -3618,12 +3621,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="464"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten zeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="493"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="505"/>
@@ -3633,17 +3636,17 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="561"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrenzungsrahmen zeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="590"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz (%)</translation>
     </message>
 </context>
 <context>
@@ -3672,12 +3675,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="19"/>
         <source>Flip image vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild vertikal spiegeln</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="30"/>
         <source>Flip image horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild horizontal spiegeln</translation>
     </message>
 </context>
 <context>
@@ -3698,7 +3701,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
@@ -3708,12 +3711,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="130"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen anwenden</translation>
     </message>
 </context>
 <context>
@@ -3721,17 +3724,17 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="9"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="34"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="59"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
 </context>
 <context>
@@ -3747,22 +3750,22 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="13"/>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="23"/>
         <source>Black point</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzpunkt</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="44"/>
         <source>Middle (gamma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte (Gamma)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="65"/>
         <source>White point</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißpunkt</translation>
     </message>
 </context>
 <context>
@@ -3770,7 +3773,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterNoise.ui" line="13"/>
         <source>Noise Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschtyp</translation>
     </message>
 </context>
 <context>
@@ -3786,7 +3789,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
@@ -3796,12 +3799,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen anwenden</translation>
     </message>
 </context>
 <context>
@@ -3809,12 +3812,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="31"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="83"/>
         <source>Height (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
@@ -3824,7 +3827,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis beibehalten</translation>
     </message>
 </context>
 <context>
@@ -3832,12 +3835,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="17"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="80"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt</translation>
     </message>
 </context>
 <context>
@@ -3845,7 +3848,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterReduceNoise.ui" line="13"/>
         <source>Algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Algorithmus</translation>
     </message>
 </context>
 <context>
@@ -3853,27 +3856,27 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
         <source>Image Size in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße in Pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
         <source>Document Size in Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentgröße in Zoll</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="67"/>
         <source>Document DPI/PPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument-DPI/PPI</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="95"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis beibehalten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="100"/>
         <source>Use an uniform DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheitliche DPI verwenden</translation>
     </message>
 </context>
 <context>
@@ -3886,12 +3889,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="45"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen</translation>
     </message>
 </context>
 <context>
@@ -3899,12 +3902,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="9"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tönung</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="30"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
 </context>
 <context>
@@ -3912,12 +3915,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="211"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau anzeigen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht &amp;wechseln</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
@@ -3927,12 +3930,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="451"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -3955,7 +3958,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="167"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf weißem Hintergrund zeichnen</translation>
     </message>
 </context>
 <context>
@@ -3963,7 +3966,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
@@ -3973,17 +3976,17 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanten</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="175"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="182"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen anwenden</translation>
     </message>
 </context>
 <context>
@@ -4047,7 +4050,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheitliche Abmessungen verwenden</translation>
     </message>
 </context>
 <context>
@@ -4079,7 +4082,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="9"/>
         <source>Thumbnail size in pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturgröße in Pixel:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
@@ -4102,7 +4105,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
@@ -4112,12 +4115,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf transparentem Hintergrund zeichnen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Rahmen anwenden</translation>
     </message>
 </context>
 <context>
@@ -4125,7 +4128,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="26"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo-Pfad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
@@ -4151,7 +4154,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
@@ -4161,7 +4164,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalierung (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
@@ -4174,12 +4177,12 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="9"/>
         <source>Amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitude</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="30"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
 </context>
 <context>
@@ -4187,7 +4190,7 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../monitor/ui/MainProgramStart.cpp" line="23"/>
         <source>By selecting this option Quendrasil will launch configured with your custom profile. Make your changes in Quendrasil then select Project &gt; Save Profile (Ctrl + S) to overwrite this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dieser Option startet Quendrasil mit Ihrem benutzerdefinierten Profil. Nehmen Sie Ihre Änderungen in Quendrasil vor und wählen Sie dann Projekt &gt; Profil speichern (Ctrl + S), um dieses Profil zu überschreiben.</translation>
     </message>
 </context>
 <context>
@@ -4195,418 +4198,420 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="6"/>
         <source>Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="24"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="40"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="47"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="51"/>
         <source>Wi&amp;zard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assi&amp;stent</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="61"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="63"/>
         <source>&amp;Tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anleitungen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="86"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="87"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="90"/>
         <source>&amp;About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber uns</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="93"/>
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="96"/>
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="99"/>
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="102"/>
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="105"/>
         <source>&amp;Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Japanese</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="108"/>
         <source>Save Project &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern &amp;unter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="109"/>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="112"/>
         <source>&amp;Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;laden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="113"/>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="116"/>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;speichern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="119"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="120"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="123"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="126"/>
         <source>Check for &amp;New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;neuer Version suchen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="129"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handbuch</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="132"/>
         <source>Step 1 - Add &amp;Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1 - &amp;Fotos hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="133"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="136"/>
         <source>Step 2 - Edit P&amp;hotos</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2 - Fotos &amp;bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="137"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3 - &amp;Einrichten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
         <source>Ctrl+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+3</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="144"/>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="145"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="148"/>
         <source>&amp;Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Videopräsentationen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="151"/>
         <source>How to &amp;Add Comments and Time to Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentare und Uhrzeit zu Fotos hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="154"/>
         <source>How to &amp;Resize and Rotate Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos in der &amp;Größe ändern und drehen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="157"/>
         <source>&amp;Online Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Support</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="160"/>
         <source>&amp;Visit Our Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="163"/>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil speichern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="166"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="370"/>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil speichern unter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="169"/>
         <source>Select Pr&amp;ofile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;ofil auswählen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="172"/>
         <source>Save Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript speichern</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="175"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="402"/>
         <source>Save Script As</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript speichern unter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="178"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="179"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="180"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="183"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="184"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="185"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="188"/>
         <source>Show &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll anzeigen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
         <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenten&amp;schritte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistentenschritte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="273"/>
         <source>Launch Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor starten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Edit Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="320"/>
         <source>Step 1 - Add all the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1 - Fügen Sie alle Fotos hinzu, die Sie bearbeiten möchten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="321"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2 - Legen Sie die Grafikfilter fest, die auf alle ausgewählten Fotos angewendet werden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3 - Wählen Sie Ausgabepfad und Bildformat für die bearbeiteten Fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="323"/>
         <source>When you are ready select Process to have all your photos edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie bereit sind, wählen Sie Verarbeiten, um alle Ihre Fotos zu bearbeiten</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="350"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="579"/>
         <source>The log file will be created after the first processing session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Protokolldatei wird nach der ersten Verarbeitung erstellt.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="728"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Ihre Einstellungen speichern?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="37"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor der Verarbeitung muss ein Ausgabeordner für die bearbeiteten Fotos ausgewählt werden (Schritt 3 &gt; Ziel &gt; Ordner auf meinem Computer)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="51"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Ordner existiert nicht. Möchten Sie ihn jetzt erstellen?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Fotos zu verarbeiten.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass alle Bilder dieselbe Auflösung haben, wenn Sie ein mehrseitiges WEBP-Bild erstellen.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit, %1 Fotos zu verarbeiten?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die Quellfotos nach dem Schreiben der geänderten Fotos zu löschen. Fortfahren?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
         <source>Could not load project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt konnte nicht geladen werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="129"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil konnte nicht geladen werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="160"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript konnte nicht geladen werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="189"/>
         <source>Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt laden</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Laden eines Profils werden Ihre Einstellungen überschrieben. Fortfahren?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie jetzt nur noch Ihre Fotos in Schritt 1 hinzu und passen Sie bei Bedarf die Einstellungen in Schritt 2 und Schritt 3 an.
+
+Wenn Sie fertig sind, wählen Sie Verarbeiten.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle Benachrichtigungen während der Ausführung des Skripts deaktivieren?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
         <source>Save Project As</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern unter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="446"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen werden verworfen. Fortfahren?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen Quendrasil neu starten, damit die Änderungen wirksam werden.</translation>
     </message>
 </context>
 <context>
@@ -4614,93 +4619,93 @@ When you are done select Process.</source>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="20"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="27"/>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufträge</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
         <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbei&amp;ten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="129"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="161"/>
         <source>&amp;Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;laden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="166"/>
         <source>&amp;Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;speichern unter</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="174"/>
         <source>L&amp;aunch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart &amp;ausführen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="179"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="184"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordnerüberwachung hinzufügen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="189"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;FTP-Überwachung hinzufügen</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="194"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="204"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handbuch</translation>
     </message>
 </context>
 <context>
@@ -4708,367 +4713,367 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>In JPEG mit hoher Qualität konvertieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das JPEG-Format mit hoher Qualität (90%) konvertieren, was größere Dateien ergibt.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="19"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>In JPEG mit mittlerer Qualität konvertieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="20"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das JPEG-Format mit mittlerer Qualität (75%) konvertieren, was mittelgroße Dateien ergibt.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="21"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>In PDF-Album konvertieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="22"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einzelnes PDF-Album aus allen hinzugefügten Fotos erstellen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="23"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>In PNG konvertieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="24"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das PNG-Format konvertieren, für beste Qualität.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="25"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>In TIFF konvertieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="26"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>In das TIFF-Format konvertieren, für beste Qualität.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="27"/>
         <location filename="../app/model/FiltersEnum.cpp" line="68"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Kontrast</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="28"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="80"/>
         <location filename="../app/model/FiltersEnum.cpp" line="69"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt den Kontrast automatisch an</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="29"/>
         <location filename="../app/model/FiltersEnum.cpp" line="44"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch drehen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="30"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="83"/>
         <location filename="../app/model/FiltersEnum.cpp" line="45"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht Fotos automatisch anhand der von der Digitalkamera eingebetteten Informationen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="31"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit hinzufügen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="32"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="79"/>
         <location filename="../app/model/FiltersEnum.cpp" line="37"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Versieht das Bild mit Datum und Uhrzeit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="33"/>
         <location filename="../app/model/FiltersEnum.cpp" line="89"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen reduzieren</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="35"/>
         <location filename="../app/model/FiltersEnum.cpp" line="114"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt dem Bild Rauschen hinzu</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="36"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfe anpassen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="37"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="82"/>
         <location filename="../app/model/FiltersEnum.cpp" line="93"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärft das Bild durch Verstärken des Kantenkontrasts</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="38"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Schwarzweiß</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="39"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="85"/>
         <location filename="../app/model/FiltersEnum.cpp" line="97"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandelt Echtfarben in Graustufen um</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="40"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Kohlezeichnung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="41"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="84"/>
         <location filename="../app/model/FiltersEnum.cpp" line="101"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandelt das Bild in eine Kohleskizze um</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="42"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Implosion</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="43"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="86"/>
         <location filename="../app/model/FiltersEnum.cpp" line="110"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt einen Implosionseffekt in der Bildmitte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="44"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Ölgemälde</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="45"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="87"/>
         <location filename="../app/model/FiltersEnum.cpp" line="116"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild wie ein Ölgemälde aussehen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Anheben</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="47"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="88"/>
         <location filename="../app/model/FiltersEnum.cpp" line="141"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellt Bildränder auf oder dunkelt sie ab, für einen erhabenen oder vertieften 3D-Effekt</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="48"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Sepia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="49"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="89"/>
         <location filename="../app/model/FiltersEnum.cpp" line="118"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild älter aussehen, in wärmeren Farben</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="50"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Schattierung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="51"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="90"/>
         <location filename="../app/model/FiltersEnum.cpp" line="124"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild wie eine Skulptur in Graustufen oder Echtfarben aussehen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="52"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Streuung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="53"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="91"/>
         <location filename="../app/model/FiltersEnum.cpp" line="127"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht das Bild unscharf, indem Pixel zufällig verstreut werden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="54"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Wirbel</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="55"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="92"/>
         <location filename="../app/model/FiltersEnum.cpp" line="129"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt eine Drehbewegung</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="56"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekt Welle</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="57"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="93"/>
         <location filename="../app/model/FiltersEnum.cpp" line="131"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt einen horizontalen Welleneffekt</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="58"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ordnernamen umbenennen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="59"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Fotos in einem Ordner mit aussagekräftigem Namen liegen, benennt dieses Profil alle enthaltenen Bilder nach dem Ordnernamen um</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="60"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>In Fotodatum umbenennen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="61"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändert die Namen einer Reihe von Fotos in das Aufnahmedatum und fügt einen Zähler hinzu, um gleichzeitig aufgenommene Fotos zu unterscheiden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="62"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe für Auktionsseiten ändern</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="63"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos sehr klein machen (400x300) zum Hochladen auf Auktionsseiten wie eBay</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="64"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe für E-Mail-Versand ändern</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="65"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos verkleinern (1280x960) zum Versand als E-Mail-Anhang</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="66"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe für Online-Upload ändern</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="67"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos verkleinern (1600x1200) zum Hochladen auf Seiten wie Facebook, Picasa oder zum Teilen mit Freunden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="69"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="70"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos per E-Mail senden</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="71"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Twitpic hochladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="72"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos auf Twitpic hochladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="73"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Picasa hochladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="74"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos auf Picasa hochladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="75"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Facebook hochladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="76"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos auf Facebook hochladen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="78"/>
         <location filename="../app/model/FiltersEnum.cpp" line="70"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Gamma</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="81"/>
         <location filename="../app/model/FiltersEnum.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduziert Rauschen durch schlechte Lichtverhältnisse oder mobile Digitalkameras</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="94"/>
         <location filename="../app/model/FiltersEnum.cpp" line="71"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt den Gammawert automatisch an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="15"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriften</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="16"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retusche</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="17"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformieren</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="18"/>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="19"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="34"/>
@@ -5078,372 +5083,372 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftet mit einem ein- oder mehrzeiligen Textkommentar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="36"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="38"/>
         <source>Watermark-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen-Text</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="39"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Copyright-Hinweis als Text hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="40"/>
         <source>Watermark-Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen-Logo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="41"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt ein Copyright-Logo hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="42"/>
         <source>Watermark-Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserzeichen-Maske</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="43"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt unterschiedliche Masken für Hoch- und Querformatfotos hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="48"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch zuschneiden</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="49"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneidet das Bild automatisch auf ein angegebenes Seitenverhältnis zu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="51"/>
         <source>Color Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe ersetzen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="52"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt eine RGB-Farbe oder den Alphakanal</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="53"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="54"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneidet einen rechteckigen Bereich aus dem Bild aus</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="55"/>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="56"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelt das Bild vertikal und/oder horizontal</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="57"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="58"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Bildgröße in Pixel oder Prozent an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="59"/>
         <source>Resize Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern (erweitert)</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="60"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt Dokumentgröße und DPI-Auflösung an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="61"/>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="62"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollt das Bild vertikal oder horizontal um eine angegebene Anzahl Pixel</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="64"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="65"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht um eine angegebene Gradzahl</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="66"/>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatur</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="67"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt eine kleine Miniatur aus dem Bild</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="72"/>
         <source>Auto Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Tonwert</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="73"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Farbtonwerte automatisch an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="74"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="75"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Lichtintensität an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="76"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="77"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkt die Helligkeitsunterschiede zwischen hellen und dunklen Pixeln</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="79"/>
         <source>Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbbalance</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="80"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Farbkanäle Rot, Grün und Blau an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="81"/>
         <source>Equalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgleichen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="82"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Wendet einen Histogrammausgleich an</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="83"/>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton/Sättigung</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="84"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrigiert Farbton, Sättigung und Helligkeit</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="85"/>
         <source>Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonwerte</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="86"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt die Tonwerte an, indem die Farben zwischen dem angegebenen Weiß- und Schwarzpunkt auf den gesamten verfügbaren Wertebereich skaliert werden</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="92"/>
         <source>Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="94"/>
         <source>Sharpen Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfen (erweitert)</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="95"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärft das Bild mit den Optionen Radius und Schwellenwert</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="96"/>
         <source>Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzweiß</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="98"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Weichzeichnen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="99"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild verschwommen erscheinen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="100"/>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohlezeichnung</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="102"/>
         <source>Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanten</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="103"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt Kanten im Bild hervor</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="104"/>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Relief</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="105"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebt Kanten im Bild mit einem 3D-Effekt hervor</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="106"/>
         <source>Gaussian Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaußscher Weichzeichner</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="107"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild mit dem gaußschen Weichzeichner verschwommen erscheinen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="109"/>
         <source>Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Implosion</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="111"/>
         <source>Negate</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativ</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="112"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt jedes Pixel durch seine Komplementärfarbe</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="113"/>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="115"/>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Ölgemälde</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="117"/>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="119"/>
         <source>Solarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Solarisation</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="120"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt das Bild aussehen, als wäre der Film bei der Entwicklung belichtet worden</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="123"/>
         <source>Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattierung</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="126"/>
         <source>Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Streuung</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="128"/>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirbel</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="130"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Welle</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="132"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Formrahmen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="133"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen einfachen geformten Rahmen hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="134"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Grunge-Rahmen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="135"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Grunge-Rahmen hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="136"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderrahmen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="137"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen klassischen Bilderrahmen hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="138"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Vintage-Rahmen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="139"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen Vintage-Rahmen hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="140"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Anheben</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
@@ -5453,39 +5458,40 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt dem Bild einen Schatteneffekt an den Rändern</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="145"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Rahmen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="146"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen einfachen Rahmen um das Bild hinzu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="153"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeugt einen Bilderrahmen im Polaroid-Stil</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="154"/>
         <location filename="../app/model/UserProfile.cpp" line="171"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliches Bildformat beibehalten (falls möglich)</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde mit einer anderen Programmversion erstellt und wird möglicherweise nicht korrekt importiert.
+Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern Sie.</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text "%1" enthält Zeichen, die nicht gespeichert werden können.</translation>
     </message>
 </context>
 </TS>
