@@ -6,103 +6,103 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando %1 hilo(s) de ejecución.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso iniciado a las %1</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando %1 imágenes con %2 filtro(s) gráfico(s) por imagen.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando un único documento multipágina.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema: %1 núcleo(s) de CPU detectado(s).</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="207"/>
         <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del archivo no es UTF-8 válido</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para leer documentos %1, Quendrasil necesita que Ghostscript esté instalado en su equipo.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso interrumpido por el usuario.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: proceso completado con %1 errores. Consulte el registro anterior para más detalles.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso completado sin errores.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el cliente de correo predeterminado.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos adjuntados correctamente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo a </translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 imagen(es) subida(s) correctamente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando archivos temporales...</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida completada.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la subida.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el registro.</translation>
     </message>
 </context>
 <context>
@@ -110,38 +110,38 @@
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="32"/>
         <source>Check for New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar nueva versión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="53"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar nuevas versiones al iniciar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
         <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil comprobará ahora si hay disponible una versión más reciente del programa. No se enviará a nuestros servidores ninguna información sobre usted ni sobre su equipo. Seleccione 'Sí' si aparece una advertencia del cortafuegos.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
@@ -152,7 +152,7 @@ Please check back in a few weeks.</source>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay disponible para descargar una versión más reciente de Quendrasil.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
@@ -161,41 +161,49 @@ Please check back in a few weeks.</source>
 Update Instructions:
 1. Click on &apos;Update&apos; to launch the download of the new setup file
 2. After completing the download, launch the setup and follow the instruction on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: ¡puede actualizar a la versión más reciente de Quendrasil de forma gratuita!
+
+Instrucciones de actualización:
+1. Haga clic en 'Actualizar' para iniciar la descarga del nuevo archivo de instalación
+2. Una vez completada la descarga, ejecute el instalador y siga las instrucciones en pantalla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta es la versión que tiene instalada en su equipo.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
-        <translation type="unfinished"></translation>
+        <translation>más información</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>No podemos acceder al sitio de Quendrasil. Es posible que su cortafuegos esté bloqueando esta conexión. Compruebe la configuración del cortafuegos e inténtelo de nuevo.
+
+Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, desactive la casilla de abajo.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la lista de versiones del sitio de Quendrasil. Inténtelo de nuevo más tarde.
+
+Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, desactive la casilla de abajo.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de descarga de la nueva versión no es válida. Inténtelo de nuevo más tarde.</translation>
     </message>
 </context>
 <context>
@@ -203,17 +211,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicando el filtro '%1'</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliando</translation>
     </message>
 </context>
 <context>
@@ -221,7 +229,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/dialogs/DialogAbout.ui" line="26"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -229,164 +237,164 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
         <source>FTP Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de vigilancia FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración general</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cambios en la carpeta cada</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir imágenes en la carpeta de salida (si tienen el mismo nombre)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cr&amp;ear archivo de registro detallado</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar registro</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar notificaciones de la interfaz durante el proceso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta vigilada</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar SFTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir todas las subcarpetas al procesar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar conexión</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil personalizado</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Edi&amp;tar perfil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprocesar todas las imágenes con la nueva configuración</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de búsqueda debe ser un número entero mayor que 30.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos campos no se han rellenado.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo Nombre no puede contener ninguno de los siguientes caracteres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarea seleccionada no existe.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar perfil</translation>
     </message>
 </context>
 <context>
@@ -394,52 +402,52 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar filtro</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los filtros</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformar</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retoque</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
         <source>Apply Fx</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar efectos</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Decorar</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún filtro seleccionado</translation>
     </message>
 </context>
 <context>
@@ -447,144 +455,144 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
         <source>Folder Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de vigilancia de carpeta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración general</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cambios en la carpeta cada</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir imágenes en la carpeta de salida (si tienen el mismo nombre)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cr&amp;ear archivo de registro detallado</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar registro</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar notificaciones de la interfaz durante el proceso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta vigilada</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir todas las subcarpetas al procesar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil personalizado</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Exa&amp;minar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Edi&amp;tar perfil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprocesar todas las imágenes con la nueva configuración</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de búsqueda debe ser un número entero mayor que 1.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos campos no se han rellenado.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo Nombre no puede contener ninguno de los siguientes caracteres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta seleccionada no existe.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarea seleccionada no existe.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
         <source>Browse for Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar carpeta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar perfil</translation>
     </message>
 </context>
 <context>
@@ -593,42 +601,42 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/filters/DialogFont.ui" line="26"/>
         <location filename="../app/filters/DialogFont.ui" line="46"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="72"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="125"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="144"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="151"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="158"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachado</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="213"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="220"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -637,12 +645,12 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar GhostScript</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="97"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
@@ -657,48 +665,49 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sobrescribir?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renombrar</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí a &amp;todo</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;o a todo</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anular</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1
+ya existe, ¿desea sobrescribirla?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
 </context>
 <context>
@@ -706,27 +715,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar foto</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre:</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una foto con el mismo nombre</translation>
     </message>
 </context>
 <context>
@@ -734,37 +743,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del perfil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique un nombre y una descripción para este perfil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="56"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="76"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="110"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="120"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.cpp" line="31"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique un nombre para el nuevo perfil</translation>
     </message>
 </context>
 <context>
@@ -772,69 +781,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="14"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="34"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los perfiles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="59"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis perfiles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="177"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="187"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún perfil seleccionado</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el archivo de perfil:
+%1</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea eliminar este perfil?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el archivo de perfil:
+%1</translation>
     </message>
 </context>
 <context>
@@ -842,159 +853,159 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombres</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="28"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="58"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="77"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayúsculas/minúsculas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="83"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="93"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar minúsculas en las extensiones</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="103"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar para cada carpeta de entrada</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar en</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="128"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Incremento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="138"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígitos</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="153"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha/hora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="159"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="169"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de hora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar hora como</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar y reemplazar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="208"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="218"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar por</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="240"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="257"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="267"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minúsculas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚSCULAS</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayúsculas y minúsculas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha original de la foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha actual</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo de origen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carpeta de origen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de origen</translation>
     </message>
 </context>
 <context>
@@ -1002,32 +1013,32 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="14"/>
         <source>Save Settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar configuración?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="29"/>
         <source>You don&apos;t have to setup Quendrasil each time for the same tasks, you can just save your settings and load them later. Would you like to save your settings now?</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene que configurar Quendrasil cada vez para las mismas tareas: puede guardar la configuración y cargarla más tarde. ¿Desea guardar la configuración ahora?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="61"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="81"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="88"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1035,42 +1046,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de búsqueda</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
         <source>Search Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de búsqueda</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
         <source>Search in subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en subcarpetas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta y pulse Aceptar para añadirla a la ruta de búsqueda.</translation>
     </message>
 </context>
 <context>
@@ -1078,42 +1089,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="14"/>
         <source>Connect with Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte con nosotros</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="22"/>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes sociales</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="41"/>
         <source>Connect with us and be the first to learn about new versions and features, you will also help us spread the word about Quendrasil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte con nosotros y sea el primero en conocer las nuevas versiones y funciones; además, nos ayudará a dar a conocer Quendrasil:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation type="unfinished"></translation>
+        <translation>Boletín</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscríbase a nuestro boletín para recibir noticias y descuentos de nuestros productos:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscribirse</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
         <source>Don&apos;t show this window again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar esta ventana</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="262"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizá más tarde</translation>
     </message>
 </context>
 <context>
@@ -1121,22 +1132,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del consejo</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar este consejo</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1144,22 +1155,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción personalizada</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Left/Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda/arriba</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Right/Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha/abajo</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1178,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este filtro no tiene opciones.</translation>
     </message>
 </context>
 <context>
@@ -1175,22 +1186,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparencia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
 </context>
 <context>
@@ -1198,82 +1209,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear a la izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear a la derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="186"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="188"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="190"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="193"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de origen</translation>
     </message>
 </context>
 <context>
@@ -1281,22 +1292,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño original de la imagen:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en píxeles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en porcentaje</translation>
     </message>
 </context>
 <context>
@@ -1304,7 +1315,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
         <source>Select Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar máscara</translation>
     </message>
 </context>
 <context>
@@ -1312,82 +1323,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora originales</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha original</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora original</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora actuales</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha actual</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora actual</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar imagen de marca de agua</translation>
     </message>
 </context>
 <context>
@@ -1395,12 +1406,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Hundir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Realzar</translation>
     </message>
 </context>
 <context>
@@ -1408,78 +1419,79 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="27"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tamaño</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="58"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="87"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tamaño por</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="132"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="167"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="192"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener proporciones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="199"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>No ampliar las imágenes más pequeñas
+que el tamaño indicado</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño original de la imagen:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en píxeles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en porcentaje</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho y alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho fijo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto fijo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="65"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho y alto fijos</translation>
     </message>
 </context>
 <context>
@@ -1487,22 +1499,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño original de la imagen:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en píxeles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en porcentaje</translation>
     </message>
 </context>
 <context>
@@ -1510,37 +1522,37 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="34"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="123"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="155"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="178"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condición</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las fotos</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo verticales</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo horizontales</translation>
     </message>
 </context>
 <context>
@@ -1548,12 +1560,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Nítido</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Difuminado</translation>
     </message>
 </context>
 <context>
@@ -1561,12 +1573,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en píxeles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en porcentaje</translation>
     </message>
 </context>
 <context>
@@ -1574,12 +1586,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Resize to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar al tamaño</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Stretch to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Estirar hasta ajustar</translation>
     </message>
 </context>
 <context>
@@ -1587,52 +1599,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar imagen de marca de agua</translation>
     </message>
 </context>
 <context>
@@ -1640,250 +1652,250 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="17"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="57"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir palabra clave</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
         <source>Add text sequentially from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir texto secuencialmente desde un archivo de texto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
         <location filename="../app/filters/FilterWatermarkText.ui" line="130"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="146"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="169"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="192"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="249"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="262"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="285"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="36"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="51"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="60"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="87"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="52"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca registrada</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="53"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca comercial</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="54"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de servicio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de origen</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="61"/>
         <source>Date taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de captura</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
         <source>Camera Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricante de la cámara</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
         <source>Camera Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de la cámara</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Número f</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="67"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="68"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
         <source>Focal Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia focal</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="70"/>
         <source>Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="71"/>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="72"/>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
         <source>Select Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo de texto</translation>
     </message>
 </context>
 <context>
@@ -1891,7 +1903,7 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="6"/>
         <source>Format Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de formato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="19"/>
@@ -1911,17 +1923,17 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="920"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="956"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato no tiene opciones</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato predeterminado</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="97"/>
@@ -1929,7 +1941,7 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de entrelazado</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
@@ -1941,13 +1953,13 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="718"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="786"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño/calidad</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="211"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="460"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores/profundidad de bits</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="231"/>
@@ -1959,59 +1971,59 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="926"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="962"/>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de archivo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="241"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño fijo (KB)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="381"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="470"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compresión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="427"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la mejor compresión (escritura más lenta)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="704"/>
         <source>Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin pérdida</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="711"/>
         <source>Lossy</source>
-        <translation type="unfinished"></translation>
+        <translation>Con pérdida</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
         <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar perfil</translation>
     </message>
 </context>
 <context>
@@ -2019,47 +2031,47 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda arriba</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha arriba</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha abajo</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda abajo</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin calibrar</translation>
     </message>
 </context>
 <context>
