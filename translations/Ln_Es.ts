@@ -695,7 +695,7 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation>&amp;Anular</translation>
+        <translation>&amp;Interrumpir</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
@@ -2079,72 +2079,72 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de captura</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Número f</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordenadas</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
 </context>
 <context>
@@ -2152,235 +2152,235 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="138"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="157"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aña&amp;dir...</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="176"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="195"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar vista previa</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="300"/>
         <source>Fit to view</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la vista</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="319"/>
         <source>Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño real</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="357"/>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="376"/>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="191"/>
         <location filename="../app/ui/MainPanel1.cpp" line="207"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre y suelte sus fotos aquí</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="192"/>
         <location filename="../app/ui/MainPanel1.cpp" line="208"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>O haga clic para añadir fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de captura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Número f</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordenadas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="442"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="680"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar foto(s)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="694"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar carpeta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="751"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna foto seleccionada</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="754"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar de la lista la(s) foto(s) seleccionada(s)?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="790"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar todas las fotos de la lista?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="963"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carpeta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="964"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta con &amp;subcarpetas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="965"/>
         <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar y añadir</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="973"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionadas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="974"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="984"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detalles</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Iconos &amp;pequeños</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Iconos &amp;medianos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="986"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Iconos &amp;grandes</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="999"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;foto(s)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;carpeta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar s&amp;eleccionadas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &amp;todas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada las fotos que desea editar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaya al paso 2 y defina las modificaciones que desea aplicar a sus fotos</translation>
     </message>
 </context>
 <context>
@@ -2388,132 +2388,132 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="80"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir filtro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="93"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="106"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="158"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinido</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="199"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ostrar vista previa</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;mbiar vista</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar con el nombre de la carpeta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar con la fecha de la foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún filtro seleccionado</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración del filtro "%1" no se puede editar en esta versión.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el/los filtro(s) seleccionado(s)?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="323"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar todos los filtros?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="448"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="449"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="468"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="470"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir filtro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="472"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &amp;seleccionados</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="474"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &amp;todos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="476"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="478"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubir</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="880"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada un filtro gráfico que se aplicará a todas las fotos añadidas en el paso 1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="898"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaya al paso 3 y seleccione la carpeta de salida y el formato de imagen de las fotos editadas</translation>
     </message>
 </context>
 <context>
@@ -2521,44 +2521,46 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta en mi equipo (predeterminado)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir a FTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="135"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la carpeta seleccionada como destino de salida</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="137"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la carpeta de las fotos originales como destino de salida</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="138"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una subcarpeta en la carpeta de las fotos originales</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="348"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha elegido escribir las fotos resultantes en la misma carpeta donde se encuentran las originales.
+
+Si desea conservar las originales y escribir igualmente las fotos resultantes en la misma carpeta, debe cambiar el nombre de las fotos procesadas en Paso 2 &gt; Nombres</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="372"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta para guardar las fotos resultantes</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="412"/>
@@ -2567,115 +2569,119 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 This action will only delete the originals if the processed photos are correctly written.
 
 In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha elegido eliminar las fotos originales después de escribir las procesadas. Le recomendamos hacer una copia de seguridad de las originales antes de usar esta opción por primera vez.
+
+Esta acción solo eliminará las originales si las fotos procesadas se escriben correctamente.
+
+Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y, en su caso, se renombrarán sin pérdida de calidad.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="632"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando esté listo, aplique los cambios a sus fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="23"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="29"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de salida</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="55"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="62"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF, WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un único &amp;documento multipágina con todas las fotos (solo válido para PDF, TIF, GIF, WEBP)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="125"/>
         <location filename="../app/ui/MainPanel3.ui" line="222"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="135"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;eleccionar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="153"/>
         <location filename="../app/ui/MainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar también en mi equipo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="195"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="205"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="232"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar SFTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
         <location filename="../app/ui/MainPanel3.cpp" line="136"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Recrear la estructura de carpetas original en la carpeta seleccionada</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar conexión</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="289"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir la carpeta de salida después del proceso</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Igualar la &amp;fecha y los atributos de la foto de salida a los del original</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="309"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar la foto de origen después del proceso (mover foto)</translation>
     </message>
 </context>
 <context>
@@ -2683,110 +2689,110 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
         <source>Show Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Open Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Quendrasil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar con el sistema</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
         <source>Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar configuración</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
         <source>Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar configuración como</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
         <source>Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual de ayuda</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor vigila como máximo %1 tareas. Quite una tarea antes de añadir otra.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
         <source>Executing job: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutando tarea: %1</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
         <source>&amp;Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilancia de &amp;carpeta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
         <source>F&amp;TP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilancia F&amp;TP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
         <source>Remove selected job(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar de la lista la(s) tarea(s) seleccionada(s)?</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de proyecto (*.xml);;Todos los archivos (*.*)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene más de %1 tareas, más de las que vigila Monitor. La lista de tareas no se modifica.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se pudo leer como lista de tareas. La lista de tareas no se modifica.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
         <source>The job list could not be saved to this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la lista de tareas en este archivo.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir vigilancia de carpeta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir vigilancia &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ed&amp;itar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar</translation>
     </message>
 </context>
 <context>
@@ -2794,44 +2800,44 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil - Procesando</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar registro</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>El procesamiento de fotos no ha terminado. ¿Anular la operación?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>La subida no ha terminado. ¿Anular la operación?</translation>
     </message>
 </context>
 <context>
@@ -2839,72 +2845,72 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="270"/>
         <source>There is no output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay carpeta de salida</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al aplicar el filtro '%1' a</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="880"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al copiar</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="883"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al mover</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="886"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar y copiar</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="889"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar y mover</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="908"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesado y renombrado</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="910"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesado y reemplazado</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="912"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="914"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesado</translation>
     </message>
 </context>
 <context>
@@ -2912,203 +2918,203 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="6"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="19"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="28"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="38"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="48"/>
         <location filename="../app/dialogs/DialogSettings.cpp" line="77"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayudar con la traducción</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="93"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar procesadores multinúcleo para acelerar el procesamiento de imágenes</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="100"/>
         <source>Include Quendrasil in Windows Explorer contextual menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir Quendrasil en el menú contextual del Explorador de Windows</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="107"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un archivo de registro detallado con las imágenes procesadas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="114"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ventana de perfiles al iniciar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="121"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el asistente al iniciar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="128"/>
         <source>Launch Quendrasil Monitor at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Quendrasil Monitor al iniciar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar nuevas versiones al iniciar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="202"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de imagen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="211"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración multipágina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="221"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de capas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="260"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración RAW</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="270"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpolación cromática</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="280"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance de blancos</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="290"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Altas luces</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="342"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>predeterminado</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="93"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>A diario</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="94"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez por semana</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="95"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dos semanas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="96"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez al mes</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="101"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cada capa como una imagen independiente (predeterminado)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar todas las capas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar solo la primera capa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático, el mejor algoritmo para el modelo de cámara</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la configuración de la cámara</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Promediar toda la imagen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>No aplicar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="119"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar todo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="120"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar sin recortar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="122"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar valores recortados y no recortados</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="125"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruir</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="181"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe reiniciar Quendrasil para que los cambios surtan efecto.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="217"/>
         <source>The file manager&apos;s context menu cannot be changed on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>El menú contextual del gestor de archivos no se puede cambiar en este sistema.</translation>
     </message>
 </context>
 <context>
@@ -3116,22 +3122,22 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos adjuntados correctamente. Le recomendamos eliminar los archivos temporales que Quendrasil haya podido crear en el proceso (hágalo solo después de haber terminado de enviar su correo electrónico). ¿Eliminar ahora los archivos temporales?</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el cliente de correo predeterminado.</translation>
     </message>
 </context>
 <context>
@@ -3139,50 +3145,52 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="26"/>
         <source>Welcome to Quendrasil!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Bienvenido a Quendrasil!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="51"/>
         <source>Quendrasil&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
-        <translation type="unfinished"></translation>
+        <translation>La interfaz de Quendrasil está diseñada como un asistente de tres pasos: ¡solo tiene que seguir los pasos predefinidos en orden para editar sus fotos!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="61"/>
         <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
 
 Press &apos;Next&apos; to see the tutorials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para obtener ayuda, pulse la tecla F1 en cualquier parte de la interfaz y verá una descripción detallada de las opciones.
+
+Pulse 'Siguiente' para ver los tutoriales.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
         <location filename="../app/dialogs/WizardStart.ui" line="190"/>
         <source>Don&apos;t show this wizard again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar este asistente</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="109"/>
         <source>Sit back and watch our video presentations which will show you step-by-step how to use Quendrasil (Internet connection required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Relájese y vea nuestras presentaciones en vídeo, que le mostrarán paso a paso cómo usar Quendrasil (requiere conexión a Internet):</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="135"/>
         <source>For a more in-depth, hands-on experience we recommend the two tutorials:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para una experiencia más completa y práctica, le recomendamos los dos tutoriales:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="64"/>
         <source>Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentaciones en vídeo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="68"/>
         <source>Tutorial 1 - How to Add Comments and Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutorial 1 - Cómo añadir comentarios y fecha</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="70"/>
         <source>Tutorial 2 - How to Resize and Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutorial 2 - Cómo cambiar el tamaño y girar</translation>
     </message>
 </context>
 <context>
@@ -3190,37 +3198,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="20"/>
         <source>Feedback Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud de opinión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="69"/>
         <source>Thank you for using Quendrasil. If you are encountering problems, need support or have suggestions for us, please let us know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracias por usar Quendrasil. Si tiene problemas, necesita asistencia o quiere hacernos sugerencias, háganoslo saber.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="79"/>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactar con asistencia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="102"/>
         <source>If you are enjoying Quendrasil we will greatly appreciate a review on the Mac App Store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le gusta Quendrasil, le agradeceremos mucho una reseña en la Mac App Store.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="112"/>
         <source>Review on App Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir reseña en App Store</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="177"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizá más tarde</translation>
     </message>
 </context>
 <context>
@@ -3228,12 +3236,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="14"/>
         <source>Unsupported Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos no compatibles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está intentando añadir formatos de archivo que Quendrasil no admite; por ello, algunos archivos no se han añadido a la lista.</translation>
     </message>
 </context>
 <context>
@@ -3241,27 +3249,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="9"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorte automático</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="24"/>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción personalizada</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
         <source>Crop region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de recorte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="92"/>
         <source>Invert coordinates for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir coordenadas en imágenes verticales</translation>
     </message>
 </context>
 <context>
@@ -3269,7 +3277,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBlur.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
 </context>
 <context>
@@ -3277,12 +3285,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="9"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="34"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
 </context>
 <context>
@@ -3290,12 +3298,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3303,17 +3311,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
         <source>Original color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color original</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
         <source>New color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color nuevo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="63"/>
         <source>Tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancia</translation>
     </message>
 </context>
 <context>
@@ -3321,58 +3329,58 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="20"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="58"/>
         <source>Your comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Su comentario</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="98"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir palabra clave</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="107"/>
         <location filename="../app/filters/FilterComment.ui" line="138"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="181"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="239"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="280"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="311"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="330"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="366"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="418"/>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa</translation>
     </message>
 </context>
 <context>
@@ -3380,12 +3388,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="9"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="34"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad</translation>
     </message>
 </context>
 <context>
@@ -3393,32 +3401,32 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="27"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="52"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="88"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="123"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="158"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="193"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
 </context>
 <context>
@@ -3426,33 +3434,33 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
         <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
         <source>Rotate mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar la máscara en imágenes verticales</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="88"/>
         <source>Use a different mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar otra máscara para imágenes verticales</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="97"/>
         <source>Portrait Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara vertical</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
 </context>
 <context>
@@ -3461,94 +3469,94 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="17"/>
         <location filename="../app/filters/FilterDate.ui" line="33"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="45"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="54"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="82"/>
         <source>Fix Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir fecha/hora</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="99"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="112"/>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Años</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="123"/>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="134"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="145"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="156"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="167"/>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="194"/>
         <location filename="../app/filters/FilterDate.ui" line="208"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="217"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="229"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="241"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="278"/>
         <location filename="../app/filters/FilterDate.ui" line="294"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="306"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="311"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="316"/>
@@ -3556,17 +3564,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="471"/>
         <location filename="../app/filters/FilterDate.ui" line="568"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="327"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="341"/>
@@ -3574,68 +3582,68 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="482"/>
         <location filename="../app/filters/FilterDate.ui" line="579"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="352"/>
         <location filename="../app/filters/FilterDate.ui" line="528"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfoque</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="374"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="384"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar trazo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="413"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="438"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Más</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="454"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="464"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar sombra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="493"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="505"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="561"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar cuadro delimitador</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="590"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase (%)</translation>
     </message>
 </context>
 <context>
@@ -3643,7 +3651,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEdge.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
@@ -3651,12 +3659,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3664,12 +3672,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="19"/>
         <source>Flip image vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear la imagen verticalmente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="30"/>
         <source>Flip image horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear la imagen horizontalmente</translation>
     </message>
 </context>
 <context>
@@ -3677,12 +3685,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="9"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3690,22 +3698,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar sobre un fondo transparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="130"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar marco aleatorio</translation>
     </message>
 </context>
 <context>
@@ -3713,17 +3721,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="9"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="34"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="59"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad</translation>
     </message>
 </context>
 <context>
@@ -3731,7 +3739,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterImplode.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
 </context>
 <context>
@@ -3739,22 +3747,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="13"/>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="23"/>
         <source>Black point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto negro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="44"/>
         <source>Middle (gamma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio (gamma)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="65"/>
         <source>White point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto blanco</translation>
     </message>
 </context>
 <context>
@@ -3762,7 +3770,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterNoise.ui" line="13"/>
         <source>Noise Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ruido</translation>
     </message>
 </context>
 <context>
@@ -3770,7 +3778,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterOilPaint.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
 </context>
 <context>
@@ -3778,22 +3786,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar sobre un fondo transparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar marco aleatorio</translation>
     </message>
 </context>
 <context>
@@ -3801,22 +3809,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="31"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="83"/>
         <source>Height (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener proporciones</translation>
     </message>
 </context>
 <context>
@@ -3824,12 +3832,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="17"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="80"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto</translation>
     </message>
 </context>
 <context>
@@ -3837,7 +3845,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterReduceNoise.ui" line="13"/>
         <source>Algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Algoritmo</translation>
     </message>
 </context>
 <context>
@@ -3845,27 +3853,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
         <source>Image Size in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de imagen en píxeles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
         <source>Document Size in Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de documento en pulgadas</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="67"/>
         <source>Document DPI/PPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP del documento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="95"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener proporciones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="100"/>
         <source>Use an uniform DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar PPP uniformes</translation>
     </message>
 </context>
 <context>
@@ -3873,17 +3881,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="21"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="45"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas</translation>
     </message>
 </context>
 <context>
@@ -3891,12 +3899,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="9"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="30"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
 </context>
 <context>
@@ -3904,27 +3912,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="211"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar vista previa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;mbiar vista</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="451"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -3932,22 +3940,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="17"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparencia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="66"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="129"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="167"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar sobre un fondo blanco</translation>
     </message>
 </context>
 <context>
@@ -3955,27 +3963,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordes</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="175"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar sobre un fondo transparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="182"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar marco aleatorio</translation>
     </message>
 </context>
 <context>
@@ -3983,7 +3991,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpen.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
 </context>
 <context>
@@ -3991,17 +3999,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="30"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="51"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral</translation>
     </message>
 </context>
 <context>
@@ -4009,37 +4017,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="31"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="83"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="119"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="154"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="189"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="224"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar dimensiones uniformes</translation>
     </message>
 </context>
 <context>
@@ -4047,7 +4055,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSolarize.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
 </context>
 <context>
@@ -4055,7 +4063,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSpread.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
 </context>
 <context>
@@ -4063,7 +4071,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSwirl.ui" line="13"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados</translation>
     </message>
 </context>
 <context>
@@ -4071,22 +4079,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="9"/>
         <source>Thumbnail size in pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la miniatura en píxeles:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="30"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="47"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método</translation>
     </message>
 </context>
 <context>
@@ -4094,22 +4102,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar sobre un fondo transparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar marco aleatorio</translation>
     </message>
 </context>
 <context>
@@ -4117,48 +4125,48 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="26"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta del logotipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="110"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="149"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="204"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformación</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación (°)</translation>
     </message>
 </context>
 <context>
@@ -4166,12 +4174,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="9"/>
         <source>Amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitud</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="30"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
 </context>
 <context>
@@ -4179,7 +4187,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../monitor/ui/MainProgramStart.cpp" line="23"/>
         <source>By selecting this option Quendrasil will launch configured with your custom profile. Make your changes in Quendrasil then select Project &gt; Save Profile (Ctrl + S) to overwrite this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al seleccionar esta opción, Quendrasil se iniciará con su perfil personalizado. Haga los cambios en Quendrasil y seleccione Proyecto &gt; Guardar perfil (Ctrl + S) para sobrescribir este perfil.</translation>
     </message>
 </context>
 <context>
@@ -4187,418 +4195,420 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="6"/>
         <source>Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="24"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="40"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="47"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="51"/>
         <source>Wi&amp;zard</source>
-        <translation type="unfinished"></translation>
+        <translation>Asis&amp;tente</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="61"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="63"/>
         <source>&amp;Tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;utoriales</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="86"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="87"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="90"/>
         <source>&amp;About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de nosotros</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="93"/>
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="96"/>
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="99"/>
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="102"/>
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="105"/>
         <source>&amp;Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Japonés</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="108"/>
         <source>Save Project &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto &amp;como</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="109"/>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="112"/>
         <source>&amp;Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;rgar proyecto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="113"/>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="116"/>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar proyecto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="119"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="120"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="123"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figuración</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="126"/>
         <source>Check for &amp;New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;nueva versión</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="129"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual de ayuda</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="132"/>
         <source>Step 1 - Add &amp;Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1 - Añadir &amp;fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="133"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="136"/>
         <source>Step 2 - Edit P&amp;hotos</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 2 - &amp;Editar fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="137"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 3 - &amp;Configurar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
         <source>Ctrl+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+3</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="144"/>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="145"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="148"/>
         <source>&amp;Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presentaciones en vídeo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="151"/>
         <source>How to &amp;Add Comments and Time to Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo &amp;añadir comentarios y hora a las fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="154"/>
         <source>How to &amp;Resize and Rotate Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo &amp;cambiar el tamaño y girar las fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="157"/>
         <source>&amp;Online Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia en &amp;línea</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="160"/>
         <source>&amp;Visit Our Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="163"/>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar perfil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="166"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="370"/>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar perfil como</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="169"/>
         <source>Select Pr&amp;ofile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar pe&amp;rfil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="172"/>
         <source>Save Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar script</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="175"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="402"/>
         <source>Save Script As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar script como</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="178"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="179"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="180"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="183"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="184"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="185"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="188"/>
         <source>Show &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar re&amp;gistro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
         <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pasos del asistente</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos del asistente</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="273"/>
         <source>Launch Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Monitor</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Edit Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="320"/>
         <source>Step 1 - Add all the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1 - Añada todas las fotos que desea editar</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="321"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 2 - Defina los filtros gráficos que se aplicarán a todas las fotos seleccionadas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 3 - Seleccione la ruta de salida y el formato de imagen de las fotos editadas</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="323"/>
         <source>When you are ready select Process to have all your photos edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando esté listo, seleccione Procesar para editar todas sus fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="350"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="579"/>
         <source>The log file will be created after the first processing session.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de registro se creará después de la primera sesión de procesamiento.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="728"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar la configuración?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="37"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de procesar hay que seleccionar una carpeta de salida para las fotos editadas (Paso 3 &gt; Destino &gt; Carpeta en mi equipo)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="51"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta seleccionada no existe, ¿desea crearla ahora?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay fotos para procesar.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrese de que todas las imágenes tengan la misma resolución al crear una imagen WEBP multipágina.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Listo para procesar %1 fotos?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha elegido eliminar las fotos de origen después de escribir las modificadas. ¿Continuar?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
         <source>Could not load project.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el proyecto.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="129"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el perfil.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="160"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="189"/>
         <source>Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar proyecto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar un perfil sobrescribirá su configuración. ¿Continuar?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora solo tiene que añadir sus fotos en el paso 1 y, si lo desea, ajustar la configuración de los pasos 2 y 3.
+
+Cuando termine, seleccione Procesar.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el proyecto.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el perfil.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea desactivar todas las notificaciones al ejecutar el script?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
         <source>Save Project As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto como</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="446"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se descartará su configuración. ¿Continuar?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe reiniciar Quendrasil para que los cambios surtan efecto.</translation>
     </message>
 </context>
 <context>
@@ -4606,93 +4616,93 @@ When you are done select Process.</source>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="20"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="27"/>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
         <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="129"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="161"/>
         <source>&amp;Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar configuración</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="166"/>
         <source>&amp;Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar configuración como</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="174"/>
         <source>L&amp;aunch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar con el sistema</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="179"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="184"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir vigilancia de carpeta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="189"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir vigilancia &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="194"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ed&amp;itar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="204"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual de ayuda</translation>
     </message>
 </context>
 <context>
