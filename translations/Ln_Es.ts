@@ -147,7 +147,8 @@
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
         <source>You already have the latest version of Quendrasil installed on your computer.<byte value="xd"/>
 Please check back in a few weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya tiene instalada en su equipo la versión más reciente de Quendrasil.<byte value="xd"/>
+Vuelva a comprobarlo dentro de unas semanas.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
@@ -657,7 +658,9 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.<byte value="xd"/>
 <byte value="xd"/>
 Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para leer documentos %1, Quendrasil necesita que Ghostscript esté instalado en su equipo.<byte value="xd"/>
+<byte value="xd"/>
+Descargue &quot;GhostScript for Windows (64 bit)&quot; desde este enlace:</translation>
     </message>
 </context>
 <context>
@@ -4710,784 +4713,785 @@ Cuando termine, seleccione Procesar.</translation>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a JPEG de alta calidad</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte al formato de archivo JPEG con alta calidad (90%), lo que produce archivos más grandes.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="19"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a JPEG de calidad media</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="20"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte al formato de archivo JPEG con calidad media (75%), lo que produce archivos de tamaño medio.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="21"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a álbum PDF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="22"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un único álbum PDF con todas las fotos añadidas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="23"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a PNG</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="24"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte al formato de archivo PNG para obtener la mejor calidad.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="25"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a TIFF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="26"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte al formato de archivo TIFF para obtener la mejor calidad.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="27"/>
         <location filename="../app/model/FiltersEnum.cpp" line="68"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste automático</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="28"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="80"/>
         <location filename="../app/model/FiltersEnum.cpp" line="69"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el contraste automáticamente</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="29"/>
         <location filename="../app/model/FiltersEnum.cpp" line="44"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro automático</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="30"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="83"/>
         <location filename="../app/model/FiltersEnum.cpp" line="45"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira las fotos automáticamente según la información incluida por la cámara digital</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="31"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir fecha y hora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="32"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="79"/>
         <location filename="../app/model/FiltersEnum.cpp" line="37"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Estampa en la imagen la información de fecha y hora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="33"/>
         <location filename="../app/model/FiltersEnum.cpp" line="89"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir ruido</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="35"/>
         <location filename="../app/model/FiltersEnum.cpp" line="114"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade ruido a la imagen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="36"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar nitidez</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="37"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="82"/>
         <location filename="../app/model/FiltersEnum.cpp" line="93"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta la nitidez de la imagen realzando el contraste de los bordes</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="38"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto blanco y negro</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="39"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="85"/>
         <location filename="../app/model/FiltersEnum.cpp" line="97"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte los colores reales en escala de grises</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="40"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto carboncillo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="41"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="84"/>
         <location filename="../app/model/FiltersEnum.cpp" line="101"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte la imagen en un dibujo al carboncillo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="42"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto implosión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="43"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="86"/>
         <location filename="../app/model/FiltersEnum.cpp" line="110"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un efecto de implosión en el centro de la imagen</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="44"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto pintura al óleo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="45"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="87"/>
         <location filename="../app/model/FiltersEnum.cpp" line="116"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace que la imagen parezca una pintura al óleo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto relieve</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="47"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="88"/>
         <location filename="../app/model/FiltersEnum.cpp" line="141"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclara u oscurece los bordes de la imagen para dar un efecto 3D en relieve o hundido</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="48"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto sepia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="49"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="89"/>
         <location filename="../app/model/FiltersEnum.cpp" line="118"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace que la imagen parezca más antigua, con colores más cálidos</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="50"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto sombreado</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="51"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="90"/>
         <location filename="../app/model/FiltersEnum.cpp" line="124"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace que la imagen parezca una escultura en escala de grises o en colores reales</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="52"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto dispersión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="53"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="91"/>
         <location filename="../app/model/FiltersEnum.cpp" line="127"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfoca la imagen dispersando los píxeles aleatoriamente</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="54"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto remolino</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="55"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="92"/>
         <location filename="../app/model/FiltersEnum.cpp" line="129"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un movimiento de torsión</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="56"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto onda</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="57"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="93"/>
         <location filename="../app/model/FiltersEnum.cpp" line="131"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un efecto de onda horizontal</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="58"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar con el nombre de la carpeta</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="59"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Si las fotos están organizadas en una carpeta con un nombre significativo, este perfil renombrará todas las imágenes que contiene con el nombre de la carpeta</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="60"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar con la fecha de la foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="61"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia los nombres de un conjunto de fotos por las fechas originales en que se tomaron y añade además un contador para distinguir las fotos tomadas al mismo tiempo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="62"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionar para sitios de subastas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="63"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce mucho las fotos (400x300) para subirlas a sitios de subastas como eBay</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="64"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionar para enviar por correo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="65"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce las fotos (1280x960) para enviarlas como adjunto por correo electrónico</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="66"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionar para subir a Internet</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="67"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce las fotos (1600x1200) para subirlas a sitios como Facebook o Picasa, o para compartirlas con amigos</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="69"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="70"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar fotos por correo electrónico</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="71"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir a Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="72"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir fotos a Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="73"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir a Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="74"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir fotos a Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="75"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir a Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="76"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir fotos a Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="78"/>
         <location filename="../app/model/FiltersEnum.cpp" line="70"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma automática</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="81"/>
         <location filename="../app/model/FiltersEnum.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce el ruido causado por malas condiciones de iluminación o por cámaras de móviles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="94"/>
         <location filename="../app/model/FiltersEnum.cpp" line="71"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el nivel de gamma automáticamente</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="15"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="16"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retoque</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="17"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="18"/>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="19"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="34"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un comentario de texto de una o varias líneas</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="36"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="38"/>
         <source>Watermark-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua - Texto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="39"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un aviso de copyright en texto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="40"/>
         <source>Watermark-Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua - Logotipo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="41"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un logotipo de copyright</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="42"/>
         <source>Watermark-Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de agua - Máscara</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="43"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade máscaras diferentes para fotos verticales y horizontales</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="48"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorte automático</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="49"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorta la imagen automáticamente según una proporción indicada</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="51"/>
         <source>Color Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar color</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="52"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplaza un color RGB o el canal alfa</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="53"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="54"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorta una subregión rectangular de la imagen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="55"/>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="56"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltea la imagen en dirección vertical u horizontal, o ambas</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="57"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tamaño</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="58"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el tamaño de la imagen en píxeles o en porcentaje</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="59"/>
         <source>Resize Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de tamaño avanzado</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="60"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el tamaño del documento y la resolución en PPP</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="61"/>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="62"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza vertical u horizontalmente un número indicado de píxeles</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="64"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="65"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira un número indicado de grados</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="66"/>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="67"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una miniatura pequeña de la imagen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="72"/>
         <source>Auto Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveles automáticos</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="73"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta los niveles de color automáticamente</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="74"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="75"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta la intensidad de la luz</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="76"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="77"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Realza las diferencias de intensidad entre los píxeles más claros y los más oscuros</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="79"/>
         <source>Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance de color</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="80"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta los canales de color rojo, verde y azul</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="81"/>
         <source>Equalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecualizar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="82"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica una ecualización del histograma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="83"/>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono/saturación</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="84"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrige el tono, la saturación y la luminosidad</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="85"/>
         <source>Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveles</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="86"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta los niveles escalando los colores comprendidos entre los puntos blanco y negro indicados a todo el rango disponible</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="92"/>
         <source>Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfocar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="94"/>
         <source>Sharpen Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfoque avanzado</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="95"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa las opciones Radio y Umbral para enfocar la imagen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="96"/>
         <source>Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco y negro</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="98"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfocar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="99"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Da a la imagen un aspecto borroso</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="100"/>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Carboncillo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="102"/>
         <source>Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordes</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="103"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Resalta los bordes de la imagen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="104"/>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Relieve</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="105"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Resalta los bordes de la imagen con un efecto 3D</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="106"/>
         <source>Gaussian Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfoque gaussiano</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="107"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Da a la imagen un aspecto borroso con el algoritmo de desenfoque gaussiano</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="109"/>
         <source>Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Implosión</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="111"/>
         <source>Negate</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="112"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplaza cada píxel por su color complementario</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="113"/>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruido</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="115"/>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintura al óleo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="117"/>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="119"/>
         <source>Solarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Solarizar</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="120"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace que la imagen parezca una película fotográfica expuesta a la luz durante el revelado</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="123"/>
         <source>Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombreado</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="126"/>
         <source>Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="128"/>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Remolino</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="130"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="132"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco con forma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="133"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un marco simple con forma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="134"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="135"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un marco grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="136"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco de cuadro</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="137"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un marco de cuadro clásico</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="138"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Marco antiguo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="139"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un marco antiguo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="140"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Realce</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Da a la imagen un efecto de sombra alrededor de los bordes</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="145"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde simple</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="146"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un borde simple alrededor de la imagen</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="153"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un marco de imagen tipo Polaroid</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="154"/>
         <location filename="../app/model/UserProfile.cpp" line="171"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar el formato de imagen original (si es posible)</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto se creó con otra versión del programa, por lo que es posible que no se importe correctamente.
+Para corregir cualquier posible problema, ajuste la configuración y guarde.</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto "%1" contiene caracteres que no se pueden guardar.</translation>
     </message>
 </context>
 </TS>
