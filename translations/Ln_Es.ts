@@ -2155,7 +2155,7 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="138"/>
         <source>&amp;Add Photos</source>
-        <translation>&amp;Añadir fotos</translation>
+        <translation>Añadir &amp;fotos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="157"/>
@@ -2170,7 +2170,7 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="195"/>
         <source>V&amp;iew</source>
-        <translation>&amp;Ver</translation>
+        <translation>Ve&amp;r</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
@@ -2674,7 +2674,7 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
         <source>&amp;Open output folder after processing</source>
-        <translation>&amp;Abrir la carpeta de salida después del proceso</translation>
+        <translation>A&amp;brir la carpeta de salida después del proceso</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
@@ -3920,7 +3920,7 @@ Pulse 'Siguiente' para ver los tutoriales.</translation>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
         <source>S&amp;witch View</source>
-        <translation>Ca&amp;mbiar vista</translation>
+        <translation>&amp;Cambiar vista</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
@@ -4629,7 +4629,7 @@ Cuando termine, seleccione Procesar.</translation>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation>&amp;Añadir</translation>
+        <translation>Aña&amp;dir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
@@ -4640,7 +4640,7 @@ Cuando termine, seleccione Procesar.</translation>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
         <source>E&amp;dit</source>
-        <translation>E&amp;ditar</translation>
+        <translation>Edi&amp;tar</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
