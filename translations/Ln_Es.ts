@@ -222,7 +222,7 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation>Ampliando</translation>
+        <translation>Aplicando zoom</translation>
     </message>
 </context>
 <context>
@@ -5428,12 +5428,12 @@ Cuando termine, seleccione Procesar.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="136"/>
         <source>Picture Frame</source>
-        <translation>Marco de cuadro</translation>
+        <translation>Marco de fotos</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="137"/>
         <source>Adds a classic picture frame</source>
-        <translation>Añade un marco de cuadro clásico</translation>
+        <translation>Añade un marco de fotos clásico</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="138"/>
