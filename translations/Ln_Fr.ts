@@ -6,103 +6,103 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancement de %1 thread(s) d'exécution.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement démarré à %1</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Création d'un document multipage unique.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Système : %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="207"/>
         <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de fichier n'est pas en UTF-8 valide</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour lire les documents %1, Quendrasil nécessite que Ghostscript soit installé sur votre ordinateur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement interrompu par l'utilisateur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : traitement terminé avec %1 erreurs. Pour plus de détails, consultez le journal ci-dessus.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le client de messagerie par défaut.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers joints avec succès.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi vers </translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 photo(s) envoyée(s) avec succès.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'envoi.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le journal.</translation>
     </message>
 </context>
 <context>
@@ -110,38 +110,38 @@
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="32"/>
         <source>Check for New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une nouvelle version</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="53"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les nouvelles versions au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
         <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil va maintenant vérifier si une version plus récente du programme est disponible. Aucune information vous concernant ou concernant votre ordinateur ne sera envoyée à nos serveurs. Veuillez choisir « Oui » si un avertissement du pare-feu s'affiche.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
@@ -152,7 +152,7 @@ Please check back in a few weeks.</source>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version plus récente de Quendrasil est disponible au téléchargement.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
@@ -161,41 +161,49 @@ Please check back in a few weeks.</source>
 Update Instructions:
 1. Click on &apos;Update&apos; to launch the download of the new setup file
 2. After completing the download, launch the setup and follow the instruction on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : la mise à jour vers la dernière version de Quendrasil est gratuite !
+
+Instructions de mise à jour :
+1. Cliquez sur « Mettre à jour » pour lancer le téléchargement du nouveau programme d'installation
+2. Une fois le téléchargement terminé, lancez l'installation et suivez les instructions à l'écran</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est la version installée sur votre ordinateur.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
-        <translation type="unfinished"></translation>
+        <translation>en savoir plus</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'accéder au site de Quendrasil. Votre pare-feu bloque peut-être cette connexion. Vérifiez les paramètres de votre pare-feu et réessayez.
+
+Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour au démarrage, décochez la case ci-dessous.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des versions sur le site de Quendrasil n'a pas pu être lue. Veuillez réessayer plus tard.
+
+Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour au démarrage, décochez la case ci-dessous.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'adresse de téléchargement de la nouvelle version n'est pas valide. Veuillez réessayer plus tard.</translation>
     </message>
 </context>
 <context>
@@ -203,17 +211,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Application du filtre « %1 »</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -221,7 +229,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/dialogs/DialogAbout.ui" line="26"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -229,164 +237,164 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
         <source>FTP Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de surveillance FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser le dossier toutes les</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les images du dossier de sortie (si elles ont le même nom)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cré&amp;er un journal détaillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les notifications de l'interface pendant le traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier surveillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser SFTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'utilisateur</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure tous les sous-dossiers lors du traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil personnalisé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le pro&amp;fil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;traiter toutes les images avec les nouveaux paramètres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'intervalle d'analyse doit être un entier supérieur à 30.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains champs n'ont pas été remplis.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Nom ne peut contenir aucun des caractères suivants</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tâche sélectionnée n'existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Succès</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -394,52 +402,52 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un filtre</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les filtres</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoter</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retouche</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
         <source>Apply Fx</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Décorer</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filtre sélectionné</translation>
     </message>
 </context>
 <context>
@@ -447,144 +455,144 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
         <source>Folder Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de surveillance de dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser le dossier toutes les</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les images du dossier de sortie (si elles ont le même nom)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cré&amp;er un journal détaillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les notifications de l'interface pendant le traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier surveillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure tous les sous-dossiers lors du traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil personnalisé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le pro&amp;fil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;traiter toutes les images avec les nouveaux paramètres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'intervalle d'analyse doit être un entier supérieur à 1.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains champs n'ont pas été remplis.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Nom ne peut contenir aucun des caractères suivants</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné n'existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tâche sélectionnée n'existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
         <source>Browse for Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -593,42 +601,42 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/filters/DialogFont.ui" line="26"/>
         <location filename="../app/filters/DialogFont.ui" line="46"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="72"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="125"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="144"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="151"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="158"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="213"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="220"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -637,12 +645,12 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger GhostScript</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="97"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
@@ -657,48 +665,49 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui à &amp;tout</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Non à to&amp;ut</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image %1
+existe déjà, voulez-vous l'écraser ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
 </context>
 <context>
@@ -706,27 +715,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la photo</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Une photo portant le même nom existe déjà</translation>
     </message>
 </context>
 <context>
@@ -734,37 +743,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du profil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez un nom et une description pour ce profil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="56"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="76"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="110"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="120"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.cpp" line="31"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer un nom pour le nouveau profil</translation>
     </message>
 </context>
 <context>
@@ -772,69 +781,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="14"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="34"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les profils</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="59"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes profils</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="177"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="187"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun profil sélectionné</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier le fichier de profil :
+%1</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier de profil :
+%1</translation>
     </message>
 </context>
 <context>
@@ -842,159 +853,159 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les noms</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="28"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="58"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="77"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="83"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la casse en</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="93"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions en minuscules</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="103"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser pour chaque dossier d'entrée</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer à</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="128"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="138"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="153"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/Heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="159"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="169"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d'heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'heure en</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;&amp; remplacer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="208"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="218"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer par</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="240"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="257"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="267"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchangée</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscules</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJUSCULES</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse mixte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d'origine de la photo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date actuelle</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du dossier source</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
 </context>
 <context>
@@ -1002,32 +1013,32 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="14"/>
         <source>Save Settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres ?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="29"/>
         <source>You don&apos;t have to setup Quendrasil each time for the same tasks, you can just save your settings and load them later. Would you like to save your settings now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Inutile de reconfigurer Quendrasil à chaque fois pour les mêmes tâches : vous pouvez enregistrer vos paramètres et les charger plus tard. Voulez-vous enregistrer vos paramètres maintenant ?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="61"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus me demander</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="81"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="88"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1035,42 +1046,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de recherche</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
         <source>Search Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de recherche</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
         <source>Search in subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les sous-dossiers</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un dossier et cliquez sur OK pour l'ajouter à votre chemin de recherche.</translation>
     </message>
 </context>
 <context>
@@ -1078,42 +1089,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="14"/>
         <source>Connect with Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="22"/>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux sociaux</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="41"/>
         <source>Connect with us and be the first to learn about new versions and features, you will also help us spread the word about Quendrasil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous pour être parmi les premiers informés des nouvelles versions et fonctionnalités ; vous nous aiderez aussi à faire connaître Quendrasil :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre d'information</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnez-vous à notre lettre d'information pour recevoir les nouveautés et des réductions sur nos produits :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation type="unfinished"></translation>
+        <translation>S'abonner</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
         <source>Don&apos;t show this window again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cette fenêtre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="262"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
@@ -1121,22 +1132,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de l'astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cette astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1144,22 +1155,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport personnalisé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Left/Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche/Haut</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Right/Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite/Bas</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1178,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce filtre n'a aucun paramètre.</translation>
     </message>
 </context>
 <context>
@@ -1175,22 +1186,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
 </context>
 <context>
@@ -1198,82 +1209,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="186"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="188"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="190"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="193"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin source</translation>
     </message>
 </context>
 <context>
@@ -1281,22 +1292,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine de l'image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1304,7 +1315,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
         <source>Select Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un masque</translation>
     </message>
 </context>
 <context>
@@ -1312,82 +1323,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure actuelles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date actuelle</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure actuelle</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner l'image de filigrane</translation>
     </message>
 </context>
 <context>
@@ -1395,12 +1406,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Abaisser</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Relever</translation>
     </message>
 </context>
 <context>
@@ -1444,22 +1455,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine de l'image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
@@ -1487,22 +1498,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine de l'image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1561,12 +1572,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1587,52 +1598,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner l'image de filigrane</translation>
     </message>
 </context>
 <context>
@@ -1655,7 +1666,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
@@ -1681,7 +1692,7 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
@@ -1748,22 +1759,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
@@ -1838,47 +1849,47 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
@@ -1990,28 +2001,28 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
         <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -2019,22 +2030,22 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
@@ -2067,7 +2078,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
@@ -2087,7 +2098,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
@@ -2197,7 +2208,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
@@ -2217,7 +2228,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
@@ -2386,7 +2397,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="106"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="158"/>
@@ -2396,7 +2407,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="199"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
@@ -2431,7 +2442,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
@@ -2461,7 +2472,7 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="468"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="470"/>
@@ -2585,7 +2596,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
@@ -2612,27 +2623,27 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'utilisateur</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="195"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="205"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="232"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser SFTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
@@ -2643,7 +2654,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="289"/>
@@ -2769,7 +2780,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
@@ -2792,19 +2803,19 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
@@ -2842,7 +2853,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
@@ -2956,7 +2967,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les nouvelles versions au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
@@ -3001,12 +3012,12 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="342"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
@@ -3104,7 +3115,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Succès</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
@@ -3119,7 +3130,7 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le client de messagerie par défaut.</translation>
     </message>
 </context>
 <context>
@@ -3203,12 +3214,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus me demander</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="177"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
@@ -3239,7 +3250,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport personnalisé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
@@ -3340,7 +3351,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="280"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="311"/>
@@ -3414,13 +3425,13 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
         <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
@@ -3526,7 +3537,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="278"/>
         <location filename="../app/filters/FilterDate.ui" line="294"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="306"/>
@@ -3554,7 +3565,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="341"/>
@@ -3902,7 +3913,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
@@ -3920,12 +3931,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="17"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="66"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="129"/>
@@ -4110,7 +4121,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
@@ -4185,7 +4196,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="40"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="47"/>
@@ -4610,7 +4621,7 @@ When you are done select Process.</source>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
         <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
@@ -4630,7 +4641,7 @@ When you are done select Process.</source>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
@@ -5028,17 +5039,17 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="15"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoter</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="16"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retouche</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="17"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="18"/>
@@ -5423,7 +5434,7 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="140"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Relever</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
