@@ -799,7 +799,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation>Modifier</translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
@@ -1409,12 +1409,12 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation>Abaisser</translation>
+        <translation>En creux</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation>Relever</translation>
+        <translation>En relief</translation>
     </message>
 </context>
 <context>
@@ -3636,12 +3636,12 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
         <source>Box</source>
-        <translation>Cadre</translation>
+        <translation>Encadré</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="561"/>
         <source>Draw Bounding-Box</source>
-        <translation>Dessiner un cadre</translation>
+        <translation>Dessiner un encadré</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="590"/>
