@@ -6,103 +6,103 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancement de %1 thread(s) d'exécution.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement démarré à %1</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement de %1 images avec %2 filtre(s) graphique(s) par image.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Création d'un document multipage unique.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Système : %1 cœur(s) de processeur détecté(s).</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="207"/>
         <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de fichier n'est pas en UTF-8 valide</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour lire les documents %1, Quendrasil nécessite que Ghostscript soit installé sur votre ordinateur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement interrompu par l'utilisateur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : traitement terminé avec %1 erreurs. Pour plus de détails, consultez le journal ci-dessus.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement terminé sans erreur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le client de messagerie par défaut.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers joints avec succès.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi vers </translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 photo(s) envoyée(s) avec succès.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression des fichiers temporaires...</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'envoi.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le journal.</translation>
     </message>
 </context>
 <context>
@@ -110,49 +110,50 @@
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="32"/>
         <source>Check for New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une nouvelle version</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="53"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les nouvelles versions au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
         <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil va maintenant vérifier si une version plus récente du programme est disponible. Aucune information vous concernant ou concernant votre ordinateur ne sera envoyée à nos serveurs. Veuillez choisir « Oui » si un avertissement du pare-feu s'affiche.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
         <source>You already have the latest version of Quendrasil installed on your computer.<byte value="xd"/>
 Please check back in a few weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière version de Quendrasil est déjà installée sur votre ordinateur.<byte value="xd"/>
+Revenez vérifier dans quelques semaines.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version plus récente de Quendrasil est disponible au téléchargement.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
@@ -161,41 +162,49 @@ Please check back in a few weeks.</source>
 Update Instructions:
 1. Click on &apos;Update&apos; to launch the download of the new setup file
 2. After completing the download, launch the setup and follow the instruction on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : la mise à jour vers la dernière version de Quendrasil est gratuite !
+
+Instructions de mise à jour :
+1. Cliquez sur « Mettre à jour » pour lancer le téléchargement du nouveau programme d'installation
+2. Une fois le téléchargement terminé, lancez l'installation et suivez les instructions à l'écran</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est la version installée sur votre ordinateur.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
-        <translation type="unfinished"></translation>
+        <translation>en savoir plus</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'accéder au site de Quendrasil. Votre pare-feu bloque peut-être cette connexion. Vérifiez les paramètres de votre pare-feu et réessayez.
+
+Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour au démarrage, décochez la case ci-dessous.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des versions sur le site de Quendrasil n'a pas pu être lue. Veuillez réessayer plus tard.
+
+Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour au démarrage, décochez la case ci-dessous.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'adresse de téléchargement de la nouvelle version n'est pas valide. Veuillez réessayer plus tard.</translation>
     </message>
 </context>
 <context>
@@ -203,17 +212,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Application du filtre « %1 »</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -221,7 +230,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/dialogs/DialogAbout.ui" line="26"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -229,164 +238,164 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
         <source>FTP Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de surveillance FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser le dossier toutes les</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les images du dossier de sortie (si elles ont le même nom)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cré&amp;er un journal détaillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les notifications de l'interface pendant le traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier surveillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser SFTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'utilisateur</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure tous les sous-dossiers lors du traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil personnalisé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le pro&amp;fil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;traiter toutes les images avec les nouveaux paramètres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'intervalle d'analyse doit être un entier supérieur à 30.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains champs n'ont pas été remplis.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Nom ne peut contenir aucun des caractères suivants</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tâche sélectionnée n'existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Succès</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -394,52 +403,52 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un filtre</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les filtres</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoter</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retouche</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
         <source>Apply Fx</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Décorer</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filtre sélectionné</translation>
     </message>
 </context>
 <context>
@@ -447,144 +456,144 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
         <source>Folder Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de surveillance de dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser le dossier toutes les</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les images du dossier de sortie (si elles ont le même nom)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cré&amp;er un journal détaillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les notifications de l'interface pendant le traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier surveillé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure tous les sous-dossiers lors du traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil personnalisé</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le pro&amp;fil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;traiter toutes les images avec les nouveaux paramètres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'intervalle d'analyse doit être un entier supérieur à 1.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains champs n'ont pas été remplis.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Nom ne peut contenir aucun des caractères suivants</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné n'existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tâche sélectionnée n'existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
         <source>Browse for Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -593,42 +602,42 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/filters/DialogFont.ui" line="26"/>
         <location filename="../app/filters/DialogFont.ui" line="46"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="72"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="125"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="144"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="151"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="158"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="213"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="220"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -637,19 +646,21 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger GhostScript</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="97"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.<byte value="xd"/>
 <byte value="xd"/>
 Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour lire les documents %1, Quendrasil nécessite que Ghostscript soit installé sur votre ordinateur.<byte value="xd"/>
+<byte value="xd"/>
+Téléchargez « GhostScript for Windows (64 bit) » à partir de ce lien :</translation>
     </message>
 </context>
 <context>
@@ -657,48 +668,49 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui à &amp;tout</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Non à to&amp;ut</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image %1
+existe déjà, voulez-vous l'écraser ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
 </context>
 <context>
@@ -706,27 +718,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la photo</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Une photo portant le même nom existe déjà</translation>
     </message>
 </context>
 <context>
@@ -734,37 +746,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du profil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez un nom et une description pour ce profil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="56"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="76"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="110"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="120"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.cpp" line="31"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer un nom pour le nouveau profil</translation>
     </message>
 </context>
 <context>
@@ -772,69 +784,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="14"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="34"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les profils</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="59"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes profils</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="177"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="187"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun profil sélectionné</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier le fichier de profil :
+%1</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier de profil :
+%1</translation>
     </message>
 </context>
 <context>
@@ -842,159 +856,159 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les noms</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="28"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots-clés</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="58"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="77"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="83"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la casse en</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="93"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions en minuscules</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="103"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser pour chaque dossier d'entrée</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer à</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="128"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="138"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="153"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/Heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="159"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="169"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d'heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'heure en</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;&amp; remplacer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="208"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="218"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer par</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="240"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="257"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="267"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchangée</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscules</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJUSCULES</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse mixte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d'origine de la photo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date actuelle</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du dossier source</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
 </context>
 <context>
@@ -1002,32 +1016,32 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="14"/>
         <source>Save Settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres ?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="29"/>
         <source>You don&apos;t have to setup Quendrasil each time for the same tasks, you can just save your settings and load them later. Would you like to save your settings now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Inutile de reconfigurer Quendrasil à chaque fois pour les mêmes tâches : vous pouvez enregistrer vos paramètres et les charger plus tard. Voulez-vous enregistrer vos paramètres maintenant ?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="61"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus me demander</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="81"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="88"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1035,42 +1049,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin de recherche</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
         <source>Search Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de recherche</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
         <source>Search in subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans les sous-dossiers</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un dossier et cliquez sur OK pour l'ajouter à votre chemin de recherche.</translation>
     </message>
 </context>
 <context>
@@ -1078,42 +1092,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="14"/>
         <source>Connect with Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="22"/>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux sociaux</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="41"/>
         <source>Connect with us and be the first to learn about new versions and features, you will also help us spread the word about Quendrasil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous pour être parmi les premiers informés des nouvelles versions et fonctionnalités ; vous nous aiderez aussi à faire connaître Quendrasil :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre d'information</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnez-vous à notre lettre d'information pour recevoir les nouveautés et des réductions sur nos produits :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation type="unfinished"></translation>
+        <translation>S'abonner</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
         <source>Don&apos;t show this window again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cette fenêtre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="262"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
@@ -1121,22 +1135,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de l'astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cette astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1144,22 +1158,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport personnalisé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Left/Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche/Haut</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Right/Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite/Bas</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1181,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce filtre n'a aucun paramètre.</translation>
     </message>
 </context>
 <context>
@@ -1175,22 +1189,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
 </context>
 <context>
@@ -1198,82 +1212,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="186"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="188"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="190"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="193"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin source</translation>
     </message>
 </context>
 <context>
@@ -1281,22 +1295,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine de l'image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1304,7 +1318,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
         <source>Select Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un masque</translation>
     </message>
 </context>
 <context>
@@ -1312,82 +1326,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure actuelles</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date actuelle</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure actuelle</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner l'image de filigrane</translation>
     </message>
 </context>
 <context>
@@ -1395,12 +1409,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>En creux</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>En relief</translation>
     </message>
 </context>
 <context>
@@ -1408,78 +1422,79 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="27"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="58"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="87"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner par</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="132"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="167"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="192"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="199"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas agrandir les images plus petites
+que la taille indiquée</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine de l'image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur et hauteur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur fixe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur fixe</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="65"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur et hauteur fixes</translation>
     </message>
 </context>
 <context>
@@ -1487,22 +1502,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine de l'image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1510,37 +1525,37 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="34"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="123"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="155"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="178"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condition</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les photos</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Portrait uniquement</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Paysage uniquement</translation>
     </message>
 </context>
 <context>
@@ -1548,12 +1563,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
 </context>
 <context>
@@ -1561,12 +1576,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>en pourcentage</translation>
     </message>
 </context>
 <context>
@@ -1574,12 +1589,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Resize to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Stretch to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer</translation>
     </message>
 </context>
 <context>
@@ -1587,52 +1602,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner l'image de filigrane</translation>
     </message>
 </context>
 <context>
@@ -1640,250 +1655,250 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="17"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="57"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot-clé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
         <source>Add text sequentially from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le texte ligne par ligne depuis un fichier texte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
         <location filename="../app/filters/FilterWatermarkText.ui" line="130"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="146"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="169"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="192"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="249"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="262"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="285"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="36"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="51"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="60"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="87"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="52"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque déposée</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="53"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque commerciale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="54"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque de service</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin source</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="61"/>
         <source>Date taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de prise de vue</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
         <source>Camera Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricant de l'appareil</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
         <source>Camera Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de l'appareil</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="67"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposition</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="68"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
         <source>Focal Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Focale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="70"/>
         <source>Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="71"/>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="72"/>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Au milieu à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas au centre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
         <source>Select Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un fichier texte</translation>
     </message>
 </context>
 <context>
@@ -1891,7 +1906,7 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="6"/>
         <source>Format Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du format</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="19"/>
@@ -1911,17 +1926,17 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="920"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="956"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce format n'a aucun paramètre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format par défaut</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="97"/>
@@ -1929,7 +1944,7 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d'entrelacement</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
@@ -1941,13 +1956,13 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="718"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="786"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille/Qualité</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="211"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="460"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs/Profondeur</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="231"/>
@@ -1959,59 +1974,59 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="926"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="962"/>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension de fichier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="241"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille fixe (Ko)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="381"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="470"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="427"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure compression (écriture plus lente)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="704"/>
         <source>Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans perte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="711"/>
         <source>Lossy</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec perte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
         <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un profil</translation>
     </message>
 </context>
 <context>
@@ -2019,47 +2034,47 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à gauche</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut à droite</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à droite</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas à gauche</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche-Haut</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite-Haut</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite-Bas</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche-Bas</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non calibré</translation>
     </message>
 </context>
 <context>
@@ -2067,72 +2082,72 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de prise de vue</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposition</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
 </context>
 <context>
@@ -2140,235 +2155,235 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="138"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="157"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajou&amp;ter...</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="176"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppri&amp;mer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="195"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'a&amp;perçu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="300"/>
         <source>Fit to view</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la fenêtre</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="319"/>
         <source>Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille réelle</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="357"/>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="376"/>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="191"/>
         <location filename="../app/ui/MainPanel1.cpp" line="207"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez-déposez vos photos ici</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="192"/>
         <location filename="../app/ui/MainPanel1.cpp" line="208"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou cliquez pour ajouter des photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de prise de vue</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposition</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="442"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="680"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner des photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="694"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un dossier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="751"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune photo sélectionnée</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="754"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les photos sélectionnées de la liste ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="790"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer toutes les photos de la liste ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="963"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="964"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ossier et sous-dossiers</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="965"/>
         <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher &amp;&amp; ajouter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="973"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionnées</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="974"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toutes</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="984"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petites icônes</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icônes &amp;moyennes</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="986"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="999"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des &amp;photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;dossier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la s&amp;élection</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout retirer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez les photos à modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passez à l'étape 2 et définissez les modifications à appliquer à vos photos</translation>
     </message>
 </context>
 <context>
@@ -2376,132 +2391,132 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="80"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un filtre</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="93"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="106"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="158"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Préréglage</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="199"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'&amp;aperçu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de vue</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer selon le nom du dossier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer selon la date de la photo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres du filtre « %1 » ne peuvent pas être modifiés dans cette version.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les filtres sélectionnés ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="323"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les filtres ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="448"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sélection</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="449"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout supprimer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="468"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="470"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter un filtre</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="472"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="474"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout supprimer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="476"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="478"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;onter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escendre</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="880"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l'étape 1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="898"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passez à l'étape 3 et choisissez le dossier de sortie et le format d'image des photos modifiées</translation>
     </message>
 </context>
 <context>
@@ -2509,44 +2524,46 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier sur mon ordinateur (par défaut)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par FTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="135"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le dossier sélectionné comme destination</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="137"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le dossier des photos d'origine comme destination</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="138"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un sous-dossier dans le dossier des photos d'origine</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="348"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi d'écrire les photos obtenues dans le dossier des originaux.
+
+Pour conserver les originaux tout en écrivant les photos obtenues dans le même dossier, changez le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="372"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un dossier pour enregistrer les photos obtenues</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="412"/>
@@ -2555,115 +2572,119 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 This action will only delete the originals if the processed photos are correctly written.
 
 In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi de supprimer les photos d'origine après l'écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d'utiliser cette option pour la première fois.
+
+Les originaux ne seront supprimés que si les photos traitées ont été écrites correctement.
+
+Si aucun filtre n'est sélectionné, les photos seront simplement déplacées très rapidement, et éventuellement renommées, sans perte de qualité.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="632"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque vous êtes prêt, appliquez les modifications à vos photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="23"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="29"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="55"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="62"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF, WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un document multipage unique avec toutes les photos (PDF, TIF, GIF, WEBP uniquement)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="125"/>
         <location filename="../app/ui/MainPanel3.ui" line="222"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="135"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionner</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="153"/>
         <location filename="../app/ui/MainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer aussi sur mon ordinateur</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'utilisateur</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="195"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="205"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="232"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser SFTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
         <location filename="../app/ui/MainPanel3.cpp" line="136"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Recréer l'arborescence d'origine dans le dossier sélectionné</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="289"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier de sortie après le traitement</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la &amp;date et les attributs de l'original</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="309"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppri&amp;mer la photo source après traitement (déplacer)</translation>
     </message>
 </context>
 <context>
@@ -2671,110 +2692,110 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
         <source>Show Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Open Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Quendrasil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer au démarrage</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
         <source>Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les paramètres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
         <source>Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres sous</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
         <source>Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel d'aide</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor surveille au plus %1 tâches. Supprimez une tâche avant d'en ajouter une autre.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
         <source>Executing job: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécution de la tâche : %1</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
         <source>&amp;Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de &amp;dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
         <source>F&amp;TP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
         <source>Remove selected job(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les tâches sélectionnées de la liste ?</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de projet (*.xml);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient plus de %1 tâches, plus que Monitor ne peut en surveiller. La liste des tâches reste inchangée.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n'a pas pu être lu comme une liste de tâches. La liste des tâches reste inchangée.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
         <source>The job list could not be saved to this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des tâches n'a pas pu être enregistrée dans ce fichier.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une surveillance de &amp;dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une surveillance &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer</translation>
     </message>
 </context>
 <context>
@@ -2782,44 +2803,44 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil - Traitement</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le traitement des photos n'est pas terminé. Abandonner l'opération ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>L'envoi n'est pas terminé. Abandonner l'opération ?</translation>
     </message>
 </context>
 <context>
@@ -2827,72 +2848,72 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="270"/>
         <source>There is no output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas de dossier de sortie</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n'est pas un fichier normal</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n'existe pas</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du chargement</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'application du filtre « %1 » à</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'écriture</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="880"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la copie</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="883"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du déplacement</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="886"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage et de la copie</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="889"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage et du déplacement</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="908"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Traité et renommé</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="910"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Traité et remplacé</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="912"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="914"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Traité</translation>
     </message>
 </context>
 <context>
@@ -2900,203 +2921,203 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="6"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="19"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="28"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="38"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="48"/>
         <location filename="../app/dialogs/DialogSettings.cpp" line="77"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aider à la traduction</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="93"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les processeurs multicœurs pour accélérer le traitement</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="100"/>
         <source>Include Quendrasil in Windows Explorer contextual menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter Quendrasil au menu contextuel de l'Explorateur Windows</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="107"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un journal détaillé des images traitées</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="114"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre des profils au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="121"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'assistant au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="128"/>
         <source>Launch Quendrasil Monitor at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Quendrasil Monitor au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les nouvelles versions au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="202"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats d'image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="211"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres multipage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="221"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration des calques</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="260"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres RAW</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="270"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dématriçage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="280"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance des blancs</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="290"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautes lumières</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="342"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>par défaut</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="93"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="94"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois par semaine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="95"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="96"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois par mois</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="101"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer chaque calque comme image distincte (par défaut)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplatir tous les calques</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer uniquement le premier calque</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto, meilleur algorithme pour le modèle d'appareil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les réglages de l'appareil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne de toute l'image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas appliquer</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="119"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout écrêter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="120"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas écrêter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="122"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger les valeurs écrêtées et non écrêtées</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="125"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruire</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="181"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez redémarrer Quendrasil pour que les modifications prennent effet.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="217"/>
         <source>The file manager&apos;s context menu cannot be changed on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu contextuel du gestionnaire de fichiers ne peut pas être modifié sur ce système.</translation>
     </message>
 </context>
 <context>
@@ -3104,22 +3125,22 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Succès</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Quendrasil a pu créer au cours de l'opération (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant ?</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le client de messagerie par défaut.</translation>
     </message>
 </context>
 <context>
@@ -3127,50 +3148,52 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="26"/>
         <source>Welcome to Quendrasil!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Quendrasil !</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="51"/>
         <source>Quendrasil&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
-        <translation type="unfinished"></translation>
+        <translation>L'interface de Quendrasil est conçue comme un assistant en trois étapes : il vous suffit de suivre les étapes prévues pour modifier vos photos !</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="61"/>
         <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
 
 Press &apos;Next&apos; to see the tutorials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour obtenir de l'aide, appuyez sur la touche F1 n'importe où dans l'interface afin d'afficher une description détaillée des paramètres.
+
+Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
         <location filename="../app/dialogs/WizardStart.ui" line="190"/>
         <source>Don&apos;t show this wizard again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher cet assistant</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="109"/>
         <source>Sit back and watch our video presentations which will show you step-by-step how to use Quendrasil (Internet connection required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez-vous et regardez nos présentations vidéo qui vous montrent pas à pas comment utiliser Quendrasil (connexion Internet requise) :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="135"/>
         <source>For a more in-depth, hands-on experience we recommend the two tutorials:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour une prise en main plus approfondie, nous vous recommandons ces deux didacticiels :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="64"/>
         <source>Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentations vidéo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="68"/>
         <source>Tutorial 1 - How to Add Comments and Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Didacticiel 1 - Ajouter des commentaires et la date</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="70"/>
         <source>Tutorial 2 - How to Resize and Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Didacticiel 2 - Redimensionner et faire pivoter</translation>
     </message>
 </context>
 <context>
@@ -3178,37 +3201,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="20"/>
         <source>Feedback Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande d'avis</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="69"/>
         <source>Thank you for using Quendrasil. If you are encountering problems, need support or have suggestions for us, please let us know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci d'utiliser Quendrasil. Si vous rencontrez des problèmes, avez besoin d'aide ou avez des suggestions, faites-le-nous savoir.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="79"/>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacter l'assistance</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="102"/>
         <source>If you are enjoying Quendrasil we will greatly appreciate a review on the Mac App Store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous appréciez Quendrasil, nous vous serions très reconnaissants de laisser un avis sur le Mac App Store.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="112"/>
         <source>Review on App Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner un avis sur l'App Store</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus me demander</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="177"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
@@ -3216,12 +3239,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="14"/>
         <source>Unsupported Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats non pris en charge</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous essayez d'ajouter des formats de fichier non pris en charge par Quendrasil ; certains fichiers n'ont donc pas été ajoutés à la liste.</translation>
     </message>
 </context>
 <context>
@@ -3229,27 +3252,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="9"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrage auto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="24"/>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proportions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport personnalisé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
         <source>Crop region</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de recadrage</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="92"/>
         <source>Invert coordinates for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser les coordonnées pour les images en portrait</translation>
     </message>
 </context>
 <context>
@@ -3257,7 +3280,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBlur.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
 </context>
 <context>
@@ -3265,12 +3288,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="9"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="34"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
 </context>
 <context>
@@ -3278,12 +3301,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3291,17 +3314,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
         <source>Original color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d'origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
         <source>New color</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle couleur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="63"/>
         <source>Tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérance</translation>
     </message>
 </context>
 <context>
@@ -3309,58 +3332,58 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="20"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="58"/>
         <source>Your comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre commentaire</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="98"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot-clé</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="107"/>
         <location filename="../app/filters/FilterComment.ui" line="138"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="181"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="239"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="280"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="311"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="330"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="366"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="418"/>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
 </context>
 <context>
@@ -3368,12 +3391,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="9"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="34"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
 </context>
 <context>
@@ -3381,32 +3404,32 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="27"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="52"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="88"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="123"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="158"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="193"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
 </context>
 <context>
@@ -3414,33 +3437,33 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
         <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
         <source>Rotate mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter le masque pour les images en portrait</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="88"/>
         <source>Use a different mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un autre masque pour les images en portrait</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="97"/>
         <source>Portrait Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque portrait</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
 </context>
 <context>
@@ -3449,94 +3472,94 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="17"/>
         <location filename="../app/filters/FilterDate.ui" line="33"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="45"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="54"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="82"/>
         <source>Fix Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger la date/heure</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="99"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="112"/>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Années</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="123"/>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="134"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="145"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="156"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="167"/>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="194"/>
         <location filename="../app/filters/FilterDate.ui" line="208"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="217"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="229"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="241"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="278"/>
         <location filename="../app/filters/FilterDate.ui" line="294"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="306"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="311"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="316"/>
@@ -3544,17 +3567,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="471"/>
         <location filename="../app/filters/FilterDate.ui" line="568"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="327"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Texture</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="341"/>
@@ -3562,68 +3585,68 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="482"/>
         <location filename="../app/filters/FilterDate.ui" line="579"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="352"/>
         <location filename="../app/filters/FilterDate.ui" line="528"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="374"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="384"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le contour</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="413"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="438"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="454"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="464"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner une ombre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="493"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="505"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Encadré</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="561"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner un encadré</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="590"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage (%)</translation>
     </message>
 </context>
 <context>
@@ -3631,7 +3654,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEdge.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
 </context>
 <context>
@@ -3639,12 +3662,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3652,12 +3675,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="19"/>
         <source>Flip image vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner l'image verticalement</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="30"/>
         <source>Flip image horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner l'image horizontalement</translation>
     </message>
 </context>
 <context>
@@ -3665,12 +3688,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="9"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3678,22 +3701,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un arrière-plan transparent</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="130"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -3701,17 +3724,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="9"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="34"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="59"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
 </context>
 <context>
@@ -3719,7 +3742,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterImplode.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
 </context>
 <context>
@@ -3727,22 +3750,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="13"/>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="23"/>
         <source>Black point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point noir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="44"/>
         <source>Middle (gamma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu (gamma)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="65"/>
         <source>White point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point blanc</translation>
     </message>
 </context>
 <context>
@@ -3750,7 +3773,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterNoise.ui" line="13"/>
         <source>Noise Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de bruit</translation>
     </message>
 </context>
 <context>
@@ -3758,7 +3781,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterOilPaint.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
 </context>
 <context>
@@ -3766,22 +3789,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un arrière-plan transparent</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -3789,22 +3812,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="31"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="83"/>
         <source>Height (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions</translation>
     </message>
 </context>
 <context>
@@ -3812,12 +3835,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="17"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="80"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet</translation>
     </message>
 </context>
 <context>
@@ -3825,7 +3848,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterReduceNoise.ui" line="13"/>
         <source>Algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Algorithme</translation>
     </message>
 </context>
 <context>
@@ -3833,27 +3856,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
         <source>Image Size in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de l'image en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
         <source>Document Size in Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du document en pouces</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="67"/>
         <source>Document DPI/PPI</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP du document</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="95"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les proportions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="100"/>
         <source>Use an uniform DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser une résolution uniforme</translation>
     </message>
 </context>
 <context>
@@ -3861,17 +3884,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="21"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="45"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
 </context>
 <context>
@@ -3879,12 +3902,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="9"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="30"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
 </context>
 <context>
@@ -3892,27 +3915,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="211"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l'&amp;aperçu</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de vue</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="451"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -3920,22 +3943,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="17"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="66"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="129"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="167"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un arrière-plan blanc</translation>
     </message>
 </context>
 <context>
@@ -3943,27 +3966,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bords</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="175"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un arrière-plan transparent</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="182"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -3971,7 +3994,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpen.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
 </context>
 <context>
@@ -3979,17 +4002,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="30"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="51"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil</translation>
     </message>
 </context>
 <context>
@@ -3997,37 +4020,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="31"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="83"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="119"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="154"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="189"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="224"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser des dimensions uniformes</translation>
     </message>
 </context>
 <context>
@@ -4035,7 +4058,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSolarize.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
 </context>
 <context>
@@ -4043,7 +4066,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSpread.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
 </context>
 <context>
@@ -4051,7 +4074,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSwirl.ui" line="13"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés</translation>
     </message>
 </context>
 <context>
@@ -4059,22 +4082,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="9"/>
         <source>Thumbnail size in pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la vignette en pixels :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="30"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="47"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode</translation>
     </message>
 </context>
 <context>
@@ -4082,22 +4105,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner sur un arrière-plan transparent</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un cadre aléatoire</translation>
     </message>
 </context>
 <context>
@@ -4105,48 +4128,48 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="26"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du logo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="110"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="149"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="204"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation (°)</translation>
     </message>
 </context>
 <context>
@@ -4154,12 +4177,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="9"/>
         <source>Amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitude</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="30"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur</translation>
     </message>
 </context>
 <context>
@@ -4167,7 +4190,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../monitor/ui/MainProgramStart.cpp" line="23"/>
         <source>By selecting this option Quendrasil will launch configured with your custom profile. Make your changes in Quendrasil then select Project &gt; Save Profile (Ctrl + S) to overwrite this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec cette option, Quendrasil démarre configuré avec votre profil personnalisé. Faites vos modifications dans Quendrasil puis choisissez Projet &gt; Enregistrer le profil (Ctrl + S) pour écraser ce profil.</translation>
     </message>
 </context>
 <context>
@@ -4175,418 +4198,420 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="6"/>
         <source>Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="24"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="40"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="47"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="51"/>
         <source>Wi&amp;zard</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ssistant</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="61"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="63"/>
         <source>&amp;Tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Didacticiels</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="86"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="87"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="90"/>
         <source>&amp;About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="93"/>
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="96"/>
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="99"/>
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="102"/>
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="105"/>
         <source>&amp;Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Japonais</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="108"/>
         <source>Save Project &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet &amp;sous</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="109"/>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="112"/>
         <source>&amp;Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger un projet</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="113"/>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="116"/>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le projet</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="119"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="120"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="123"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="126"/>
         <source>Check for &amp;New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une nouvelle &amp;version</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="129"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuel d'aide</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="132"/>
         <source>Step 1 - Add &amp;Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 - Ajouter des &amp;photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="133"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="136"/>
         <source>Step 2 - Edit P&amp;hotos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 - &amp;Modifier les photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="137"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 - &amp;Configuration</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
         <source>Ctrl+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+3</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="144"/>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Traiter</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="145"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="148"/>
         <source>&amp;Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentations &amp;vidéo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="151"/>
         <source>How to &amp;Add Comments and Time to Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment &amp;ajouter des commentaires et l'heure aux photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="154"/>
         <source>How to &amp;Resize and Rotate Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment &amp;redimensionner et faire pivoter les photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="157"/>
         <source>&amp;Online Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance en &amp;ligne</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="160"/>
         <source>&amp;Visit Our Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter notre site &amp;Web</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="163"/>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="166"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="370"/>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil sous</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="169"/>
         <source>Select Pr&amp;ofile</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un pr&amp;ofil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="172"/>
         <source>Save Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le script</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="175"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="402"/>
         <source>Save Script As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le script sous</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="178"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="179"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="180"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="183"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="184"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="185"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="188"/>
         <source>Show &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;journal</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
         <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes de l'&amp;assistant</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes de l'assistant</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="273"/>
         <source>Launch Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Monitor</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Edit Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="320"/>
         <source>Step 1 - Add all the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 - Ajoutez toutes les photos à modifier</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="321"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 - Définissez les filtres graphiques à appliquer à toutes les photos sélectionnées</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 - Choisissez le chemin de sortie et le format d'image des photos modifiées</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="323"/>
         <source>When you are ready select Process to have all your photos edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque vous êtes prêt, choisissez Traiter pour modifier toutes vos photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="350"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="579"/>
         <source>The log file will be created after the first processing session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal sera créé après le premier traitement.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="728"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer vos paramètres ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="37"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier de sortie pour les photos modifiées doit être sélectionné avant le traitement (Étape 3 &gt; Destination &gt; Dossier sur mon ordinateur)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="51"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier sélectionné n'existe pas, voulez-vous le créer maintenant ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a aucune photo à traiter.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurez-vous que toutes les images ont la même résolution pour créer une image WEBP multipage.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à traiter %1 photos ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi de supprimer les photos source après l'écriture des photos modifiées. Continuer ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
         <source>Could not load project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le projet.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="129"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le profil.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="160"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="189"/>
         <source>Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un projet</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chargement d'un profil remplacera vos paramètres. Continuer ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne vous reste plus qu'à ajouter vos photos à l'étape 1 et, si vous le souhaitez, à ajuster les paramètres des étapes 2 et 3.
+
+Une fois terminé, choisissez Traiter.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le projet.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le profil.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous désactiver toutes les notifications pendant l'exécution du script ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
         <source>Save Project As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet sous</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="446"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos paramètres seront perdus. Continuer ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez redémarrer Quendrasil pour que les modifications prennent effet.</translation>
     </message>
 </context>
 <context>
@@ -4594,93 +4619,93 @@ When you are done select Process.</source>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="20"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="27"/>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
         <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="129"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="161"/>
         <source>&amp;Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger les paramètres</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="166"/>
         <source>&amp;Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les paramètres sous</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="174"/>
         <source>L&amp;aunch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer au démarrage</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="179"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="184"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une surveillance de &amp;dossier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="189"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une surveillance &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="194"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="204"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuel d'aide</translation>
     </message>
 </context>
 <context>
@@ -4688,784 +4713,785 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en JPEG haute qualité</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format JPEG en haute qualité (90%), ce qui produit des fichiers plus volumineux.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="19"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en JPEG qualité moyenne</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="20"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format JPEG en qualité moyenne (75%), ce qui produit des fichiers de taille moyenne.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="21"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en album PDF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="22"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un album PDF unique avec toutes les photos ajoutées</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="23"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en PNG</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="24"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format PNG pour une qualité optimale.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="25"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en TIFF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="26"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir au format TIFF pour une qualité optimale.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="27"/>
         <location filename="../app/model/FiltersEnum.cpp" line="68"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste auto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="28"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="80"/>
         <location filename="../app/model/FiltersEnum.cpp" line="69"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste automatiquement le contraste</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="29"/>
         <location filename="../app/model/FiltersEnum.cpp" line="44"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation auto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="30"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="83"/>
         <location filename="../app/model/FiltersEnum.cpp" line="45"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait pivoter automatiquement les photos d'après les informations enregistrées par l'appareil photo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="31"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la date et l'heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="32"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="79"/>
         <location filename="../app/model/FiltersEnum.cpp" line="37"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Appose la date et l'heure sur l'image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="33"/>
         <location filename="../app/model/FiltersEnum.cpp" line="89"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire le bruit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="35"/>
         <location filename="../app/model/FiltersEnum.cpp" line="114"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute du bruit à l'image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="36"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster la netteté</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="37"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="82"/>
         <location filename="../app/model/FiltersEnum.cpp" line="93"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Renforce la netteté en accentuant le contraste des bords</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="38"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet noir et blanc</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="39"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="85"/>
         <location filename="../app/model/FiltersEnum.cpp" line="97"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit les couleurs réelles en niveaux de gris</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="40"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet fusain</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="41"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="84"/>
         <location filename="../app/model/FiltersEnum.cpp" line="101"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme l'image en dessin au fusain</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="42"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet implosion</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="43"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="86"/>
         <location filename="../app/model/FiltersEnum.cpp" line="110"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un effet d'implosion au centre de l'image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="44"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet peinture à l'huile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="45"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="87"/>
         <location filename="../app/model/FiltersEnum.cpp" line="116"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne à l'image l'aspect d'une peinture à l'huile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet relief</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="47"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="88"/>
         <location filename="../app/model/FiltersEnum.cpp" line="141"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircit ou assombrit les bords de l'image pour un effet 3D en relief ou en creux</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="48"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet sépia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="49"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="89"/>
         <location filename="../app/model/FiltersEnum.cpp" line="118"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieillit l'image avec des couleurs plus chaudes</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="50"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet ombrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="51"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="90"/>
         <location filename="../app/model/FiltersEnum.cpp" line="124"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne à l'image l'aspect d'une sculpture en niveaux de gris ou en couleurs réelles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="52"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet dispersion</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="53"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="91"/>
         <location filename="../app/model/FiltersEnum.cpp" line="127"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend l'image floue en dispersant les pixels au hasard</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="54"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet tourbillon</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="55"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="92"/>
         <location filename="../app/model/FiltersEnum.cpp" line="129"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un mouvement de torsion</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="56"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet vague</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="57"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="93"/>
         <location filename="../app/model/FiltersEnum.cpp" line="131"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un effet de vague horizontale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="58"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer selon le nom du dossier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="59"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Si les photos sont rangées dans un dossier au nom explicite, ce profil renomme toutes les images qu'il contient d'après le nom du dossier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="60"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer selon la date de la photo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="61"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomme un ensemble de photos d'après leur date de prise de vue et ajoute un compteur pour distinguer les photos prises au même moment</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="62"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour un site d'enchères</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="63"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend les photos très petites (400x300) pour les envoyer sur des sites d'enchères comme eBay</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="64"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour un envoi par e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="65"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit les photos (1280x960) pour les envoyer en pièce jointe par e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="66"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner pour la publication en ligne</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="67"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit les photos (1600x1200) pour les publier sur des sites comme Facebook, Picasa, ou les partager avec vos amis</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="69"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="70"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos par e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="71"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer sur Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="72"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos sur Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="73"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer sur Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="74"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos sur Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="75"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer sur Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="76"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les photos sur Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="78"/>
         <location filename="../app/model/FiltersEnum.cpp" line="70"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma auto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="81"/>
         <location filename="../app/model/FiltersEnum.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit le bruit dû à un mauvais éclairage ou aux appareils photo des mobiles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="94"/>
         <location filename="../app/model/FiltersEnum.cpp" line="71"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste automatiquement le gamma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="15"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoter</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="16"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Retouche</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="17"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="18"/>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="19"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="34"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Annote avec un commentaire d'une ou plusieurs lignes</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="36"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="38"/>
         <source>Watermark-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane-Texte</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="39"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une mention de copyright textuelle</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="40"/>
         <source>Watermark-Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane-Logo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="41"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un logo de copyright</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="42"/>
         <source>Watermark-Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrane-Masque</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="43"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute des masques différents pour les photos en portrait et en paysage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="48"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrage auto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="49"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadre automatiquement l'image selon les proportions indiquées</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="51"/>
         <source>Color Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer une couleur</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="52"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace une couleur RVB ou le canal alpha</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="53"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recadrer</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="54"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpe une zone rectangulaire de l'image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="55"/>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="56"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourne l'image verticalement et/ou horizontalement</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="57"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="58"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste la taille de l'image en pixels ou en pourcentage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="59"/>
         <source>Resize Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionnement avancé</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="60"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste la taille du document et la résolution en PPP</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="61"/>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Défilement</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="62"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait défiler l'image verticalement ou horizontalement du nombre de pixels indiqué</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="64"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="65"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait pivoter du nombre de degrés indiqué</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="66"/>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Vignette</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="67"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée une petite vignette à partir de l'image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="72"/>
         <source>Auto Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux auto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="73"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste automatiquement les niveaux de couleur</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="74"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="75"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste l'intensité lumineuse</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="76"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="77"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Accentue les différences d'intensité entre les pixels clairs et sombres</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="79"/>
         <source>Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance des couleurs</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="80"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste les canaux de couleur rouge, vert et bleu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="81"/>
         <source>Equalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Égaliser</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="82"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Applique une égalisation d'histogramme</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="83"/>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte/Saturation</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="84"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrige la teinte, la saturation et la luminosité</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="85"/>
         <source>Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="86"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste les niveaux en étendant les couleurs comprises entre les points blanc et noir indiqués à toute la plage disponible</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="92"/>
         <source>Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>Netteté</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="94"/>
         <source>Sharpen Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Netteté avancée</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="95"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Renforce la netteté à l'aide des options Rayon et Seuil</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="96"/>
         <source>Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir et blanc</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="98"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="99"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend l'image floue</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="100"/>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusain</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="102"/>
         <source>Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Contours</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="103"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait ressortir les contours de l'image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="104"/>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Estampage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="105"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait ressortir les contours de l'image avec un effet 3D</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="106"/>
         <source>Gaussian Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou gaussien</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="107"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rend l'image floue avec l'algorithme du flou gaussien</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="109"/>
         <source>Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Implosion</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="111"/>
         <source>Negate</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatif</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="112"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace chaque pixel par sa couleur complémentaire</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="113"/>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruit</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="115"/>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Peinture à l'huile</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="117"/>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Sépia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="119"/>
         <source>Solarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Solarisation</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="120"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne l'impression que la pellicule a été exposée à la lumière pendant le développement</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="123"/>
         <source>Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombrage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="126"/>
         <source>Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersion</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="128"/>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourbillon</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="130"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Vague</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="132"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre de forme</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="133"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre de forme simple</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="134"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="135"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="136"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre photo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="137"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre photo classique</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="138"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadre vintage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="139"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un cadre vintage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="140"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Relever</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un effet d'ombre sur les bords de l'image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="145"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordure simple</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="146"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une bordure simple autour de l'image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="153"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un cadre de type Polaroid</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="154"/>
         <location filename="../app/model/UserProfile.cpp" line="171"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le format d'origine (si possible)</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet a été créé avec une autre version du programme et risque de ne pas être importé correctement.
+Pour corriger d'éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte « %1 » contient des caractères qui ne peuvent pas être enregistrés.</translation>
     </message>
 </context>
 </TS>
