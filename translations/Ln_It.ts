@@ -6,103 +6,103 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio di %1 thread di esecuzione.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione avviata alle %1</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione di %1 immagini con %2 filtri grafici per immagine.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione di un unico documento multipagina.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema: rilevati %1 core CPU.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="207"/>
         <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del file non è UTF-8 valido</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per leggere i documenti %1 Quendrasil richiede che Ghostscript sia installato nel computer.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione interrotta dall&apos;utente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: elaborazione completata con %1 errori. Per i dettagli vedere il log qui sopra.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione completata senza errori.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
-        <translation type="unfinished"></translation>
+        <translation>File allegati correttamente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento su </translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foto caricate correttamente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione dei file temporanei...</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il log.</translation>
     </message>
 </context>
 <context>
@@ -110,38 +110,38 @@
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="32"/>
         <source>Check for New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica nuova versione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="53"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la presenza di nuove versioni all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
         <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil verificherà ora se è disponibile una versione più recente del programma. Nessuna informazione su di te o sul tuo computer verrà inviata ai nostri server. Seleziona &apos;Sì&apos; se viene visualizzato un avviso del firewall.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
@@ -152,7 +152,7 @@ Please check back in a few weeks.</source>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
-        <translation type="unfinished"></translation>
+        <translation>È disponibile per il download una versione più recente di Quendrasil.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
@@ -161,41 +161,49 @@ Please check back in a few weeks.</source>
 Update Instructions:
 1. Click on &apos;Update&apos; to launch the download of the new setup file
 2. After completing the download, launch the setup and follow the instruction on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: puoi aggiornare gratuitamente all&apos;ultima versione di Quendrasil!
+
+Istruzioni per l&apos;aggiornamento:
+1. Fai clic su &apos;Aggiorna&apos; per avviare il download del nuovo file di installazione
+2. Al termine del download, avvia l&apos;installazione e segui le istruzioni sullo schermo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa è la versione installata nel computer.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
-        <translation type="unfinished"></translation>
+        <translation>ulteriori informazioni</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile accedere al sito di Quendrasil. Il firewall potrebbe bloccare questa connessione. Controlla le impostazioni del firewall e riprova.
+
+Se non vuoi che Quendrasil verifichi automaticamente gli aggiornamenti all&apos;avvio, disattiva la casella qui sotto.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;elenco delle versioni sul sito di Quendrasil. Riprova più tardi.
+
+Se non vuoi che Quendrasil verifichi automaticamente gli aggiornamenti all&apos;avvio, disattiva la casella qui sotto.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo di download della nuova versione non è valido. Riprova più tardi.</translation>
     </message>
 </context>
 <context>
@@ -203,17 +211,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione del filtro &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -221,7 +229,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/dialogs/DialogAbout.ui" line="26"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
@@ -229,164 +237,164 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
         <source>FTP Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni controllo FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla le modifiche nella cartella ogni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi le immagini nella cartella di output (se hanno lo stesso nome)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea file di &amp;log dettagliato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva le notifiche dell&apos;interfaccia durante l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella monitorata</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa SFTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi tutte le sottocartelle nell&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova connessione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo personalizzato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfogli&amp;a</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica profilo</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rielabora tutte le immagini con le nuove impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo di controllo deve essere un numero intero maggiore di 30.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni campi non sono stati compilati.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo Nome non può contenere nessuno dei seguenti caratteri</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attività selezionata non esiste.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione riuscita</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -394,52 +402,52 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona filtro</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i filtri</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annota</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritocco</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
         <source>Apply Fx</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Decora</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun filtro selezionato</translation>
     </message>
 </context>
 <context>
@@ -447,144 +455,144 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
         <source>Folder Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni controllo cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla le modifiche nella cartella ogni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi le immagini nella cartella di output (se hanno lo stesso nome)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea file di &amp;log dettagliato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva le notifiche dell&apos;interfaccia durante l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella monitorata</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi tutte le sottocartelle nell&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo personalizzato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfogli&amp;a</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica profilo</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rielabora tutte le immagini con le nuove impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo di controllo deve essere un numero intero maggiore di 1.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni campi non sono stati compilati.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo Nome non può contenere nessuno dei seguenti caratteri</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella selezionata non esiste.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attività selezionata non esiste.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
         <source>Browse for Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -593,42 +601,42 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/filters/DialogFont.ui" line="26"/>
         <location filename="../app/filters/DialogFont.ui" line="46"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="72"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="125"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="144"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="151"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottolineato</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="158"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrato</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="213"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="220"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -637,12 +645,12 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica Ghostscript</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="97"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
@@ -657,48 +665,49 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivere?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì a &amp;tutti</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;o a tutti</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrompi</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine %1
+esiste già, vuoi sovrascriverla?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
 </context>
 <context>
@@ -706,27 +715,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina foto</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome:</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già una foto con lo stesso nome</translation>
     </message>
 </context>
 <context>
@@ -734,37 +743,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà del profilo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica un nome e una descrizione per questo profilo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="56"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="76"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="110"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="120"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.cpp" line="31"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica un nome per il nuovo profilo</translation>
     </message>
 </context>
 <context>
@@ -772,69 +781,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="14"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="34"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i profili</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="59"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>I miei profili</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="177"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="187"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun profilo selezionato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare il file del profilo:
+%1</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questo profilo?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il file del profilo:
+%1</translation>
     </message>
 </context>
 <context>
@@ -842,159 +853,159 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica nomi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="28"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole chiave</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="58"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="77"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiuscole/minuscole</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="83"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia in</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="93"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensioni in minuscolo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="103"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatore</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera per ogni cartella di input</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia da</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="128"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Incremento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="138"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="153"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="159"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="169"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato data</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ora come</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca e sostituisci</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="208"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="218"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci con</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="240"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="257"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="267"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Invariato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscole</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSCOLE</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiuscole e minuscole</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data originale della foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data corrente</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome cartella di origine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
 </context>
 <context>
@@ -1002,32 +1013,32 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="14"/>
         <source>Save Settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le impostazioni?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="29"/>
         <source>You don&apos;t have to setup Quendrasil each time for the same tasks, you can just save your settings and load them later. Would you like to save your settings now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non devi configurare Quendrasil ogni volta per le stesse attività: puoi salvare le impostazioni e caricarle in seguito. Vuoi salvare le impostazioni ora?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="61"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chiedere più</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="81"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="88"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1035,42 +1046,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di ricerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
         <source>Search Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera di ricerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
         <source>Search in subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nelle sottocartelle</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una cartella e premi OK per aggiungerla al percorso di ricerca.</translation>
     </message>
 </context>
 <context>
@@ -1078,42 +1089,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="14"/>
         <source>Connect with Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguici</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="22"/>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Social</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="41"/>
         <source>Connect with us and be the first to learn about new versions and features, you will also help us spread the word about Quendrasil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguici e scopri per primo le nuove versioni e funzionalità; ci aiuterai anche a far conoscere Quendrasil:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsletter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti alla nostra newsletter per ricevere notizie e sconti sui nostri prodotti:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
         <source>Don&apos;t show this window again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questa finestra</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="262"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tardi</translation>
     </message>
 </context>
 <context>
@@ -1121,22 +1132,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo del suggerimento</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questo suggerimento</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1144,22 +1155,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni personalizzate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Left/Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra/Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Right/Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra/Basso</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1178,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo filtro non ha impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -1175,22 +1186,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparenza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
 </context>
 <context>
@@ -1198,82 +1209,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="186"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="188"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="190"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="193"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di origine</translation>
     </message>
 </context>
 <context>
@@ -1281,22 +1292,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali dell&apos;immagine:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1304,7 +1315,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
         <source>Select Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona maschera</translation>
     </message>
 </context>
 <context>
@@ -1312,82 +1323,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora originali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data originale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora originale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora correnti</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data corrente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora corrente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona immagine filigrana</translation>
     </message>
 </context>
 <context>
@@ -1395,12 +1406,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbassa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva</translation>
     </message>
 </context>
 <context>
