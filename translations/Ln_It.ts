@@ -1419,78 +1419,79 @@ esiste già, vuoi sovrascriverla?</translation>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="27"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="58"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="87"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="132"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="167"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="192"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="199"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ingrandire le immagini più piccole
+delle dimensioni specificate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali dell&apos;immagine:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza e altezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza fissa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza fissa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="65"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza e altezza fisse</translation>
     </message>
 </context>
 <context>
@@ -1498,22 +1499,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali dell&apos;immagine:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1521,37 +1522,37 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="34"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="123"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="155"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="178"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le foto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo verticali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo orizzontali</translation>
     </message>
 </context>
 <context>
@@ -1559,12 +1560,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Netti</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfumati</translation>
     </message>
 </context>
 <context>
@@ -1572,12 +1573,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1585,12 +1586,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Resize to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Stretch to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Estendi</translation>
     </message>
 </context>
 <context>
@@ -1598,52 +1599,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona immagine filigrana</translation>
     </message>
 </context>
 <context>
@@ -1651,250 +1652,250 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="17"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="57"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi parola chiave</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
         <source>Add text sequentially from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi testo in sequenza da un file di testo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
         <location filename="../app/filters/FilterWatermarkText.ui" line="130"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="146"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="169"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="192"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="249"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="262"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="285"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="36"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="51"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="60"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="87"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="52"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio registrato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="53"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="54"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio di servizio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Autore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="61"/>
         <source>Date taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scatto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
         <source>Camera Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Produttore fotocamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
         <source>Camera Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello fotocamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="67"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="68"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
         <source>Focal Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza focale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="70"/>
         <source>Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="71"/>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="72"/>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
         <source>Select Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file di testo</translation>
     </message>
 </context>
 <context>
@@ -1902,7 +1903,7 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="6"/>
         <source>Format Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni formato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="19"/>
@@ -1922,17 +1923,17 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="920"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="956"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna impostazione per questo formato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato predefinito</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="97"/>
@@ -1940,7 +1941,7 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di interlacciamento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
@@ -1952,13 +1953,13 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="718"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="786"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione/qualità</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="211"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="460"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori/profondità bit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="231"/>
@@ -1970,59 +1971,59 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="926"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="962"/>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione file</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="241"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione fissa (KB)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="381"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="470"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="427"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la compressione migliore (scrittura più lenta)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="704"/>
         <source>Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza perdita</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="711"/>
         <source>Lossy</source>
-        <translation type="unfinished"></translation>
+        <translation>Con perdita</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
         <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -2030,47 +2031,47 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>A sinistra in alto</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>A destra in alto</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>A destra in basso</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>A sinistra in basso</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non calibrato</translation>
     </message>
 </context>
 <context>
@@ -2078,72 +2079,72 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scatto</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
 </context>
 <context>
@@ -2151,235 +2152,235 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="138"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="157"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi...</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="176"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="195"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ante&amp;prima</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="300"/>
         <source>Fit to view</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla finestra</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="319"/>
         <source>Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni reali</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="357"/>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="376"/>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="191"/>
         <location filename="../app/ui/MainPanel1.cpp" line="207"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascina qui le tue foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="192"/>
         <location filename="../app/ui/MainPanel1.cpp" line="208"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>O fai clic per aggiungere foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scatto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="442"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="680"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="694"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="751"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna foto selezionata</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="754"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere le foto selezionate dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="790"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere tutte le foto dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="963"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="964"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella con &amp;sottocartelle</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="965"/>
         <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;erca &amp;&amp; aggiungi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="973"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="974"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="984"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dettagli</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;piccole</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;medie</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="986"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;grandi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="999"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi s&amp;elezionate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;tutte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi le foto che vuoi modificare</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai al passo 2 e definisci le modifiche da applicare alle foto</translation>
     </message>
 </context>
 <context>
@@ -2387,132 +2388,132 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="80"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi filtro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="93"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="106"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="158"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="199"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ante&amp;prima</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia vista</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia invariato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun filtro selezionato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni del filtro &quot;%1&quot; non possono essere modificate in questa versione.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere i filtri selezionati?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="323"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere tutti i filtri?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="448"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi selezionati</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="449"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="468"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="470"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi filtro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="472"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;selezionati</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="474"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;tutti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="476"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="478"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta s&amp;u</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;giù</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="880"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un filtro grafico da applicare a tutte le foto aggiunte al passo 1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="898"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai al passo 3 e seleziona la cartella di output e il formato immagine per le foto modificate</translation>
     </message>
 </context>
 <context>
@@ -2520,44 +2521,46 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella sul computer (predefinito)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia per e-mail</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su FTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="135"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la cartella selezionata come destinazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="137"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la cartella delle foto originali come destinazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="138"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una sottocartella nella cartella delle foto originali</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="348"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di scrivere le foto risultanti nella stessa cartella degli originali.
+
+Se vuoi conservare gli originali e scrivere comunque le foto risultanti nella stessa cartella, devi cambiare il nome delle foto elaborate in Passo 2 &gt; Nomi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="372"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una cartella in cui salvare le foto risultanti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="412"/>
@@ -2566,115 +2569,119 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 This action will only delete the originals if the processed photos are correctly written.
 
 In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di eliminare le foto originali dopo aver scritto quelle elaborate. Ti consigliamo di fare un backup degli originali prima di usare questa opzione per la prima volta.
+
+Gli originali verranno eliminati solo se le foto elaborate sono state scritte correttamente.
+
+Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molto rapidamente ed eventualmente rinominate senza perdita di qualità.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="632"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando sei pronto, applica le modifiche alle foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="23"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="29"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di output</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="55"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="62"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF, WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea un unico documento multipagina da tutte le foto (solo per PDF, TIF, GIF, WEBP)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="125"/>
         <location filename="../app/ui/MainPanel3.ui" line="222"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="135"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;eleziona</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="153"/>
         <location filename="../app/ui/MainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva anche sul computer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="195"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="205"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="232"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa SFTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
         <location filename="../app/ui/MainPanel3.cpp" line="136"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricrea la struttura delle cartelle originale nella cartella selezionata</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova connessione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="289"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri la cartella di output dopo l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta &amp;data e attributi della foto di output come l&apos;originale</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="309"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina la foto di origine dopo l&apos;elaborazione (sposta foto)</translation>
     </message>
 </context>
 <context>
@@ -2682,110 +2689,110 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
         <source>Show Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Open Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri Quendrasil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia all&apos;accensione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
         <source>Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
         <source>Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva impostazioni con nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
         <source>Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor controlla al massimo %1 attività. Rimuovi un&apos;attività prima di aggiungerne un&apos;altra.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
         <source>Executing job: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione attività: %1</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
         <source>&amp;Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo &amp;cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
         <source>F&amp;TP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo F&amp;TP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
         <source>Remove selected job(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere le attività selezionate dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di progetto (*.xml);;Tutti i file (*.*)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene più di %1 attività, più di quante Monitor ne controlli. L&apos;elenco delle attività resta invariato.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non può essere letto come elenco di attività. L&apos;elenco delle attività resta invariato.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
         <source>The job list could not be saved to this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;elenco delle attività in questo file.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi controllo cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi controllo &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
 </context>
 <context>
@@ -2793,44 +2800,44 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil - Elaborazione</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
 </context>
 <context>
@@ -2838,72 +2845,72 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="270"/>
         <source>There is no output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella di output</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura non riuscita</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="880"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia non riuscita</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="883"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento non riuscito</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="886"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina e copia non riuscite</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="889"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina e spostamento non riusciti</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="908"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborato e rinominato</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="910"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborato e sostituito</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="912"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltato</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="914"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborato</translation>
     </message>
 </context>
 <context>
@@ -2911,203 +2918,203 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="6"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="19"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="28"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="38"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="48"/>
         <location filename="../app/dialogs/DialogSettings.cpp" line="77"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuta con la traduzione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="93"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa processori multicore per velocizzare l&apos;elaborazione delle immagini</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="100"/>
         <source>Include Quendrasil in Windows Explorer contextual menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi Quendrasil nel menu contestuale di Esplora risorse</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="107"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un file di log dettagliato con le immagini elaborate</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="114"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la finestra dei profili all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="121"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la procedura guidata all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="128"/>
         <source>Launch Quendrasil Monitor at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Quendrasil Monitor all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la presenza di nuove versioni all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="202"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati immagine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="211"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni multipagina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="221"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione livelli</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="260"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni RAW</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="270"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Demosaicizzazione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="280"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento del bianco</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="290"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte luci</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="342"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>predefinito</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="93"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giorno</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="94"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta alla settimana</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="95"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni due settimane</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="96"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta al mese</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="101"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva ogni livello come immagine separata (predefinito)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci tutti i livelli</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva solo il primo livello</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico, algoritmo migliore per il modello di fotocamera</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa le impostazioni della fotocamera</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Media dell&apos;intera immagine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Non applicare</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="119"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia tutto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="120"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ritagliare</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="122"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondi valori ritagliati e non ritagliati</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="125"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricostruisci</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="181"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per rendere effettive le modifiche devi riavviare Quendrasil.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="217"/>
         <source>The file manager&apos;s context menu cannot be changed on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il menu contestuale del file manager non può essere modificato su questo sistema.</translation>
     </message>
 </context>
 <context>
@@ -3115,22 +3122,22 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione riuscita</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>File allegati correttamente. Ti consigliamo di eliminare i file temporanei che Quendrasil potrebbe aver creato durante l&apos;operazione (fallo solo dopo aver finito di inviare l&apos;e-mail). Eliminare ora i file temporanei?</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
 </context>
 <context>
@@ -3138,50 +3145,52 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="26"/>
         <source>Welcome to Quendrasil!</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Quendrasil!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="51"/>
         <source>Quendrasil&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interfaccia di Quendrasil è una procedura guidata in tre passi: ti basta seguire i passi predefiniti per modificare le tue foto!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="61"/>
         <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
 
 Press &apos;Next&apos; to see the tutorials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ricevere aiuto premi il tasto F1 in qualsiasi punto dell&apos;interfaccia per una descrizione dettagliata delle impostazioni.
+
+Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
         <location filename="../app/dialogs/WizardStart.ui" line="190"/>
         <source>Don&apos;t show this wizard again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questa procedura guidata</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="109"/>
         <source>Sit back and watch our video presentations which will show you step-by-step how to use Quendrasil (Internet connection required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettiti comodo e guarda le nostre presentazioni video che ti mostrano passo per passo come usare Quendrasil (connessione Internet necessaria):</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="135"/>
         <source>For a more in-depth, hands-on experience we recommend the two tutorials:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per un&apos;esperienza più approfondita e pratica ti consigliamo le due esercitazioni:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="64"/>
         <source>Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentazioni video</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="68"/>
         <source>Tutorial 1 - How to Add Comments and Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercitazione 1 - Come aggiungere commenti e data</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="70"/>
         <source>Tutorial 2 - How to Resize and Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercitazione 2 - Come ridimensionare e ruotare</translation>
     </message>
 </context>
 <context>
@@ -3189,37 +3198,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="20"/>
         <source>Feedback Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di feedback</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="69"/>
         <source>Thank you for using Quendrasil. If you are encountering problems, need support or have suggestions for us, please let us know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie per aver scelto Quendrasil. Se riscontri problemi, hai bisogno di assistenza o hai suggerimenti per noi, faccelo sapere.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="79"/>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatta l&apos;assistenza</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="102"/>
         <source>If you are enjoying Quendrasil we will greatly appreciate a review on the Mac App Store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se Quendrasil ti piace, apprezzeremmo molto una recensione sul Mac App Store.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="112"/>
         <source>Review on App Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Recensisci sull&apos;App Store</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chiedere più</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="177"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tardi</translation>
     </message>
 </context>
 <context>
@@ -3227,12 +3236,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="14"/>
         <source>Unsupported Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati non supportati</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stai cercando di aggiungere formati di file non supportati da Quendrasil, perciò alcuni file non sono stati aggiunti all&apos;elenco.</translation>
     </message>
 </context>
 <context>
@@ -3240,27 +3249,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="9"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglio automatico</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="24"/>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni personalizzate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
         <source>Crop region</source>
-        <translation type="unfinished"></translation>
+        <translation>Area di ritaglio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="92"/>
         <source>Invert coordinates for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverti le coordinate per le immagini verticali</translation>
     </message>
 </context>
 <context>
@@ -3268,7 +3277,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBlur.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -3276,12 +3285,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="9"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="34"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
 </context>
 <context>
@@ -3289,12 +3298,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3302,17 +3311,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
         <source>Original color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore originale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
         <source>New color</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="63"/>
         <source>Tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolleranza</translation>
     </message>
 </context>
 <context>
@@ -3320,58 +3329,58 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="20"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="58"/>
         <source>Your comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo commento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="98"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi parola chiave</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="107"/>
         <location filename="../app/filters/FilterComment.ui" line="138"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="181"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="239"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="280"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="311"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="330"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="366"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="418"/>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa</translation>
     </message>
 </context>
 <context>
@@ -3379,12 +3388,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="9"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="34"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
 </context>
 <context>
@@ -3392,32 +3401,32 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="27"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="52"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="88"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="123"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="158"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="193"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
 </context>
 <context>
@@ -3425,33 +3434,33 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
         <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
         <source>Rotate mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota la maschera per le immagini verticali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="88"/>
         <source>Use a different mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa una maschera diversa per le immagini verticali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="97"/>
         <source>Portrait Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera verticale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
 </context>
 <context>
@@ -3460,94 +3469,94 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="17"/>
         <location filename="../app/filters/FilterDate.ui" line="33"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="45"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="54"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="82"/>
         <source>Fix Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi data/ora</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="99"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Scostamento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="112"/>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Anni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="123"/>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="134"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="145"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="156"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="167"/>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="194"/>
         <location filename="../app/filters/FilterDate.ui" line="208"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="217"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="229"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="241"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="278"/>
         <location filename="../app/filters/FilterDate.ui" line="294"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="306"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="311"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="316"/>
@@ -3555,17 +3564,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="471"/>
         <location filename="../app/filters/FilterDate.ui" line="568"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="327"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="341"/>
@@ -3573,13 +3582,13 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="482"/>
         <location filename="../app/filters/FilterDate.ui" line="579"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="352"/>
         <location filename="../app/filters/FilterDate.ui" line="528"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="374"/>
