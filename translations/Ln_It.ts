@@ -2699,7 +2699,7 @@ Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molt
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Launch at Startup</source>
-        <translation>Avvia all&apos;accensione</translation>
+        <translation>Avvia all&apos;accesso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
@@ -3593,57 +3593,57 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="374"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="384"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva contorno</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="413"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="438"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="454"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="464"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna ombra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="493"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="505"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="561"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna riquadro di delimitazione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="590"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scostamento (%)</translation>
     </message>
 </context>
 <context>
@@ -3651,7 +3651,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterEdge.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
 </context>
 <context>
@@ -3659,12 +3659,12 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3672,12 +3672,12 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="19"/>
         <source>Flip image vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi l&apos;immagine verticalmente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="30"/>
         <source>Flip image horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi l&apos;immagine orizzontalmente</translation>
     </message>
 </context>
 <context>
@@ -3685,12 +3685,12 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="9"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3698,22 +3698,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="130"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -3721,17 +3721,17 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="9"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalità</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="34"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="59"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
 </context>
 <context>
@@ -3739,7 +3739,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterImplode.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -3747,22 +3747,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="13"/>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="23"/>
         <source>Black point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto del nero</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="44"/>
         <source>Middle (gamma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio (gamma)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="65"/>
         <source>White point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto del bianco</translation>
     </message>
 </context>
 <context>
@@ -3770,7 +3770,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterNoise.ui" line="13"/>
         <source>Noise Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di disturbo</translation>
     </message>
 </context>
 <context>
@@ -3778,7 +3778,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterOilPaint.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -3786,22 +3786,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -3809,22 +3809,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="31"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="83"/>
         <source>Height (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
 </context>
 <context>
@@ -3832,12 +3832,12 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="17"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="80"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto</translation>
     </message>
 </context>
 <context>
@@ -3845,7 +3845,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterReduceNoise.ui" line="13"/>
         <source>Algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Algoritmo</translation>
     </message>
 </context>
 <context>
@@ -3853,27 +3853,27 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
         <source>Image Size in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni immagine in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
         <source>Document Size in Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni documento in pollici</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="67"/>
         <source>Document DPI/PPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI/PPI documento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="95"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="100"/>
         <source>Use an uniform DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa DPI uniformi</translation>
     </message>
 </context>
 <context>
@@ -3881,17 +3881,17 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="21"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="45"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
 </context>
 <context>
@@ -3899,12 +3899,12 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="9"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="30"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione</translation>
     </message>
 </context>
 <context>
@@ -3912,27 +3912,27 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="211"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ante&amp;prima</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia vista</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="451"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -3940,22 +3940,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="17"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparenza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="66"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="129"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="167"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo bianco</translation>
     </message>
 </context>
 <context>
@@ -3963,27 +3963,27 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="175"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="182"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -3991,7 +3991,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSharpen.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
 </context>
 <context>
@@ -3999,17 +3999,17 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="30"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="51"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia</translation>
     </message>
 </context>
 <context>
@@ -4017,37 +4017,37 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="31"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="83"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="119"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="154"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="189"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="224"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa dimensioni uniformi</translation>
     </message>
 </context>
 <context>
@@ -4055,7 +4055,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSolarize.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
 </context>
 <context>
@@ -4063,7 +4063,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSpread.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
 </context>
 <context>
@@ -4071,7 +4071,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterSwirl.ui" line="13"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi</translation>
     </message>
 </context>
 <context>
@@ -4079,22 +4079,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="9"/>
         <source>Thumbnail size in pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni miniatura in pixel:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="30"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="47"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo</translation>
     </message>
 </context>
 <context>
@@ -4102,22 +4102,22 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -4125,48 +4125,48 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="26"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso logo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="110"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="149"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="204"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasformazione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
 </context>
 <context>
@@ -4174,12 +4174,12 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="9"/>
         <source>Amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampiezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="30"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza</translation>
     </message>
 </context>
 <context>
@@ -4187,7 +4187,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../monitor/ui/MainProgramStart.cpp" line="23"/>
         <source>By selecting this option Quendrasil will launch configured with your custom profile. Make your changes in Quendrasil then select Project &gt; Save Profile (Ctrl + S) to overwrite this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionando questa opzione Quendrasil verrà avviato con il tuo profilo personalizzato. Apporta le modifiche in Quendrasil, quindi seleziona Progetto &gt; Salva profilo (Ctrl + S) per sovrascrivere questo profilo.</translation>
     </message>
 </context>
 <context>
@@ -4195,418 +4195,420 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="6"/>
         <source>Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="24"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="40"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="47"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="51"/>
         <source>Wi&amp;zard</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedura &amp;guidata</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="61"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="63"/>
         <source>&amp;Tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esercitazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="86"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="87"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="90"/>
         <source>&amp;About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="93"/>
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="96"/>
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="99"/>
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="102"/>
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="105"/>
         <source>&amp;Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giapponese</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="108"/>
         <source>Save Project &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva progetto con no&amp;me</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="109"/>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="112"/>
         <source>&amp;Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica progetto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="113"/>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="116"/>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva progetto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="119"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="120"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="123"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="126"/>
         <source>Check for &amp;New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica &amp;nuova versione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="129"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuale</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="132"/>
         <source>Step 1 - Add &amp;Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1 - Aggiungi &amp;foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="133"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="136"/>
         <source>Step 2 - Edit P&amp;hotos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2 - &amp;Modifica foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="137"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3 - &amp;Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
         <source>Ctrl+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+3</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="144"/>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Elabora</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="145"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="148"/>
         <source>&amp;Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentazioni &amp;video</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="151"/>
         <source>How to &amp;Add Comments and Time to Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;aggiungere commenti e ora alle foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="154"/>
         <source>How to &amp;Resize and Rotate Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;ridimensionare e ruotare le foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="157"/>
         <source>&amp;Online Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenza &amp;online</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="160"/>
         <source>&amp;Visit Our Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visita il nostro sito web</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="163"/>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva profilo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="166"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="370"/>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva profilo con nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="169"/>
         <source>Select Pr&amp;ofile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona pr&amp;ofilo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="172"/>
         <source>Save Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva script</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="175"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="402"/>
         <source>Save Script As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva script con nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="178"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="179"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="180"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="183"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="184"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="185"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="188"/>
         <source>Show &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;log</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
         <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passi della procedura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passi della procedura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="273"/>
         <source>Launch Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Monitor</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Edit Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="320"/>
         <source>Step 1 - Add all the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1 - Aggiungi tutte le foto che vuoi modificare</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="321"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2 - Imposta i filtri grafici da applicare a tutte le foto selezionate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3 - Seleziona il percorso di output e il formato immagine per le foto modificate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="323"/>
         <source>When you are ready select Process to have all your photos edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando sei pronto seleziona Elabora per modificare tutte le foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="350"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="579"/>
         <source>The log file will be created after the first processing session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di log verrà creato dopo la prima sessione di elaborazione.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="728"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi salvare le impostazioni?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="37"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima dell&apos;elaborazione è necessario selezionare una cartella di output per le foto modificate (Passo 3 &gt; Destinazione &gt; Cartella sul computer)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="51"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella selezionata non esiste. Vuoi crearla ora?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono foto da elaborare.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando crei un&apos;immagine WEBP multipagina, assicurati che tutte le immagini abbiano la stessa risoluzione.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborare %1 foto?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di eliminare le foto di origine dopo aver scritto quelle modificate. Continuare?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
         <source>Could not load project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il progetto.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="129"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il profilo.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="160"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare lo script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="189"/>
         <source>Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica progetto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricando un profilo le impostazioni attuali verranno sovrascritte. Continuare?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora aggiungi le tue foto al passo 1 e, se vuoi, regola le impostazioni dei passi 2 e 3.
+
+Al termine seleziona Elabora.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il progetto.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi disattivare tutte le notifiche durante l&apos;esecuzione dello script?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare lo script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
         <source>Save Project As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva progetto con nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="446"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni verranno eliminate. Continuare?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per rendere effettive le modifiche devi riavviare Quendrasil.</translation>
     </message>
 </context>
 <context>
@@ -4614,93 +4616,93 @@ When you are done select Process.</source>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="20"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="27"/>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
         <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;difica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="129"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="161"/>
         <source>&amp;Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="166"/>
         <source>&amp;Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva impostazioni con nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="174"/>
         <source>L&amp;aunch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avvia all&apos;accesso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="179"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="184"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi controllo cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="189"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi controllo &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="194"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="204"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuale</translation>
     </message>
 </context>
 <context>
@@ -4708,784 +4710,785 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in JPEG ad alta qualità</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato JPEG ad alta qualità (90%), con file di dimensioni maggiori.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="19"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in JPEG a qualità media</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="20"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato JPEG a qualità media (75%), con file di dimensioni medie.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="21"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in album PDF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="22"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un unico album PDF da tutte le foto aggiunte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="23"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in PNG</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="24"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato PNG per la migliore qualità.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="25"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in TIFF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="26"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato TIFF per la migliore qualità.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="27"/>
         <location filename="../app/model/FiltersEnum.cpp" line="68"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto automatico</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="28"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="80"/>
         <location filename="../app/model/FiltersEnum.cpp" line="69"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente il contrasto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="29"/>
         <location filename="../app/model/FiltersEnum.cpp" line="44"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione automatica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="30"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="83"/>
         <location filename="../app/model/FiltersEnum.cpp" line="45"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota automaticamente le foto in base alle informazioni registrate dalla fotocamera digitale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="31"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi data e ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="32"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="79"/>
         <location filename="../app/model/FiltersEnum.cpp" line="37"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa sulla foto la data e l&apos;ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="33"/>
         <location filename="../app/model/FiltersEnum.cpp" line="89"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci disturbo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="35"/>
         <location filename="../app/model/FiltersEnum.cpp" line="114"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge disturbo alla foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="36"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola nitidezza</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="37"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="82"/>
         <location filename="../app/model/FiltersEnum.cpp" line="93"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta la nitidezza della foto migliorando il contrasto dei bordi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="38"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto bianco e nero</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="39"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="85"/>
         <location filename="../app/model/FiltersEnum.cpp" line="97"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma i colori reali in scala di grigi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="40"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto carboncino</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="41"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="84"/>
         <location filename="../app/model/FiltersEnum.cpp" line="101"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma la foto in un disegno a carboncino</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="42"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto implosione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="43"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="86"/>
         <location filename="../app/model/FiltersEnum.cpp" line="110"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un effetto di implosione al centro dell&apos;immagine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="44"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto pittura a olio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="45"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="87"/>
         <location filename="../app/model/FiltersEnum.cpp" line="116"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto un dipinto a olio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto rilievo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="47"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="88"/>
         <location filename="../app/model/FiltersEnum.cpp" line="141"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiarisce o scurisce i bordi dell&apos;immagine per dare un effetto 3D in rilievo o incassato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="48"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto seppia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="49"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="89"/>
         <location filename="../app/model/FiltersEnum.cpp" line="118"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto più vecchia, con colori più caldi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="50"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto ombreggiatura</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="51"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="90"/>
         <location filename="../app/model/FiltersEnum.cpp" line="124"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto una scultura in scala di grigi o a colori reali</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="52"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto dispersione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="53"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="91"/>
         <location filename="../app/model/FiltersEnum.cpp" line="127"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoca la foto disperdendo i pixel in modo casuale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="54"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto vortice</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="55"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="92"/>
         <location filename="../app/model/FiltersEnum.cpp" line="129"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un movimento a spirale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="56"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto onda</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="57"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="93"/>
         <location filename="../app/model/FiltersEnum.cpp" line="131"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un effetto onda orizzontale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="58"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="59"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Se le foto sono organizzate in una cartella con un nome significativo, questo profilo rinomina tutte le immagini contenute con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="60"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="61"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia i nomi di un gruppo di foto con le date originali di scatto e aggiunge un contatore per distinguere le foto scattate nello stesso momento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="62"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per siti di aste</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="63"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto molto piccole (400x300) per caricarle su siti di aste come eBay</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="64"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per l&apos;invio per e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="65"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto più piccole (1280x960) per inviarle come allegato e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="66"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per il caricamento online</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="67"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto più piccole (1600x1200) per caricarle online su siti come Facebook, Picasa o per condividerle con gli amici</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="69"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia per e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="70"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia le foto per e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="71"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="72"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="73"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="74"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="75"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="76"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="78"/>
         <location filename="../app/model/FiltersEnum.cpp" line="70"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma automatica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="81"/>
         <location filename="../app/model/FiltersEnum.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduce il disturbo causato da scarsa illuminazione o dalle fotocamere dei cellulari</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="94"/>
         <location filename="../app/model/FiltersEnum.cpp" line="71"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente il livello di gamma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="15"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annota</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="16"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritocco</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="17"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="18"/>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="19"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="34"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un commento di testo su una o più righe</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="36"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="38"/>
         <source>Watermark-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana testo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="39"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una nota di copyright testuale</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="40"/>
         <source>Watermark-Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana logo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="41"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un logo di copyright</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="42"/>
         <source>Watermark-Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana maschera</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="43"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge maschere diverse per foto verticali e orizzontali</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="48"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglio automatico</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="49"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia automaticamente l&apos;immagine secondo le proporzioni specificate</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="51"/>
         <source>Color Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci colore</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="52"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce un colore RGB o il canale alfa</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="53"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="54"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia una sottoarea rettangolare dell&apos;immagine</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="55"/>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="56"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolge la foto in verticale e/o in orizzontale</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="57"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="58"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola le dimensioni dell&apos;immagine in pixel o in percentuale</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="59"/>
         <source>Resize Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensionamento avanzato</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="60"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola le dimensioni del documento e la risoluzione DPI</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="61"/>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorrimento</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="62"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorre in verticale o in orizzontale di un numero di pixel specificato</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="64"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="65"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota di un numero di gradi specificato</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="66"/>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="67"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una piccola miniatura dalla foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="72"/>
         <source>Auto Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli automatici</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="73"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente i livelli di colore</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="74"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="75"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola l&apos;intensità della luce</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="76"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="77"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Accentua le differenze di intensità tra i pixel più chiari e quelli più scuri</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="79"/>
         <source>Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento colore</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="80"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i canali di colore rosso, verde e blu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="81"/>
         <source>Equalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizza</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="82"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica un&apos;equalizzazione dell&apos;istogramma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="83"/>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalità/saturazione</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="84"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregge tonalità, saturazione e luminosità</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="85"/>
         <source>Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="86"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i livelli scalando i colori compresi tra i punti del bianco e del nero specificati sull&apos;intera gamma disponibile</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="92"/>
         <source>Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidezza</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="94"/>
         <source>Sharpen Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidezza avanzata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="95"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa le opzioni Raggio e Soglia per aumentare la nitidezza della foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="96"/>
         <source>Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="98"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="99"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende la foto sfocata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="100"/>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Carboncino</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="102"/>
         <source>Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordi</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="103"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia i bordi della foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="104"/>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilievo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="105"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia i bordi della foto con un effetto 3D</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="106"/>
         <source>Gaussian Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura gaussiana</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="107"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende la foto sfocata con l&apos;algoritmo di sfocatura gaussiana</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="109"/>
         <source>Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Implosione</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="111"/>
         <source>Negate</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="112"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce ogni pixel con il suo colore complementare</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="113"/>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Disturbo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="115"/>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pittura a olio</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="117"/>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Seppia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="119"/>
         <source>Solarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Solarizza</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="120"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto come se la pellicola fosse stata esposta alla luce durante lo sviluppo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="123"/>
         <source>Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombreggiatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="126"/>
         <source>Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersione</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="128"/>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Vortice</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="130"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="132"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice sagomata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="133"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una semplice cornice sagomata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="134"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="135"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="136"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice classica</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="137"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice classica</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="138"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice vintage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="139"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice vintage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="140"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollevamento</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge alla foto un effetto ombra lungo i bordi</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="145"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo semplice</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="146"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un semplice bordo intorno alla foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="153"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una cornice simile a una Polaroid</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="154"/>
         <location filename="../app/model/UserProfile.cpp" line="171"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni il formato immagine originale (se possibile)</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto è stato creato con una versione diversa del programma, quindi potrebbe non essere importato correttamente.
+Per correggere eventuali problemi, regola le impostazioni e salva.</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo &quot;%1&quot; contiene caratteri che non possono essere salvati.</translation>
     </message>
 </context>
 </TS>
