@@ -147,7 +147,8 @@
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
         <source>You already have the latest version of Quendrasil installed on your computer.<byte value="xd"/>
 Please check back in a few weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel computer è già installata la versione più recente di Quendrasil.<byte value="xd"/>
+Ricontrolla tra qualche settimana.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
@@ -657,7 +658,9 @@ Se non vuoi che Quendrasil verifichi automaticamente gli aggiornamenti all&apos;
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.<byte value="xd"/>
 <byte value="xd"/>
 Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per leggere i documenti %1 Quendrasil richiede che Ghostscript sia installato nel computer.<byte value="xd"/>
+<byte value="xd"/>
+Scarica &quot;GhostScript for Windows (64 bit)&quot; da questo link:</translation>
     </message>
 </context>
 <context>
@@ -1411,7 +1414,7 @@ esiste già, vuoi sovrascriverla?</translation>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation>Rileva</translation>
+        <translation>Solleva</translation>
     </message>
 </context>
 <context>
@@ -4340,7 +4343,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation>Passo 3 - &amp;Impostazioni</translation>
+        <translation>Passo 3 - 791	Passo 3 - &amp;ImpostazioniConfigurazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
@@ -4474,7 +4477,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
-        <translation>Impostazioni</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="320"/>
@@ -4626,7 +4629,7 @@ Al termine seleziona Elabora.</translation>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation>&amp;Aggiungi</translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
@@ -4870,7 +4873,7 @@ Al termine seleziona Elabora.</translation>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
         <source>Effect Raise</source>
-        <translation>Effetto rilievo</translation>
+        <translation>Effetto sollevamento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="47"/>
