@@ -4343,7 +4343,7 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation>Passo 3 - 791	Passo 3 - &amp;ImpostazioniConfigurazione</translation>
+        <translation>Passo 3 - &amp;Configurazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
