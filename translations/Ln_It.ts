@@ -6,103 +6,103 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio di %1 thread di esecuzione.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
         <source>Process started at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione avviata alle %1</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="190"/>
         <source>Processing %1 images with %2 graphical filter(s) per image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione di %1 immagini con %2 filtri grafici per immagine.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione di un unico documento multipagina.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
         <source>System: %1 CPU core(s) detected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema: rilevati %1 core CPU.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="207"/>
         <location filename="../app/engine/BatchCore.cpp" line="217"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del file non è UTF-8 valido</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per leggere i documenti %1 Quendrasil richiede che Ghostscript sia installato nel computer.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione interrotta dall&apos;utente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
         <source>Warning: Process completed with %1 errors. For details see the log above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: elaborazione completata con %1 errori. Per i dettagli vedere il log qui sopra.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="426"/>
         <source>Process completed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione completata senza errori.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="428"/>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo trascorso</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
         <source>Files attached successfuly.</source>
-        <translation type="unfinished"></translation>
+        <translation>File allegati correttamente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="455"/>
         <source>Uploading to </source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento su </translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="496"/>
         <source>Successfully uploaded %1 picture(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foto caricate correttamente.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="500"/>
         <source>Deleting temporary files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione dei file temporanei...</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il log.</translation>
     </message>
 </context>
 <context>
@@ -110,49 +110,50 @@
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="32"/>
         <source>Check for New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica nuova versione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="53"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la presenza di nuove versioni all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="105"/>
         <location filename="../app/dialogs/CheckNew.cpp" line="469"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil verificherà ora se è disponibile una versione più recente del programma. Nessuna informazione su di te o sul tuo computer verrà inviata ai nostri server. Seleziona &apos;Sì&apos; se viene visualizzato un avviso del firewall.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="271"/>
         <source>You already have the latest version of Quendrasil installed on your computer.<byte value="xd"/>
 Please check back in a few weeks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel computer è già installata la versione più recente di Quendrasil.<byte value="xd"/>
+Ricontrolla tra qualche settimana.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="275"/>
         <source>A newer version of Quendrasil is available for download.</source>
-        <translation type="unfinished"></translation>
+        <translation>È disponibile per il download una versione più recente di Quendrasil.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="277"/>
@@ -161,41 +162,49 @@ Please check back in a few weeks.</source>
 Update Instructions:
 1. Click on &apos;Update&apos; to launch the download of the new setup file
 2. After completing the download, launch the setup and follow the instruction on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: puoi aggiornare gratuitamente all&apos;ultima versione di Quendrasil!
+
+Istruzioni per l&apos;aggiornamento:
+1. Fai clic su &apos;Aggiorna&apos; per avviare il download del nuovo file di installazione
+2. Al termine del download, avvia l&apos;installazione e segui le istruzioni sullo schermo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="302"/>
         <source>This is the version you have installed on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa è la versione installata nel computer.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="413"/>
         <source>learn more</source>
-        <translation type="unfinished"></translation>
+        <translation>ulteriori informazioni</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="421"/>
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile accedere al sito di Quendrasil. Il firewall potrebbe bloccare questa connessione. Controlla le impostazioni del firewall e riprova.
+
+Se non vuoi che Quendrasil verifichi automaticamente gli aggiornamenti all&apos;avvio, disattiva la casella qui sotto.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="432"/>
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;elenco delle versioni sul sito di Quendrasil. Riprova più tardi.
+
+Se non vuoi che Quendrasil verifichi automaticamente gli aggiornamenti all&apos;avvio, disattiva la casella qui sotto.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo di download della nuova versione non è valido. Riprova più tardi.</translation>
     </message>
 </context>
 <context>
@@ -203,17 +212,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione del filtro &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -221,7 +230,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/dialogs/DialogAbout.ui" line="26"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
@@ -229,164 +238,164 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="6"/>
         <source>FTP Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni controllo FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="10"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="14"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="23"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="31"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla le modifiche nella cartella ogni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="42"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="47"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi le immagini nella cartella di output (se hanno lo stesso nome)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="52"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea file di &amp;log dettagliato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva le notifiche dell&apos;interfaccia durante l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella monitorata</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="72"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="81"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="90"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa SFTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="95"/>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="154"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="122"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi tutte le sottocartelle nell&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="127"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="138"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova connessione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="150"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo personalizzato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="163"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfogli&amp;a</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="169"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica profilo</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="178"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rielabora tutte le immagini con le nuove impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="184"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="186"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo di controllo deve essere un numero intero maggiore di 30.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni campi non sono stati compilati.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo Nome non può contenere nessuno dei seguenti caratteri</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attività selezionata non esiste.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione riuscita</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -394,52 +403,52 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="14"/>
         <source>Select Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona filtro</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="34"/>
         <source>All Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i filtri</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="62"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annota</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="90"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="118"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritocco</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="146"/>
         <source>Apply Fx</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="174"/>
         <source>Decorate</source>
-        <translation type="unfinished"></translation>
+        <translation>Decora</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="236"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.ui" line="246"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFilterSelection.cpp" line="130"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun filtro selezionato</translation>
     </message>
 </context>
 <context>
@@ -447,144 +456,144 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="14"/>
         <source>Folder Watch Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni controllo cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="20"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni generali</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="26"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="39"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="67"/>
         <source>Scan folder for changes once every</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla le modifiche nella cartella ogni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="107"/>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="123"/>
         <source>Overwrite images in output folder (if they have the same name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi le immagini nella cartella di output (se hanno lo stesso nome)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="132"/>
         <source>Cr&amp;eate detailed log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea file di &amp;log dettagliato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva le notifiche dell&apos;interfaccia durante l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
         <source>Monitored Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella monitorata</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="177"/>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="256"/>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="190"/>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="200"/>
         <source>&amp;Include all subfolders when processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi tutte le sottocartelle nell&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="207"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="250"/>
         <source>Custom Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo personalizzato</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="269"/>
         <source>B&amp;rowse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfogli&amp;a</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="279"/>
         <source>Edi&amp;t Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica profilo</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="289"/>
         <source>Re&amp;process all images using the new settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rielabora tutte le immagini con le nuove impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="308"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="318"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervallo di controllo deve essere un numero intero maggiore di 1.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni campi non sono stati compilati.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
         <source>The Name field cannot contain any of the following characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo Nome non può contenere nessuno dei seguenti caratteri</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella selezionata non esiste.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attività selezionata non esiste.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
         <source>Browse for Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -593,42 +602,42 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/filters/DialogFont.ui" line="26"/>
         <location filename="../app/filters/DialogFont.ui" line="46"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="72"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="125"/>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="144"/>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="151"/>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottolineato</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="158"/>
         <source>Strike Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Barrato</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="213"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/filters/DialogFont.ui" line="220"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -637,19 +646,21 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <location filename="../app/dialogs/DialogGSWarning.ui" line="47"/>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="34"/>
         <source>Download GhostScript</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica Ghostscript</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.ui" line="97"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogGSWarning.cpp" line="35"/>
         <source>In order to read %1 documents Quendrasil requires Ghostscript to be installed on your computer.<byte value="xd"/>
 <byte value="xd"/>
 Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per leggere i documenti %1 Quendrasil richiede che Ghostscript sia installato nel computer.<byte value="xd"/>
+<byte value="xd"/>
+Scarica &quot;GhostScript for Windows (64 bit)&quot; da questo link:</translation>
     </message>
 </context>
 <context>
@@ -657,48 +668,49 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivere?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì a &amp;tutti</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;o a tutti</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrompi</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine %1
+esiste già, vuoi sovrascriverla?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
 </context>
 <context>
@@ -706,27 +718,27 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina foto</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome:</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già una foto con lo stesso nome</translation>
     </message>
 </context>
 <context>
@@ -734,37 +746,37 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="26"/>
         <source>Profile&apos;s Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà del profilo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="35"/>
         <source>Specify a name and description for this profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica un nome e una descrizione per questo profilo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="56"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="76"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="110"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.ui" line="120"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSave.cpp" line="31"/>
         <source>Please specify a name for the new profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica un nome per il nuovo profilo</translation>
     </message>
 </context>
 <context>
@@ -772,69 +784,71 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="14"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="34"/>
         <source>All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i profili</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="59"/>
         <source>My Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>I miei profili</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="84"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="109"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="177"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.ui" line="187"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="372"/>
         <source>No profile selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun profilo selezionato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="429"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="430"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="460"/>
         <source>Could not change the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare il file del profilo:
+%1</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="510"/>
         <source>Are you sure you want to delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questo profilo?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogProfileSelection.cpp" line="520"/>
         <source>Could not delete the profile file:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il file del profilo:
+%1</translation>
     </message>
 </context>
 <context>
@@ -842,159 +856,159 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="20"/>
         <source>Edit Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica nomi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="28"/>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole chiave</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="58"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="77"/>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiuscole/minuscole</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="83"/>
         <source>Change cases to</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia in</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="93"/>
         <source>Use lower-case for extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensioni in minuscolo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="103"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="257"/>
         <source>Counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatore</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera per ogni cartella di input</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia da</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="128"/>
         <source>Step by</source>
-        <translation type="unfinished"></translation>
+        <translation>Incremento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="138"/>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="153"/>
         <location filename="../app/dialogs/DialogRename.cpp" line="258"/>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="159"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="169"/>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato data</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ora come</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
         <source>Search &amp;&amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca e sostituisci</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="208"/>
         <source>Search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="218"/>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci con</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="240"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="257"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="267"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Invariato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>lowercases</source>
-        <translation type="unfinished"></translation>
+        <translation>minuscole</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>UPPERCASES</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSCOLE</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="56"/>
         <source>Mixed Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Maiuscole e minuscole</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data originale della foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Current date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data corrente</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="251"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="253"/>
         <source>Source Folder Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome cartella di origine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="255"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
 </context>
 <context>
@@ -1002,32 +1016,32 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="14"/>
         <source>Save Settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le impostazioni?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="29"/>
         <source>You don&apos;t have to setup Quendrasil each time for the same tasks, you can just save your settings and load them later. Would you like to save your settings now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non devi configurare Quendrasil ogni volta per le stesse attività: puoi salvare le impostazioni e caricarle in seguito. Vuoi salvare le impostazioni ora?</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="61"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chiedere più</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="81"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="88"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSaveProject.ui" line="95"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1035,42 +1049,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="14"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="20"/>
         <source>Search Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di ricerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="30"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="37"/>
         <source>Search Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera di ricerca</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="51"/>
         <source>Search in subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nelle sottocartelle</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.ui" line="83"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una cartella e premi OK per aggiungerla al percorso di ricerca.</translation>
     </message>
 </context>
 <context>
@@ -1078,42 +1092,42 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="14"/>
         <source>Connect with Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguici</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="22"/>
         <source>Social</source>
-        <translation type="unfinished"></translation>
+        <translation>Social</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="41"/>
         <source>Connect with us and be the first to learn about new versions and features, you will also help us spread the word about Quendrasil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguici e scopri per primo le nuove versioni e funzionalità; ci aiuterai anche a far conoscere Quendrasil:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsletter</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti alla nostra newsletter per ricevere notizie e sconti sui nostri prodotti:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Iscriviti</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
         <source>Don&apos;t show this window again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questa finestra</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="262"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tardi</translation>
     </message>
 </context>
 <context>
@@ -1121,22 +1135,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="26"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo del suggerimento</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
         <source>Don&apos;t show this tip again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questo suggerimento</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="139"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1144,22 +1158,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="28"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni personalizzate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Left/Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra/Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.cpp" line="32"/>
         <source>Right/Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra/Basso</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1181,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo filtro non ha impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -1175,22 +1189,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparenza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.cpp" line="38"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
 </context>
 <context>
@@ -1198,82 +1212,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="46"/>
         <source>Align Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="49"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="50"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="186"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="188"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="190"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.cpp" line="193"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di origine</translation>
     </message>
 </context>
 <context>
@@ -1281,22 +1295,22 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali dell&apos;immagine:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="38"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1304,7 +1318,7 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
         <source>Select Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona maschera</translation>
     </message>
 </context>
 <context>
@@ -1312,82 +1326,82 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora originali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data originale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora originale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date &amp; Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora correnti</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data corrente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Current Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora corrente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="141"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="142"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona immagine filigrana</translation>
     </message>
 </context>
 <context>
@@ -1395,12 +1409,12 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbassa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.cpp" line="20"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Solleva</translation>
     </message>
 </context>
 <context>
@@ -1408,78 +1422,79 @@ already exists, do you want to overwrite it?</source>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="27"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="58"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="87"/>
         <source>Resize by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="132"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="167"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="192"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.ui" line="199"/>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ingrandire le immagini più piccole
+delle dimensioni specificate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali dell&apos;immagine:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="62"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza e altezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza fissa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="64"/>
         <source>Fixed Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza fissa</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="65"/>
         <source>Fixed Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza e altezza fisse</translation>
     </message>
 </context>
 <context>
@@ -1487,22 +1502,22 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni originali dell&apos;immagine:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source> %1 x %2</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 x %2</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1510,37 +1525,37 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="34"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="123"/>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="155"/>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.ui" line="178"/>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>All Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le foto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo verticali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRotate.cpp" line="41"/>
         <source>Only Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo orizzontali</translation>
     </message>
 </context>
 <context>
@@ -1548,12 +1563,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>Netti</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.cpp" line="29"/>
         <source>Blurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfumati</translation>
     </message>
 </context>
 <context>
@@ -1561,12 +1576,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.cpp" line="37"/>
         <source>in Percents</source>
-        <translation type="unfinished"></translation>
+        <translation>in percentuale</translation>
     </message>
 </context>
 <context>
@@ -1574,12 +1589,12 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Resize to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.cpp" line="25"/>
         <source>Stretch to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Estendi</translation>
     </message>
 </context>
 <context>
@@ -1587,52 +1602,52 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona immagine filigrana</translation>
     </message>
 </context>
 <context>
@@ -1640,250 +1655,250 @@ than specified size</source>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="17"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="57"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi parola chiave</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="66"/>
         <source>Add text sequentially from a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi testo in sequenza da un file di testo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="88"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="99"/>
         <location filename="../app/filters/FilterWatermarkText.ui" line="130"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="146"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="169"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="192"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="214"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="242"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="249"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="262"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.ui" line="285"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="34"/>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="35"/>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="36"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="37"/>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="51"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="60"/>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="87"/>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="52"/>
         <source>Registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio registrato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="53"/>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="54"/>
         <source>Servicemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchio di servizio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="55"/>
         <source>Source Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="56"/>
         <source>Source Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="57"/>
         <source>Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="58"/>
         <source>Source Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso di origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="59"/>
         <source>Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Autore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="61"/>
         <source>Date taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scatto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="62"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="63"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
         <source>Camera Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Produttore fotocamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
         <source>Camera Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello fotocamera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="67"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="68"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="69"/>
         <source>Focal Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza focale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="70"/>
         <source>Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="71"/>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="72"/>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="73"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="109"/>
         <source>Middle-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Middle-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Center</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso al centro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="110"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="279"/>
         <source>Select Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file di testo</translation>
     </message>
 </context>
 <context>
@@ -1891,7 +1906,7 @@ than specified size</source>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="6"/>
         <source>Format Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni formato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="19"/>
@@ -1911,17 +1926,17 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="920"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="956"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
         <source>There are no settings for this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna impostazione per questo formato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato predefinito</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="97"/>
@@ -1929,7 +1944,7 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
         <source>Interlace Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di interlacciamento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
@@ -1941,13 +1956,13 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="718"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="786"/>
         <source>Size/Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione/qualità</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="211"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="460"/>
         <source>Colors/BitDepth</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori/profondità bit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="231"/>
@@ -1959,59 +1974,59 @@ than specified size</source>
         <location filename="../app/dialogs/FormatSettings.ui" line="926"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="962"/>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione file</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="241"/>
         <source>Fixed Size (KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione fissa (KB)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="381"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="470"/>
         <source>Compression</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="427"/>
         <source>Use best compression (slower writing speed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la compressione migliore (scrittura più lenta)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="704"/>
         <source>Lossless</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza perdita</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="711"/>
         <source>Lossy</source>
-        <translation type="unfinished"></translation>
+        <translation>Con perdita</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="994"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1014"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="1024"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="106"/>
         <location filename="../app/dialogs/FormatSettings.cpp" line="149"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.cpp" line="446"/>
         <source>Load Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica profilo</translation>
     </message>
 </context>
 <context>
@@ -2019,47 +2034,47 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a sinistra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto a destra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a destra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso a sinistra</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>A sinistra in alto</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
-        <translation type="unfinished"></translation>
+        <translation>A destra in alto</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>A destra in basso</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>A sinistra in basso</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non calibrato</translation>
     </message>
 </context>
 <context>
@@ -2067,72 +2082,72 @@ than specified size</source>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scatto</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate</translation>
     </message>
     <message>
         <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
 </context>
 <context>
@@ -2140,235 +2155,235 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="138"/>
         <source>&amp;Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="157"/>
         <source>A&amp;dd...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi...</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="176"/>
         <source>R&amp;emove</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="195"/>
         <source>V&amp;iew</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ante&amp;prima</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="300"/>
         <source>Fit to view</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta alla finestra</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="319"/>
         <source>Actual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni reali</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="357"/>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="376"/>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="191"/>
         <location filename="../app/ui/MainPanel1.cpp" line="207"/>
         <source>Drag &amp; Drop Your Photos Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascina qui le tue foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="192"/>
         <location filename="../app/ui/MainPanel1.cpp" line="208"/>
         <source>Or Click To Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>O fai clic per aggiungere foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Date Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scatto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotocamera</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>F-stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Exposure</source>
-        <translation type="unfinished"></translation>
+        <translation>Esposizione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>ISO</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="441"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="442"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitudine</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="680"/>
         <source>Select Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="694"/>
         <source>Browse For Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="751"/>
         <source>No photos selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna foto selezionata</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="754"/>
         <source>Remove selected photo(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere le foto selezionate dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="790"/>
         <source>Remove all photos from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere tutte le foto dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="963"/>
         <source>&amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="964"/>
         <source>F&amp;older with Subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella con &amp;sottocartelle</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="965"/>
         <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>&amp;Search &amp;&amp; Add</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;erca &amp;&amp; aggiungi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="973"/>
         <source>&amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selezionate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="974"/>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="984"/>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dettagli</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;piccole</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="985"/>
         <source>&amp;Medium Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;medie</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="986"/>
         <source>&amp;Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;grandi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="999"/>
         <source>Add &amp;Photo(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Remove S&amp;elected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi s&amp;elezionate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
         <source>Remove &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;tutte</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
         <source>Pas&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
         <source>Add the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi le foto che vuoi modificare</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai al passo 2 e definisci le modifiche da applicare alle foto</translation>
     </message>
 </context>
 <context>
@@ -2376,132 +2391,132 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="80"/>
         <source>Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi filtro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="93"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="106"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="158"/>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="199"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
         <source>Sh&amp;ow preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ante&amp;prima</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="385"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia vista</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Keep Unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Lascia invariato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="147"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="148"/>
         <source>Custom Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="221"/>
         <source>No filter selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun filtro selezionato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni del filtro &quot;%1&quot; non possono essere modificate in questa versione.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
         <source>Remove selected filter(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere i filtri selezionati?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="323"/>
         <source>Remove all filters?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere tutti i filtri?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="448"/>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi selezionati</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="449"/>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="468"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="470"/>
         <source>&amp;Add Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi filtro</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="472"/>
         <source>Remove &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;selezionati</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="474"/>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &amp;tutti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="476"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="478"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta s&amp;u</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>Move D&amp;own</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta &amp;giù</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="880"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un filtro grafico da applicare a tutte le foto aggiunte al passo 1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="898"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai al passo 3 e seleziona la cartella di output e il formato immagine per le foto modificate</translation>
     </message>
 </context>
 <context>
@@ -2509,44 +2524,46 @@ than specified size</source>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Folder on My Computer (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella sul computer (predefinito)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia per e-mail</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="126"/>
         <source>Upload to FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su FTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="135"/>
         <source>Use selected folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la cartella selezionata come destinazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="137"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la cartella delle foto originali come destinazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="138"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una sottocartella nella cartella delle foto originali</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="348"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di scrivere le foto risultanti nella stessa cartella degli originali.
+
+Se vuoi conservare gli originali e scrivere comunque le foto risultanti nella stessa cartella, devi cambiare il nome delle foto elaborate in Passo 2 &gt; Nomi</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="372"/>
         <source>Select a folder for saving the resulting photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una cartella in cui salvare le foto risultanti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="412"/>
@@ -2555,115 +2572,119 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 This action will only delete the originals if the processed photos are correctly written.
 
 In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di eliminare le foto originali dopo aver scritto quelle elaborate. Ti consigliamo di fare un backup degli originali prima di usare questa opzione per la prima volta.
+
+Gli originali verranno eliminati solo se le foto elaborate sono state scritte correttamente.
+
+Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molto rapidamente ed eventualmente rinominate senza perdita di qualità.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="632"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando sei pronto, applica le modifiche alle foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="23"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="29"/>
         <source>Output Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di output</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="55"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="62"/>
         <source>&amp;Create a single multi-page document from all photos (only valid for PDF, TIF, GIF, WEBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea un unico documento multipagina da tutte le foto (solo per PDF, TIF, GIF, WEBP)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="75"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Output</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="83"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="125"/>
         <location filename="../app/ui/MainPanel3.ui" line="222"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="135"/>
         <source>S&amp;elect</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;eleziona</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="153"/>
         <location filename="../app/ui/MainPanel3.ui" line="259"/>
         <source>Also save on My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva anche sul computer</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="195"/>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="205"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="232"/>
         <source>Use SFTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa SFTP</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
         <location filename="../app/ui/MainPanel3.cpp" line="136"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricrea la struttura delle cartelle originale nella cartella selezionata</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
         <source>Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova connessione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="289"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="295"/>
         <source>&amp;Open output folder after processing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri la cartella di output dopo l&apos;elaborazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta &amp;data e attributi della foto di output come l&apos;originale</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="309"/>
         <source>De&amp;lete source photo after processing (move photo)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina la foto di origine dopo l&apos;elaborazione (sposta foto)</translation>
     </message>
 </context>
 <context>
@@ -2671,110 +2692,110 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
         <source>Show Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Open Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri Quendrasil</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia all&apos;accesso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
         <source>Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
         <source>Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva impostazioni con nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
         <source>Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor controlla al massimo %1 attività. Rimuovi un&apos;attività prima di aggiungerne un&apos;altra.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
         <source>Executing job: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione attività: %1</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
         <source>&amp;Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo &amp;cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
         <source>F&amp;TP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo F&amp;TP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
         <source>Remove selected job(s) from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere le attività selezionate dall&apos;elenco?</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di progetto (*.xml);;Tutti i file (*.*)</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene più di %1 attività, più di quante Monitor ne controlli. L&apos;elenco delle attività resta invariato.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non può essere letto come elenco di attività. L&apos;elenco delle attività resta invariato.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
         <source>The job list could not be saved to this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;elenco delle attività in questo file.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi controllo cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi controllo &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
 </context>
 <context>
@@ -2782,44 +2803,44 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil - Elaborazione</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
         <source>Show log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra log</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
 </context>
 <context>
@@ -2827,72 +2848,72 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="270"/>
         <source>There is no output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella di output</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
         <source>Failed to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento non riuscito</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile applicare il filtro &apos;%1&apos; a</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura non riuscita</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="880"/>
         <source>Failed to Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia non riuscita</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="883"/>
         <source>Failed to Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento non riuscito</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="886"/>
         <source>Failed to Rename and Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina e copia non riuscite</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="889"/>
         <source>Failed to Rename and Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina e spostamento non riusciti</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="908"/>
         <source>Processed and renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborato e rinominato</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="910"/>
         <source>Processed and replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborato e sostituito</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="912"/>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltato</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="914"/>
         <source>Processed</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborato</translation>
     </message>
 </context>
 <context>
@@ -2900,203 +2921,203 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="6"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="19"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="28"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="38"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="48"/>
         <location filename="../app/dialogs/DialogSettings.cpp" line="77"/>
         <source>Help with translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuta con la traduzione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="93"/>
         <source>Use multicore processors for speeding up image processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa processori multicore per velocizzare l&apos;elaborazione delle immagini</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="100"/>
         <source>Include Quendrasil in Windows Explorer contextual menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi Quendrasil nel menu contestuale di Esplora risorse</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="107"/>
         <source>Create detailed log file with the processed images</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un file di log dettagliato con le immagini elaborate</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="114"/>
         <source>Show profiles window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la finestra dei profili all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="121"/>
         <source>Show wizard window at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la procedura guidata all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="128"/>
         <source>Launch Quendrasil Monitor at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Quendrasil Monitor all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="135"/>
         <source>Check for new versions at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la presenza di nuove versioni all&apos;avvio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="163"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="202"/>
         <source>Image Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati immagine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="211"/>
         <source>Multipage Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni multipagina</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="221"/>
         <source>Layer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione livelli</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="260"/>
         <source>RAW Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni RAW</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="270"/>
         <source>Demosaicing</source>
-        <translation type="unfinished"></translation>
+        <translation>Demosaicizzazione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="280"/>
         <source>White Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento del bianco</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="290"/>
         <source>Highlights</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte luci</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="332"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="342"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="37"/>
         <source>default</source>
-        <translation type="unfinished"></translation>
+        <translation>predefinito</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="93"/>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giorno</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="94"/>
         <source>Once a week</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta alla settimana</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="95"/>
         <source>Every two weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni due settimane</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="96"/>
         <source>Once a month</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta al mese</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="101"/>
         <source>Save each layer as a separate image (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva ogni livello come immagine separata (predefinito)</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Flatten all layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci tutti i livelli</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="102"/>
         <source>Save the first layer only</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva solo il primo livello</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico, algoritmo migliore per il modello di fotocamera</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa le impostazioni della fotocamera</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
-        <translation type="unfinished"></translation>
+        <translation>Media dell&apos;intera immagine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Don&apos;t apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Non applicare</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="119"/>
         <source>Clip all</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia tutto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="120"/>
         <source>Leave unclipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ritagliare</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="122"/>
         <source>Blend clipped and unclipped values</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondi valori ritagliati e non ritagliati</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="125"/>
         <source>Reconstruct</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricostruisci</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="181"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per rendere effettive le modifiche devi riavviare Quendrasil.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="217"/>
         <source>The file manager&apos;s context menu cannot be changed on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il menu contestuale del file manager non può essere modificato su questo sistema.</translation>
     </message>
 </context>
 <context>
@@ -3104,22 +3125,22 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/Upload.cpp" line="267"/>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione riuscita</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation type="unfinished"></translation>
+        <translation>File allegati correttamente. Ti consigliamo di eliminare i file temporanei che Quendrasil potrebbe aver creato durante l&apos;operazione (fallo solo dopo aver finito di inviare l&apos;e-mail). Eliminare ora i file temporanei?</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il client di posta predefinito.</translation>
     </message>
 </context>
 <context>
@@ -3127,50 +3148,52 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="26"/>
         <source>Welcome to Quendrasil!</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto in Quendrasil!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="51"/>
         <source>Quendrasil&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interfaccia di Quendrasil è una procedura guidata in tre passi: ti basta seguire i passi predefiniti per modificare le tue foto!</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="61"/>
         <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
 
 Press &apos;Next&apos; to see the tutorials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ricevere aiuto premi il tasto F1 in qualsiasi punto dell&apos;interfaccia per una descrizione dettagliata delle impostazioni.
+
+Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
         <location filename="../app/dialogs/WizardStart.ui" line="190"/>
         <source>Don&apos;t show this wizard again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questa procedura guidata</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="109"/>
         <source>Sit back and watch our video presentations which will show you step-by-step how to use Quendrasil (Internet connection required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettiti comodo e guarda le nostre presentazioni video che ti mostrano passo per passo come usare Quendrasil (connessione Internet necessaria):</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="135"/>
         <source>For a more in-depth, hands-on experience we recommend the two tutorials:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per un&apos;esperienza più approfondita e pratica ti consigliamo le due esercitazioni:</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="64"/>
         <source>Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentazioni video</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="68"/>
         <source>Tutorial 1 - How to Add Comments and Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercitazione 1 - Come aggiungere commenti e data</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.cpp" line="70"/>
         <source>Tutorial 2 - How to Resize and Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Esercitazione 2 - Come ridimensionare e ruotare</translation>
     </message>
 </context>
 <context>
@@ -3178,37 +3201,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="20"/>
         <source>Feedback Request</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di feedback</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="69"/>
         <source>Thank you for using Quendrasil. If you are encountering problems, need support or have suggestions for us, please let us know.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie per aver scelto Quendrasil. Se riscontri problemi, hai bisogno di assistenza o hai suggerimenti per noi, faccelo sapere.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="79"/>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatta l&apos;assistenza</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="102"/>
         <source>If you are enjoying Quendrasil we will greatly appreciate a review on the Mac App Store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se Quendrasil ti piace, apprezzeremmo molto una recensione sul Mac App Store.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="112"/>
         <source>Review on App Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Recensisci sull&apos;App Store</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
         <source>Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chiedere più</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="177"/>
         <source>Maybe Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tardi</translation>
     </message>
 </context>
 <context>
@@ -3216,12 +3239,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="14"/>
         <source>Unsupported Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati non supportati</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stai cercando di aggiungere formati di file non supportati da Quendrasil, perciò alcuni file non sono stati aggiunti all&apos;elenco.</translation>
     </message>
 </context>
 <context>
@@ -3229,27 +3252,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="9"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglio automatico</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="24"/>
         <source>Aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="42"/>
         <source>Custom ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni personalizzate</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="78"/>
         <source>Crop region</source>
-        <translation type="unfinished"></translation>
+        <translation>Area di ritaglio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterAutoCrop.ui" line="92"/>
         <source>Invert coordinates for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverti le coordinate per le immagini verticali</translation>
     </message>
 </context>
 <context>
@@ -3257,7 +3280,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBlur.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -3265,12 +3288,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="9"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterBrightness.ui" line="34"/>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
 </context>
 <context>
@@ -3278,12 +3301,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCharcoal.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3291,17 +3314,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
         <source>Original color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore originale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
         <source>New color</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="63"/>
         <source>Tolerance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolleranza</translation>
     </message>
 </context>
 <context>
@@ -3309,58 +3332,58 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="20"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="58"/>
         <source>Your comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo commento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="98"/>
         <source>Add Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi parola chiave</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="107"/>
         <location filename="../app/filters/FilterComment.ui" line="138"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="181"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="239"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="280"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="311"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="330"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="366"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterComment.ui" line="418"/>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa</translation>
     </message>
 </context>
 <context>
@@ -3368,12 +3391,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="9"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterContrast.ui" line="34"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
 </context>
 <context>
@@ -3381,32 +3404,32 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="27"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="52"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="88"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="123"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="158"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.ui" line="193"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
 </context>
 <context>
@@ -3414,33 +3437,33 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="20"/>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="64"/>
         <location filename="../app/filters/FilterCustomMask.ui" line="141"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="78"/>
         <source>Rotate mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota la maschera per le immagini verticali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="88"/>
         <source>Use a different mask for portrait images</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa una maschera diversa per le immagini verticali</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="97"/>
         <source>Portrait Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera verticale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCustomMask.ui" line="164"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
 </context>
 <context>
@@ -3449,94 +3472,94 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="17"/>
         <location filename="../app/filters/FilterDate.ui" line="33"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="45"/>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="54"/>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="82"/>
         <source>Fix Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi data/ora</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="99"/>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Scostamento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="112"/>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Anni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="123"/>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="134"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="145"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="156"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="167"/>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="194"/>
         <location filename="../app/filters/FilterDate.ui" line="208"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="217"/>
         <source>Delta X (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="229"/>
         <source>Delta Y (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="241"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="278"/>
         <location filename="../app/filters/FilterDate.ui" line="294"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="306"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="311"/>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="316"/>
@@ -3544,17 +3567,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="471"/>
         <location filename="../app/filters/FilterDate.ui" line="568"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="327"/>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="332"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="341"/>
@@ -3562,68 +3585,68 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <location filename="../app/filters/FilterDate.ui" line="482"/>
         <location filename="../app/filters/FilterDate.ui" line="579"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="352"/>
         <location filename="../app/filters/FilterDate.ui" line="528"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="374"/>
         <source>Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="384"/>
         <source>Enable Stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva contorno</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="413"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="438"/>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="454"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="464"/>
         <source>Draw Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna ombra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="493"/>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="505"/>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="551"/>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="561"/>
         <source>Draw Bounding-Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna riquadro di delimitazione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.ui" line="590"/>
         <source>Offset (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scostamento (%)</translation>
     </message>
 </context>
 <context>
@@ -3631,7 +3654,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEdge.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
 </context>
 <context>
@@ -3639,12 +3662,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="9"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterEmboss.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3652,12 +3675,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="19"/>
         <source>Flip image vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi l&apos;immagine verticalmente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="30"/>
         <source>Flip image horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi l&apos;immagine orizzontalmente</translation>
     </message>
 </context>
 <context>
@@ -3665,12 +3688,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="9"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGaussianBlur.ui" line="30"/>
         <source>Sigma</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigma</translation>
     </message>
 </context>
 <context>
@@ -3678,22 +3701,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="85"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="123"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterGrungeFrame.ui" line="130"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -3701,17 +3724,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="9"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalità</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="34"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterHueSaturation.ui" line="59"/>
         <source>Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
 </context>
 <context>
@@ -3719,7 +3742,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterImplode.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -3727,22 +3750,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="13"/>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="23"/>
         <source>Black point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto del nero</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="44"/>
         <source>Middle (gamma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio (gamma)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterLevels.ui" line="65"/>
         <source>White point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto del bianco</translation>
     </message>
 </context>
 <context>
@@ -3750,7 +3773,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterNoise.ui" line="13"/>
         <source>Noise Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di disturbo</translation>
     </message>
 </context>
 <context>
@@ -3758,7 +3781,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterOilPaint.ui" line="9"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -3766,22 +3789,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPictureFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -3789,22 +3812,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="31"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="83"/>
         <source>Height (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="141"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterPolaroid.ui" line="204"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
 </context>
 <context>
@@ -3812,12 +3835,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="17"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRaise.ui" line="80"/>
         <source>Effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto</translation>
     </message>
 </context>
 <context>
@@ -3825,7 +3848,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterReduceNoise.ui" line="13"/>
         <source>Algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Algoritmo</translation>
     </message>
 </context>
 <context>
@@ -3833,27 +3856,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
         <source>Image Size in Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni immagine in pixel</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
         <source>Document Size in Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni documento in pollici</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="67"/>
         <source>Document DPI/PPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI/PPI documento</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="95"/>
         <source>Maintain aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni proporzioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="100"/>
         <source>Use an uniform DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa DPI uniformi</translation>
     </message>
 </context>
 <context>
@@ -3861,17 +3884,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="21"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="33"/>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.ui" line="45"/>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
 </context>
 <context>
@@ -3879,12 +3902,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="9"/>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSepia.ui" line="30"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturazione</translation>
     </message>
 </context>
 <context>
@@ -3892,27 +3915,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="211"/>
         <source>&amp;Show preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ante&amp;prima</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
         <source>S&amp;witch View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia vista</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="389"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="420"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="451"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -3920,22 +3943,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="17"/>
         <source>Transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparenza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="66"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="129"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShadow.ui" line="167"/>
         <source>Draw over a white background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo bianco</translation>
     </message>
 </context>
 <context>
@@ -3943,27 +3966,27 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="37"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="82"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="137"/>
         <source>Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordi</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="175"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterShapeFrame.ui" line="182"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -3971,7 +3994,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpen.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
 </context>
 <context>
@@ -3979,17 +4002,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="30"/>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggio</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSharpenAdvanced.ui" line="51"/>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia</translation>
     </message>
 </context>
 <context>
@@ -3997,37 +4020,37 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="31"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="83"/>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="119"/>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="154"/>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="189"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="224"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSimpleBorder.ui" line="249"/>
         <source>Use uniform dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa dimensioni uniformi</translation>
     </message>
 </context>
 <context>
@@ -4035,7 +4058,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSolarize.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
 </context>
 <context>
@@ -4043,7 +4066,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSpread.ui" line="9"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
 </context>
 <context>
@@ -4051,7 +4074,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterSwirl.ui" line="13"/>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi</translation>
     </message>
 </context>
 <context>
@@ -4059,22 +4082,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="9"/>
         <source>Thumbnail size in pixels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni miniatura in pixel:</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="18"/>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="30"/>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterThumbnail.ui" line="47"/>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Metodo</translation>
     </message>
 </context>
 <context>
@@ -4082,22 +4105,22 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="31"/>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="79"/>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="117"/>
         <source>Draw over a transparent background</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna su sfondo trasparente</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterVintageFrame.ui" line="124"/>
         <source>Apply random frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica cornice casuale</translation>
     </message>
 </context>
 <context>
@@ -4105,48 +4128,48 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="26"/>
         <source>Logo Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso logo</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="70"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="79"/>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="110"/>
         <source>Placement</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="149"/>
         <source>Delta X (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta X (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="204"/>
         <source>Delta Y (px)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta Y (px)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="242"/>
         <source>Transformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasformazione</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="273"/>
         <source>Alpha (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="325"/>
         <source>Scale (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala (%)</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.ui" line="380"/>
         <source>Rotation (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione (°)</translation>
     </message>
 </context>
 <context>
@@ -4154,12 +4177,12 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="9"/>
         <source>Amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampiezza</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWave.ui" line="30"/>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza</translation>
     </message>
 </context>
 <context>
@@ -4167,7 +4190,7 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../monitor/ui/MainProgramStart.cpp" line="23"/>
         <source>By selecting this option Quendrasil will launch configured with your custom profile. Make your changes in Quendrasil then select Project &gt; Save Profile (Ctrl + S) to overwrite this profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionando questa opzione Quendrasil verrà avviato con il tuo profilo personalizzato. Apporta le modifiche in Quendrasil, quindi seleziona Progetto &gt; Salva profilo (Ctrl + S) per sovrascrivere questo profilo.</translation>
     </message>
 </context>
 <context>
@@ -4175,418 +4198,420 @@ Press &apos;Next&apos; to see the tutorials.</source>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="6"/>
         <source>Quendrasil</source>
-        <translation type="unfinished"></translation>
+        <translation>Quendrasil</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="24"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="40"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="47"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="51"/>
         <source>Wi&amp;zard</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedura &amp;guidata</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="61"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="63"/>
         <source>&amp;Tutorials</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esercitazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="86"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="87"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="90"/>
         <source>&amp;About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="93"/>
         <source>&amp;English</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;English</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="96"/>
         <source>&amp;Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="99"/>
         <source>&amp;Français</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Français</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="102"/>
         <source>&amp;Italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="105"/>
         <source>&amp;Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giapponese</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="108"/>
         <source>Save Project &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva progetto con no&amp;me</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="109"/>
         <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="112"/>
         <source>&amp;Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica progetto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="113"/>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="116"/>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva progetto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="119"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="120"/>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="123"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="126"/>
         <source>Check for &amp;New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica &amp;nuova versione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="129"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuale</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="132"/>
         <source>Step 1 - Add &amp;Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1 - Aggiungi &amp;foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="133"/>
         <source>Ctrl+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="136"/>
         <source>Step 2 - Edit P&amp;hotos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2 - &amp;Modifica foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="137"/>
         <source>Ctrl+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+2</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="140"/>
         <source>Step 3 - &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3 - &amp;Configurazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="141"/>
         <source>Ctrl+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+3</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="144"/>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Process</source>
-        <translation type="unfinished"></translation>
+        <translation>Elabora</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="145"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="148"/>
         <source>&amp;Video Presentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentazioni &amp;video</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="151"/>
         <source>How to &amp;Add Comments and Time to Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;aggiungere commenti e ora alle foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="154"/>
         <source>How to &amp;Resize and Rotate Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;ridimensionare e ruotare le foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="157"/>
         <source>&amp;Online Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenza &amp;online</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="160"/>
         <source>&amp;Visit Our Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visita il nostro sito web</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="163"/>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva profilo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="166"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="370"/>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva profilo con nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="169"/>
         <source>Select Pr&amp;ofile</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona pr&amp;ofilo</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="172"/>
         <source>Save Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva script</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="175"/>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="402"/>
         <source>Save Script As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva script con nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="178"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="179"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="180"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="183"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="184"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="185"/>
         <source>Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="188"/>
         <source>Show &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;log</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
         <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passi della procedura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passi della procedura</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="273"/>
         <source>Launch Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Monitor</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Add Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Edit Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="319"/>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="320"/>
         <source>Step 1 - Add all the photos you want to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1 - Aggiungi tutte le foto che vuoi modificare</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="321"/>
         <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2 - Imposta i filtri grafici da applicare a tutte le foto selezionate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3 - Seleziona il percorso di output e il formato immagine per le foto modificate</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="323"/>
         <source>When you are ready select Process to have all your photos edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando sei pronto seleziona Elabora per modificare tutte le foto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="350"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="579"/>
         <source>The log file will be created after the first processing session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di log verrà creato dopo la prima sessione di elaborazione.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="728"/>
         <source>Would you like to save your settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi salvare le impostazioni?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="37"/>
         <source>An output folder, for the edited photos, needs to be selected before processing (Step 3 &gt; Destination &gt; Folder on My Computer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima dell&apos;elaborazione è necessario selezionare una cartella di output per le foto modificate (Passo 3 &gt; Destinazione &gt; Cartella sul computer)</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="51"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella selezionata non esiste. Vuoi crearla ora?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono foto da elaborare.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando crei un&apos;immagine WEBP multipagina, assicurati che tutte le immagini abbiano la stessa risoluzione.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborare %1 foto?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di eliminare le foto di origine dopo aver scritto quelle modificate. Continuare?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
         <source>Could not load project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il progetto.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="129"/>
         <source>Could not load profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il profilo.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="160"/>
         <source>Could not load script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare lo script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="189"/>
         <source>Load Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica progetto</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricando un profilo le impostazioni attuali verranno sovrascritte. Continuare?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora aggiungi le tue foto al passo 1 e, se vuoi, regola le impostazioni dei passi 2 e 3.
+
+Al termine seleziona Elabora.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il progetto.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi disattivare tutte le notifiche durante l&apos;esecuzione dello script?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare lo script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
         <source>Save Project As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva progetto con nome</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="446"/>
         <source>Your settings will be discarded. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni verranno eliminate. Continuare?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per rendere effettive le modifiche devi riavviare Quendrasil.</translation>
     </message>
 </context>
 <context>
@@ -4594,93 +4619,93 @@ When you are done select Process.</source>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="20"/>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="27"/>
         <source>Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="57"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="70"/>
         <location filename="../monitor/ui/MonitorWindow.ui" line="199"/>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="83"/>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;difica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="115"/>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="129"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="140"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="150"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="161"/>
         <source>&amp;Load Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica impostazioni</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="166"/>
         <source>&amp;Save Settings As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva impostazioni con nome</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="174"/>
         <source>L&amp;aunch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avvia all&apos;accesso</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="179"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="184"/>
         <source>&amp;Add Folder Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi controllo cartella</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="189"/>
         <source>Add &amp;FTP Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi controllo &amp;FTP</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="194"/>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="204"/>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
         <source>&amp;Help Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuale</translation>
     </message>
 </context>
 <context>
@@ -4688,784 +4713,785 @@ When you are done select Process.</source>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="17"/>
         <source>Convert to JPEG with High Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in JPEG ad alta qualità</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="18"/>
         <source>Convert to JPEG file format with high quality (90%) which will result in larger file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato JPEG ad alta qualità (90%), con file di dimensioni maggiori.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="19"/>
         <source>Convert to JPEG with Medium Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in JPEG a qualità media</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="20"/>
         <source>Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato JPEG a qualità media (75%), con file di dimensioni medie.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="21"/>
         <source>Convert to PDF Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in album PDF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="22"/>
         <source>Create a single PDF album from all the photos added</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un unico album PDF da tutte le foto aggiunte</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="23"/>
         <source>Convert to PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in PNG</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="24"/>
         <source>Convert to PNG file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato PNG per la migliore qualità.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="25"/>
         <source>Convert to TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in TIFF</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="26"/>
         <source>Convert to TIFF file format for the best quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte nel formato TIFF per la migliore qualità.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="27"/>
         <location filename="../app/model/FiltersEnum.cpp" line="68"/>
         <source>Auto Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto automatico</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="28"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="80"/>
         <location filename="../app/model/FiltersEnum.cpp" line="69"/>
         <source>Automatically adjusts contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente il contrasto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="29"/>
         <location filename="../app/model/FiltersEnum.cpp" line="44"/>
         <source>Auto Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione automatica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="30"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="83"/>
         <location filename="../app/model/FiltersEnum.cpp" line="45"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota automaticamente le foto in base alle informazioni registrate dalla fotocamera digitale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="31"/>
         <source>Add Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi data e ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="32"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="79"/>
         <location filename="../app/model/FiltersEnum.cpp" line="37"/>
         <source>Stamps picture with date and time information</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa sulla foto la data e l&apos;ora</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="33"/>
         <location filename="../app/model/FiltersEnum.cpp" line="89"/>
         <source>Reduce Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci disturbo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="35"/>
         <location filename="../app/model/FiltersEnum.cpp" line="114"/>
         <source>Adds noise to picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge disturbo alla foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="36"/>
         <source>Adjust Sharpness</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola nitidezza</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="37"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="82"/>
         <location filename="../app/model/FiltersEnum.cpp" line="93"/>
         <source>Sharpens picture by enhancing edge contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta la nitidezza della foto migliorando il contrasto dei bordi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="38"/>
         <source>Effect Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto bianco e nero</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="39"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="85"/>
         <location filename="../app/model/FiltersEnum.cpp" line="97"/>
         <source>Transforms from true colors to grayscale colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma i colori reali in scala di grigi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="40"/>
         <source>Effect Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto carboncino</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="41"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="84"/>
         <location filename="../app/model/FiltersEnum.cpp" line="101"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma la foto in un disegno a carboncino</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="42"/>
         <source>Effect Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto implosione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="43"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="86"/>
         <location filename="../app/model/FiltersEnum.cpp" line="110"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un effetto di implosione al centro dell&apos;immagine</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="44"/>
         <source>Effect Oil Painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto pittura a olio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="45"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="87"/>
         <location filename="../app/model/FiltersEnum.cpp" line="116"/>
         <source>Makes picture look like an oil painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto un dipinto a olio</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
         <source>Effect Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto sollevamento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="47"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="88"/>
         <location filename="../app/model/FiltersEnum.cpp" line="141"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiarisce o scurisce i bordi dell&apos;immagine per dare un effetto 3D in rilievo o incassato</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="48"/>
         <source>Effect Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto seppia</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="49"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="89"/>
         <location filename="../app/model/FiltersEnum.cpp" line="118"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto più vecchia, con colori più caldi</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="50"/>
         <source>Effect Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto ombreggiatura</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="51"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="90"/>
         <location filename="../app/model/FiltersEnum.cpp" line="124"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto una scultura in scala di grigi o a colori reali</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="52"/>
         <source>Effect Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto dispersione</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="53"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="91"/>
         <location filename="../app/model/FiltersEnum.cpp" line="127"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoca la foto disperdendo i pixel in modo casuale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="54"/>
         <source>Effect Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto vortice</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="55"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="92"/>
         <location filename="../app/model/FiltersEnum.cpp" line="129"/>
         <source>Creates a twisting motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un movimento a spirale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="56"/>
         <source>Effect Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto onda</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="57"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="93"/>
         <location filename="../app/model/FiltersEnum.cpp" line="131"/>
         <source>Creates a horizontal wave effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un effetto onda orizzontale</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="58"/>
         <source>Rename to Folder&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="59"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Se le foto sono organizzate in una cartella con un nome significativo, questo profilo rinomina tutte le immagini contenute con il nome della cartella</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="60"/>
         <source>Rename to Photo&apos;s Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina con la data della foto</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="61"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia i nomi di un gruppo di foto con le date originali di scatto e aggiunge un contatore per distinguere le foto scattate nello stesso momento</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="62"/>
         <source>Resize for Auction Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per siti di aste</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="63"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto molto piccole (400x300) per caricarle su siti di aste come eBay</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="64"/>
         <source>Resize for Sending via Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per l&apos;invio per e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="65"/>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto più piccole (1280x960) per inviarle come allegato e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="66"/>
         <source>Resize for Uploading Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona per il caricamento online</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="67"/>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende le foto più piccole (1600x1200) per caricarle online su siti come Facebook, Picasa o per condividerle con gli amici</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="69"/>
         <source>Send via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia per e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="70"/>
         <source>Send photos via E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia le foto per e-mail</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="71"/>
         <source>Upload to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="72"/>
         <source>Upload photos to Twitpic</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Twitpic</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="73"/>
         <source>Upload to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="74"/>
         <source>Upload photos to Picasa</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Picasa</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="75"/>
         <source>Upload to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica su Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="76"/>
         <source>Upload photos to Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica le foto su Facebook</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="78"/>
         <location filename="../app/model/FiltersEnum.cpp" line="70"/>
         <source>Auto Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma automatica</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="81"/>
         <location filename="../app/model/FiltersEnum.cpp" line="90"/>
         <source>Reduces noise caused by poor lighting conditions or mobile digital cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduce il disturbo causato da scarsa illuminazione o dalle fotocamere dei cellulari</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="94"/>
         <location filename="../app/model/FiltersEnum.cpp" line="71"/>
         <source>Automatically adjusts gamma level</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente il livello di gamma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="15"/>
         <source>Annotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Annota</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="16"/>
         <source>Touch-Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritocco</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="17"/>
         <source>Transform</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="18"/>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="19"/>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="34"/>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commento</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un commento di testo su una o più righe</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="36"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="38"/>
         <source>Watermark-Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana testo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="39"/>
         <source>Adds a text copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una nota di copyright testuale</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="40"/>
         <source>Watermark-Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana logo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="41"/>
         <source>Adds a copyright logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un logo di copyright</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="42"/>
         <source>Watermark-Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigrana maschera</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="43"/>
         <source>Adds different masks for portrait and landscape photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge maschere diverse per foto verticali e orizzontali</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="48"/>
         <source>Auto Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglio automatico</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="49"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia automaticamente l&apos;immagine secondo le proporzioni specificate</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="51"/>
         <source>Color Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci colore</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="52"/>
         <source>Replaces a RGB color or the Alpha channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce un colore RGB o il canale alfa</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="53"/>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="54"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia una sottoarea rettangolare dell&apos;immagine</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="55"/>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolgi</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="56"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Capovolge la foto in verticale e/o in orizzontale</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="57"/>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensiona</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="58"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola le dimensioni dell&apos;immagine in pixel o in percentuale</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="59"/>
         <source>Resize Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridimensionamento avanzato</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="60"/>
         <source>Adjusts document size and DPI resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola le dimensioni del documento e la risoluzione DPI</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="61"/>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorrimento</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="62"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorre in verticale o in orizzontale di un numero di pixel specificato</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="64"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="65"/>
         <source>Rotates by a specified number of degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota di un numero di gradi specificato</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="66"/>
         <source>Thumbnail</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="67"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una piccola miniatura dalla foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="72"/>
         <source>Auto Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli automatici</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="73"/>
         <source>Automatically adjusts color levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola automaticamente i livelli di colore</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="74"/>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="75"/>
         <source>Adjusts light intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola l&apos;intensità della luce</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="76"/>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="77"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Accentua le differenze di intensità tra i pixel più chiari e quelli più scuri</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="79"/>
         <source>Color Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento colore</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="80"/>
         <source>Adjusts the Red, Green and Blue color channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i canali di colore rosso, verde e blu</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="81"/>
         <source>Equalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizza</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="82"/>
         <source>Applies a histogram equalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica un&apos;equalizzazione dell&apos;istogramma</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="83"/>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalità/saturazione</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="84"/>
         <source>Corrects Hue, Saturation and Lightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregge tonalità, saturazione e luminosità</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="85"/>
         <source>Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Livelli</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="86"/>
         <source>Adjusts levels by scaling the colors falling between specified white and black points to the full available quantum range</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola i livelli scalando i colori compresi tra i punti del bianco e del nero specificati sull&apos;intera gamma disponibile</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="92"/>
         <source>Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidezza</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="94"/>
         <source>Sharpen Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidezza avanzata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="95"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa le opzioni Raggio e Soglia per aumentare la nitidezza della foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="96"/>
         <source>Black &amp; White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="98"/>
         <source>Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="99"/>
         <source>Makes picture hazy in appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende la foto sfocata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="100"/>
         <source>Charcoal</source>
-        <translation type="unfinished"></translation>
+        <translation>Carboncino</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="102"/>
         <source>Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordi</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="103"/>
         <source>Highlights edges in picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia i bordi della foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="104"/>
         <source>Emboss</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilievo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="105"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Evidenzia i bordi della foto con un effetto 3D</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="106"/>
         <source>Gaussian Blur</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfocatura gaussiana</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="107"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende la foto sfocata con l&apos;algoritmo di sfocatura gaussiana</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="109"/>
         <source>Implode</source>
-        <translation type="unfinished"></translation>
+        <translation>Implosione</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="111"/>
         <source>Negate</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="112"/>
         <source>Replaces every pixel with its complementary color</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce ogni pixel con il suo colore complementare</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="113"/>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Disturbo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="115"/>
         <source>Oil Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pittura a olio</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="117"/>
         <source>Sepia</source>
-        <translation type="unfinished"></translation>
+        <translation>Seppia</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="119"/>
         <source>Solarize</source>
-        <translation type="unfinished"></translation>
+        <translation>Solarizza</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="120"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa sembrare la foto come se la pellicola fosse stata esposta alla luce durante lo sviluppo</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="123"/>
         <source>Shade</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombreggiatura</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="126"/>
         <source>Spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersione</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="128"/>
         <source>Swirl</source>
-        <translation type="unfinished"></translation>
+        <translation>Vortice</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="130"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="132"/>
         <source>Shape Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice sagomata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="133"/>
         <source>Adds a simple shaped frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una semplice cornice sagomata</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="134"/>
         <source>Grunge Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="135"/>
         <source>Adds a grunge frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice grunge</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="136"/>
         <source>Picture Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice classica</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="137"/>
         <source>Adds a classic picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice classica</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="138"/>
         <source>Vintage Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Cornice vintage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="139"/>
         <source>Adds a vintage frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una cornice vintage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="140"/>
         <source>Raise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollevamento</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="143"/>
         <source>Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge alla foto un effetto ombra lungo i bordi</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="145"/>
         <source>Simple Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo semplice</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="146"/>
         <source>Adds a simple border around the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un semplice bordo intorno alla foto</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="153"/>
         <source>Creates a Polaroid-like picture frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una cornice simile a una Polaroid</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="154"/>
         <location filename="../app/model/UserProfile.cpp" line="171"/>
         <source>Keep original image format (if possible)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni il formato immagine originale (se possibile)</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto è stato creato con una versione diversa del programma, quindi potrebbe non essere importato correttamente.
+Per correggere eventuali problemi, regola le impostazioni e salva.</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo &quot;%1&quot; contiene caratteri che non possono essere salvati.</translation>
     </message>
 </context>
 </TS>
