@@ -136,7 +136,7 @@
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation>Quendrasil prüft jetzt, ob eine neuere Version des Programms verfügbar ist. Es werden keine Informationen über Sie oder Ihren Computer an unsere Server gesendet. Bitte wählen Sie 'Ja', falls eine Firewall-Warnung angezeigt wird.</translation>
+        <translation>Quendrasil prüft jetzt, ob eine neuere Version des Programms verfügbar ist. Es werden keine Informationen über Sie oder Ihren Computer an unsere Server gesendet. Bitte wählen Sie &apos;Ja&apos;, falls eine Firewall-Warnung angezeigt wird.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
@@ -165,7 +165,7 @@ Update Instructions:
         <translation>Hinweis: Sie können kostenlos auf die neueste Version von Quendrasil aktualisieren!
 
 Anleitung zur Aktualisierung:
-1. Klicken Sie auf 'Aktualisieren', um den Download der neuen Setup-Datei zu starten
+1. Klicken Sie auf &apos;Aktualisieren&apos;, um den Download der neuen Setup-Datei zu starten
 2. Starten Sie nach Abschluss des Downloads das Setup und folgen Sie den Anweisungen auf dem Bildschirm</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation>Filter '%1' wird angewendet</translation>
+        <translation>Filter &apos;%1&apos; wird angewendet</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
@@ -2451,7 +2451,7 @@ sind, nicht vergrößern</translation>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation>Die Einstellungen des Filters "%1" können in dieser Version nicht bearbeitet werden.</translation>
+        <translation>Die Einstellungen des Filters &quot;%1&quot; können in dieser Version nicht bearbeitet werden.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
@@ -2690,110 +2690,110 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
 <context>
     <name>CMonitorWindow</name>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Show Monitor</source>
         <translation>Monitor anzeigen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Open Quendrasil</source>
         <translation>Quendrasil öffnen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="130"/>
         <source>Launch at Startup</source>
         <translation>Beim Systemstart ausführen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="671"/>
         <source>Load Settings</source>
         <translation>Einstellungen laden</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="697"/>
         <source>Save Settings As</source>
         <translation>Einstellungen speichern unter</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Help Manual</source>
         <translation>Handbuch</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="135"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="331"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
         <translation>Monitor überwacht höchstens %1 Aufträge. Entfernen Sie einen Auftrag, bevor Sie einen weiteren hinzufügen.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="572"/>
         <source>Executing job: %1</source>
         <translation>Auftrag wird ausgeführt: %1</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="584"/>
         <source>&amp;Folder Watch</source>
         <translation>&amp;Ordnerüberwachung</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="585"/>
         <source>F&amp;TP Watch</source>
         <translation>&amp;FTP-Überwachung</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="629"/>
         <source>Remove selected job(s) from the list?</source>
         <translation>Ausgewählte Aufträge aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="673"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="699"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
         <translation>Projektdateien (*.xml);;Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="679"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
         <translation>Die Datei enthält mehr als %1 Aufträge, mehr als Monitor überwacht. Die Auftragsliste bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="687"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
         <translation>Die Datei konnte nicht als Auftragsliste gelesen werden. Die Auftragsliste bleibt unverändert.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="704"/>
         <source>The job list could not be saved to this file.</source>
         <translation>Die Auftragsliste konnte nicht in dieser Datei gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="714"/>
         <source>&amp;Add Folder Watch</source>
         <translation>&amp;Ordnerüberwachung hinzufügen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>Add &amp;FTP Watch</source>
         <translation>&amp;FTP-Überwachung hinzufügen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="716"/>
         <source>Ed&amp;it</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="717"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="719"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplizieren</translation>
     </message>
@@ -2807,11 +2807,15 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2831,6 +2835,11 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Hochladen</translation>
+    </message>
+    <message>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
@@ -2868,7 +2877,7 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation>Filter '%1' konnte nicht angewendet werden auf</translation>
+        <translation>Filter &apos;%1&apos; konnte nicht angewendet werden auf</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
@@ -3162,7 +3171,7 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
 Press &apos;Next&apos; to see the tutorials.</source>
         <translation>Hilfe erhalten Sie überall in der Oberfläche mit der Taste F1, mit einer ausführlichen Beschreibung der Einstellungen.
 
-Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
+Klicken Sie auf &apos;Weiter&apos;, um die Anleitungen zu sehen.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
@@ -4535,6 +4544,21 @@ Klicken Sie auf 'Weiter', um die Anleitungen zu sehen.</translation>
         <translation>Bitte stellen Sie sicher, dass alle Bilder dieselbe Auflösung haben, wenn Sie ein mehrseitiges WEBP-Bild erstellen.</translation>
     </message>
     <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="79"/>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="80"/>
+        <source>Don&apos;t Show Again</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="81"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
         <translation>Bereit, %1 Fotos zu verarbeiten?</translation>
@@ -4609,7 +4633,7 @@ Wenn Sie fertig sind, wählen Sie Verarbeiten.</translation>
         <translation>Ihre Einstellungen werden verworfen. Fortfahren?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
+        <location filename="../app/ui/MainWindowTheme.cpp" line="134"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
         <translation>Sie müssen Quendrasil neu starten, damit die Änderungen wirksam werden.</translation>
     </message>
@@ -5491,7 +5515,7 @@ Um mögliche Probleme zu beheben, passen Sie die Einstellungen an und speichern 
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation>Der Text "%1" enthält Zeichen, die nicht gespeichert werden können.</translation>
+        <translation>Der Text &quot;%1&quot; enthält Zeichen, die nicht gespeichert werden können.</translation>
     </message>
 </context>
 </TS>

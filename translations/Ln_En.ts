@@ -2669,110 +2669,110 @@ In case there are no filters selected the photos will actually be moved very fas
 <context>
     <name>CMonitorWindow</name>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Show Monitor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Open Quendrasil</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="130"/>
         <source>Launch at Startup</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="671"/>
         <source>Load Settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="697"/>
         <source>Save Settings As</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Help Manual</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="135"/>
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="331"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="572"/>
         <source>Executing job: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="584"/>
         <source>&amp;Folder Watch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="585"/>
         <source>F&amp;TP Watch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="629"/>
         <source>Remove selected job(s) from the list?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="673"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="699"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="679"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="687"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="704"/>
         <source>The job list could not be saved to this file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="714"/>
         <source>&amp;Add Folder Watch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>Add &amp;FTP Watch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="716"/>
         <source>Ed&amp;it</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="717"/>
         <source>&amp;Remove</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="719"/>
         <source>&amp;Duplicate</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2786,11 +2786,15 @@ In case there are no filters selected the photos will actually be moved very fas
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2809,6 +2813,11 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <source>Resume</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4512,6 +4521,21 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="79"/>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="80"/>
+        <source>Don&apos;t Show Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="81"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
         <translation type="unfinished"></translation>
@@ -4584,7 +4608,7 @@ When you are done select Process.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
+        <location filename="../app/ui/MainWindowTheme.cpp" line="134"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -136,7 +136,7 @@
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation>Quendrasil comprobará ahora si hay disponible una versión más reciente del programa. No se enviará a nuestros servidores ninguna información sobre usted ni sobre su equipo. Seleccione 'Sí' si aparece una advertencia del cortafuegos.</translation>
+        <translation>Quendrasil comprobará ahora si hay disponible una versión más reciente del programa. No se enviará a nuestros servidores ninguna información sobre usted ni sobre su equipo. Seleccione &apos;Sí&apos; si aparece una advertencia del cortafuegos.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
@@ -165,7 +165,7 @@ Update Instructions:
         <translation>Nota: ¡puede actualizar a la versión más reciente de Quendrasil de forma gratuita!
 
 Instrucciones de actualización:
-1. Haga clic en 'Actualizar' para iniciar la descarga del nuevo archivo de instalación
+1. Haga clic en &apos;Actualizar&apos; para iniciar la descarga del nuevo archivo de instalación
 2. Una vez completada la descarga, ejecute el instalador y siga las instrucciones en pantalla</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
-        <translation>Aplicando el filtro '%1'</translation>
+        <translation>Aplicando el filtro &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
@@ -2451,7 +2451,7 @@ que el tamaño indicado</translation>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="237"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
-        <translation>La configuración del filtro "%1" no se puede editar en esta versión.</translation>
+        <translation>La configuración del filtro &quot;%1&quot; no se puede editar en esta versión.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="303"/>
@@ -2690,110 +2690,110 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
 <context>
     <name>CMonitorWindow</name>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Show Monitor</source>
         <translation>Mostrar Monitor</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Open Quendrasil</source>
         <translation>Abrir Quendrasil</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="130"/>
         <source>Launch at Startup</source>
         <translation>Iniciar con el sistema</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="671"/>
         <source>Load Settings</source>
         <translation>Cargar configuración</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="697"/>
         <source>Save Settings As</source>
         <translation>Guardar configuración como</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Help Manual</source>
         <translation>Manual de ayuda</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="135"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="331"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
         <translation>Monitor vigila como máximo %1 tareas. Quite una tarea antes de añadir otra.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="572"/>
         <source>Executing job: %1</source>
         <translation>Ejecutando tarea: %1</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="584"/>
         <source>&amp;Folder Watch</source>
         <translation>Vigilancia de &amp;carpeta</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="585"/>
         <source>F&amp;TP Watch</source>
         <translation>Vigilancia F&amp;TP</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="629"/>
         <source>Remove selected job(s) from the list?</source>
         <translation>¿Quitar de la lista la(s) tarea(s) seleccionada(s)?</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="673"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="699"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
         <translation>Archivos de proyecto (*.xml);;Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="679"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
         <translation>El archivo contiene más de %1 tareas, más de las que vigila Monitor. La lista de tareas no se modifica.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="687"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
         <translation>El archivo no se pudo leer como lista de tareas. La lista de tareas no se modifica.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="704"/>
         <source>The job list could not be saved to this file.</source>
         <translation>No se pudo guardar la lista de tareas en este archivo.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="714"/>
         <source>&amp;Add Folder Watch</source>
         <translation>&amp;Añadir vigilancia de carpeta</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>Add &amp;FTP Watch</source>
         <translation>Añadir vigilancia &amp;FTP</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="716"/>
         <source>Ed&amp;it</source>
         <translation>Ed&amp;itar</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="717"/>
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="719"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplicar</translation>
     </message>
@@ -2807,11 +2807,15 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -2831,6 +2835,11 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Subiendo</translation>
+    </message>
+    <message>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
@@ -2868,7 +2877,7 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation>Error al aplicar el filtro '%1' a</translation>
+        <translation>Error al aplicar el filtro &apos;%1&apos; a</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
@@ -3162,7 +3171,7 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
 Press &apos;Next&apos; to see the tutorials.</source>
         <translation>Para obtener ayuda, pulse la tecla F1 en cualquier parte de la interfaz y verá una descripción detallada de las opciones.
 
-Pulse 'Siguiente' para ver los tutoriales.</translation>
+Pulse &apos;Siguiente&apos; para ver los tutoriales.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="86"/>
@@ -4535,6 +4544,21 @@ Pulse 'Siguiente' para ver los tutoriales.</translation>
         <translation>Asegúrese de que todas las imágenes tengan la misma resolución al crear una imagen WEBP multipágina.</translation>
     </message>
     <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="79"/>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="80"/>
+        <source>Don&apos;t Show Again</source>
+        <translation>No volver a mostrar</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="81"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
         <translation>¿Listo para procesar %1 fotos?</translation>
@@ -4609,7 +4633,7 @@ Cuando termine, seleccione Procesar.</translation>
         <translation>Se descartará su configuración. ¿Continuar?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
+        <location filename="../app/ui/MainWindowTheme.cpp" line="134"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
         <translation>Debe reiniciar Quendrasil para que los cambios surtan efecto.</translation>
     </message>
@@ -5491,7 +5515,7 @@ Para corregir cualquier posible problema, ajuste la configuración y guarde.</tr
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>
         <source>The text &quot;%1&quot; holds characters that cannot be saved.</source>
-        <translation>El texto "%1" contiene caracteres que no se pueden guardar.</translation>
+        <translation>El texto &quot;%1&quot; contiene caracteres que no se pueden guardar.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="125"/>
         <source>Launching %1 thread(s) of execution.</source>
-        <translation>Lancement de %1 thread(s) d'exécution.</translation>
+        <translation>Lancement de %1 thread(s) d&apos;exécution.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="188"/>
@@ -21,7 +21,7 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="195"/>
         <source>Creating a single multi-page document.</source>
-        <translation>Création d'un document multipage unique.</translation>
+        <translation>Création d&apos;un document multipage unique.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="197"/>
@@ -37,7 +37,7 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="215"/>
         <source>the file name is not valid UTF-8</source>
-        <translation>le nom de fichier n'est pas en UTF-8 valide</translation>
+        <translation>le nom de fichier n&apos;est pas en UTF-8 valide</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="370"/>
@@ -47,7 +47,7 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="421"/>
         <source>Process interrupted by the user.</source>
-        <translation>Traitement interrompu par l'utilisateur.</translation>
+        <translation>Traitement interrompu par l&apos;utilisateur.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="423"/>
@@ -67,7 +67,7 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="446"/>
         <source>Could not open default mail client.</source>
-        <translation>Impossible d'ouvrir le client de messagerie par défaut.</translation>
+        <translation>Impossible d&apos;ouvrir le client de messagerie par défaut.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="448"/>
@@ -97,12 +97,12 @@
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="501"/>
         <source>Upload failed.</source>
-        <translation>Échec de l'envoi.</translation>
+        <translation>Échec de l&apos;envoi.</translation>
     </message>
     <message>
         <location filename="../app/engine/BatchCore.cpp" line="532"/>
         <source>Could not save log.</source>
-        <translation>Impossible d'enregistrer le journal.</translation>
+        <translation>Impossible d&apos;enregistrer le journal.</translation>
     </message>
 </context>
 <context>
@@ -136,7 +136,7 @@
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="117"/>
         <source>Quendrasil will now check if a newer version of the program is available. No information about you or your computer will be sent to our servers. Please select &apos;Yes&apos; if a firewall warning will be displayed.</source>
-        <translation>Quendrasil va maintenant vérifier si une version plus récente du programme est disponible. Aucune information vous concernant ou concernant votre ordinateur ne sera envoyée à nos serveurs. Veuillez choisir « Oui » si un avertissement du pare-feu s'affiche.</translation>
+        <translation>Quendrasil va maintenant vérifier si une version plus récente du programme est disponible. Aucune information vous concernant ou concernant votre ordinateur ne sera envoyée à nos serveurs. Veuillez choisir « Oui » si un avertissement du pare-feu s&apos;affiche.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="206"/>
@@ -165,8 +165,8 @@ Update Instructions:
         <translation>Remarque : la mise à jour vers la dernière version de Quendrasil est gratuite !
 
 Instructions de mise à jour :
-1. Cliquez sur « Mettre à jour » pour lancer le téléchargement du nouveau programme d'installation
-2. Une fois le téléchargement terminé, lancez l'installation et suivez les instructions à l'écran</translation>
+1. Cliquez sur « Mettre à jour » pour lancer le téléchargement du nouveau programme d&apos;installation
+2. Une fois le téléchargement terminé, lancez l&apos;installation et suivez les instructions à l&apos;écran</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="288"/>
@@ -188,7 +188,7 @@ Instructions de mise à jour :
         <source>We are unable to access Quendrasil&apos;s site. Your firewall may be blocking this connection. Please check your firewall&apos;s settings and try again.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation>Impossible d'accéder au site de Quendrasil. Votre pare-feu bloque peut-être cette connexion. Vérifiez les paramètres de votre pare-feu et réessayez.
+        <translation>Impossible d&apos;accéder au site de Quendrasil. Votre pare-feu bloque peut-être cette connexion. Vérifiez les paramètres de votre pare-feu et réessayez.
 
 Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour au démarrage, décochez la case ci-dessous.</translation>
     </message>
@@ -197,14 +197,14 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
         <source>The list of versions on Quendrasil&apos;s site could not be read. Please try again later.
 
 In case you don&apos;t want Quendrasil to automatically check for updates at startup please disable the checkbox below.</source>
-        <translation>La liste des versions sur le site de Quendrasil n'a pas pu être lue. Veuillez réessayer plus tard.
+        <translation>La liste des versions sur le site de Quendrasil n&apos;a pas pu être lue. Veuillez réessayer plus tard.
 
 Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour au démarrage, décochez la case ci-dessous.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/CheckNew.cpp" line="456"/>
         <source>The download address of the new version is not valid. Please try again later.</source>
-        <translation>L'adresse de téléchargement de la nouvelle version n'est pas valide. Veuillez réessayer plus tard.</translation>
+        <translation>L&apos;adresse de téléchargement de la nouvelle version n&apos;est pas valide. Veuillez réessayer plus tard.</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="60"/>
         <source>Disable interface notifications when processing</source>
-        <translation>Désactiver les notifications de l'interface pendant le traitement</translation>
+        <translation>Désactiver les notifications de l&apos;interface pendant le traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="68"/>
@@ -315,7 +315,7 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="104"/>
         <source>Username</source>
-        <translation>Nom d'utilisateur</translation>
+        <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="113"/>
@@ -370,12 +370,12 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
         <source>The scan interval must be an integer larger than 30.</source>
-        <translation>L'intervalle d'analyse doit être un entier supérieur à 30.</translation>
+        <translation>L&apos;intervalle d&apos;analyse doit être un entier supérieur à 30.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
         <source>Some fields were not filled.</source>
-        <translation>Certains champs n'ont pas été remplis.</translation>
+        <translation>Certains champs n&apos;ont pas été remplis.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
@@ -385,7 +385,7 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
         <source>The task you selected does not exist.</source>
-        <translation>La tâche sélectionnée n'existe pas.</translation>
+        <translation>La tâche sélectionnée n&apos;existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
@@ -502,7 +502,7 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="161"/>
         <source>Disable interface notifications when processing</source>
-        <translation>Désactiver les notifications de l'interface pendant le traitement</translation>
+        <translation>Désactiver les notifications de l&apos;interface pendant le traitement</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="171"/>
@@ -563,12 +563,12 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
         <source>The scan interval must be an integer larger than 1.</source>
-        <translation>L'intervalle d'analyse doit être un entier supérieur à 1.</translation>
+        <translation>L&apos;intervalle d&apos;analyse doit être un entier supérieur à 1.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>Some fields were not filled.</source>
-        <translation>Certains champs n'ont pas été remplis.</translation>
+        <translation>Certains champs n&apos;ont pas été remplis.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
@@ -578,12 +578,12 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The folder you selected does not exist.</source>
-        <translation>Le dossier sélectionné n'existe pas.</translation>
+        <translation>Le dossier sélectionné n&apos;existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
         <source>The task you selected does not exist.</source>
-        <translation>La tâche sélectionnée n'existe pas.</translation>
+        <translation>La tâche sélectionnée n&apos;existe pas.</translation>
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
@@ -704,8 +704,8 @@ Téléchargez « GhostScript for Windows (64 bit) » à partir de ce lien :</tra
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
-        <translation>L'image %1
-existe déjà, voulez-vous l'écraser ?</translation>
+        <translation>L&apos;image %1
+existe déjà, voulez-vous l&apos;écraser ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
@@ -892,7 +892,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="109"/>
         <source>Reset for each input folder</source>
-        <translation>Réinitialiser pour chaque dossier d'entrée</translation>
+        <translation>Réinitialiser pour chaque dossier d&apos;entrée</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="118"/>
@@ -928,12 +928,12 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="179"/>
         <source>Time format</source>
-        <translation>Format d'heure</translation>
+        <translation>Format d&apos;heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="189"/>
         <source>Show time as</source>
-        <translation>Afficher l'heure en</translation>
+        <translation>Afficher l&apos;heure en</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.ui" line="202"/>
@@ -988,7 +988,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
         <source>Original photo date</source>
-        <translation>Date d'origine de la photo</translation>
+        <translation>Date d&apos;origine de la photo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogRename.cpp" line="69"/>
@@ -1084,7 +1084,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
-        <translation>Sélectionnez un dossier et cliquez sur OK pour l'ajouter à votre chemin de recherche.</translation>
+        <translation>Sélectionnez un dossier et cliquez sur OK pour l&apos;ajouter à votre chemin de recherche.</translation>
     </message>
 </context>
 <context>
@@ -1107,17 +1107,17 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="143"/>
         <source>Newsletter</source>
-        <translation>Lettre d'information</translation>
+        <translation>Lettre d&apos;information</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="162"/>
         <source>Sign up to our newsletter to receive news and discounts for our products:</source>
-        <translation>Abonnez-vous à notre lettre d'information pour recevoir les nouveautés et des réductions sur nos produits :</translation>
+        <translation>Abonnez-vous à notre lettre d&apos;information pour recevoir les nouveautés et des réductions sur nos produits :</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="200"/>
         <source>Sign Up</source>
-        <translation>S'abonner</translation>
+        <translation>S&apos;abonner</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSocial.ui" line="242"/>
@@ -1140,7 +1140,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="101"/>
         <source>Tip text</source>
-        <translation>Texte de l'astuce</translation>
+        <translation>Texte de l&apos;astuce</translation>
     </message>
     <message>
         <location filename="../common/widgets/DialogTip.ui" line="119"/>
@@ -1181,7 +1181,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/filters/FilterBlank.cpp" line="10"/>
         <source>This filter has no settings.</source>
-        <translation>Ce filtre n'a aucun paramètre.</translation>
+        <translation>Ce filtre n&apos;a aucun paramètre.</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1295,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
         <source>Original image size:</source>
-        <translation>Taille d'origine de l'image :</translation>
+        <translation>Taille d&apos;origine de l&apos;image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterCrop.cpp" line="35"/>
@@ -1326,17 +1326,17 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date &amp; Time</source>
-        <translation>Date et heure d'origine</translation>
+        <translation>Date et heure d&apos;origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="123"/>
         <source>Original Date</source>
-        <translation>Date d'origine</translation>
+        <translation>Date d&apos;origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
         <source>Original Time</source>
-        <translation>Heure d'origine</translation>
+        <translation>Heure d&apos;origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="124"/>
@@ -1401,7 +1401,7 @@ existe déjà, voulez-vous l'écraser ?</translation>
     <message>
         <location filename="../app/filters/FilterDate.cpp" line="524"/>
         <source>Select Watermark Image</source>
-        <translation>Sélectionner l'image de filigrane</translation>
+        <translation>Sélectionner l&apos;image de filigrane</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1459,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
         <source>Original image size:</source>
-        <translation>Taille d'origine de l'image :</translation>
+        <translation>Taille d&apos;origine de l&apos;image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResize.cpp" line="60"/>
@@ -1502,7 +1502,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
         <source>Original image size:</source>
-        <translation>Taille d'origine de l'image :</translation>
+        <translation>Taille d&apos;origine de l&apos;image :</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterRoll.cpp" line="34"/>
@@ -1647,7 +1647,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
         <source>Select Watermark Image</source>
-        <translation>Sélectionner l'image de filigrane</translation>
+        <translation>Sélectionner l&apos;image de filigrane</translation>
     </message>
 </context>
 <context>
@@ -1803,12 +1803,12 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="64"/>
         <source>Camera Maker</source>
-        <translation>Fabricant de l'appareil</translation>
+        <translation>Fabricant de l&apos;appareil</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="65"/>
         <source>Camera Model</source>
-        <translation>Modèle de l'appareil</translation>
+        <translation>Modèle de l&apos;appareil</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterWatermarkText.cpp" line="66"/>
@@ -1931,7 +1931,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="25"/>
         <source>There are no settings for this format</source>
-        <translation>Ce format n'a aucun paramètre</translation>
+        <translation>Ce format n&apos;a aucun paramètre</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="61"/>
@@ -1944,7 +1944,7 @@ que la taille indiquée</translation>
         <location filename="../app/dialogs/FormatSettings.ui" line="221"/>
         <location filename="../app/dialogs/FormatSettings.ui" line="417"/>
         <source>Interlace Type</source>
-        <translation>Type d'entrelacement</translation>
+        <translation>Type d&apos;entrelacement</translation>
     </message>
     <message>
         <location filename="../app/dialogs/FormatSettings.ui" line="133"/>
@@ -2175,7 +2175,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="217"/>
         <source>&amp;Show preview</source>
-        <translation>Afficher l'a&amp;perçu</translation>
+        <translation>Afficher l&apos;a&amp;perçu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel1.ui" line="300"/>
@@ -2383,7 +2383,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation>Passez à l'étape 2 et définissez les modifications à appliquer à vos photos</translation>
+        <translation>Passez à l&apos;étape 2 et définissez les modifications à appliquer à vos photos</translation>
     </message>
 </context>
 <context>
@@ -2416,7 +2416,7 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="242"/>
         <source>Sh&amp;ow preview</source>
-        <translation>Afficher l'&amp;aperçu</translation>
+        <translation>Afficher l&apos;&amp;aperçu</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.ui" line="385"/>
@@ -2511,12 +2511,12 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="880"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
-        <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l'étape 1</translation>
+        <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l&apos;étape 1</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel2.cpp" line="898"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
-        <translation>Passez à l'étape 3 et choisissez le dossier de sortie et le format d'image des photos modifiées</translation>
+        <translation>Passez à l&apos;étape 3 et choisissez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
 </context>
 <context>
@@ -2544,19 +2544,19 @@ que la taille indiquée</translation>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="137"/>
         <source>Use original photos&apos; folder as output destination</source>
-        <translation>Utiliser le dossier des photos d'origine comme destination</translation>
+        <translation>Utiliser le dossier des photos d&apos;origine comme destination</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="138"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
-        <translation>Créer un sous-dossier dans le dossier des photos d'origine</translation>
+        <translation>Créer un sous-dossier dans le dossier des photos d&apos;origine</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="348"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
-        <translation>Vous avez choisi d'écrire les photos obtenues dans le dossier des originaux.
+        <translation>Vous avez choisi d&apos;écrire les photos obtenues dans le dossier des originaux.
 
 Pour conserver les originaux tout en écrivant les photos obtenues dans le même dossier, changez le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
@@ -2572,11 +2572,11 @@ Pour conserver les originaux tout en écrivant les photos obtenues dans le même
 This action will only delete the originals if the processed photos are correctly written.
 
 In case there are no filters selected the photos will actually be moved very fast and eventually renamed with no quality loss.</source>
-        <translation>Vous avez choisi de supprimer les photos d'origine après l'écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d'utiliser cette option pour la première fois.
+        <translation>Vous avez choisi de supprimer les photos d&apos;origine après l&apos;écriture des photos traitées. Nous vous conseillons de sauvegarder les originaux avant d&apos;utiliser cette option pour la première fois.
 
 Les originaux ne seront supprimés que si les photos traitées ont été écrites correctement.
 
-Si aucun filtre n'est sélectionné, les photos seront simplement déplacées très rapidement, et éventuellement renommées, sans perte de qualité.</translation>
+Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacées très rapidement, et éventuellement renommées, sans perte de qualité.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.cpp" line="632"/>
@@ -2633,7 +2633,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="171"/>
         <source>Username</source>
-        <translation>Nom d'utilisateur</translation>
+        <translation>Nom d&apos;utilisateur</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="181"/>
@@ -2659,7 +2659,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
         <location filename="../app/ui/MainPanel3.cpp" line="136"/>
         <source>Recreate original folder structure in selected folder</source>
-        <translation>Recréer l'arborescence d'origine dans le dossier sélectionné</translation>
+        <translation>Recréer l&apos;arborescence d&apos;origine dans le dossier sélectionné</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="246"/>
@@ -2679,7 +2679,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="302"/>
         <source>Set output photo&apos;s &amp;date and attributes same as original</source>
-        <translation>Reprendre la &amp;date et les attributs de l'original</translation>
+        <translation>Reprendre la &amp;date et les attributs de l&apos;original</translation>
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="309"/>
@@ -2690,110 +2690,110 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
 <context>
     <name>CMonitorWindow</name>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Show Monitor</source>
         <translation>Afficher Monitor</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Open Quendrasil</source>
         <translation>Ouvrir Quendrasil</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="130"/>
         <source>Launch at Startup</source>
         <translation>Lancer au démarrage</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="671"/>
         <source>Load Settings</source>
         <translation>Charger les paramètres</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="697"/>
         <source>Save Settings As</source>
         <translation>Enregistrer les paramètres sous</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Help Manual</source>
-        <translation>Manuel d'aide</translation>
+        <translation>Manuel d&apos;aide</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="135"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="331"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
-        <translation>Monitor surveille au plus %1 tâches. Supprimez une tâche avant d'en ajouter une autre.</translation>
+        <translation>Monitor surveille au plus %1 tâches. Supprimez une tâche avant d&apos;en ajouter une autre.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="572"/>
         <source>Executing job: %1</source>
         <translation>Exécution de la tâche : %1</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="584"/>
         <source>&amp;Folder Watch</source>
         <translation>Surveillance de &amp;dossier</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="585"/>
         <source>F&amp;TP Watch</source>
         <translation>Surveillance &amp;FTP</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="629"/>
         <source>Remove selected job(s) from the list?</source>
         <translation>Retirer les tâches sélectionnées de la liste ?</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="673"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="699"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
         <translation>Fichiers de projet (*.xml);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="679"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
         <translation>Le fichier contient plus de %1 tâches, plus que Monitor ne peut en surveiller. La liste des tâches reste inchangée.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="687"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
-        <translation>Le fichier n'a pas pu être lu comme une liste de tâches. La liste des tâches reste inchangée.</translation>
+        <translation>Le fichier n&apos;a pas pu être lu comme une liste de tâches. La liste des tâches reste inchangée.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="704"/>
         <source>The job list could not be saved to this file.</source>
-        <translation>La liste des tâches n'a pas pu être enregistrée dans ce fichier.</translation>
+        <translation>La liste des tâches n&apos;a pas pu être enregistrée dans ce fichier.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="714"/>
         <source>&amp;Add Folder Watch</source>
         <translation>Ajouter une surveillance de &amp;dossier</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>Add &amp;FTP Watch</source>
         <translation>Ajouter une surveillance &amp;FTP</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="716"/>
         <source>Ed&amp;it</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="717"/>
         <source>&amp;Remove</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="719"/>
         <source>&amp;Duplicate</source>
         <translation>D&amp;upliquer</translation>
     </message>
@@ -2807,11 +2807,15 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2833,14 +2837,19 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
         <translation>Envoi</translation>
     </message>
     <message>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
-        <translation>Le traitement des photos n'est pas terminé. Abandonner l'opération ?</translation>
+        <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération ?</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
-        <translation>L'envoi n'est pas terminé. Abandonner l'opération ?</translation>
+        <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération ?</translation>
     </message>
 </context>
 <context>
@@ -2848,17 +2857,17 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="270"/>
         <source>There is no output folder</source>
-        <translation>Il n'y a pas de dossier de sortie</translation>
+        <translation>Il n&apos;y a pas de dossier de sortie</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>Not a regular file</source>
-        <translation>Ce n'est pas un fichier normal</translation>
+        <translation>Ce n&apos;est pas un fichier normal</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="782"/>
         <source>The file does not exist</source>
-        <translation>Le fichier n'existe pas</translation>
+        <translation>Le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="870"/>
@@ -2868,12 +2877,12 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="873"/>
         <source>Failed to apply &apos;%1&apos; filter to</source>
-        <translation>Échec de l'application du filtre « %1 » à</translation>
+        <translation>Échec de l&apos;application du filtre « %1 » à</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="876"/>
         <source>Failed to write</source>
-        <translation>Échec de l'écriture</translation>
+        <translation>Échec de l&apos;écriture</translation>
     </message>
     <message>
         <location filename="../app/engine/ProcessThread.cpp" line="880"/>
@@ -2952,7 +2961,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="100"/>
         <source>Include Quendrasil in Windows Explorer contextual menu</source>
-        <translation>Ajouter Quendrasil au menu contextuel de l'Explorateur Windows</translation>
+        <translation>Ajouter Quendrasil au menu contextuel de l&apos;Explorateur Windows</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="107"/>
@@ -2967,7 +2976,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="121"/>
         <source>Show wizard window at startup</source>
-        <translation>Afficher l'assistant au démarrage</translation>
+        <translation>Afficher l&apos;assistant au démarrage</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="128"/>
@@ -2987,7 +2996,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="202"/>
         <source>Image Formats</source>
-        <translation>Formats d'image</translation>
+        <translation>Formats d&apos;image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.ui" line="211"/>
@@ -3072,17 +3081,17 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="106"/>
         <source>Auto, best algorithm for camera model</source>
-        <translation>Auto, meilleur algorithme pour le modèle d'appareil</translation>
+        <translation>Auto, meilleur algorithme pour le modèle d&apos;appareil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="114"/>
         <source>Use camera&apos;s settings</source>
-        <translation>Utiliser les réglages de l'appareil</translation>
+        <translation>Utiliser les réglages de l&apos;appareil</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
         <source>Average the entire image</source>
-        <translation>Moyenne de toute l'image</translation>
+        <translation>Moyenne de toute l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogSettings.cpp" line="115"/>
@@ -3130,7 +3139,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/engine/Upload.cpp" line="268"/>
         <source>Files attached successfuly. We advise deleting the temporary files that Quendrasil may have created in the process (be sure to do that only after you have finished sending your e-mail). Delete temporary files now?</source>
-        <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Quendrasil a pu créer au cours de l'opération (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant ?</translation>
+        <translation>Fichiers joints avec succès. Nous vous conseillons de supprimer les fichiers temporaires que Quendrasil a pu créer au cours de l&apos;opération (faites-le seulement après avoir envoyé votre e-mail). Supprimer les fichiers temporaires maintenant ?</translation>
     </message>
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
@@ -3140,7 +3149,7 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/engine/Upload.cpp" line="276"/>
         <source>Could not open default mail client.</source>
-        <translation>Impossible d'ouvrir le client de messagerie par défaut.</translation>
+        <translation>Impossible d&apos;ouvrir le client de messagerie par défaut.</translation>
     </message>
 </context>
 <context>
@@ -3153,14 +3162,14 @@ Si aucun filtre n'est sélectionné, les photos seront simplement déplacées tr
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="51"/>
         <source>Quendrasil&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
-        <translation>L'interface de Quendrasil est conçue comme un assistant en trois étapes : il vous suffit de suivre les étapes prévues pour modifier vos photos !</translation>
+        <translation>L&apos;interface de Quendrasil est conçue comme un assistant en trois étapes : il vous suffit de suivre les étapes prévues pour modifier vos photos !</translation>
     </message>
     <message>
         <location filename="../app/dialogs/WizardStart.ui" line="61"/>
         <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
 
 Press &apos;Next&apos; to see the tutorials.</source>
-        <translation>Pour obtenir de l'aide, appuyez sur la touche F1 n'importe où dans l'interface afin d'afficher une description détaillée des paramètres.
+        <translation>Pour obtenir de l&apos;aide, appuyez sur la touche F1 n&apos;importe où dans l&apos;interface afin d&apos;afficher une description détaillée des paramètres.
 
 Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     </message>
@@ -3201,17 +3210,17 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="20"/>
         <source>Feedback Request</source>
-        <translation>Demande d'avis</translation>
+        <translation>Demande d&apos;avis</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="69"/>
         <source>Thank you for using Quendrasil. If you are encountering problems, need support or have suggestions for us, please let us know.</source>
-        <translation>Merci d'utiliser Quendrasil. Si vous rencontrez des problèmes, avez besoin d'aide ou avez des suggestions, faites-le-nous savoir.</translation>
+        <translation>Merci d&apos;utiliser Quendrasil. Si vous rencontrez des problèmes, avez besoin d&apos;aide ou avez des suggestions, faites-le-nous savoir.</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="79"/>
         <source>Contact Support</source>
-        <translation>Contacter l'assistance</translation>
+        <translation>Contacter l&apos;assistance</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="102"/>
@@ -3221,7 +3230,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="112"/>
         <source>Review on App Store</source>
-        <translation>Donner un avis sur l'App Store</translation>
+        <translation>Donner un avis sur l&apos;App Store</translation>
     </message>
     <message>
         <location filename="../app/dialogs/DialogAskReview.ui" line="157"/>
@@ -3244,7 +3253,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/dialogs/DialogUnsupportedFormat.ui" line="26"/>
         <source>You are trying to add file formats that are not supported by Quendrasil, as a result some files were not added to the list.</source>
-        <translation>Vous essayez d'ajouter des formats de fichier non pris en charge par Quendrasil ; certains fichiers n'ont donc pas été ajoutés à la liste.</translation>
+        <translation>Vous essayez d&apos;ajouter des formats de fichier non pris en charge par Quendrasil ; certains fichiers n&apos;ont donc pas été ajoutés à la liste.</translation>
     </message>
 </context>
 <context>
@@ -3314,7 +3323,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="9"/>
         <source>Original color</source>
-        <translation>Couleur d'origine</translation>
+        <translation>Couleur d&apos;origine</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterColorReplace.ui" line="36"/>
@@ -3675,12 +3684,12 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="19"/>
         <source>Flip image vertically</source>
-        <translation>Retourner l'image verticalement</translation>
+        <translation>Retourner l&apos;image verticalement</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterFlip.ui" line="30"/>
         <source>Flip image horizontally</source>
-        <translation>Retourner l'image horizontalement</translation>
+        <translation>Retourner l&apos;image horizontalement</translation>
     </message>
 </context>
 <context>
@@ -3856,7 +3865,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="9"/>
         <source>Image Size in Pixels</source>
-        <translation>Taille de l'image en pixels</translation>
+        <translation>Taille de l&apos;image en pixels</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterResizeAdvanced.ui" line="37"/>
@@ -3915,7 +3924,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="211"/>
         <source>&amp;Show preview</source>
-        <translation>Afficher l'&amp;aperçu</translation>
+        <translation>Afficher l&apos;&amp;aperçu</translation>
     </message>
     <message>
         <location filename="../app/filters/FilterSettings.ui" line="350"/>
@@ -4318,7 +4327,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="129"/>
         <source>&amp;Help Manual</source>
-        <translation>&amp;Manuel d'aide</translation>
+        <translation>&amp;Manuel d&apos;aide</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="132"/>
@@ -4369,7 +4378,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="151"/>
         <source>How to &amp;Add Comments and Time to Photos</source>
-        <translation>Comment &amp;ajouter des commentaires et l'heure aux photos</translation>
+        <translation>Comment &amp;ajouter des commentaires et l&apos;heure aux photos</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.ui" line="154"/>
@@ -4452,12 +4461,12 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
         <location filename="../app/ui/MainWindow.ui" line="191"/>
         <location filename="../app/ui/MainWindow.cpp" line="264"/>
         <source>&amp;Wizard Steps</source>
-        <translation>Étapes de l'&amp;assistant</translation>
+        <translation>Étapes de l&apos;&amp;assistant</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="256"/>
         <source>Wizard Steps</source>
-        <translation>Étapes de l'assistant</translation>
+        <translation>Étapes de l&apos;assistant</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="273"/>
@@ -4492,7 +4501,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="322"/>
         <source>Step 3 - Select the output path and image format for the edited photos</source>
-        <translation>Étape 3 - Choisissez le chemin de sortie et le format d'image des photos modifiées</translation>
+        <translation>Étape 3 - Choisissez le chemin de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindow.cpp" line="323"/>
@@ -4522,17 +4531,32 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="51"/>
         <source>The selected folder does not exist, do you want to create it now?</source>
-        <translation>Le dossier sélectionné n'existe pas, voulez-vous le créer maintenant ?</translation>
+        <translation>Le dossier sélectionné n&apos;existe pas, voulez-vous le créer maintenant ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="69"/>
         <source>There are no photos to process.</source>
-        <translation>Il n'y a aucune photo à traiter.</translation>
+        <translation>Il n&apos;y a aucune photo à traiter.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="77"/>
         <source>Please make sure all images are of the same resolution when creating a multipage WEBP image.</source>
         <translation>Assurez-vous que toutes les images ont la même résolution pour créer une image WEBP multipage.</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="79"/>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="80"/>
+        <source>Don&apos;t Show Again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="81"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
@@ -4542,7 +4566,7 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="101"/>
         <source>You have selected to delete the source photos after writing the modified ones. Continue?</source>
-        <translation>Vous avez choisi de supprimer les photos source après l'écriture des photos modifiées. Continuer ?</translation>
+        <translation>Vous avez choisi de supprimer les photos source après l&apos;écriture des photos modifiées. Continuer ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="103"/>
@@ -4567,36 +4591,36 @@ Cliquez sur « Suivant » pour voir les didacticiels.</translation>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="205"/>
         <source>Loading a profile will overwrite your settings. Continue?</source>
-        <translation>Le chargement d'un profil remplacera vos paramètres. Continuer ?</translation>
+        <translation>Le chargement d&apos;un profil remplacera vos paramètres. Continuer ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="222"/>
         <source>Now just add your photos in Step 1 and optionally adjust the settings from Step 2 and Step 3 as you like.
 
 When you are done select Process.</source>
-        <translation>Il ne vous reste plus qu'à ajouter vos photos à l'étape 1 et, si vous le souhaitez, à ajuster les paramètres des étapes 2 et 3.
+        <translation>Il ne vous reste plus qu&apos;à ajouter vos photos à l&apos;étape 1 et, si vous le souhaitez, à ajuster les paramètres des étapes 2 et 3.
 
 Une fois terminé, choisissez Traiter.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="278"/>
         <source>Could not save project.</source>
-        <translation>Impossible d'enregistrer le projet.</translation>
+        <translation>Impossible d&apos;enregistrer le projet.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="294"/>
         <source>Could not save profile.</source>
-        <translation>Impossible d'enregistrer le profil.</translation>
+        <translation>Impossible d&apos;enregistrer le profil.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="306"/>
         <source>Do you want to disable all notifications when running the script?</source>
-        <translation>Voulez-vous désactiver toutes les notifications pendant l'exécution du script ?</translation>
+        <translation>Voulez-vous désactiver toutes les notifications pendant l&apos;exécution du script ?</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="313"/>
         <source>Could not save script.</source>
-        <translation>Impossible d'enregistrer le script.</translation>
+        <translation>Impossible d&apos;enregistrer le script.</translation>
     </message>
     <message>
         <location filename="../app/ui/MainWindowDocuments.cpp" line="338"/>
@@ -4609,7 +4633,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <translation>Vos paramètres seront perdus. Continuer ?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
+        <location filename="../app/ui/MainWindowTheme.cpp" line="134"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
         <translation>Vous devez redémarrer Quendrasil pour que les modifications prennent effet.</translation>
     </message>
@@ -4705,7 +4729,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../monitor/ui/MonitorWindow.ui" line="209"/>
         <source>&amp;Help Manual</source>
-        <translation>&amp;Manuel d'aide</translation>
+        <translation>&amp;Manuel d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -4784,19 +4808,19 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="83"/>
         <location filename="../app/model/FiltersEnum.cpp" line="45"/>
         <source>Automatically rotates photos based on the information embedded by the digital camera</source>
-        <translation>Fait pivoter automatiquement les photos d'après les informations enregistrées par l'appareil photo</translation>
+        <translation>Fait pivoter automatiquement les photos d&apos;après les informations enregistrées par l&apos;appareil photo</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="31"/>
         <source>Add Date and Time</source>
-        <translation>Ajouter la date et l'heure</translation>
+        <translation>Ajouter la date et l&apos;heure</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="32"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="79"/>
         <location filename="../app/model/FiltersEnum.cpp" line="37"/>
         <source>Stamps picture with date and time information</source>
-        <translation>Appose la date et l'heure sur l'image</translation>
+        <translation>Appose la date et l&apos;heure sur l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="33"/>
@@ -4808,7 +4832,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="35"/>
         <location filename="../app/model/FiltersEnum.cpp" line="114"/>
         <source>Adds noise to picture</source>
-        <translation>Ajoute du bruit à l'image</translation>
+        <translation>Ajoute du bruit à l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="36"/>
@@ -4844,7 +4868,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="84"/>
         <location filename="../app/model/FiltersEnum.cpp" line="101"/>
         <source>Transforms picture to a charcoal sketch</source>
-        <translation>Transforme l'image en dessin au fusain</translation>
+        <translation>Transforme l&apos;image en dessin au fusain</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="42"/>
@@ -4856,19 +4880,19 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="86"/>
         <location filename="../app/model/FiltersEnum.cpp" line="110"/>
         <source>Creates an implosion effect in the center of the image</source>
-        <translation>Crée un effet d'implosion au centre de l'image</translation>
+        <translation>Crée un effet d&apos;implosion au centre de l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="44"/>
         <source>Effect Oil Painting</source>
-        <translation>Effet peinture à l'huile</translation>
+        <translation>Effet peinture à l&apos;huile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="45"/>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="87"/>
         <location filename="../app/model/FiltersEnum.cpp" line="116"/>
         <source>Makes picture look like an oil painting</source>
-        <translation>Donne à l'image l'aspect d'une peinture à l'huile</translation>
+        <translation>Donne à l&apos;image l&apos;aspect d&apos;une peinture à l&apos;huile</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="46"/>
@@ -4880,7 +4904,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="88"/>
         <location filename="../app/model/FiltersEnum.cpp" line="141"/>
         <source>Lightens or darkens image edges to give a 3D raised or lowered effect</source>
-        <translation>Éclaircit ou assombrit les bords de l'image pour un effet 3D en relief ou en creux</translation>
+        <translation>Éclaircit ou assombrit les bords de l&apos;image pour un effet 3D en relief ou en creux</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="48"/>
@@ -4892,7 +4916,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="89"/>
         <location filename="../app/model/FiltersEnum.cpp" line="118"/>
         <source>Makes picture look older, in warmer colors</source>
-        <translation>Vieillit l'image avec des couleurs plus chaudes</translation>
+        <translation>Vieillit l&apos;image avec des couleurs plus chaudes</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="50"/>
@@ -4904,7 +4928,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="90"/>
         <location filename="../app/model/FiltersEnum.cpp" line="124"/>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
-        <translation>Donne à l'image l'aspect d'une sculpture en niveaux de gris ou en couleurs réelles</translation>
+        <translation>Donne à l&apos;image l&apos;aspect d&apos;une sculpture en niveaux de gris ou en couleurs réelles</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="52"/>
@@ -4916,7 +4940,7 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="91"/>
         <location filename="../app/model/FiltersEnum.cpp" line="127"/>
         <source>Makes picture blurry by spreading pixels randomly</source>
-        <translation>Rend l'image floue en dispersant les pixels au hasard</translation>
+        <translation>Rend l&apos;image floue en dispersant les pixels au hasard</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="54"/>
@@ -4950,7 +4974,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="59"/>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
-        <translation>Si les photos sont rangées dans un dossier au nom explicite, ce profil renomme toutes les images qu'il contient d'après le nom du dossier</translation>
+        <translation>Si les photos sont rangées dans un dossier au nom explicite, ce profil renomme toutes les images qu&apos;il contient d&apos;après le nom du dossier</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="60"/>
@@ -4960,17 +4984,17 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="61"/>
         <source>Change the names for a set of photos to the original dates when they were taken and also adds a counter to differentiate between photos taken at the same time</source>
-        <translation>Renomme un ensemble de photos d'après leur date de prise de vue et ajoute un compteur pour distinguer les photos prises au même moment</translation>
+        <translation>Renomme un ensemble de photos d&apos;après leur date de prise de vue et ajoute un compteur pour distinguer les photos prises au même moment</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="62"/>
         <source>Resize for Auction Site</source>
-        <translation>Redimensionner pour un site d'enchères</translation>
+        <translation>Redimensionner pour un site d&apos;enchères</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="63"/>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
-        <translation>Rend les photos très petites (400x300) pour les envoyer sur des sites d'enchères comme eBay</translation>
+        <translation>Rend les photos très petites (400x300) pour les envoyer sur des sites d&apos;enchères comme eBay</translation>
     </message>
     <message>
         <location filename="../app/dialogs/BuiltInProfileTexts.cpp" line="64"/>
@@ -5083,7 +5107,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="35"/>
         <source>Annotates with a single or multi-line text comment</source>
-        <translation>Annote avec un commentaire d'une ou plusieurs lignes</translation>
+        <translation>Annote avec un commentaire d&apos;une ou plusieurs lignes</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="36"/>
@@ -5128,7 +5152,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="49"/>
         <source>Automatically crops the image according to a specified aspect ratio</source>
-        <translation>Recadre automatiquement l'image selon les proportions indiquées</translation>
+        <translation>Recadre automatiquement l&apos;image selon les proportions indiquées</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="51"/>
@@ -5148,7 +5172,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="54"/>
         <source>Cuts a rectangular subregion from the image</source>
-        <translation>Découpe une zone rectangulaire de l'image</translation>
+        <translation>Découpe une zone rectangulaire de l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="55"/>
@@ -5158,7 +5182,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="56"/>
         <source>Flips picture in vertical and/or horizontal direction</source>
-        <translation>Retourne l'image verticalement et/ou horizontalement</translation>
+        <translation>Retourne l&apos;image verticalement et/ou horizontalement</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="57"/>
@@ -5168,7 +5192,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="58"/>
         <source>Adjusts image size using pixels or percents</source>
-        <translation>Ajuste la taille de l'image en pixels ou en pourcentage</translation>
+        <translation>Ajuste la taille de l&apos;image en pixels ou en pourcentage</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="59"/>
@@ -5188,7 +5212,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="62"/>
         <source>Rolls vertically or horizontally by a specified number of pixels</source>
-        <translation>Fait défiler l'image verticalement ou horizontalement du nombre de pixels indiqué</translation>
+        <translation>Fait défiler l&apos;image verticalement ou horizontalement du nombre de pixels indiqué</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="64"/>
@@ -5208,7 +5232,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="67"/>
         <source>Creates a small thumbnail from the picture</source>
-        <translation>Crée une petite vignette à partir de l'image</translation>
+        <translation>Crée une petite vignette à partir de l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="72"/>
@@ -5228,7 +5252,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="75"/>
         <source>Adjusts light intensity</source>
-        <translation>Ajuste l'intensité lumineuse</translation>
+        <translation>Ajuste l&apos;intensité lumineuse</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="76"/>
@@ -5238,7 +5262,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="77"/>
         <source>Enhances the intensity differences between the lighter and darker pixels</source>
-        <translation>Accentue les différences d'intensité entre les pixels clairs et sombres</translation>
+        <translation>Accentue les différences d&apos;intensité entre les pixels clairs et sombres</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="79"/>
@@ -5258,7 +5282,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="82"/>
         <source>Applies a histogram equalization</source>
-        <translation>Applique une égalisation d'histogramme</translation>
+        <translation>Applique une égalisation d&apos;histogramme</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="83"/>
@@ -5293,7 +5317,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="95"/>
         <source>Uses Radius and Threshold options to sharpen picture</source>
-        <translation>Renforce la netteté à l'aide des options Rayon et Seuil</translation>
+        <translation>Renforce la netteté à l&apos;aide des options Rayon et Seuil</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="96"/>
@@ -5308,7 +5332,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="99"/>
         <source>Makes picture hazy in appearance</source>
-        <translation>Rend l'image floue</translation>
+        <translation>Rend l&apos;image floue</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="100"/>
@@ -5323,7 +5347,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="103"/>
         <source>Highlights edges in picture</source>
-        <translation>Fait ressortir les contours de l'image</translation>
+        <translation>Fait ressortir les contours de l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="104"/>
@@ -5333,7 +5357,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="105"/>
         <source>Highlights edges in picture with a 3D effect</source>
-        <translation>Fait ressortir les contours de l'image avec un effet 3D</translation>
+        <translation>Fait ressortir les contours de l&apos;image avec un effet 3D</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="106"/>
@@ -5343,7 +5367,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="107"/>
         <source>Makes picture hazy in appearance using the gaussian blur algorithm</source>
-        <translation>Rend l'image floue avec l'algorithme du flou gaussien</translation>
+        <translation>Rend l&apos;image floue avec l&apos;algorithme du flou gaussien</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="109"/>
@@ -5368,7 +5392,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="115"/>
         <source>Oil Paint</source>
-        <translation>Peinture à l'huile</translation>
+        <translation>Peinture à l&apos;huile</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="117"/>
@@ -5383,7 +5407,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="120"/>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation>Donne l'impression que la pellicule a été exposée à la lumière pendant le développement</translation>
+        <translation>Donne l&apos;impression que la pellicule a été exposée à la lumière pendant le développement</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="123"/>
@@ -5458,7 +5482,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="144"/>
         <source>Gives picture a shadow effect around the edges</source>
-        <translation>Ajoute un effet d'ombre sur les bords de l'image</translation>
+        <translation>Ajoute un effet d&apos;ombre sur les bords de l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="145"/>
@@ -5468,7 +5492,7 @@ Une fois terminé, choisissez Traiter.</translation>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="146"/>
         <source>Adds a simple border around the picture</source>
-        <translation>Ajoute une bordure simple autour de l'image</translation>
+        <translation>Ajoute une bordure simple autour de l&apos;image</translation>
     </message>
     <message>
         <location filename="../app/model/FiltersEnum.cpp" line="153"/>
@@ -5479,14 +5503,14 @@ Une fois terminé, choisissez Traiter.</translation>
         <location filename="../app/model/FiltersEnum.cpp" line="154"/>
         <location filename="../app/model/UserProfile.cpp" line="171"/>
         <source>Keep original image format (if possible)</source>
-        <translation>Conserver le format d'origine (si possible)</translation>
+        <translation>Conserver le format d&apos;origine (si possible)</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="87"/>
         <source>The project was created with a different program version so it may not be correctly imported.
 In order to correct any potential problems adjust the settings and save.</source>
         <translation>Le projet a été créé avec une autre version du programme et risque de ne pas être importé correctement.
-Pour corriger d'éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
+Pour corriger d&apos;éventuels problèmes, ajustez les paramètres et enregistrez.</translation>
     </message>
     <message>
         <location filename="../app/model/Scripts.cpp" line="543"/>

@@ -2690,110 +2690,110 @@ Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molt
 <context>
     <name>CMonitorWindow</name>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="127"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
         <source>Show Monitor</source>
         <translation>Mostra Monitor</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="128"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
         <source>Open Quendrasil</source>
         <translation>Apri Quendrasil</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="129"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="130"/>
         <source>Launch at Startup</source>
         <translation>Avvia all&apos;accesso</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="131"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="667"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="671"/>
         <source>Load Settings</source>
         <translation>Carica impostazioni</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="132"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="693"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="697"/>
         <source>Save Settings As</source>
         <translation>Salva impostazioni con nome</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="133"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
         <source>Help Manual</source>
         <translation>Manuale</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="134"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="135"/>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="327"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="331"/>
         <source>Monitor watches at most %1 jobs. Remove a job before adding another.</source>
         <translation>Monitor controlla al massimo %1 attività. Rimuovi un&apos;attività prima di aggiungerne un&apos;altra.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="568"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="572"/>
         <source>Executing job: %1</source>
         <translation>Esecuzione attività: %1</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="580"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="584"/>
         <source>&amp;Folder Watch</source>
         <translation>Controllo &amp;cartella</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="581"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="585"/>
         <source>F&amp;TP Watch</source>
         <translation>Controllo F&amp;TP</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="625"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="629"/>
         <source>Remove selected job(s) from the list?</source>
         <translation>Rimuovere le attività selezionate dall&apos;elenco?</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="669"/>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="695"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="673"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="699"/>
         <source>Project Files (*.xml);;All Files (*.*)</source>
         <translation>File di progetto (*.xml);;Tutti i file (*.*)</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="675"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="679"/>
         <source>The file holds more than %1 jobs, more than Monitor watches. The job list stays as it was.</source>
         <translation>Il file contiene più di %1 attività, più di quante Monitor ne controlli. L&apos;elenco delle attività resta invariato.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="683"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="687"/>
         <source>The file could not be read as a job list. The job list stays as it was.</source>
         <translation>Il file non può essere letto come elenco di attività. L&apos;elenco delle attività resta invariato.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="700"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="704"/>
         <source>The job list could not be saved to this file.</source>
         <translation>Impossibile salvare l&apos;elenco delle attività in questo file.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="710"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="714"/>
         <source>&amp;Add Folder Watch</source>
         <translation>&amp;Aggiungi controllo cartella</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="711"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
         <source>Add &amp;FTP Watch</source>
         <translation>Aggiungi controllo &amp;FTP</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="712"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="716"/>
         <source>Ed&amp;it</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="713"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="717"/>
         <source>&amp;Remove</source>
         <translation>&amp;Rimuovi</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/MonitorWindow.cpp" line="715"/>
+        <location filename="../monitor/ui/MonitorWindow.cpp" line="719"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplica</translation>
     </message>
@@ -2807,11 +2807,15 @@ Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molt
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2831,6 +2835,11 @@ Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molt
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Caricamento</translation>
+    </message>
+    <message>
+        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
@@ -4535,6 +4544,21 @@ Premi &apos;Avanti&apos; per vedere le esercitazioni.</translation>
         <translation>Quando crei un&apos;immagine WEBP multipagina, assicurati che tutte le immagini abbiano la stessa risoluzione.</translation>
     </message>
     <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="79"/>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="80"/>
+        <source>Don&apos;t Show Again</source>
+        <translation>Non mostrare più</translation>
+    </message>
+    <message>
+        <location filename="../app/ui/MainWindowConvert.cpp" line="81"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
         <location filename="../app/ui/MainWindowConvert.cpp" line="91"/>
         <source>Ready to process %1 photos?</source>
         <translation>Elaborare %1 foto?</translation>
@@ -4609,7 +4633,7 @@ Al termine seleziona Elabora.</translation>
         <translation>Le impostazioni verranno eliminate. Continuare?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainWindowTheme.cpp" line="133"/>
+        <location filename="../app/ui/MainWindowTheme.cpp" line="134"/>
         <source>You need to restart Quendrasil for the changes to take effect.</source>
         <translation>Per rendere effettive le modifiche devi riavviare Quendrasil.</translation>
     </message>
