@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libmagick++-dev libraw-dev libexif-dev libcurl4-openssl-dev libgoogle-perftools-dev
     imagemagick ghostscript fonts-dejavu-core xvfb xauth
-    python3-pyftpdlib openssh-server curl trayer
+    python3-pyftpdlib openssh-server curl trayer fonts-ipafont-gothic
 )
 
 missing=()

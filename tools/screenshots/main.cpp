@@ -6,7 +6,10 @@
 // dialog (both themes); and of the processing dialog of an interactive run (mid-run and at its
 // summary).
 //
-// Usage: windowshots <output folder> <script.qlr>  (loaded, not run by itself)
+// Usage: windowshots <output folder> <script.qlr> [language code]  (the script is loaded, not
+// run by itself). With a language code ("De", "Ja", ...) it takes, in that language, Monitor's
+// window and dialogs, the main window at each step, the program settings and the filter
+// settings dialog on its largest page, and ends.
 // Run it under Xvfb with a throw-away HOME: it reads and writes the user's settings.
 #include "../../tests/engine/TestPhotos.h"
 #include "AppInfo.h"
@@ -17,6 +20,7 @@
 #include "DialogOverwrite.h"
 #include "DialogRename.h"
 #include "DialogSearch.h"
+#include "DialogSettings.h"
 #include "FilterIds.h"
 #include "FilterSettings.h"
 #include "FilterSlots.h"
@@ -24,6 +28,7 @@
 #include "FormatSettings.h"
 #include "ImageEngineSetup.h"
 #include "JobStore.h"
+#include "Languages.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
@@ -46,6 +51,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -404,13 +410,48 @@ void TakeMonitorPictures(const QString &out)
     qputenv("HOME", realHome);
 }
 
+// The longest texts of one language: the main window at each step, the program settings on
+// each tab and the filter settings dialog on its largest page.
+void TakeLanguagePictures(const char *script, const QString &out)
+{
+    MainWindow window;
+    window.show();
+    window.LoadScript(QString::fromLocal8Bit(script));
+    CUserProfile::instance()->ThemeId = 2;
+    window.ChangeTheme();
+    for (int step = 0; step < 3; ++step) {
+        window.ChangePanel(step);
+        Settle(300);
+        Save(&window, QStringLiteral("%1/main-step%2.png").arg(out).arg(step + 1));
+    }
+    {
+        CSettings settings(&window);
+        auto *tabs = settings.findChild<QTabWidget *>();
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            if (tabs)
+                tabs->setCurrentIndex(tab);
+            SaveModal(settings, QStringLiteral("%1/settings-tab%2.png").arg(out).arg(tab + 1));
+        }
+    }
+    CFilterSettings dialog(&window);
+    bool switching = false;
+    dialog.SetSwitchingFlag(&switching);
+    dialog.record = MakeStep(FilterId::WatermarkText, {});
+    dialog.samplePhoto = CListImages::instance()->Images().value(0);
+    if (dialog.Prepare()) {
+        dialog.show();
+        SettlePreview(dialog.FilteredPreview());
+        Save(&dialog, out + QStringLiteral("/filter-settings-watermark-text.png"));
+    }
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(AppInfo::OrganizationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(AppInfo::ApplicationName));
     NativeLookingApplication application(argc, argv);
     if (argc < 3) {
-        QTextStream(stderr) << "usage: windowshots <output folder> <script.qlr>\n";
+        QTextStream(stderr) << "usage: windowshots <output folder> <script.qlr> [language code]\n";
         return 2;
     }
     InitializeImageEngine(argv[0]);
@@ -421,8 +462,17 @@ int main(int argc, char *argv[])
     WriteSettingInt(QString::fromLatin1(SettingsKey::CheckNewAutoCheck), 0);
     // The invitation after every third start's first run would wait for a click for ever.
     WriteSettingInt(QStringLiteral("GUI/DialogSocial.Show"), 0);
+    const QString language = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("En");
+    for (const SLanguage &known : InterfaceLanguages) {
+        if (language == QLatin1String(known.code))
+            WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), known.id);
+    }
 
     TakeMonitorPictures(out);
+    if (argc > 3) {
+        TakeLanguagePictures(argv[2], out);
+        return 0;
+    }
 
     MainWindow window;
     window.show();
