@@ -10,7 +10,7 @@ namespace {
 QString AutostartFolder()
 {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The base directory specification ignores a relative value.
+    // A relative XDG_CONFIG_HOME is not to be used: fall back to ~/.config.
     if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");
     return config + QStringLiteral("/autostart");
