@@ -9,11 +9,14 @@
 namespace {
 QString FirstLocation(QStandardPaths::StandardLocation location)
 {
-    QString path = QStandardPaths::standardLocations(location).value(0);
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path;
+    return WithForwardSlashes(QStandardPaths::standardLocations(location).value(0));
 }
 } // namespace
+
+QString WithForwardSlashes(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
 
 QString GetDocumentsFolder()
 {

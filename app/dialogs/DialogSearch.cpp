@@ -16,11 +16,6 @@ const QString SubfoldersKey = QStringLiteral("GUI/SearchAdd.InSubfolders");
 const QStringList Masks = { QStringLiteral("*.*"), QStringLiteral("*.JPG"), QStringLiteral("*.TIF"),
     QStringLiteral("*.PNG") };
 
-QString WithForwardSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 } // namespace
 
 CDialogSearch::CDialogSearch(QWidget *parent)

@@ -18,11 +18,6 @@ namespace {
 const QString MaskPathKey = QStringLiteral("GUI/Filter.WatermarkMask.MaskPath");
 const QString PortraitMaskPathKey = QStringLiteral("GUI/Filter.WatermarkMask.MaskPortraitPath");
 
-QString WithSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 // The page's rounding of its stored numbers; NaN stays NaN, so that a choice takes its default.
 double RoundedHalfUp(double stored)
 {
@@ -78,9 +73,9 @@ void CFilterCustomMask::Save(SFilterRecord &settings)
         = form->radioRotateMask->isChecked() ? 1.0 : 0.0;
     settings.numbers[WatermarkMaskSlot::Transparency] = form->spinAlpha->value();
     settings.textCount = WatermarkMaskSlot::TextCount;
-    settings.texts[WatermarkMaskSlot::MaskPath] = WithSlashes(form->editMask->text());
+    settings.texts[WatermarkMaskSlot::MaskPath] = WithForwardSlashes(form->editMask->text());
     settings.texts[WatermarkMaskSlot::PortraitMaskPath]
-        = WithSlashes(form->editMaskPortrait->text());
+        = WithForwardSlashes(form->editMaskPortrait->text());
 }
 
 // As a click on either button would: the check, the portrait controls, the preview.
@@ -107,10 +102,11 @@ void CFilterCustomMask::ControlChanged()
 void CFilterCustomMask::Browse(const QString &key, QLineEdit *field)
 {
     const QString start = ReadSettingString(key, GetPicturesFolder());
-    const QString chosen = ChooseOpenFile(this, tr("Select Mask"), start, formats->FileDialogFilter());
+    const QString chosen
+        = ChooseOpenFile(this, tr("Select Mask"), start, formats->FileDialogFilter());
     if (chosen.isEmpty())
         return;
-    const QString path = WithSlashes(chosen);
+    const QString path = WithForwardSlashes(chosen);
     field->setText(QDir::toNativeSeparators(path));
     WriteSettingString(key, path);
     ControlChanged();

@@ -36,11 +36,6 @@ int Turn(double stored, int fallback)
     return degrees < 0 ? degrees + FullTurn : degrees;
 }
 
-QString WithSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 } // namespace
 
 CFilterWatermarkLogo::CFilterWatermarkLogo(QWidget *parent, int filterId)
@@ -106,7 +101,7 @@ void CFilterWatermarkLogo::Save(SFilterRecord &settings)
     numbers[WatermarkLogoSlot::Rotation] = form->spinRotation->value();
     numbers[WatermarkLogoSlot::Transparency] = form->spinTransparency->value();
     settings.textCount = WatermarkLogoSlot::TextCount;
-    settings.texts[WatermarkLogoSlot::LogoPath] = WithSlashes(form->editImagePath->text());
+    settings.texts[WatermarkLogoSlot::LogoPath] = WithForwardSlashes(form->editImagePath->text());
 }
 
 void CFilterWatermarkLogo::ControlChanged()
@@ -122,7 +117,7 @@ void CFilterWatermarkLogo::on_buttonBrowse_clicked()
         = ChooseOpenFile(this, tr("Select Watermark Image"), start, formats->FileDialogFilter());
     if (chosen.isEmpty())
         return;
-    const QString path = WithSlashes(chosen);
+    const QString path = WithForwardSlashes(chosen);
     form->editImagePath->setText(QDir::toNativeSeparators(path));
     WriteSettingString(LogoFolderKey, path.left(path.lastIndexOf(QLatin1Char('/'))));
     ControlChanged();

@@ -82,11 +82,6 @@ QString FolderOf(const QString &path)
     return slash < 0 ? QString() : path.left(slash);
 }
 
-QString WithSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 // The rows of a selection model, ascending.
 QList<int> RowsOf(const QItemSelectionModel *selection)
 {
@@ -249,7 +244,8 @@ void CMainPanel1::Init()
 
 void CMainPanel1::LoadButtonIcons()
 {
-    const QList<QIcon> icons = imageCache->StripIcons(QStringLiteral("Icons-Minimal.png"), true, 16);
+    const QList<QIcon> icons
+        = imageCache->StripIcons(QStringLiteral("Icons-Minimal.png"), true, 16);
     QPushButton *buttons[] = { form->buttonMaxZoomImage, form->buttonMinZoomImage,
         form->buttonZoomInImage, form->buttonZoomOutImage };
     for (int index = 0; index < 4 && index < icons.size(); ++index) {
@@ -362,7 +358,8 @@ int CMainPanel1::CurrentRow() const
 
 void CMainPanel1::SelectRows(const QList<int> &rows, int current, bool inIcons, bool inTable)
 {
-    const auto apply = [&rows, current](QAbstractItemView *view, QItemSelectionModel::SelectionFlags rowFlag) {
+    const auto apply = [&rows, current](
+                           QAbstractItemView *view, QItemSelectionModel::SelectionFlags rowFlag) {
         QItemSelectionModel *selection = view->selectionModel();
         QAbstractItemModel *model = view->model();
         if (current >= 0 && current < model->rowCount())
@@ -438,8 +435,7 @@ void CMainPanel1::RefreshPhotoList(bool keepSelection, int newlySelectedItem)
         table->setColumnCount(14);
         table->setHorizontalHeaderLabels({ tr("Name"), tr("Type"), tr("Date Taken"),
             tr("Dimensions"), tr("Size"), tr("Location"), tr("Camera"), tr("F-stop"),
-            tr("Exposure"), tr("ISO"), tr("DPI"), tr("Color"), tr("Coordinates"),
-            tr("Altitude") });
+            tr("Exposure"), tr("ISO"), tr("DPI"), tr("Color"), tr("Coordinates"), tr("Altitude") });
         table->setRowCount(count);
 
         icons->AssignThumbnails();
@@ -549,8 +545,8 @@ struct SWalk
     {
         for (const Platform::SUnaddressableEntry &entry : Platform::UnaddressableEntries(folder)) {
             if (entry.isFolder ? folders : files) {
-                unaddressable.append(PrintablePath(folder) + QLatin1Char('/')
-                    + PrintableFileNameBytes(entry.name));
+                unaddressable.append(
+                    PrintablePath(folder) + QLatin1Char('/') + PrintableFileNameBytes(entry.name));
             }
         }
     }
@@ -587,8 +583,8 @@ void WalkSearch(SWalk &walk, const QString &folder, const QString &mask, bool re
         walk.files.append(folder + QLatin1Char('/') + name);
     if (!recursive)
         return;
-    const QStringList subfolders = QDir(folder).entryList(
-        QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subfolders
+        = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : subfolders)
         WalkSearch(walk, folder + QLatin1Char('/') + name, mask, true);
 }
@@ -599,7 +595,7 @@ void CMainPanel1::AddFolderFiles(const QString &folder, bool recursive)
 {
     if (folder.isNull())
         return;
-    QString start = WithSlashes(folder);
+    QString start = WithForwardSlashes(folder);
     if (!start.endsWith(QLatin1Char('/')))
         start.append(QLatin1Char('/'));
     SWalk walk;
@@ -610,7 +606,7 @@ void CMainPanel1::AddFolderFiles(const QString &folder, bool recursive)
 
 void CMainPanel1::AddSearchResults(const QString &folder, const QString &mask, bool recursive)
 {
-    QString start = WithSlashes(folder);
+    QString start = WithForwardSlashes(folder);
     while (start.size() > 1 && start.endsWith(QLatin1Char('/')))
         start.chop(1);
     SWalk walk;
@@ -624,7 +620,7 @@ void CMainPanel1::AddPaths(const QStringList &paths)
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
-            QString folder = WithSlashes(path);
+            QString folder = WithForwardSlashes(path);
             if (!folder.endsWith(QLatin1Char('/')))
                 folder.append(QLatin1Char('/'));
             SWalk walk;
@@ -632,7 +628,7 @@ void CMainPanel1::AddPaths(const QStringList &paths)
             rejectedFiles.append(walk.unaddressable);
             files.append(walk.files);
         } else if (info.isFile()) {
-            files.append(WithSlashes(path));
+            files.append(WithForwardSlashes(path));
         } else if (!path.isEmpty()) {
             // Pasted or dropped text that names no file: nothing to add.
             LogMessage(QStringLiteral("CMainPanel1::AddPaths"),
@@ -682,7 +678,7 @@ void CMainPanel1::AddPhotos()
         return;
     std::sort(files.begin(), files.end());
     for (QString &file : files)
-        file = WithSlashes(file);
+        file = WithForwardSlashes(file);
     WriteSettingString(AddPhotosPathKey, FolderOf(files.first()));
     AddCollected(files);
     EndAdd(EAddEnd::Dialog);
@@ -843,9 +839,8 @@ void CMainPanel1::ListThumbDetailsSort(QList<int> listIdx)
         if (listIdx.at(index) >= 0 && listIdx.at(index) < newRow.size())
             newRow[listIdx.at(index)] = index;
     }
-    const auto moved = [&newRow](int row) {
-        return row >= 0 && row < newRow.size() ? newRow.at(row) : -1;
-    };
+    const auto moved
+        = [&newRow](int row) { return row >= 0 && row < newRow.size() ? newRow.at(row) : -1; };
     QList<int> rows;
     for (const int row : selected) {
         if (moved(row) >= 0)
@@ -969,8 +964,7 @@ void CMainPanel1::on_buttonAdd_clicked()
 void CMainPanel1::on_buttonRemove_clicked()
 {
     QMenu menu(this);
-    QAction *selected
-        = menu.addAction(tr("&Selected"), this, &CMainPanel1::RemoveSelectedPhotos);
+    QAction *selected = menu.addAction(tr("&Selected"), this, &CMainPanel1::RemoveSelectedPhotos);
     QAction *all = menu.addAction(tr("&All"), this, [this]() { RemoveAllPhotos(); });
     selected->setEnabled(!SelectedRows().isEmpty());
     all->setEnabled(photoList->Count() > 0);
@@ -985,7 +979,8 @@ void CMainPanel1::on_buttonView_clicked()
         { tr("&Small Icons"), ViewModeSmall }, { tr("&Medium Icons"), ViewModeMedium },
         { tr("&Large Icons"), ViewModeLarge } };
     for (const auto &[text, mode] : entries) {
-        QAction *action = menu.addAction(text, this, [this, mode = mode]() { ChangeViewMode(mode); });
+        QAction *action
+            = menu.addAction(text, this, [this, mode = mode]() { ChangeViewMode(mode); });
         action->setCheckable(true);
         action->setChecked(mode == stored);
     }

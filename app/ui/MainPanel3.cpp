@@ -55,12 +55,6 @@ CMainPanel3::TipRunner &TipSlot()
     return runner;
 }
 
-QString Slashed(const QString &path)
-{
-    QString result = path;
-    return result.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 } // namespace
 
 void CMainPanel3::SetFormatSettingsRunner(FormatSettingsRunner runner)
@@ -341,7 +335,7 @@ void CMainPanel3::ApplySourcePathChoice(bool showTip)
             path = GetPicturesFolder();
         form->editDestinationPath->setText(QDir::toNativeSeparators(path));
         // The edit's handler runs only when its text changes.
-        output.DestPath = Slashed(path);
+        output.DestPath = WithForwardSlashes(path);
     }
     if (mode == int(FolderMode::SourceFolder) && showTip)
         ShowTip(QStringLiteral("Step3.ShowTipSourcePath"),
@@ -356,10 +350,10 @@ void CMainPanel3::ApplySourcePathChoice(bool showTip)
 void CMainPanel3::on_editDestinationPath_textChanged(const QString &text)
 {
     if (form->comboFolderStructure->currentIndex() == int(FolderMode::Subfolder)) {
-        profile->OutputOptions.OutputFolder = Slashed(text);
+        profile->OutputOptions.OutputFolder = WithForwardSlashes(text);
         WriteSettingString(OutputFolderKey, text);
     } else {
-        profile->OutputOptions.DestPath = Slashed(text);
+        profile->OutputOptions.DestPath = WithForwardSlashes(text);
         WriteSettingString(OutputPathKey, text);
     }
     SignalPanelChanged();
@@ -374,7 +368,7 @@ bool CMainPanel3::SelectOutputFolder()
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return false;
-    const QString chosen = Slashed(folder);
+    const QString chosen = WithForwardSlashes(folder);
     form->editDestinationPath->setText(QDir::toNativeSeparators(chosen));
     WriteSettingString(OutputPathKey, chosen);
     // The caller's hold, if it had one, stays in force.
@@ -521,8 +515,9 @@ void CMainPanel3::ResetInterface()
     on_comboDestination_activated(0);
     form->comboFolderStructure->setCurrentIndex(int(FolderMode::Selected));
 
-    output.DestPath = Slashed(ReadSettingString(OutputPathKey, GetPicturesFolder()));
-    output.OutputFolder = Slashed(ReadSettingString(OutputFolderKey, QStringLiteral("Processed")));
+    output.DestPath = WithForwardSlashes(ReadSettingString(OutputPathKey, GetPicturesFolder()));
+    output.OutputFolder
+        = WithForwardSlashes(ReadSettingString(OutputFolderKey, QStringLiteral("Processed")));
     ApplySourcePathChoice(false);
 
     form->comboOutputFormat->setCurrentIndex(0);

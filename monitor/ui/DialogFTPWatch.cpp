@@ -40,11 +40,6 @@ int ReadNumber(const QString &text)
     return isNumber ? value : 0;
 }
 
-QString WithSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 size_t DiscardListing(char *, size_t size, size_t count, void *)
 {
     return size * count;
@@ -164,7 +159,7 @@ void CDialogFTPWatch::on_buttonOK_clicked()
     Name = form->editName->text();
     Description = form->editDescription->toPlainText();
     Source = form->editPathFolder->text();
-    Script = WithSlashes(form->editPathProfile->text());
+    Script = WithForwardSlashes(form->editPathProfile->text());
     Subfolders = form->checkSubfolders->isChecked();
     Reprocess = form->checkReprocess->isChecked();
     CreateLog = form->checkLog->isChecked();
@@ -277,7 +272,7 @@ void CDialogFTPWatch::on_buttonBrowseProfile_clicked()
 
 void CDialogFTPWatch::on_buttonEditProfile_clicked()
 {
-    EditJobProfile(WithSlashes(form->editPathProfile->text()));
+    EditJobProfile(WithForwardSlashes(form->editPathProfile->text()));
 }
 
 void CDialogFTPWatch::on_linkShowLog_linkActivated(const QString &)

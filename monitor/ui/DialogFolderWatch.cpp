@@ -29,11 +29,6 @@ const QStringList Masks = { QStringLiteral("*.*"), QStringLiteral("*.JPG"), QStr
 const QStringList Intervals
     = { QStringLiteral("30"), QStringLiteral("60"), QStringLiteral("90"), QStringLiteral("120") };
 
-QString WithForwardSlashes(QString path)
-{
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 CDialogFolderWatch::FolderChooser &FolderChooserSlot()
 {
     static CDialogFolderWatch::FolderChooser chooser;
