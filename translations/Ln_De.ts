@@ -277,7 +277,7 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="98"/>
         <source>Show log</source>
         <translation>Protokoll anzeigen</translation>
     </message>
@@ -368,32 +368,32 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="174"/>
         <source>The scan interval must be an integer larger than 30.</source>
         <translation>Das Prüfintervall muss eine ganze Zahl größer als 30 sein.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="195"/>
         <source>Some fields were not filled.</source>
         <translation>Einige Felder wurden nicht ausgefüllt.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="199"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>Das Feld Name darf keines der folgenden Zeichen enthalten</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="210"/>
         <source>The task you selected does not exist.</source>
         <translation>Die ausgewählte Aufgabe existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="258"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="266"/>
         <source>Load Profile</source>
         <translation>Profil laden</translation>
     </message>
@@ -495,7 +495,7 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="100"/>
         <source>Show log</source>
         <translation>Protokoll anzeigen</translation>
     </message>
@@ -561,37 +561,37 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="139"/>
         <source>The scan interval must be an integer larger than 1.</source>
         <translation>Das Prüfintervall muss eine ganze Zahl größer als 1 sein.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="146"/>
         <source>Some fields were not filled.</source>
         <translation>Einige Felder wurden nicht ausgefüllt.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>Das Feld Name darf keines der folgenden Zeichen enthalten</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="163"/>
         <source>The folder you selected does not exist.</source>
         <translation>Der ausgewählte Ordner existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The task you selected does not exist.</source>
         <translation>Die ausgewählte Aufgabe existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="183"/>
         <source>Browse for Folder</source>
         <translation>Ordner auswählen</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="192"/>
         <source>Load Profile</source>
         <translation>Profil laden</translation>
     </message>
@@ -1082,7 +1082,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
+        <location filename="../app/dialogs/DialogSearch.cpp" line="63"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
         <translation>Wählen Sie einen Ordner und klicken Sie auf OK, um ihn zum Suchpfad hinzuzufügen.</translation>
     </message>
@@ -1316,7 +1316,7 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
 <context>
     <name>CFilterCustomMask</name>
     <message>
-        <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
+        <location filename="../app/filters/FilterCustomMask.cpp" line="106"/>
         <source>Select Mask</source>
         <translation>Maske auswählen</translation>
     </message>
@@ -1600,52 +1600,52 @@ sind, nicht vergrößern</translation>
 <context>
     <name>CFilterWatermarkLogo</name>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Center</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Center</source>
         <translation>Mitte</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Middle-Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Center</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="117"/>
         <source>Select Watermark Image</source>
         <translation>Wasserzeichenbild auswählen</translation>
     </message>
@@ -2198,190 +2198,190 @@ sind, nicht vergrößern</translation>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="191"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="207"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="188"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="204"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>Fotos hierher ziehen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="192"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="208"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="189"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="205"/>
         <source>Or Click To Add Photos</source>
         <translation>Oder klicken, um Fotos hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Date Taken</source>
         <translation>Aufnahmedatum</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Dimensions</source>
         <translation>Abmessungen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Location</source>
         <translation>Ort</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Camera</source>
         <translation>Kamera</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>F-stop</source>
         <translation>Blende</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Exposure</source>
         <translation>Belichtung</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Coordinates</source>
         <translation>Koordinaten</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="442"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Altitude</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="680"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="678"/>
         <source>Select Photo(s)</source>
         <translation>Foto(s) auswählen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="694"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="692"/>
         <source>Browse For Folder</source>
         <translation>Ordner auswählen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="751"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="749"/>
         <source>No photos selected</source>
         <translation>Keine Fotos ausgewählt</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="754"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="752"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Ausgewählte Foto(s) aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="790"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="788"/>
         <source>Remove all photos from the list?</source>
         <translation>Alle Fotos aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="963"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="960"/>
         <source>&amp;Folder</source>
         <translation>&amp;Ordner</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="964"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="961"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Ordner mit &amp;Unterordnern</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="965"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="962"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="998"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Suchen &amp;&amp; hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="973"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="969"/>
         <source>&amp;Selected</source>
         <translation>&amp;Ausgewählte</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="974"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="970"/>
         <source>&amp;All</source>
         <translation>A&amp;lle</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="984"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="980"/>
         <source>&amp;Details</source>
         <translation>&amp;Details</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Small Icons</source>
         <translation>&amp;Kleine Symbole</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Medium Icons</source>
         <translation>&amp;Mittlere Symbole</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="986"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="982"/>
         <source>&amp;Large Icons</source>
         <translation>&amp;Große Symbole</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="999"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="996"/>
         <source>Add &amp;Photo(s)</source>
         <translation>&amp;Foto(s) hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="997"/>
         <source>Add &amp;Folder</source>
         <translation>&amp;Ordner hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>Remove S&amp;elected</source>
         <translation>Ausgewählte &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1002"/>
         <source>Remove &amp;All</source>
         <translation>&amp;Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Pas&amp;te</source>
         <translation>E&amp;infügen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1033"/>
         <source>Add the photos you want to edit</source>
         <translation>Fügen Sie die Fotos hinzu, die Sie bearbeiten möchten</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1061"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Weiter mit Schritt 2: Legen Sie die Bearbeitungen für Ihre Fotos fest</translation>
     </message>
@@ -2424,97 +2424,97 @@ sind, nicht vergrößern</translation>
         <translation>Ansicht &amp;wechseln</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Keep Unchanged</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>In Ordnernamen umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>In Fotodatum umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Custom Defined</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="221"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="224"/>
         <source>No filter selected</source>
         <translation>Kein Filter ausgewählt</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="237"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="240"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
         <translation>Die Einstellungen des Filters &quot;%1&quot; können in dieser Version nicht bearbeitet werden.</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="303"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="306"/>
         <source>Remove selected filter(s)?</source>
         <translation>Ausgewählte Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="323"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="326"/>
         <source>Remove all filters?</source>
         <translation>Alle Filter entfernen?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="448"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="451"/>
         <source>Remove Selected</source>
         <translation>Ausgewählte entfernen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="449"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="452"/>
         <source>Remove All</source>
         <translation>Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="468"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="471"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="470"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="473"/>
         <source>&amp;Add Filter</source>
         <translation>Filter &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="472"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="475"/>
         <source>Remove &amp;Selected</source>
         <translation>Ausgewählte &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="474"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="477"/>
         <source>Remove A&amp;ll</source>
         <translation>&amp;Alle entfernen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="476"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplizieren</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="478"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="481"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="482"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="880"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="883"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Fügen Sie einen Grafikfilter hinzu, der auf alle in Schritt 1 hinzugefügten Fotos angewendet wird</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="898"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="901"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Weiter mit Schritt 3: Wählen Sie Ausgabeordner und Bildformat für die bearbeiteten Fotos</translation>
     </message>
@@ -2522,37 +2522,37 @@ sind, nicht vergrößern</translation>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Folder on My Computer (default)</source>
         <translation>Ordner auf meinem Computer (Standard)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Send via E-mail</source>
         <translation>Per E-Mail senden</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Upload to FTP</source>
         <translation>Auf FTP hochladen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="135"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="129"/>
         <source>Use selected folder as output destination</source>
         <translation>Ausgewählten Ordner als Ziel verwenden</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="137"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="131"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Ordner der Originalfotos als Ziel verwenden</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="138"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="132"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Unterordner im Ordner der Originalfotos erstellen</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="348"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="342"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2561,12 +2561,12 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Wenn Sie die Originale behalten und die Ergebnisfotos trotzdem in denselben Ordner schreiben möchten, müssen Sie die Namen der verarbeiteten Fotos unter Schritt 2 &gt; Namen ändern</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="372"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="366"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Wählen Sie einen Ordner zum Speichern der Ergebnisfotos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="412"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="406"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.
 
 This action will only delete the originals if the processed photos are correctly written.
@@ -2579,7 +2579,7 @@ Die Originale werden nur gelöscht, wenn die verarbeiteten Fotos korrekt geschri
 Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben und gegebenenfalls umbenannt, ohne Qualitätsverlust.</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="632"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="627"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Wenn Sie bereit sind, wenden Sie die Änderungen auf Ihre Fotos an</translation>
     </message>
@@ -2657,7 +2657,7 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
-        <location filename="../app/ui/MainPanel3.cpp" line="136"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="130"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Ursprüngliche Ordnerstruktur im ausgewählten Ordner nachbilden</translation>
     </message>

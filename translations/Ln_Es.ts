@@ -277,7 +277,7 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="98"/>
         <source>Show log</source>
         <translation>Mostrar registro</translation>
     </message>
@@ -368,32 +368,32 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="174"/>
         <source>The scan interval must be an integer larger than 30.</source>
         <translation>El intervalo de búsqueda debe ser un número entero mayor que 30.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="195"/>
         <source>Some fields were not filled.</source>
         <translation>Algunos campos no se han rellenado.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="199"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>El campo Nombre no puede contener ninguno de los siguientes caracteres</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="210"/>
         <source>The task you selected does not exist.</source>
         <translation>La tarea seleccionada no existe.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="258"/>
         <source>Success</source>
         <translation>Correcto</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="266"/>
         <source>Load Profile</source>
         <translation>Cargar perfil</translation>
     </message>
@@ -495,7 +495,7 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="100"/>
         <source>Show log</source>
         <translation>Mostrar registro</translation>
     </message>
@@ -561,37 +561,37 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="139"/>
         <source>The scan interval must be an integer larger than 1.</source>
         <translation>El intervalo de búsqueda debe ser un número entero mayor que 1.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="146"/>
         <source>Some fields were not filled.</source>
         <translation>Algunos campos no se han rellenado.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>El campo Nombre no puede contener ninguno de los siguientes caracteres</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="163"/>
         <source>The folder you selected does not exist.</source>
         <translation>La carpeta seleccionada no existe.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The task you selected does not exist.</source>
         <translation>La tarea seleccionada no existe.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="183"/>
         <source>Browse for Folder</source>
         <translation>Buscar carpeta</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="192"/>
         <source>Load Profile</source>
         <translation>Cargar perfil</translation>
     </message>
@@ -1082,7 +1082,7 @@ ya existe, ¿desea sobrescribirla?</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
+        <location filename="../app/dialogs/DialogSearch.cpp" line="63"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
         <translation>Seleccione una carpeta y pulse Aceptar para añadirla a la ruta de búsqueda.</translation>
     </message>
@@ -1316,7 +1316,7 @@ ya existe, ¿desea sobrescribirla?</translation>
 <context>
     <name>CFilterCustomMask</name>
     <message>
-        <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
+        <location filename="../app/filters/FilterCustomMask.cpp" line="106"/>
         <source>Select Mask</source>
         <translation>Seleccionar máscara</translation>
     </message>
@@ -1600,52 +1600,52 @@ que el tamaño indicado</translation>
 <context>
     <name>CFilterWatermarkLogo</name>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Left</source>
         <translation>Arriba izquierda</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Center</source>
         <translation>Arriba centro</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Right</source>
         <translation>Arriba derecha</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Left</source>
         <translation>Centro izquierda</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Middle-Right</source>
         <translation>Centro derecha</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Left</source>
         <translation>Abajo izquierda</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Center</source>
         <translation>Abajo centro</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Right</source>
         <translation>Abajo derecha</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="117"/>
         <source>Select Watermark Image</source>
         <translation>Seleccionar imagen de marca de agua</translation>
     </message>
@@ -2198,190 +2198,190 @@ que el tamaño indicado</translation>
         <translation>Reducir</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="191"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="207"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="188"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="204"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>Arrastre y suelte sus fotos aquí</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="192"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="208"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="189"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="205"/>
         <source>Or Click To Add Photos</source>
         <translation>O haga clic para añadir fotos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Date Taken</source>
         <translation>Fecha de captura</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Dimensions</source>
         <translation>Dimensiones</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Size</source>
         <translation>Tamaño</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Location</source>
         <translation>Ubicación</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Camera</source>
         <translation>Cámara</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>F-stop</source>
         <translation>Número f</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Exposure</source>
         <translation>Exposición</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>DPI</source>
         <translation>PPP</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Color</source>
         <translation>Color</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Coordinates</source>
         <translation>Coordenadas</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="442"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Altitude</source>
         <translation>Altitud</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="680"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="678"/>
         <source>Select Photo(s)</source>
         <translation>Seleccionar foto(s)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="694"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="692"/>
         <source>Browse For Folder</source>
         <translation>Buscar carpeta</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="751"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="749"/>
         <source>No photos selected</source>
         <translation>No hay ninguna foto seleccionada</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="754"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="752"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>¿Quitar de la lista la(s) foto(s) seleccionada(s)?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="790"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="788"/>
         <source>Remove all photos from the list?</source>
         <translation>¿Quitar todas las fotos de la lista?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="963"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="960"/>
         <source>&amp;Folder</source>
         <translation>&amp;Carpeta</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="964"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="961"/>
         <source>F&amp;older with Subfolders</source>
         <translation>Carpeta con &amp;subcarpetas</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="965"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="962"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="998"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Buscar y añadir</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="973"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="969"/>
         <source>&amp;Selected</source>
         <translation>&amp;Seleccionadas</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="974"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="970"/>
         <source>&amp;All</source>
         <translation>&amp;Todas</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="984"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="980"/>
         <source>&amp;Details</source>
         <translation>&amp;Detalles</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Small Icons</source>
         <translation>Iconos &amp;pequeños</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Medium Icons</source>
         <translation>Iconos &amp;medianos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="986"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="982"/>
         <source>&amp;Large Icons</source>
         <translation>Iconos &amp;grandes</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="999"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="996"/>
         <source>Add &amp;Photo(s)</source>
         <translation>Añadir &amp;foto(s)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="997"/>
         <source>Add &amp;Folder</source>
         <translation>Añadir &amp;carpeta</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>Remove S&amp;elected</source>
         <translation>Quitar s&amp;eleccionadas</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1002"/>
         <source>Remove &amp;All</source>
         <translation>Quitar &amp;todas</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Pas&amp;te</source>
         <translation>&amp;Pegar</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1033"/>
         <source>Add the photos you want to edit</source>
         <translation>Añada las fotos que desea editar</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1061"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Vaya al paso 2 y defina las modificaciones que desea aplicar a sus fotos</translation>
     </message>
@@ -2424,97 +2424,97 @@ que el tamaño indicado</translation>
         <translation>Ca&amp;mbiar vista</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Keep Unchanged</source>
         <translation>Sin cambios</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Renombrar con el nombre de la carpeta</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Renombrar con la fecha de la foto</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Custom Defined</source>
         <translation>Personalizado</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="221"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="224"/>
         <source>No filter selected</source>
         <translation>No hay ningún filtro seleccionado</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="237"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="240"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
         <translation>La configuración del filtro &quot;%1&quot; no se puede editar en esta versión.</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="303"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="306"/>
         <source>Remove selected filter(s)?</source>
         <translation>¿Quitar el/los filtro(s) seleccionado(s)?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="323"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="326"/>
         <source>Remove all filters?</source>
         <translation>¿Quitar todos los filtros?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="448"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="451"/>
         <source>Remove Selected</source>
         <translation>Quitar seleccionados</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="449"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="452"/>
         <source>Remove All</source>
         <translation>Quitar todos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="468"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="471"/>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="470"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="473"/>
         <source>&amp;Add Filter</source>
         <translation>&amp;Añadir filtro</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="472"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="475"/>
         <source>Remove &amp;Selected</source>
         <translation>Quitar &amp;seleccionados</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="474"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="477"/>
         <source>Remove A&amp;ll</source>
         <translation>Quitar &amp;todos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="476"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Duplicar</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="478"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="481"/>
         <source>Move &amp;Up</source>
         <translation>S&amp;ubir</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="482"/>
         <source>Move D&amp;own</source>
         <translation>&amp;Bajar</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="880"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="883"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Añada un filtro gráfico que se aplicará a todas las fotos añadidas en el paso 1</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="898"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="901"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Vaya al paso 3 y seleccione la carpeta de salida y el formato de imagen de las fotos editadas</translation>
     </message>
@@ -2522,37 +2522,37 @@ que el tamaño indicado</translation>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Folder on My Computer (default)</source>
         <translation>Carpeta en mi equipo (predeterminado)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Send via E-mail</source>
         <translation>Enviar por correo electrónico</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Upload to FTP</source>
         <translation>Subir a FTP</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="135"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="129"/>
         <source>Use selected folder as output destination</source>
         <translation>Usar la carpeta seleccionada como destino de salida</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="137"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="131"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Usar la carpeta de las fotos originales como destino de salida</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="138"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="132"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Crear una subcarpeta en la carpeta de las fotos originales</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="348"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="342"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2561,12 +2561,12 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Si desea conservar las originales y escribir igualmente las fotos resultantes en la misma carpeta, debe cambiar el nombre de las fotos procesadas en Paso 2 &gt; Nombres</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="372"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="366"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Seleccione una carpeta para guardar las fotos resultantes</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="412"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="406"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.
 
 This action will only delete the originals if the processed photos are correctly written.
@@ -2579,7 +2579,7 @@ Esta acción solo eliminará las originales si las fotos procesadas se escriben 
 Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y, en su caso, se renombrarán sin pérdida de calidad.</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="632"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="627"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Cuando esté listo, aplique los cambios a sus fotos</translation>
     </message>
@@ -2657,7 +2657,7 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
-        <location filename="../app/ui/MainPanel3.cpp" line="136"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="130"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Recrear la estructura de carpetas original en la carpeta seleccionada</translation>
     </message>

@@ -277,7 +277,7 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="98"/>
         <source>Show log</source>
         <translation>Afficher le journal</translation>
     </message>
@@ -368,32 +368,32 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="174"/>
         <source>The scan interval must be an integer larger than 30.</source>
         <translation>L&apos;intervalle d&apos;analyse doit être un entier supérieur à 30.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="195"/>
         <source>Some fields were not filled.</source>
         <translation>Certains champs n&apos;ont pas été remplis.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="199"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>Le champ Nom ne peut contenir aucun des caractères suivants</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="210"/>
         <source>The task you selected does not exist.</source>
         <translation>La tâche sélectionnée n&apos;existe pas.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="258"/>
         <source>Success</source>
         <translation>Succès</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="266"/>
         <source>Load Profile</source>
         <translation>Charger un profil</translation>
     </message>
@@ -495,7 +495,7 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="100"/>
         <source>Show log</source>
         <translation>Afficher le journal</translation>
     </message>
@@ -561,37 +561,37 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="139"/>
         <source>The scan interval must be an integer larger than 1.</source>
         <translation>L&apos;intervalle d&apos;analyse doit être un entier supérieur à 1.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="146"/>
         <source>Some fields were not filled.</source>
         <translation>Certains champs n&apos;ont pas été remplis.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>Le champ Nom ne peut contenir aucun des caractères suivants</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="163"/>
         <source>The folder you selected does not exist.</source>
         <translation>Le dossier sélectionné n&apos;existe pas.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The task you selected does not exist.</source>
         <translation>La tâche sélectionnée n&apos;existe pas.</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="183"/>
         <source>Browse for Folder</source>
         <translation>Rechercher un dossier</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="192"/>
         <source>Load Profile</source>
         <translation>Charger un profil</translation>
     </message>
@@ -1082,7 +1082,7 @@ existe déjà, voulez-vous l&apos;écraser ?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
+        <location filename="../app/dialogs/DialogSearch.cpp" line="63"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
         <translation>Sélectionnez un dossier et cliquez sur OK pour l&apos;ajouter à votre chemin de recherche.</translation>
     </message>
@@ -1316,7 +1316,7 @@ existe déjà, voulez-vous l&apos;écraser ?</translation>
 <context>
     <name>CFilterCustomMask</name>
     <message>
-        <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
+        <location filename="../app/filters/FilterCustomMask.cpp" line="106"/>
         <source>Select Mask</source>
         <translation>Sélectionner un masque</translation>
     </message>
@@ -1600,52 +1600,52 @@ que la taille indiquée</translation>
 <context>
     <name>CFilterWatermarkLogo</name>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Center</source>
         <translation>En haut au centre</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Left</source>
         <translation>Au milieu à gauche</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Center</source>
         <translation>Au centre</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Middle-Right</source>
         <translation>Au milieu à droite</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Center</source>
         <translation>En bas au centre</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="117"/>
         <source>Select Watermark Image</source>
         <translation>Sélectionner l&apos;image de filigrane</translation>
     </message>
@@ -2198,190 +2198,190 @@ que la taille indiquée</translation>
         <translation>Zoom arrière</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="191"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="207"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="188"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="204"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>Glissez-déposez vos photos ici</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="192"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="208"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="189"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="205"/>
         <source>Or Click To Add Photos</source>
         <translation>Ou cliquez pour ajouter des photos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Date Taken</source>
         <translation>Date de prise de vue</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Dimensions</source>
         <translation>Dimensions</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Location</source>
         <translation>Emplacement</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Camera</source>
         <translation>Appareil</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>F-stop</source>
         <translation>Ouverture</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Exposure</source>
         <translation>Exposition</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>DPI</source>
         <translation>PPP</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Color</source>
         <translation>Couleur</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Coordinates</source>
         <translation>Coordonnées</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="442"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Altitude</source>
         <translation>Altitude</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="680"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="678"/>
         <source>Select Photo(s)</source>
         <translation>Sélectionner des photos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="694"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="692"/>
         <source>Browse For Folder</source>
         <translation>Rechercher un dossier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="751"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="749"/>
         <source>No photos selected</source>
         <translation>Aucune photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="754"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="752"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>Retirer les photos sélectionnées de la liste ?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="790"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="788"/>
         <source>Remove all photos from the list?</source>
         <translation>Retirer toutes les photos de la liste ?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="963"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="960"/>
         <source>&amp;Folder</source>
         <translation>&amp;Dossier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="964"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="961"/>
         <source>F&amp;older with Subfolders</source>
         <translation>D&amp;ossier et sous-dossiers</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="965"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="962"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="998"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>&amp;Rechercher &amp;&amp; ajouter</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="973"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="969"/>
         <source>&amp;Selected</source>
         <translation>&amp;Sélectionnées</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="974"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="970"/>
         <source>&amp;All</source>
         <translation>&amp;Toutes</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="984"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="980"/>
         <source>&amp;Details</source>
         <translation>&amp;Détails</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Small Icons</source>
         <translation>&amp;Petites icônes</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Medium Icons</source>
         <translation>Icônes &amp;moyennes</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="986"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="982"/>
         <source>&amp;Large Icons</source>
         <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="999"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="996"/>
         <source>Add &amp;Photo(s)</source>
         <translation>Ajouter des &amp;photos</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="997"/>
         <source>Add &amp;Folder</source>
         <translation>Ajouter un &amp;dossier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>Remove S&amp;elected</source>
         <translation>Retirer la s&amp;élection</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1002"/>
         <source>Remove &amp;All</source>
         <translation>&amp;Tout retirer</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Pas&amp;te</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1033"/>
         <source>Add the photos you want to edit</source>
         <translation>Ajoutez les photos à modifier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1061"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Passez à l&apos;étape 2 et définissez les modifications à appliquer à vos photos</translation>
     </message>
@@ -2424,97 +2424,97 @@ que la taille indiquée</translation>
         <translation>&amp;Changer de vue</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Keep Unchanged</source>
         <translation>Ne pas modifier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>Renommer selon le nom du dossier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>Renommer selon la date de la photo</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Custom Defined</source>
         <translation>Personnalisé</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="221"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="224"/>
         <source>No filter selected</source>
         <translation>Aucun filtre sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="237"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="240"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
         <translation>Les paramètres du filtre « %1 » ne peuvent pas être modifiés dans cette version.</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="303"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="306"/>
         <source>Remove selected filter(s)?</source>
         <translation>Supprimer les filtres sélectionnés ?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="323"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="326"/>
         <source>Remove all filters?</source>
         <translation>Supprimer tous les filtres ?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="448"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="451"/>
         <source>Remove Selected</source>
         <translation>Supprimer la sélection</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="449"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="452"/>
         <source>Remove All</source>
         <translation>Tout supprimer</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="468"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="471"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="470"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="473"/>
         <source>&amp;Add Filter</source>
         <translation>A&amp;jouter un filtre</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="472"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="475"/>
         <source>Remove &amp;Selected</source>
         <translation>Supprimer la &amp;sélection</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="474"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="477"/>
         <source>Remove A&amp;ll</source>
         <translation>&amp;Tout supprimer</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="476"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>&amp;Duplicate</source>
         <translation>&amp;Dupliquer</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="478"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="481"/>
         <source>Move &amp;Up</source>
         <translation>M&amp;onter</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="482"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="880"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="883"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>Ajoutez un filtre graphique qui sera appliqué à toutes les photos ajoutées à l&apos;étape 1</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="898"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="901"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>Passez à l&apos;étape 3 et choisissez le dossier de sortie et le format d&apos;image des photos modifiées</translation>
     </message>
@@ -2522,37 +2522,37 @@ que la taille indiquée</translation>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Folder on My Computer (default)</source>
         <translation>Dossier sur mon ordinateur (par défaut)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Send via E-mail</source>
         <translation>Envoyer par e-mail</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Upload to FTP</source>
         <translation>Envoyer par FTP</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="135"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="129"/>
         <source>Use selected folder as output destination</source>
         <translation>Utiliser le dossier sélectionné comme destination</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="137"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="131"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>Utiliser le dossier des photos d&apos;origine comme destination</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="138"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="132"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>Créer un sous-dossier dans le dossier des photos d&apos;origine</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="348"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="342"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2561,12 +2561,12 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 Pour conserver les originaux tout en écrivant les photos obtenues dans le même dossier, changez le nom des photos traitées dans Étape 2 &gt; Noms</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="372"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="366"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>Sélectionnez un dossier pour enregistrer les photos obtenues</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="412"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="406"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.
 
 This action will only delete the originals if the processed photos are correctly written.
@@ -2579,7 +2579,7 @@ Les originaux ne seront supprimés que si les photos traitées ont été écrite
 Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacées très rapidement, et éventuellement renommées, sans perte de qualité.</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="632"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="627"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>Lorsque vous êtes prêt, appliquez les modifications à vos photos</translation>
     </message>
@@ -2657,7 +2657,7 @@ Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacé
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
-        <location filename="../app/ui/MainPanel3.cpp" line="136"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="130"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>Recréer l&apos;arborescence d&apos;origine dans le dossier sélectionné</translation>
     </message>

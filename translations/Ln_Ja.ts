@@ -277,7 +277,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     </message>
     <message>
         <location filename="../monitor/ui/DialogFTPWatch.ui" line="56"/>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="103"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="98"/>
         <source>Show log</source>
         <translation>ログを表示</translation>
     </message>
@@ -368,32 +368,32 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="179"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="174"/>
         <source>The scan interval must be an integer larger than 30.</source>
         <translation>スキャン間隔は 30 より大きい整数で指定してください。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="200"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="195"/>
         <source>Some fields were not filled.</source>
         <translation>未入力の項目があります。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="204"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="199"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>名前には次の文字を使用できません</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="215"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="210"/>
         <source>The task you selected does not exist.</source>
         <translation>選択したタスクは存在しません。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="263"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="258"/>
         <source>Success</source>
         <translation>成功</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="271"/>
+        <location filename="../monitor/ui/DialogFTPWatch.cpp" line="266"/>
         <source>Load Profile</source>
         <translation>プロファイルの読み込み</translation>
     </message>
@@ -495,7 +495,7 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
     </message>
     <message>
         <location filename="../monitor/ui/DialogFolderWatch.ui" line="139"/>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="105"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="100"/>
         <source>Show log</source>
         <translation>ログを表示</translation>
     </message>
@@ -561,37 +561,37 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="144"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="139"/>
         <source>The scan interval must be an integer larger than 1.</source>
         <translation>スキャン間隔は 1 より大きい整数で指定してください。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="146"/>
         <source>Some fields were not filled.</source>
         <translation>未入力の項目があります。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="156"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="151"/>
         <source>The Name field cannot contain any of the following characters</source>
         <translation>名前には次の文字を使用できません</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="163"/>
         <source>The folder you selected does not exist.</source>
         <translation>選択したフォルダーは存在しません。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="173"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="168"/>
         <source>The task you selected does not exist.</source>
         <translation>選択したタスクは存在しません。</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="188"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="183"/>
         <source>Browse for Folder</source>
         <translation>フォルダーの参照</translation>
     </message>
     <message>
-        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="197"/>
+        <location filename="../monitor/ui/DialogFolderWatch.cpp" line="192"/>
         <source>Load Profile</source>
         <translation>プロファイルの読み込み</translation>
     </message>
@@ -1082,7 +1082,7 @@ already exists, do you want to overwrite it?</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/DialogSearch.cpp" line="68"/>
+        <location filename="../app/dialogs/DialogSearch.cpp" line="63"/>
         <source>Select a folder and press Ok to add it to your search path.</source>
         <translation>フォルダーを選択して OK を押すと、検索パスに追加されます。</translation>
     </message>
@@ -1316,7 +1316,7 @@ already exists, do you want to overwrite it?</source>
 <context>
     <name>CFilterCustomMask</name>
     <message>
-        <location filename="../app/filters/FilterCustomMask.cpp" line="110"/>
+        <location filename="../app/filters/FilterCustomMask.cpp" line="106"/>
         <source>Select Mask</source>
         <translation>マスクの選択</translation>
     </message>
@@ -1600,52 +1600,52 @@ than specified size</source>
 <context>
     <name>CFilterWatermarkLogo</name>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Left</source>
         <translation>左上</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Center</source>
         <translation>中央上</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Top-Right</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Left</source>
         <translation>左中央</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="61"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="56"/>
         <source>Middle-Center</source>
         <translation>中央</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Middle-Right</source>
         <translation>右中央</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Left</source>
         <translation>左下</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Center</source>
         <translation>中央下</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="62"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="57"/>
         <source>Bottom-Right</source>
         <translation>右下</translation>
     </message>
     <message>
-        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="122"/>
+        <location filename="../app/filters/FilterWatermarkLogo.cpp" line="117"/>
         <source>Select Watermark Image</source>
         <translation>透かし画像の選択</translation>
     </message>
@@ -2198,190 +2198,190 @@ than specified size</source>
         <translation>縮小</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="191"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="207"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="188"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="204"/>
         <source>Drag &amp; Drop Your Photos Here</source>
         <translation>ここに写真をドラッグ＆ドロップ</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="192"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="208"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="189"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="205"/>
         <source>Or Click To Add Photos</source>
         <translation>またはクリックして写真を追加</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Type</source>
         <translation>種類</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="438"/>
         <source>Date Taken</source>
         <translation>撮影日時</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Dimensions</source>
         <translation>寸法</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Size</source>
         <translation>サイズ</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Location</source>
         <translation>場所</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>Camera</source>
         <translation>カメラ</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="439"/>
         <source>F-stop</source>
         <translation>F 値</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Exposure</source>
         <translation>露出</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Color</source>
         <translation>色</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="441"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Coordinates</source>
         <translation>座標</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="442"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="440"/>
         <source>Altitude</source>
         <translation>高度</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="680"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="678"/>
         <source>Select Photo(s)</source>
         <translation>写真の選択</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="694"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="692"/>
         <source>Browse For Folder</source>
         <translation>フォルダーの参照</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="751"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="749"/>
         <source>No photos selected</source>
         <translation>写真が選択されていません</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="754"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="752"/>
         <source>Remove selected photo(s) from the list?</source>
         <translation>選択した写真を一覧から削除しますか?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="790"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="788"/>
         <source>Remove all photos from the list?</source>
         <translation>すべての写真を一覧から削除しますか?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="963"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="960"/>
         <source>&amp;Folder</source>
         <translation>フォルダー(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="964"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="961"/>
         <source>F&amp;older with Subfolders</source>
         <translation>サブフォルダーを含むフォルダー(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="965"/>
-        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="962"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="998"/>
         <source>&amp;Search &amp;&amp; Add</source>
         <translation>検索して追加(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="973"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="969"/>
         <source>&amp;Selected</source>
         <translation>選択項目(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="974"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="970"/>
         <source>&amp;All</source>
         <translation>すべて(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="984"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="980"/>
         <source>&amp;Details</source>
         <translation>詳細(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Small Icons</source>
         <translation>小アイコン(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="985"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="981"/>
         <source>&amp;Medium Icons</source>
         <translation>中アイコン(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="986"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="982"/>
         <source>&amp;Large Icons</source>
         <translation>大アイコン(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="999"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="996"/>
         <source>Add &amp;Photo(s)</source>
         <translation>写真を追加(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1000"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="997"/>
         <source>Add &amp;Folder</source>
         <translation>フォルダーを追加(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1001"/>
         <source>Remove S&amp;elected</source>
         <translation>選択項目を削除(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1005"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1002"/>
         <source>Remove &amp;All</source>
         <translation>すべて削除(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1007"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1004"/>
         <source>Pas&amp;te</source>
         <translation>貼り付け(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1036"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1033"/>
         <source>Add the photos you want to edit</source>
         <translation>編集する写真を追加します</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel1.cpp" line="1064"/>
+        <location filename="../app/ui/MainPanel1.cpp" line="1061"/>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>ステップ 2 に進み、写真に適用する編集を指定します</translation>
     </message>
@@ -2424,97 +2424,97 @@ than specified size</source>
         <translation>表示を切り替え(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Keep Unchanged</source>
         <translation>変更しない</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="147"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="150"/>
         <source>Rename to Folder&apos;s Name</source>
         <translation>フォルダー名に変更</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Rename to Photo&apos;s Date</source>
         <translation>写真の日付に変更</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="148"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="151"/>
         <source>Custom Defined</source>
         <translation>カスタム定義</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="221"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="224"/>
         <source>No filter selected</source>
         <translation>フィルターが選択されていません</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="237"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="240"/>
         <source>The settings of the filter &quot;%1&quot; cannot be edited in this version.</source>
         <translation>このバージョンではフィルター「%1」の設定を編集できません。</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="303"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="306"/>
         <source>Remove selected filter(s)?</source>
         <translation>選択したフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="323"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="326"/>
         <source>Remove all filters?</source>
         <translation>すべてのフィルターを削除しますか?</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="448"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="451"/>
         <source>Remove Selected</source>
         <translation>選択項目を削除</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="449"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="452"/>
         <source>Remove All</source>
         <translation>すべて削除</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="468"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="471"/>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="470"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="473"/>
         <source>&amp;Add Filter</source>
         <translation>フィルターを追加(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="472"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="475"/>
         <source>Remove &amp;Selected</source>
         <translation>選択項目を削除(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="474"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="477"/>
         <source>Remove A&amp;ll</source>
         <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="476"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
         <source>&amp;Duplicate</source>
         <translation>複製(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="478"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="481"/>
         <source>Move &amp;Up</source>
         <translation>上へ移動(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="479"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="482"/>
         <source>Move D&amp;own</source>
         <translation>下へ移動(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="880"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="883"/>
         <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
         <translation>ステップ 1 で追加したすべての写真に適用するグラフィックフィルターを追加します</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel2.cpp" line="898"/>
+        <location filename="../app/ui/MainPanel2.cpp" line="901"/>
         <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
         <translation>ステップ 3 に進み、編集した写真の出力フォルダーと画像形式を選択します</translation>
     </message>
@@ -2522,37 +2522,37 @@ than specified size</source>
 <context>
     <name>CMainPanel3</name>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Folder on My Computer (default)</source>
         <translation>コンピューター上のフォルダー（既定）</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Send via E-mail</source>
         <translation>メールで送信</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="126"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="120"/>
         <source>Upload to FTP</source>
         <translation>FTP にアップロード</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="135"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="129"/>
         <source>Use selected folder as output destination</source>
         <translation>選択したフォルダーを出力先にする</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="137"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="131"/>
         <source>Use original photos&apos; folder as output destination</source>
         <translation>元の写真のフォルダーを出力先にする</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="138"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="132"/>
         <source>Create a subfolder in the original photos&apos; folder</source>
         <translation>元の写真のフォルダーにサブフォルダーを作成する</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="348"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="342"/>
         <source>You have selected to write the resulting photos in the same folder where the originals reside.
 
 If you&apos;d like to keep the originals but still write the resulting photos in the same folder, you need to change the processed photos&apos; name in Step2 &gt; Names</source>
@@ -2561,12 +2561,12 @@ If you&apos;d like to keep the originals but still write the resulting photos in
 元の写真を残したまま同じフォルダーに書き込むには、ステップ 2 &gt; 名前 で処理後の写真の名前を変更する必要があります</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="372"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="366"/>
         <source>Select a folder for saving the resulting photos</source>
         <translation>処理後の写真を保存するフォルダーを選択してください</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="412"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="406"/>
         <source>You have selected to delete the original photos after writing the processed ones. We advise you to backup the originals before using this option for the first time.
 
 This action will only delete the originals if the processed photos are correctly written.
@@ -2579,7 +2579,7 @@ In case there are no filters selected the photos will actually be moved very fas
 フィルターが選択されていない場合、写真は画質を損なうことなく高速に移動され、必要に応じて名前が変更されます。</translation>
     </message>
     <message>
-        <location filename="../app/ui/MainPanel3.cpp" line="632"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="627"/>
         <source>When you are ready, go ahead and apply the changes to your photos</source>
         <translation>準備ができたら、写真に変更を適用しましょう</translation>
     </message>
@@ -2657,7 +2657,7 @@ In case there are no filters selected the photos will actually be moved very fas
     </message>
     <message>
         <location filename="../app/ui/MainPanel3.ui" line="239"/>
-        <location filename="../app/ui/MainPanel3.cpp" line="136"/>
+        <location filename="../app/ui/MainPanel3.cpp" line="130"/>
         <source>Recreate original folder structure in selected folder</source>
         <translation>選択したフォルダーに元のフォルダー構成を再現する</translation>
     </message>

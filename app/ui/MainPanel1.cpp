@@ -15,6 +15,7 @@
 #include "TextWidget.h"
 #include "Trace.h"
 #include "UserProfile.h"
+#include "WidgetPlacement.h"
 #include "platform/FileNames.h"
 
 #include <QApplication>
@@ -144,6 +145,7 @@ CMainPanel1::CMainPanel1(QWidget *parent)
     form->setupUi(this);
     Init();
     form->retranslateUi(this);
+    WidenToFitText({form->buttonAddPhotos, form->buttonAdd, form->buttonRemove, form->buttonView});
     modified = false;
     addPhotoTipShown = false;
     step2TipShown = false;

@@ -17,6 +17,7 @@
 #include "TextWidget.h"
 #include "Trace.h"
 #include "UserProfile.h"
+#include "WidgetPlacement.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -70,6 +71,8 @@ CMainPanel2::CMainPanel2(QWidget *parent)
     step3Tip = new CTextWidget(this);
     step3Tip->hide();
     form->retranslateUi(this);
+    WidenToFitText({form->buttonAddFilter, form->buttonRemoveFilters, form->buttonEditFilters});
+    WidenToFitText({form->buttonSwitchView});
     // Through the other page and back, so that the page shown is set up once.
     QStackedWidget *stack = form->stackedWidget;
     const int shown = stack->currentIndex();

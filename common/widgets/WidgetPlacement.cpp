@@ -1,5 +1,7 @@
 #include "WidgetPlacement.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -41,4 +43,16 @@ void CenterWidgetOnWidget(const QWidget *reference, QWidget *widget)
     if (!reference || !widget)
         return;
     CenterWidgetInRect(reference->frameGeometry(), widget);
+}
+
+void WidenToFitText(const QList<QWidget *> &widgets)
+{
+    int width = 0;
+    for (const QWidget *widget : widgets)
+        width = std::max({width, widget->minimumWidth(), widget->sizeHint().width()});
+    for (QWidget *widget : widgets) {
+        widget->setMinimumWidth(width);
+        if (widget->maximumWidth() < width)
+            widget->setMaximumWidth(width);
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 
 class QWidget;
@@ -15,3 +16,7 @@ void CenterWidgetInRect(const QRect &rect, QWidget *widget);
 // `available` (left and top edges win over right and bottom ones). An empty `available`
 // means no clamping.
 QPoint CenteredPosition(const QRect &reference, const QSize &frameSize, const QRect &available);
+
+// Gives the widgets one width wide enough for the longest of their texts (translations
+// run longer than English), never narrower than the widest minimum the form set.
+void WidenToFitText(const QList<QWidget *> &widgets);

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
@@ -75,6 +76,40 @@ QChar Accelerator(const QString &text)
             return text.at(i + 1).toUpper();
     }
     return QChar();
+}
+
+// The menus built in code: in each function, the texts with an accelerator that it adds
+// with addAction(tr(...)), keyed by the function's class (the translation context).
+QList<QPair<QString, QStringList>> CodeBuiltMenus()
+{
+    static const QRegularExpression function(
+        QStringLiteral("^\\S[^\\n]*?(\\w+)::\\w+\\([^\\n]*\\n\\{(.*?)\\n\\}"),
+        QRegularExpression::MultilineOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression item(
+        QStringLiteral("addAction\\(\\s*tr\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
+    QList<QPair<QString, QStringList>> menus;
+    for (const char *folder : { "app", "monitor", "common" }) {
+        QDirIterator files(Root + QLatin1Char('/') + QLatin1String(folder),
+            { QStringLiteral("*.cpp") }, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (!file.open(QIODevice::ReadOnly))
+                qFatal("cannot read %s", qPrintable(file.fileName()));
+            const QString code = QString::fromUtf8(file.readAll());
+            for (auto f = function.globalMatch(code); f.hasNext();) {
+                const QRegularExpressionMatch body = f.next();
+                QStringList texts;
+                for (auto i = item.globalMatch(body.captured(2)); i.hasNext();) {
+                    const QString text = i.next().captured(1);
+                    if (!Accelerator(text).isNull())
+                        texts << text;
+                }
+                if (texts.size() > 1)
+                    menus.append({ body.captured(1), texts });
+            }
+        }
+    }
+    return menus;
 }
 
 } // namespace
@@ -169,6 +204,29 @@ private slots:
                                    .arg(widget.attribute(QStringLiteral("name")), taken.value(key),
                                        item)));
                 taken.insert(key, item);
+            }
+        }
+    }
+    // The context menus and button menus built in code, in each language.
+    void codeBuiltMenusHaveDistinctAccelerators()
+    {
+        const QList<QPair<QString, QStringList>> menus = CodeBuiltMenus();
+        QVERIFY(menus.size() >= 5);
+        for (const QString &code : Languages) {
+            QHash<QPair<QString, QString>, QString> translated;
+            for (const SMessage &message : Messages(code))
+                translated.insert({ message.context, message.source }, message.translation);
+            for (const auto &[context, texts] : menus) {
+                QHash<QChar, QString> taken;
+                for (const QString &source : texts) {
+                    const QString item = translated.value({ context, source });
+                    QVERIFY2(!item.isEmpty(), qPrintable(code + QLatin1Char(' ') + source));
+                    const QChar key = Accelerator(item);
+                    QVERIFY2(!taken.contains(key),
+                        qPrintable(QStringLiteral("%1 %2: \"%3\" and \"%4\"")
+                                       .arg(code, context, taken.value(key), item)));
+                    taken.insert(key, item);
+                }
             }
         }
     }

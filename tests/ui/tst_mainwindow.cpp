@@ -137,6 +137,8 @@ private slots:
     void closingAsksAndAFailedSaveKeepsTheWindow();
     void themesSetPaletteAndStyleSheet();
     void languageFallsBackToEnglish();
+    void longerLanguagesFitTheButtons_data();
+    void longerLanguagesFitTheButtons();
     void startScriptRunsUnattended();
     void fileOpenEventLoadsOnce();
     void saveKeyAndNew();
@@ -454,6 +456,37 @@ void TestMainWindow::languageFallsBackToEnglish()
         QStringList {
             QStringLiteral("You need to restart Quendrasil for the changes to take effect.") });
     QCOMPARE(CUserProfile::instance()->LanguageId, 1033);
+}
+
+void TestMainWindow::longerLanguagesFitTheButtons_data()
+{
+    QTest::addColumn<int>("languageId");
+    QTest::newRow("German") << 1031;
+    QTest::newRow("Japanese") << 1041;
+}
+
+// Translations run longer than English: no push button of the three steps cuts its text.
+void TestMainWindow::longerLanguagesFitTheButtons()
+{
+    QFETCH(int, languageId);
+    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), languageId);
+    auto window = MakeWindow();
+    WriteSettingInt(QString::fromLatin1(SettingsKey::LanguageId), 1033);
+    QVERIFY(window->menuBar()->actions().first()->text() != QStringLiteral("&File"));
+    for (int step = 0; step < 3; ++step) {
+        window->ChangePanel(step);
+        QCoreApplication::processEvents();
+        for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (button->isVisible() && !button->text().isEmpty())
+                QVERIFY2(button->width() >= button->sizeHint().width(),
+                    qPrintable(QStringLiteral("step %1: %2 \"%3\" %4 < %5")
+                                   .arg(step + 1)
+                                   .arg(button->objectName(), button->text())
+                                   .arg(button->width())
+                                   .arg(button->sizeHint().width())));
+        }
+    }
+    CUserProfile::instance()->LanguageId = 1033;
 }
 
 void TestMainWindow::startScriptRunsUnattended()
