@@ -26,3 +26,13 @@ void SetHelpTopicHandler(std::function<void(const QString &topic)> handler)
 {
     Handler() = std::move(handler);
 }
+
+QStringList HelpPage::All()
+{
+    QStringList pages;
+    for (const char *page : { Step1, Step2, Step3, TutorialCommentsAndTime,
+             TutorialResizeAndRotate, Rename, SelectFilter, Settings, Profiles, MonitorMain,
+             FolderWatch, FTPWatch })
+        pages << QString::fromLatin1(page);
+    return pages;
+}

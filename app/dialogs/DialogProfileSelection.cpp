@@ -528,7 +528,7 @@ void CDialogProfileSelection::OnProfilesRemove()
 void CDialogProfileSelection::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(QStringLiteral("user-interface_profiles.html"));
+        ShowHelpTopic(QString::fromLatin1(HelpPage::Profiles));
         return;
     }
     QDialog::keyPressEvent(event);

@@ -178,7 +178,7 @@ void CDialogRename::reject()
 void CDialogRename::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(QStringLiteral("user-interface_rename.html"));
+        ShowHelpTopic(QString::fromLatin1(HelpPage::Rename));
         event->accept();
         return;
     }

@@ -148,7 +148,7 @@ void CSettings::SetTabIcons()
 void CSettings::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(QStringLiteral("user-interface_settings.html"));
+        ShowHelpTopic(QString::fromLatin1(HelpPage::Settings));
         event->accept();
         return;
     }

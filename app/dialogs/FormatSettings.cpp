@@ -296,10 +296,18 @@ void CFormatSettings::keyPressEvent(QKeyEvent *event)
         QDialog::keyPressEvent(event);
         return;
     }
-    const int index = int(kind);
-    if (index >= 1 && index < int(HelpPages.size()))
-        ShowHelpTopic(QLatin1String(HelpPages.at(size_t(index))));
+    const QString page = HelpPage(kind);
+    if (!page.isEmpty())
+        ShowHelpTopic(page);
     event->accept();
+}
+
+QString CFormatSettings::HelpPage(EFormatSettingsKind kind)
+{
+    const int index = int(kind);
+    return index >= 1 && index < int(HelpPages.size())
+        ? QString::fromLatin1(HelpPages.at(size_t(index)))
+        : QString();
 }
 
 void CFormatSettings::on_buttonOK_clicked()

@@ -52,6 +52,9 @@ public:
 
     EFormatSettingsKind kind = EFormatSettingsKind::NoSettings; // set by the opener before exec
 
+    // The help page F1 opens on a page of this kind; empty where there is none.
+    static QString HelpPage(EFormatSettingsKind kind);
+
 public slots:
     int exec() override;
     void accept() override;

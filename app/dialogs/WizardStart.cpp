@@ -93,10 +93,10 @@ void CWizardStart::on_checkShowSecond_clicked()
 
 void CWizardStart::on_linkTutorial1_linkActivated()
 {
-    ShowHelpTopic(QStringLiteral("tutorials_how-to-add-comments-and-time.html"));
+    ShowHelpTopic(QString::fromLatin1(HelpPage::TutorialCommentsAndTime));
 }
 
 void CWizardStart::on_linkTutorial2_linkActivated()
 {
-    ShowHelpTopic(QStringLiteral("tutorials_how-to-resize-and-rotate.html"));
+    ShowHelpTopic(QString::fromLatin1(HelpPage::TutorialResizeAndRotate));
 }

@@ -22,7 +22,7 @@ constexpr int DialogHeight = 475;
 constexpr int ListIconSize = 64;
 constexpr int CategoryIconSize = 48;
 
-const QString HelpTopic = QStringLiteral("user-interface_select-filter.html");
+const QString HelpTopic = QString::fromLatin1(HelpPage::SelectFilter);
 
 } // namespace
 

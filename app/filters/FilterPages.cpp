@@ -144,6 +144,14 @@ bool HasPage(int filterId)
     return row && row->create;
 }
 
+QList<int> Ids()
+{
+    QList<int> ids;
+    for (const SPageRow &row : Rows)
+        ids << row.id;
+    return ids;
+}
+
 QString HelpTopic(int filterId)
 {
     const SPageRow *row = Find(filterId);

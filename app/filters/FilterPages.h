@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class CFilterPage;
@@ -14,6 +15,8 @@ namespace FilterPages {
 CFilterPage *Create(int filterId, QWidget *parent);
 // Whether the id has a page.
 bool HasPage(int filterId);
+// Every id with a row, in the table's order (the catalogue's filters and Polaroid).
+QList<int> Ids();
 // The help page of the filter ("filters_transform_crop.html"); empty for an unknown id.
 QString HelpTopic(int filterId);
 

@@ -467,8 +467,7 @@ void MainWindow::OnButtonProcess2Clicked()
 
 void MainWindow::ShowCurrentPanelHelp()
 {
-    static const char *const pages[] = { "user-interface_step1_add-photos.html",
-        "user-interface_step2_add-filters.html", "user-interface_step3_setup.html" };
+    static const char *const pages[] = { HelpPage::Step1, HelpPage::Step2, HelpPage::Step3 };
     if (m_currentStep >= 0 && m_currentStep <= 2)
         ShowHelpTopic(QString::fromLatin1(pages[m_currentStep]));
 }
@@ -525,13 +524,13 @@ void MainWindow::on_actionVideo_Presentations_triggered()
 void MainWindow::on_actionHow_to_Add_Comments_and_Time_to_Photos_triggered()
 {
     Trace("on_actionHow_to_Add_Comments_and_Time_to_Photos_triggered");
-    ShowHelpTopic(QStringLiteral("tutorials_how-to-add-comments-and-time.html"));
+    ShowHelpTopic(QString::fromLatin1(HelpPage::TutorialCommentsAndTime));
 }
 
 void MainWindow::on_actionHow_to_Resize_and_Rotate_Photos_triggered()
 {
     Trace("on_actionHow_to_Resize_and_Rotate_Photos_triggered");
-    ShowHelpTopic(QStringLiteral("tutorials_how-to-resize-and-rotate.html"));
+    ShowHelpTopic(QString::fromLatin1(HelpPage::TutorialResizeAndRotate));
 }
 
 void MainWindow::on_action_Check_for_New_Version_triggered()

@@ -127,7 +127,7 @@ int CDialogFTPWatch::exec()
 void CDialogFTPWatch::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1)
-        ShowHelpTopic(QStringLiteral("monitor_ftp-watch.html"));
+        ShowHelpTopic(QString::fromLatin1(HelpPage::FTPWatch));
     QDialog::keyPressEvent(event);
 }
 

@@ -108,7 +108,7 @@ void CDialogFolderWatch::Init()
 void CDialogFolderWatch::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1)
-        ShowHelpTopic(QStringLiteral("monitor_folder-watch.html"));
+        ShowHelpTopic(QString::fromLatin1(HelpPage::FolderWatch));
     QDialog::keyPressEvent(event);
 }
 

@@ -32,7 +32,7 @@
 namespace {
 
 const QString SettingsFolderKey = QStringLiteral("Monitor/SettingsFolderPath");
-const QString HelpTopic = QStringLiteral("monitor_monitor-main.html");
+const QString HelpTopic = QString::fromLatin1(HelpPage::MonitorMain);
 
 CMonitorWindow::FolderWatchRunner &FolderRunner()
 {

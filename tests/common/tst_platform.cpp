@@ -135,17 +135,8 @@ void TestPlatform::helpPageOpensThroughDesktopWhenPresent()
     const QString page = QStringLiteral("formats_jpg.html");
     const QString path = Platform::HelpPagePath(page);
     QVERIFY(path.startsWith(Platform::ProgramDataFolder() + QStringLiteral("/Help/")));
-    const bool madeFolder = !QFileInfo::exists(QFileInfo(path).path());
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html></html>");
-    }
+    QVERIFY2(QFileInfo(path).isFile(), qPrintable(path)); // the manual the build writes
     ShowHelpTopic(page);
-    QFile::remove(path);
-    if (madeFolder)
-        QDir().rmdir(QFileInfo(path).path());
     QCOMPARE(m_opened, QStringList{path});
 }
 

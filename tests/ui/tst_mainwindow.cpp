@@ -137,6 +137,7 @@ private slots:
     void closingAsksAndAFailedSaveKeepsTheWindow();
     void themesSetPaletteAndStyleSheet();
     void languageFallsBackToEnglish();
+    void helpOpensTheManualPageOfEachStep();
     void longerLanguagesFitTheButtons_data();
     void longerLanguagesFitTheButtons();
     void startScriptRunsUnattended();
@@ -456,6 +457,26 @@ void TestMainWindow::languageFallsBackToEnglish()
         QStringList {
             QStringLiteral("You need to restart Quendrasil for the changes to take effect.") });
     QCOMPARE(CUserProfile::instance()->LanguageId, 1033);
+}
+
+// F1 and Help > Help Manual open, through the desktop, the manual's page of the step shown.
+void TestMainWindow::helpOpensTheManualPageOfEachStep()
+{
+    auto window = MakeWindow();
+    const QStringList pages { QStringLiteral("user-interface_step1_add-photos.html"),
+        QStringLiteral("user-interface_step2_add-filters.html"),
+        QStringLiteral("user-interface_step3_setup.html") };
+    auto *help = window->findChild<QMenu *>(QStringLiteral("menuHelp"));
+    for (int step = 0; step < 3; ++step) {
+        window->ChangePanel(step);
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        help->actions().first()->trigger();
+        QCOMPARE(opened.size(), 2 * (step + 1));
+        for (const QString &path : opened.mid(2 * step)) {
+            QCOMPARE(QFileInfo(path).fileName(), pages.at(step));
+            QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+        }
+    }
 }
 
 void TestMainWindow::longerLanguagesFitTheButtons_data()

@@ -18,6 +18,7 @@
 #include "DialogFilterSelection.h"
 #include "DialogFolderWatch.h"
 #include "DialogOverwrite.h"
+#include "DialogProfileSelection.h"
 #include "DialogRename.h"
 #include "DialogSearch.h"
 #include "DialogSettings.h"
@@ -321,7 +322,10 @@ void TakeStep3Pictures(MainWindow &window, const QString &out)
         for (const auto &[kind, page] : kinds) {
             CFormatSettings dialog(&window);
             dialog.kind = kind;
-            dialog.setWindowTitle(QStringLiteral("%1 Settings").arg(QString(page).toUpper()));
+            // Titled as Step 3 titles it: the page lists the extensions of the format it names.
+            dialog.setWindowTitle(kind == EFormatSettingsKind::KeepOriginal
+                    ? QStringLiteral("Keep original image format (if possible)")
+                    : QString(page).toUpper());
             SaveModal(dialog, QStringLiteral("%1/format-%2-%3.png").arg(out, page, name));
         }
         CDialogRename rename(&window);
@@ -432,6 +436,10 @@ void TakeLanguagePictures(const char *script, const QString &out)
                 tabs->setCurrentIndex(tab);
             SaveModal(settings, QStringLiteral("%1/settings-tab%2.png").arg(out).arg(tab + 1));
         }
+    }
+    {
+        CDialogProfileSelection profiles(&window);
+        SaveModal(profiles, out + QStringLiteral("/profiles.png"));
     }
     CFilterSettings dialog(&window);
     bool switching = false;
