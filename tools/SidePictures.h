@@ -38,7 +38,8 @@ inline bool MakeLogo(const QString &path)
 
 // A mask: clear in the middle, a half-opaque band along the edges and a word across, so that
 // stretching and turning show. The portrait mask has its own colour and word.
-inline bool MakeMask(const QString &path, const QSize &size, const QColor &colour, const QString &word)
+inline bool MakeMask(
+    const QString &path, const QSize &size, const QColor &colour, const QString &word)
 {
     QImage mask(size, QImage::Format_ARGB32);
     mask.fill(Qt::transparent);
@@ -62,4 +63,3 @@ inline bool MakeMask(const QString &path, const QSize &size, const QColor &colou
     painter.end();
     return mask.save(path, "PNG");
 }
-

@@ -64,7 +64,8 @@ private slots:
         const QStringList fromIndex = HelpManual::References(Read(help.filePath("index.html")));
         for (const QString &page : pages) {
             const QString html = Read(help.filePath(page));
-            QVERIFY2(!html.contains(QLatin1String("<script"), Qt::CaseInsensitive), qPrintable(page));
+            QVERIFY2(
+                !html.contains(QLatin1String("<script"), Qt::CaseInsensitive), qPrintable(page));
             for (const QString &target : HelpManual::References(html)) {
                 const QString where = page + QStringLiteral(": ") + target;
                 QVERIFY2(!target.contains(QLatin1Char(':')) && !target.startsWith(QLatin1Char('/'))
@@ -73,8 +74,8 @@ private slots:
                 QVERIFY2(target.isEmpty() || QFileInfo(help.filePath(target)).isFile(),
                     qPrintable(where));
             }
-            QVERIFY2(page == QLatin1String("index.html") || fromIndex.contains(page),
-                qPrintable(page));
+            QVERIFY2(
+                page == QLatin1String("index.html") || fromIndex.contains(page), qPrintable(page));
         }
     }
 

@@ -1,9 +1,7 @@
 #include "HelpManual.h"
 
-#include "ColorPicker.h"
-#include "ImageConversion.h"
-#include "ImageFilters.h"
 #include "../SidePictures.h"
+#include "ColorPicker.h"
 #include "DialogFTPWatch.h"
 #include "DialogFolderWatch.h"
 #include "DialogRename.h"
@@ -12,6 +10,8 @@
 #include "FilterPages.h"
 #include "FiltersEnum.h"
 #include "FormatSettings.h"
+#include "ImageConversion.h"
+#include "ImageFilters.h"
 #include "UserProfile.h"
 #include "platform/ProgramFolder.h"
 
@@ -30,6 +30,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,9 +38,8 @@
 #include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTextEdit>
-#include <QPainter>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <Magick++.h>
@@ -100,7 +100,7 @@ QString LabelText(QLayoutItem *item)
 {
     const auto *label = item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
     return label && !label->text().isEmpty() && label->pixmap().isNull() ? Plain(label->text())
-                                                                          : QString();
+                                                                         : QString();
 }
 
 // The label that names the item at `index` of `layout`: its form row's label, the nearest
@@ -195,7 +195,8 @@ bool IsTwin(const QWidget *widget, const QWidget *window)
 bool InsideEditor(const QWidget *widget)
 {
     const QWidget *parent = widget->parentWidget();
-    return qobject_cast<const QAbstractSpinBox *>(parent) || qobject_cast<const QComboBox *>(parent);
+    return qobject_cast<const QAbstractSpinBox *>(parent)
+        || qobject_cast<const QComboBox *>(parent);
 }
 
 QString Quoted(const QString &text)
@@ -242,7 +243,8 @@ bool Describe(QWidget *widget, SHelpControl &control)
             ? QStringLiteral("a list of %1 choices").arg(combo->count())
             : items.join(QStringLiteral(", "));
         if (combo->isEditable())
-            control.values += combo->count() ? QStringLiteral(", or typed") : QStringLiteral("typed");
+            control.values
+                += combo->count() ? QStringLiteral(", or typed") : QStringLiteral("typed");
         control.start = combo->currentText().isEmpty() ? QStringLiteral("empty")
                                                        : Quoted(combo->currentText());
         return true;
@@ -256,7 +258,8 @@ bool Describe(QWidget *widget, SHelpControl &control)
     if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
         control.label = Plain(radio->text());
         control.values = QStringLiteral("one choice of its group");
-        control.start = radio->isChecked() ? QStringLiteral("chosen") : QStringLiteral("not chosen");
+        control.start
+            = radio->isChecked() ? QStringLiteral("chosen") : QStringLiteral("not chosen");
         return true;
     }
     if (auto *picker = qobject_cast<CColorPicker *>(widget)) {
@@ -280,16 +283,12 @@ bool Describe(QWidget *widget, SHelpControl &control)
         control.start = edit->text().isEmpty() ? QStringLiteral("empty") : Quoted(edit->text());
         return true;
     }
-    if (auto *text = qobject_cast<QPlainTextEdit *>(widget)) {
+    const auto *plain = qobject_cast<QPlainTextEdit *>(widget);
+    const auto *rich = qobject_cast<QTextEdit *>(widget);
+    if (plain || rich) {
+        const QString text = plain ? plain->toPlainText() : rich->toPlainText();
         control.values = QStringLiteral("text");
-        control.start = text->toPlainText().isEmpty() ? QStringLiteral("empty")
-                                                      : Quoted(text->toPlainText());
-        return true;
-    }
-    if (auto *text = qobject_cast<QTextEdit *>(widget)) {
-        control.values = QStringLiteral("text");
-        control.start = text->toPlainText().isEmpty() ? QStringLiteral("empty")
-                                                      : Quoted(text->toPlainText());
+        control.start = text.isEmpty() ? QStringLiteral("empty") : Quoted(text);
         return true;
     }
     if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) {
@@ -370,7 +369,7 @@ void Prepare()
     Q_UNUSED(ready);
 }
 
-const char *const GroupWords[] = { "", "Annotate", "Borders", "Effects", "Touch-Up", "Transform" };
+const char *const GroupWords[] = { "", "Annotate", "Border", "Effects", "Touch-Up", "Transform" };
 
 } // namespace
 
@@ -393,9 +392,9 @@ QList<SHelpControl> Controls(const QString &window)
     }
     if (window.startsWith(QLatin1String("format:"))) {
         // Titled as Step 3 titles it: the page lists the extensions of the format it names.
-        static const char *const titles[] = { "", "Keep original image format (if possible)",
-            "GIF", "JP2", "JPG", "PDF", "PNG", "TIF", "MIFF", "HEIF", "WEBP", "AVIF", "PICT", "JPT",
-            "PSD", "TGA" };
+        static const char *const titles[]
+            = { "", "Keep original image format (if possible)", "GIF", "JP2", "JPG", "PDF", "PNG",
+                  "TIF", "MIFF", "HEIF", "WEBP", "AVIF", "PICT", "JPT", "PSD", "TGA" };
         const int kind = window.mid(7).toInt();
         if (kind < 1 || kind >= int(std::size(titles)))
             return {};
@@ -433,7 +432,7 @@ QStringList References(const QString &html)
     for (auto it = reference.globalMatch(html); it.hasNext();) {
         QString target = it.next().captured(1);
         target.truncate(target.indexOf(QLatin1Char('#')) < 0 ? target.size()
-                                                              : target.indexOf(QLatin1Char('#')));
+                                                             : target.indexOf(QLatin1Char('#')));
         found << target;
     }
     return found;
@@ -508,8 +507,10 @@ QString FilterHeading(int id, QString name, QStringList &problems, const QString
         ? QLatin1String(GroupWords[group])
         : info.group;
     if (FilterPages::HelpTopic(id) != file)
-        problems << QStringLiteral("%1: filter %2 opens %3").arg(file).arg(id).arg(
-            FilterPages::HelpTopic(id));
+        problems << QStringLiteral("%1: filter %2 opens %3")
+                        .arg(file)
+                        .arg(id)
+                        .arg(FilterPages::HelpTopic(id));
     return QStringLiteral(
         "<h1>%1</h1>\n<p class=\"group\">%2 filter</p>\n"
         "<figure class=\"before-after\">"
@@ -521,8 +522,8 @@ QString FilterHeading(int id, QString name, QStringList &problems, const QString
         .arg(id);
 }
 
-QString ControlsTable(const QString &window, const QString &list, QStringList &problems,
-    const QString &file)
+QString ControlsTable(
+    const QString &window, const QString &list, QStringList &problems, const QString &file)
 {
     static const QRegularExpression item(
         QStringLiteral("<dt(?:\\s+data-label=\"([^\"]*)\")?>\\s*(\\w+)\\s*</dt>\\s*<dd>(.*?)</dd>"),
@@ -551,7 +552,8 @@ QString ControlsTable(const QString &window, const QString &list, QStringList &p
                             .arg(file, control.objectName, window, control.label);
             continue;
         }
-        rows += QStringLiteral("<tr><th scope=\"row\">%1</th><td>%2</td><td>%3</td><td>%4</td></tr>\n")
+        rows += QStringLiteral(
+            "<tr><th scope=\"row\">%1</th><td>%2</td><td>%3</td><td>%4</td></tr>\n")
                     .arg(labels.value(control.objectName, Escaped(control.label)),
                         Escaped(control.values), Escaped(control.start),
                         described.value(control.objectName));
@@ -582,12 +584,13 @@ QString Page(const QString &title, const QString &body)
 
 QStringList Build(const QString &pagesFolder, const QString &outputFolder)
 {
-    static const QRegularExpression filter(QStringLiteral("<!--\\s*filter\\s+(\\d+)\\s*([^>]*?)\\s*-->"));
+    static const QRegularExpression filter(
+        QStringLiteral("<!--\\s*filter\\s+(\\d+)\\s*([^>]*?)\\s*-->"));
     static const QRegularExpression controls(
         QStringLiteral("<!--\\s*controls\\s+(\\S+)\\s*-->\\s*(<dl class=\"controls\">.*?</dl>)"),
         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression heading(QStringLiteral("<h1>(.*?)</h1>"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression heading(
+        QStringLiteral("<h1>(.*?)</h1>"), QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
 
     Prepare();
@@ -651,7 +654,8 @@ bool WriteFilterPictures(const QString &folder, QStringList &problems)
         sample.resize(Magick::Geometry(sample.columns() * 3, sample.rows() * 3));
         sample.write(QFile::encodeName(samplePath).toStdString());
     } catch (const Magick::Exception &error) {
-        problems << QStringLiteral("cannot make the sample photo: %1").arg(QString::fromUtf8(error.what()));
+        problems << QStringLiteral("cannot make the sample photo: %1")
+                        .arg(QString::fromUtf8(error.what()));
         return false;
     }
     // The watermark filters need pictures to lay on the photo.
@@ -665,7 +669,8 @@ bool WriteFilterPictures(const QString &folder, QStringList &problems)
         return false;
     }
     QDir().mkpath(folder);
-    const double scale = std::min({ 1.0, 400.0 / double(sample.columns()), 300.0 / double(sample.rows()) });
+    const double scale
+        = std::min({ 1.0, 400.0 / double(sample.columns()), 300.0 / double(sample.rows()) });
     const auto save = [&](const Magick::Image &image, const QString &name) {
         const QImage source = MagickToQImage(image);
         QSize size = (QSizeF(source.size()) * scale).toSize().expandedTo(QSize(1, 1));

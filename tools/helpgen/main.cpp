@@ -4,7 +4,8 @@
 //
 //   helpgen <pages folder> <output folder> [--strict]
 //   helpgen --list <window>        the controls of one window, for writing its page
-//   helpgen --pictures <folder>    every filter's before/after picture (tools/make-help-pictures.sh)
+//   helpgen --pictures <folder>    every filter's before/after picture
+//   (tools/make-help-pictures.sh)
 //
 // In a page:
 //   <!-- filter 3160 -->            the filter's title, group and before/after pictures
