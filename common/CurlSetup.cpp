@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 #include <mutex>
 
@@ -92,4 +94,12 @@ CURL *NewCurlHandle()
     curl_easy_setopt(handle, CURLOPT_SSH_KNOWNHOSTS, knownHosts.constData());
     curl_easy_setopt(handle, CURLOPT_SSH_KEYFUNCTION, &CheckHostKey);
     return handle;
+}
+
+QString PercentEncodedPath(const QString &path)
+{
+    QStringList segments = path.split(QLatin1Char('/'));
+    for (QString &segment : segments)
+        segment = QString::fromLatin1(QUrl::toPercentEncoding(segment));
+    return segments.join(QLatin1Char('/'));
 }

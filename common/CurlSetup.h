@@ -17,5 +17,9 @@ void CleanupCurl();
 // is refused. The caller cleans it up with curl_easy_cleanup.
 CURL *NewCurlHandle();
 
+// A path for a URL: every character a URL path cannot hold as is ("#", "?", "%", blanks,
+// non-ASCII letters) escaped, segment by segment, so that the "/" separators stay.
+QString PercentEncodedPath(const QString &path);
+
 // The known-hosts file of SFTP servers, in the program's settings folder.
 QString KnownHostsPath();

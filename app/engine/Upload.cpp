@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 
 #include <algorithm>
 #include <filesystem>
@@ -23,14 +22,6 @@ const QString UploadTag = QStringLiteral("CUpload::UploadFTP");
 
 // Linux paths are case-sensitive: folders differing only in case are different folders.
 constexpr Qt::CaseSensitivity PathCase = Qt::CaseSensitive;
-
-QString EncodePath(const QString &path)
-{
-    QStringList segments = path.split(QLatin1Char('/'));
-    for (QString &segment : segments)
-        segment = QString::fromLatin1(QUrl::toPercentEncoding(segment));
-    return segments.join(QLatin1Char('/'));
-}
 
 QString FolderPath(const QString &folder)
 {
@@ -84,7 +75,7 @@ bool CUpload::KeepFiles() const
 QString CUpload::BuildUrl(const QString &host, const QString &path, bool sftp, bool encode)
 {
     const QString scheme = sftp ? QStringLiteral("sftp://") : QStringLiteral("ftp://");
-    return scheme + host + (encode ? EncodePath(path) : path);
+    return scheme + host + (encode ? PercentEncodedPath(path) : path);
 }
 
 size_t CUpload::ReadCallback(char *buffer, size_t size, size_t items, void *stream)
@@ -166,7 +157,7 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
             relative.remove(0, commonPath.size() + 1);
         else
             relative = QFileInfo(path).fileName();
-        const QByteArray url = (base + EncodePath(relative)).toUtf8();
+        const QByteArray url = (base + PercentEncodedPath(relative)).toUtf8();
         LogMessage(UploadTag, QStringLiteral("uploadUrl: ") + QString::fromUtf8(url));
 
         QFile file(path);

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QUrl>
 
 namespace {
 
@@ -46,18 +45,9 @@ size_t WriteToFile(char *data, size_t size, size_t count, void *target)
     return written == static_cast<qint64>(bytes) ? bytes : 0;
 }
 
-// Every character a URL path cannot hold as is gets escaped ("#", "?", "%", blanks, non-ASCII),
-// segment by segment so that the folder separators stay.
 QByteArray EncodeUrl(const QString &base, const QString &path)
 {
-    QByteArray url = base.toUtf8();
-    const QStringList segments = path.split(QLatin1Char('/'));
-    for (qsizetype i = 0; i < segments.size(); ++i) {
-        if (i > 0)
-            url += '/';
-        url += QUrl::toPercentEncoding(segments.at(i));
-    }
-    return url;
+    return base.toUtf8() + PercentEncodedPath(path).toLatin1();
 }
 
 // A name that would leave its folder, or that is no name at all, never becomes a local path.

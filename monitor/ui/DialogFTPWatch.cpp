@@ -138,14 +138,7 @@ QByteArray CDialogFTPWatch::FolderUrl(const QString &host, const QString &folder
     QString path = folder.startsWith(QLatin1Char('/')) ? folder : QLatin1Char('/') + folder;
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    // "#", "?", "%", blanks and non-ASCII letters are escaped; the separators stay.
-    const QStringList segments = path.split(QLatin1Char('/'));
-    for (qsizetype i = 0; i < segments.size(); ++i) {
-        if (i > 0)
-            url += '/';
-        url += QUrl::toPercentEncoding(segments.at(i));
-    }
-    return url;
+    return url + PercentEncodedPath(path).toLatin1();
 }
 
 void CDialogFTPWatch::Warn(const QString &text)

@@ -445,7 +445,10 @@ void CMonitorWindow::AddJob(qint16 type)
     SaveJobs(true);
 }
 
-void CMonitorWindow::InitializeFoldWatchDlg(const CJob &job, CDialogFolderWatch &dialog)
+namespace {
+
+// The fields both job dialogs share, one way and back.
+template<class Dialog> void CopyCommonFields(const CJob &job, Dialog &dialog)
 {
     dialog.Id = job.Id;
     dialog.Name = job.Name;
@@ -461,62 +464,52 @@ void CMonitorWindow::InitializeFoldWatchDlg(const CJob &job, CDialogFolderWatch 
     dialog.Reprocess = false;
 }
 
+template<class Dialog> void SaveCommonFields(CJob &job, const Dialog &dialog)
+{
+    job.Name = dialog.Name;
+    job.Description = dialog.Description;
+    job.Source = dialog.Source;
+    job.Script = dialog.Script;
+    job.Subfolders = dialog.Subfolders;
+    job.Mask = dialog.Mask;
+    job.Interval = dialog.Interval;
+    job.CreateLog = dialog.CreateLog;
+    job.Overwrite = dialog.Overwrite;
+    job.SilentMode = dialog.SilentMode;
+    if (dialog.Reprocess)
+        job.Log.clear();
+}
+
+} // namespace
+
+void CMonitorWindow::InitializeFoldWatchDlg(const CJob &job, CDialogFolderWatch &dialog)
+{
+    CopyCommonFields(job, dialog);
+}
+
 void CMonitorWindow::InitializeFTPWatchDlg(const CJob &job, CDialogFTPWatch &dialog)
 {
-    dialog.Id = job.Id;
-    dialog.Name = job.Name;
-    dialog.Description = job.Description;
-    dialog.Source = job.Source;
-    dialog.Script = job.Script;
-    dialog.Subfolders = job.Subfolders;
-    dialog.Mask = job.Mask;
-    dialog.Interval = job.Interval;
-    dialog.CreateLog = job.CreateLog;
-    dialog.Overwrite = job.Overwrite;
-    dialog.SilentMode = job.SilentMode;
+    CopyCommonFields(job, dialog);
     dialog.Host = job.Host;
     dialog.Port = job.Port;
     dialog.UseSFTP = job.UseSFTP;
     dialog.Username = job.Username;
     dialog.Password = job.Password;
-    dialog.Reprocess = false;
 }
 
 void CMonitorWindow::SaveFoldWatchSettings(CJob &job, const CDialogFolderWatch &dialog)
 {
-    job.Name = dialog.Name;
-    job.Description = dialog.Description;
-    job.Source = dialog.Source;
-    job.Script = dialog.Script;
-    job.Subfolders = dialog.Subfolders;
-    job.Mask = dialog.Mask;
-    job.Interval = dialog.Interval;
-    job.CreateLog = dialog.CreateLog;
-    job.Overwrite = dialog.Overwrite;
-    job.SilentMode = dialog.SilentMode;
-    if (dialog.Reprocess)
-        job.Log.clear();
+    SaveCommonFields(job, dialog);
 }
 
 void CMonitorWindow::SaveFTPWatchSettings(CJob &job, const CDialogFTPWatch &dialog)
 {
-    job.Name = dialog.Name;
-    job.Description = dialog.Description;
-    job.Source = dialog.Source;
-    job.Script = dialog.Script;
-    job.Subfolders = dialog.Subfolders;
-    job.Mask = dialog.Mask;
-    job.Interval = dialog.Interval;
-    job.CreateLog = dialog.CreateLog;
-    job.Overwrite = dialog.Overwrite;
-    job.SilentMode = dialog.SilentMode;
+    SaveCommonFields(job, dialog);
     job.Host = dialog.Host;
     job.Port = dialog.Port;
     job.UseSFTP = dialog.UseSFTP;
     job.Username = dialog.Username;
     job.Password = dialog.Password;
-    if (dialog.Reprocess)
-        job.Log.clear();
 }
 
 void CMonitorWindow::EditJob(bool duplicate)

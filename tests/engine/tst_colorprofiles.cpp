@@ -1,4 +1,5 @@
 #include "ImageEngineSetup.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include "ColorProfiles.h"
@@ -31,12 +32,6 @@ QByteArray BlobBytes(const Magick::Blob &blob)
 Magick::Blob ToBlob(const QByteArray &bytes)
 {
     return Magick::Blob(bytes.constData(), size_t(bytes.size()));
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A red and blue photo, the colours far enough apart that a botched conversion shows.

@@ -1,4 +1,5 @@
 #include "ImageEngineSetup.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include "FileAttributes.h"
@@ -14,12 +15,6 @@
 #include <memory>
 
 namespace {
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray FileBytes(const QString &path)
 {

@@ -1,4 +1,5 @@
 #include "ImageEngineSetup.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include "BatchCore.h"
@@ -22,7 +23,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextStream>
-
 
 #include <cmath>
 
@@ -52,19 +52,6 @@ QByteArray RandomBytes(int size)
     for (char &byte : bytes)
         byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
     return bytes;
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace

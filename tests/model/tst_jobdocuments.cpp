@@ -3,6 +3,7 @@
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "Scripts.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "UserProfile.h"
 
@@ -15,12 +16,6 @@ QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 SFilterRecord Filter(int id, QList<double> numbers, QStringList texts, bool active = true)
@@ -279,7 +274,7 @@ void TestJobDocuments::scriptModesAndCommandId()
     QFETCH(QByteArray, properties);
     QFETCH(int, mode);
     const QString path = dir.filePath(QStringLiteral("mode.qlr"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         ScriptText(rootAttributes,
             "\t<Properties Class=\"Script\">\r\n" + properties
                 + "\t</Properties>\r\n\t<Images>\r\n\t</Images>\r\n")));
@@ -295,7 +290,7 @@ void TestJobDocuments::monitorScriptKeepsNotificationFlags()
     profile->OutputOptions.HideProcessing = true;
     const QString photo = dir.filePath(QStringLiteral("m.jpg"));
     const QString path = dir.filePath(QStringLiteral("monitor7.qlr"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         ScriptText(" Mode=\"Silent\"",
             "\t<Images>\r\n\t\t<Image Path=\"" + photo.toUtf8().replace('/', '\\')
                 + "\" />\r\n\t</Images>\r\n"
@@ -326,9 +321,9 @@ void TestJobDocuments::scriptSearchFindsPhotosNextToScript()
     const QString scriptFolder = dir.filePath(QStringLiteral("scripts"));
     QVERIFY(QDir().mkpath(scriptFolder + QStringLiteral("/in/deeper")));
     for (const char *name : { "in/a.jpg", "in/B.JPG", "in/notes.txt", "in/deeper/c.jpg" })
-        QVERIFY(WriteBytes(scriptFolder + QLatin1Char('/') + QLatin1String(name), "x"));
+        QVERIFY(WriteFile(scriptFolder + QLatin1Char('/') + QLatin1String(name), "x"));
     const QString path = scriptFolder + QStringLiteral("/search.qlr");
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         ScriptText("",
             "\t<Images>\r\n"
             "\t\t<Search Path=\"in\\*.jpg\" Subfolders=\"1\" />\r\n"
@@ -349,10 +344,10 @@ void TestJobDocuments::searchDoesNotLoopThroughLinks()
 {
     const QString root = dir.filePath(QStringLiteral("loop"));
     QVERIFY(QDir().mkpath(root + QStringLiteral("/sub")));
-    QVERIFY(WriteBytes(root + QStringLiteral("/sub/x.jpg"), "x"));
+    QVERIFY(WriteFile(root + QStringLiteral("/sub/x.jpg"), "x"));
     QVERIFY(QFile::link(root, root + QStringLiteral("/sub/back")));
     const QString path = dir.filePath(QStringLiteral("loop.qlr"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         ScriptText("",
             "\t<Images>\r\n\t\t<Search Path=\"" + root.toUtf8()
                 + "/*.jpg\" Subfolders=\"1\" />\r\n"
@@ -372,22 +367,22 @@ void TestJobDocuments::malformedAndIncompleteDocuments()
     QStringList rejected;
     CListImages::instance()->AddImage(QStringLiteral("/p/stays.jpg"), rejected);
     const QString broken = dir.filePath(QStringLiteral("broken.qlp"));
-    QVERIFY(WriteBytes(broken, "<?xml version=\"1.0\"?>\r\n<Project Version=\"3\"><Images>"));
+    QVERIFY(WriteFile(broken, "<?xml version=\"1.0\"?>\r\n<Project Version=\"3\"><Images>"));
     Load(broken, &ok);
     QVERIFY(!ok);
     QCOMPARE(CListImages::instance()->Count(), 1); // nothing changed
 
     const QString noImages = dir.filePath(QStringLiteral("noimages.qlp"));
-    QVERIFY(WriteBytes(noImages, "<Project Version=\"3\"><Filters/></Project>"));
+    QVERIFY(WriteFile(noImages, "<Project Version=\"3\"><Filters/></Project>"));
     Load(noImages, &ok);
     QVERIFY(!ok);
     const QString twoImages = dir.filePath(QStringLiteral("two.qlr"));
-    QVERIFY(WriteBytes(twoImages, ScriptText("", "<Images/><Images/>")));
+    QVERIFY(WriteFile(twoImages, ScriptText("", "<Images/><Images/>")));
     Load(twoImages, &ok);
     QVERIFY(!ok);
 
     const QString empty = dir.filePath(QStringLiteral("empty.qlp"));
-    QVERIFY(WriteBytes(empty, QByteArray()));
+    QVERIFY(WriteFile(empty, QByteArray()));
     Load(empty, &ok);
     QVERIFY(!ok);
 }
@@ -398,7 +393,7 @@ void TestJobDocuments::emptyPropertyKeepsValue()
     profile->RenameOptions.SearchFor = QStringLiteral("keep me");
     profile->Quality = 77;
     const QString path = dir.filePath(QStringLiteral("emptyprop.qlf"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         "<Profile Version=\"3\">"
         "<Properties Class=\"Rename\"><Property Name=\"SearchFor\"></Property>"
         "<Property Name=\"Unknown\">1</Property></Properties>"
@@ -417,7 +412,7 @@ void TestJobDocuments::unknownRootAppendsFilters()
 {
     CListFilters::instance()->Append(Filter(4010, { 1 }, {}));
     const QString path = dir.filePath(QStringLiteral("other.xml"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         "<Other Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters>"
         "<Properties Class=\"Format\"><Property Name=\"Quality\">55</Property>"
         "</Properties></Other>"));
@@ -436,7 +431,7 @@ void TestJobDocuments::filterReadingRules()
     for (int i = 0; i < 20; ++i)
         params += "<Param Type=\"string\">t" + QByteArray::number(i) + "</Param>";
     const QString path = dir.filePath(QStringLiteral("filters.qlf"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         "<Profile Version=\"3\"><Filters>"
         "<Filter Id=\"4010\" Active=\"\"><Param Type=\"int\">9</Param></Filter>"
         "<Filter Id=\"2005\"><Param Type=\"float\">1</Param></Filter>"
@@ -495,7 +490,7 @@ void TestJobDocuments::saveKinds()
     QVERIFY(!bytes.contains("Class=\"Interface\""));
 
     const QString other = dir.filePath(QStringLiteral("kind.xyz"));
-    QVERIFY(WriteBytes(other, "old"));
+    QVERIFY(WriteFile(other, "old"));
     QVERIFY(!CScripts(other).SaveDocument(9)); // not a kind: the file stays as it was
     QCOMPARE(ReadBytes(other), QByteArray("old"));
 }
@@ -512,7 +507,7 @@ void TestJobDocuments::versionWarningGoesToHandler()
     QStringList warnings;
     CScripts::SetVersionWarningHandler([&](const QString &text) { warnings << text; });
     const QString path = dir.filePath(QStringLiteral("v2.qlf"));
-    QVERIFY(WriteBytes(path, "<Profile Version=\"2\"><Filters/></Profile>"));
+    QVERIFY(WriteFile(path, "<Profile Version=\"2\"><Filters/></Profile>"));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok); // the load goes on
@@ -525,7 +520,7 @@ void TestJobDocuments::silentScriptNeverWaitsOnWarning()
     int shown = 0;
     CScripts::SetVersionWarningHandler([&](const QString &) { ++shown; });
     const QString path = dir.filePath(QStringLiteral("old-silent.qlr"));
-    QVERIFY(WriteBytes(path, "<Script Version=\"1\" Mode=\"Silent\"><Images/></Script>"));
+    QVERIFY(WriteFile(path, "<Script Version=\"1\" Mode=\"Silent\"><Images/></Script>"));
     bool ok = false;
     Load(path, &ok);
     QVERIFY(ok);
@@ -590,7 +585,7 @@ void TestJobDocuments::scriptStateClearedByProjectNotByProfile()
 {
     CUserProfile *profile = CUserProfile::instance();
     const QString monitorScript = dir.filePath(QStringLiteral("state.qlr"));
-    QVERIFY(WriteBytes(monitorScript,
+    QVERIFY(WriteFile(monitorScript,
         ScriptText(" Mode=\"Silent\"",
             "<Images/><Properties Class=\"Monitor\">"
             "<Property Name=\"Id\">3</Property></Properties>")));
@@ -621,7 +616,7 @@ void TestJobDocuments::refusedDocumentLeavesJobIntact()
         { QByteArray("<Project Version=\"3\"><Filters><Filter Id=\"4020\"/></Filters></Project>"),
             QByteArray("<Script Version=\"3\"><Images/><Sub><Images/></Sub></Script>") }) {
         const QString path = dir.filePath(QStringLiteral("refused.qlp"));
-        QVERIFY(WriteBytes(path, text));
+        QVERIFY(WriteFile(path, text));
         bool ok = true;
         Load(path, &ok);
         QVERIFY(!ok);

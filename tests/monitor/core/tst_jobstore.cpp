@@ -2,6 +2,7 @@
 #include "Job.h"
 #include "JobStore.h"
 #include "Scripts.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "UserProfile.h"
 
@@ -24,13 +25,6 @@ QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 CJob Job(qint64 id, const QString &name, qint16 type = 0)
@@ -255,7 +249,7 @@ void TestJobStore::refusedStoreChangesNothing()
     QFETCH(QByteArray, content);
     const QString path = folder.filePath(QStringLiteral("refused.xml"));
     QFile::remove(path);
-    QVERIFY(content.isEmpty() || WriteBytes(path, content));
+    QVERIFY(content.isEmpty() || WriteFile(path, content));
     QList<CJob> jobs { Job(77, QStringLiteral("Kept")) };
     QVERIFY(!ReadJobStore(path, jobs));
     QCOMPARE(jobs.size(), 1);
@@ -266,7 +260,7 @@ void TestJobStore::readsOddValuesAndSharedLogSections()
 {
     const QByteArray twin = "<Job Id=\"5\"><Property Id=\"Name\">Twin</Property></Job>";
     const QString path = folder.filePath(QStringLiteral("odd.xml"));
-    QVERIFY(WriteBytes(path,
+    QVERIFY(WriteFile(path,
         Store("<Job><Property Id=\"Interval\">abc</Property><Property Id=\"Unknown\">5</Property>"
               "<Property Id=\"Name\">first</Property><Property Id=\"Name\">a &amp; b</Property>"
               "</Job><Job Id=\"5\"><Property Id=\"Type\">1</Property>"
@@ -299,7 +293,7 @@ void TestJobStore::jobProfilesNeverCollide()
     // A pictures folder that needs escaping in a document.
     const QString pictures = QDir::homePath() + QStringLiteral("/Pics & <Co>");
     QDir().mkpath(pictures);
-    WriteBytes(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
+    WriteFile(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/user-dirs.dirs"),
         "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
     QCOMPARE(GetPicturesFolder(), pictures);
 
@@ -307,7 +301,7 @@ void TestJobStore::jobProfilesNeverCollide()
     const qint64 ahead = QDateTime::currentSecsSinceEpoch() + 1000;
     list.Append(Job(ahead, QStringLiteral("Ahead")));
     QCOMPARE(list.NewId(), ahead + 1);
-    QVERIFY(WriteBytes(JobProfilePath(ahead + 1), "a removed job's profile"));
+    QVERIFY(WriteFile(JobProfilePath(ahead + 1), "a removed job's profile"));
     const qint64 id = list.NewId();
     QCOMPARE(id, ahead + 2);
 

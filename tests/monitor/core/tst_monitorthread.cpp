@@ -1,4 +1,6 @@
+#include "TestFiles.h"
 #include "TestMain.h"
+#include "TraceCollector.h"
 
 #include "Folders.h"
 #include "FormatsEnum.h"
@@ -23,36 +25,6 @@
 #include <thread>
 
 namespace {
-
-QMutex traceLock;
-QStringList traceLines; // guarded by traceLock
-QtMessageHandler previousHandler = nullptr;
-
-void CollectTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    {
-        QMutexLocker locker(&traceLock);
-        traceLines.append(message);
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-int TraceCount(const QString &part)
-{
-    QMutexLocker locker(&traceLock);
-    int count = 0;
-    for (const QString &line : std::as_const(traceLines))
-        count += line.contains(part) ? 1 : 0;
-    return count;
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size();
-}
 
 QByteArray ReadBytes(const QString &path)
 {
@@ -251,7 +223,7 @@ private:
 void TestMonitorThread::initTestCase()
 {
     CFormatsEnum::instance()->GenerateList();
-    previousHandler = qInstallMessageHandler(CollectTrace);
+    TraceCollector::Install();
     WriteSettingInt(QString::fromLatin1(SettingsKey::MonitorLaunch), 0);
 }
 
@@ -260,10 +232,7 @@ void TestMonitorThread::init()
     dir = new QTemporaryDir;
     QVERIFY(dir->isValid());
     CMonitorThread::SetMainProgram(QString());
-    {
-        QMutexLocker locker(&traceLock);
-        traceLines.clear();
-    }
+    TraceCollector::Clear();
 }
 
 void TestMonitorThread::cleanup()
@@ -290,7 +259,7 @@ CJob TestMonitorThread::FolderJob(qint64 id, const QString &source, const QStrin
 QString TestMonitorThread::MakeFakeProgram(const QString &body)
 {
     const QString path = dir->filePath(QStringLiteral("Quendrasil"));
-    if (!WriteBytes(path, (QStringLiteral("#!/bin/sh\n") + body + QLatin1Char('\n')).toUtf8()))
+    if (!WriteFile(path, (QStringLiteral("#!/bin/sh\n") + body + QLatin1Char('\n')).toUtf8()))
         return QString();
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
@@ -311,7 +280,7 @@ void TestMonitorThread::scriptFromJobProfile()
     QFETCH(int, structure);
     QFETCH(QString, written);
     const QString profile = dir->filePath(QStringLiteral("7.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(structure, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(structure, QStringLiteral("/out"))));
     CJob job = FolderJob(7, QStringLiteral("in/watched"), profile);
     job.Name = QStringLiteral("Tom & <Jerry>");
     job.PicCount = 13; // the scan raised it for the three photos
@@ -367,7 +336,7 @@ void TestMonitorThread::scriptReplacesTheProfilesMonitorBlock()
                                             "\t\t<Property Name=\"Id\">1</Property>\n"
                                             "\t\t<Property Name=\"Name\">old</Property>\n"
                                             "\t</Properties>\n\n");
-    QVERIFY(WriteBytes(profile, ProfileText(1, QStringLiteral("/out"), oldBlock)));
+    QVERIFY(WriteFile(profile, ProfileText(1, QStringLiteral("/out"), oldBlock)));
     CJob job = FolderJob(8, dir->filePath(QStringLiteral("in")), profile);
     job.PicCount = 1;
     QList<SJobImage> images = { { dir->filePath(QStringLiteral("in/a.jpg")), QString(), 0 } };
@@ -391,7 +360,7 @@ void TestMonitorThread::scriptFromProfileWithoutFilterChain()
     const QString profile = dir->filePath(QStringLiteral("9.qlf"));
     QByteArray text = ProfileText(0, QStringLiteral("/out"));
     text.replace("\t<Filters>\r\n\t</Filters>\r\n", "");
-    QVERIFY(WriteBytes(profile, text));
+    QVERIFY(WriteFile(profile, text));
     CJob job = FolderJob(9, dir->filePath(QStringLiteral("in")), profile);
     job.PicCount = 1;
     QList<SJobImage> images = { { dir->filePath(QStringLiteral("in/a.jpg")), QString(), 0 } };
@@ -421,7 +390,7 @@ void TestMonitorThread::noScriptWithoutReadableProfile()
     job.Script = broken;
     for (const QByteArray &text :
         { QByteArray("hello"), ProfileText(0, QStringLiteral("/out")).left(300) }) {
-        QVERIFY(WriteBytes(broken, text));
+        QVERIFY(WriteFile(broken, text));
         images = { { dir->filePath(QStringLiteral("a.jpg")), QString(), 0 } };
         QCOMPARE(thread.GenerateScript(job, images), QString());
         QVERIFY(!QFile::exists(CMonitorThread::ScriptPath(10)));
@@ -469,7 +438,7 @@ void TestMonitorThread::ftpDownloadPath()
 void TestMonitorThread::ftpBatchWithoutDownloadsIsNotHandedOver()
 {
     const QString profile = dir->filePath(QStringLiteral("11.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
     CJob job;
     job.Name = QStringLiteral("Closed");
     job.Id = 11;
@@ -525,7 +494,7 @@ void TestMonitorThread::scanFindsChangedPhotosNew()
         QVERIFY(QFile::copy(in + QStringLiteral("/a.jpg"), in + QStringLiteral("/d.jpg")));
     else if (change == QLatin1String("added")) {
         QVERIFY(WritePhoto(in + QStringLiteral("/e.png"), Qt::green));
-        QVERIFY(WriteBytes(in + QStringLiteral("/notes.docx"), "not a photo"));
+        QVERIFY(WriteFile(in + QStringLiteral("/notes.docx"), "not a photo"));
     }
 
     CMonitorThread thread;
@@ -552,7 +521,7 @@ void TestMonitorThread::countWrapsAndUnsteadyPhotosKeepTheNumbering()
     const QString in = dir->filePath(QStringLiteral("in"));
     QVERIFY(QDir().mkpath(in));
     const QString profile = dir->filePath(QStringLiteral("13.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
 
     // One new photo at the top of the count wraps it to 0.
     QVERIFY(WritePhoto(in + QStringLiteral("/a.jpg"), Qt::red));
@@ -568,7 +537,7 @@ void TestMonitorThread::countWrapsAndUnsteadyPhotosKeepTheNumbering()
     job.PicCount = 10;
     QVERIFY(WritePhoto(in + QStringLiteral("/b.jpg"), Qt::red));
     QVERIFY(WritePhoto(in + QStringLiteral("/c.jpg"), Qt::red));
-    QVERIFY(WriteBytes(in + QStringLiteral("/d.jpg"), QByteArray()));
+    QVERIFY(WriteFile(in + QStringLiteral("/d.jpg"), QByteArray()));
     thread.ScanForChanges(job, 0);
     QCOMPARE(thread.NewImages.size(), 4);
     thread.RemoveUnstableFiles(job);
@@ -593,8 +562,8 @@ void TestMonitorThread::unsteadyFilesAreSetAside()
     const QString empty = in + QStringLiteral("/empty.jpg");
     const QString growing = in + QStringLiteral("/growing.jpg");
     QVERIFY(WritePhoto(steady, Qt::red));
-    QVERIFY(WriteBytes(empty, QByteArray()));
-    QVERIFY(WriteBytes(growing, QByteArray(100, 'x')));
+    QVERIFY(WriteFile(empty, QByteArray()));
+    QVERIFY(WriteFile(growing, QByteArray(100, 'x')));
 
     CJob job = FolderJob(14, in, QString());
     CMonitorThread thread;
@@ -666,7 +635,7 @@ void TestMonitorThread::folderThatNeverSettlesYieldsNothing()
     const QString in = dir->filePath(QStringLiteral("in"));
     QVERIFY(QDir().mkpath(in));
     QVERIFY(WritePhoto(in + QStringLiteral("/a.jpg"), Qt::red));
-    QVERIFY(WriteBytes(in + QStringLiteral("/b.jpg"), QByteArray()));
+    QVERIFY(WriteFile(in + QStringLiteral("/b.jpg"), QByteArray()));
     CJob job = FolderJob(16, in, QString());
     job.PicCount = 5;
 
@@ -678,7 +647,7 @@ void TestMonitorThread::folderThatNeverSettlesYieldsNothing()
     }
     QVERIFY(thread.NewImages.isEmpty());
     QCOMPARE(job.PicCount, quint16(5));
-    QCOMPARE(TraceCount(QStringLiteral("giving up this scan")), 1);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("giving up this scan")), 1);
 }
 
 void TestMonitorThread::handOverRecordsTheBatch()
@@ -688,7 +657,7 @@ void TestMonitorThread::handOverRecordsTheBatch()
     QVERIFY(WritePhoto(in + QStringLiteral("/a.jpg"), Qt::red));
     QVERIFY(WritePhoto(in + QStringLiteral("/b.png"), Qt::blue));
     const QString profile = dir->filePath(QStringLiteral("17.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
     const QString seen = dir->filePath(QStringLiteral("seen"));
     CMonitorThread::SetMainProgram(MakeFakeProgram(
         QStringLiteral("echo \"$#\" > '%1.count'; cp \"$1\" '%1.qlr'; exit 0").arg(seen)));
@@ -732,7 +701,7 @@ void TestMonitorThread::failedMainProgramLeavesPhotosNew()
     QVERIFY(QDir().mkpath(in));
     QVERIFY(WritePhoto(in + QStringLiteral("/a.jpg"), Qt::red));
     const QString profile = dir->filePath(QStringLiteral("18.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
     CMonitorThread::SetMainProgram(
         program.isEmpty() ? dir->filePath(QStringLiteral("absent")) : MakeFakeProgram(program));
     CJob job = FolderJob(18, in, profile);
@@ -759,7 +728,7 @@ void TestMonitorThread::stopDuringLongMainProgramReturnsAtOnce()
     QVERIFY(QDir().mkpath(in));
     QVERIFY(WritePhoto(in + QStringLiteral("/a.jpg"), Qt::red));
     const QString profile = dir->filePath(QStringLiteral("19.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
     const QString pidFile = dir->filePath(QStringLiteral("pid"));
     CMonitorThread::SetMainProgram(
         MakeFakeProgram(QStringLiteral("echo $$ > '%1'; exec sleep 120").arg(pidFile)));
@@ -799,8 +768,8 @@ void TestMonitorThread::intervalZeroNeverScans()
     QTest::qWait(3500);
     threads.StopAllThreads();
     QCOMPARE(begin.size(), 0);
-    QCOMPARE(TraceCount(QStringLiteral("CMonitorThread::ScanForChanges")), 0);
-    QCOMPARE(TraceCount(QStringLiteral("interval 0")), 1);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("CMonitorThread::ScanForChanges")), 0);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("interval 0")), 1);
 }
 
 void TestMonitorThread::poolRunsAtMostAHundred()
@@ -838,7 +807,7 @@ void TestMonitorThread::mainProgramProcessesDroppedPhotos()
     const QString out = dir->filePath(QStringLiteral("processed"));
     QVERIFY(QDir().mkpath(in) && QDir().mkpath(out));
     const QString profile = dir->filePath(QStringLiteral("21.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, out, QString(), QStringLiteral("PNG"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, out, QString(), QStringLiteral("PNG"))));
     CJob job = FolderJob(21, in, profile);
     job.CreateLog = true;
     job.SilentMode = true;
@@ -875,7 +844,7 @@ void TestMonitorThread::ftpJobHandsOverDownloads()
     QVERIFY(WritePhoto(server.Root() + QStringLiteral("/photos/a.jpg"), Qt::red));
     QVERIFY(WritePhoto(server.Root() + QStringLiteral("/photos/sub/b.png"), Qt::blue));
     const QString profile = dir->filePath(QStringLiteral("22.qlf"));
-    QVERIFY(WriteBytes(profile, ProfileText(0, QStringLiteral("/out"))));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
     const QString seen = dir->filePath(QStringLiteral("seen"));
     const QString downloads = Platform::TempWorkFolder() + QStringLiteral("/Remote-22");
     // The fake main program keeps the script and what was downloaded for it.

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include "CurlSetup.h"
@@ -61,19 +62,6 @@ QStringList ListedFolders()
         if (detail.startsWith(QLatin1Char('/')))
             folders.append(detail);
     return folders;
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 QStringList Sorted(QStringList list)

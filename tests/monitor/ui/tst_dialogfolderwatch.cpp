@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include "DialogFolderWatch.h"
@@ -40,12 +41,6 @@ template<typename T> T *Child(const QWidget *dialog, const char *name)
 void Press(const QWidget *dialog, const char *button)
 {
     QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "TestFiles.h"
 #include "TestMain.h"
+#include "TraceCollector.h"
 
 #include "DialogFTPWatch.h"
 #include "DialogFolderWatch.h"
@@ -30,29 +32,6 @@
 #include <memory>
 
 namespace {
-
-QMutex traceLock;
-QStringList traceLines; // guarded by traceLock
-QtMessageHandler previousHandler = nullptr;
-
-void CollectTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    {
-        QMutexLocker locker(&traceLock);
-        traceLines.append(message);
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-int TraceCount(const QString &part)
-{
-    QMutexLocker locker(&traceLock);
-    int count = 0;
-    for (const QString &line : std::as_const(traceLines))
-        count += line.contains(part) ? 1 : 0;
-    return count;
-}
 
 // Answers message boxes and menus as CScriptedUser does, and file dialogs with the next
 // planned path (none: cancel).
@@ -116,13 +95,6 @@ QStringList Names(const QList<CJob> &jobs)
     for (const CJob &job : jobs)
         names << job.Name;
     return names;
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size();
 }
 
 bool WritePhoto(const QString &path, Qt::GlobalColor colour)
@@ -195,7 +167,7 @@ private:
 
 void TestMonitorWindow::initTestCase()
 {
-    previousHandler = qInstallMessageHandler(CollectTrace);
+    TraceCollector::Install();
     // The main program that a job starts would start a Monitor of its own.
     WriteSettingInt(QString::fromLatin1(SettingsKey::MonitorLaunch), 0);
     qApp->installEventFilter(&user);
@@ -245,8 +217,7 @@ void TestMonitorWindow::init()
     scriptsSeen.clear();
     idsSeen.clear();
     dialogsRun = 0;
-    QMutexLocker locker(&traceLock);
-    traceLines.clear();
+    TraceCollector::Clear();
 }
 
 void TestMonitorWindow::cleanup()
@@ -304,7 +275,7 @@ void TestMonitorWindow::startWithoutStoreWritesAnEmptyOne()
 void TestMonitorWindow::unreadableStoreIsNeverOverwritten()
 {
     QVERIFY(QDir().mkpath(QFileInfo(DefaultJobStorePath()).path()));
-    QVERIFY(WriteBytes(DefaultJobStorePath(), "<Monitor><Jobs>cut short"));
+    QVERIFY(WriteFile(DefaultJobStorePath(), "<Monitor><Jobs>cut short"));
     Open();
     QCOMPARE(List()->count(), 0);
     window.reset(); // Exit's way out saves nothing over it either
@@ -463,8 +434,8 @@ void TestMonitorWindow::removeAsksFirst()
     QFETCH(int, answer);
     QFETCH(QStringList, left);
     QVERIFY(
-        WriteBytes(JobProfilePath(1), "x") || QDir().mkpath(QFileInfo(JobProfilePath(1)).path()));
-    QVERIFY(WriteBytes(JobProfilePath(1), "profile"));
+        WriteFile(JobProfilePath(1), "x") || QDir().mkpath(QFileInfo(JobProfilePath(1)).path()));
+    QVERIFY(WriteFile(JobProfilePath(1), "profile"));
     QVERIFY(SaveJobStore({ MakeJob(1, QStringLiteral("A")), MakeJob(2, QStringLiteral("B")),
                              MakeJob(3, QStringLiteral("C")) },
         true));
@@ -494,10 +465,10 @@ void TestMonitorWindow::checkBoxSwitchesTheJobAndSaves()
     QList<CJob> jobs = Stored();
     QVERIFY(jobs[0].Active);
     QVERIFY(!jobs[1].Active);
-    QCOMPARE(TraceCount(QStringLiteral("MainWindow::onItemChanged. Unchecked")), 1);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("MainWindow::onItemChanged. Unchecked")), 1);
     QTest::keyClick(list, Qt::Key_Space);
     QVERIFY(Stored()[1].Active);
-    QCOMPARE(TraceCount(QStringLiteral("MainWindow::onItemChanged. Checked")), 1);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("MainWindow::onItemChanged. Checked")), 1);
 }
 
 void TestMonitorWindow::rebuildingTheListIsNoUserTick()
@@ -514,8 +485,8 @@ void TestMonitorWindow::rebuildingTheListIsNoUserTick()
     user.filePaths = { exported };
     ChooseFromMenuBar("menuFile", QStringLiteral("Load Settings"));
     QCOMPARE(List()->count(), 3);
-    QCOMPARE(TraceCount(QStringLiteral("MainWindow::onItemChanged")), 0);
-    QCOMPARE(TraceCount(QStringLiteral("MainWindow::LoadJobs")), 0);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("MainWindow::onItemChanged")), 0);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("MainWindow::LoadJobs")), 0);
 }
 
 void TestMonitorWindow::exportWritesNoLogs()
@@ -565,7 +536,7 @@ void TestMonitorWindow::import()
         QVERIFY(SaveJobStore(
             { MakeJob(5, QStringLiteral("X")), MakeJob(6, QStringLiteral("Y")) }, false, path));
     } else if (kind == "garbage") {
-        QVERIFY(WriteBytes(path, "<html><body>not jobs</body></html>"));
+        QVERIFY(WriteFile(path, "<html><body>not jobs</body></html>"));
     } else if (kind == "many") {
         QList<CJob> many;
         for (int id = 100; id < 201; ++id)
@@ -665,7 +636,7 @@ void TestMonitorWindow::helpAndOpeningTheMainProgram()
     QTemporaryDir dir;
     const QString marker = dir.filePath(QStringLiteral("started"));
     const QString program = dir.filePath(QStringLiteral("Quendrasil"));
-    QVERIFY(WriteBytes(
+    QVERIFY(WriteFile(
         program, QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8()));
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     CMonitorThread::SetMainProgram(program);
@@ -765,7 +736,7 @@ void TestMonitorWindow::droppedPhotosAreProcessedByTheMainProgram()
     QTRY_VERIFY_WITH_TIMEOUT(Stored().value(0).PicCount == 2, 120000);
     const CJob recorded = Stored().value(0);
     QCOMPARE(recorded.Log.size(), 2);
-    QCOMPARE(TraceCount(QStringLiteral("MainWindow::EndProcessing")), 1);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("MainWindow::EndProcessing")), 1);
     QCOMPARE(List()->item(0)->text(), name);
 
     // A new job's profile writes into the Pictures folder.
