@@ -215,6 +215,17 @@ CFormatsEnum *CFormatsEnum::instance()
     return m_instance;
 }
 
+const CFormatsEnum &CFormatsEnum::Catalogue()
+{
+    // A function-local static: filled once, even when several threads ask first at once.
+    static const CFormatsEnum *const catalogue = [] {
+        auto *filled = new CFormatsEnum;
+        filled->GenerateList();
+        return filled;
+    }();
+    return *catalogue;
+}
+
 void CFormatsEnum::DeleteInstance()
 {
     delete m_instance;

@@ -30,6 +30,10 @@ class CFormatsEnum
 public:
     static CFormatsEnum *instance(); // created empty on first use
     static void DeleteInstance();
+    // The filled catalogue for threads that read photos (batch workers, previews, loaders,
+    // watch threads): made on first use from any thread and never freed, so no thread reads
+    // a catalogue that a window's teardown deletes.
+    static const CFormatsEnum &Catalogue();
     virtual ~CFormatsEnum();
 
     // Fills the catalogue; calling it again leaves it as it was.

@@ -9,7 +9,6 @@
 #include <Magick++.h>
 
 #include "ImageEngineSetup.h"
-#include "ListFilters.h"
 #include "ListImages.h"
 #include "OutputPaths.h"
 #include "TextCodecs.h"
@@ -28,9 +27,6 @@ constexpr int EstimateEveryOperations = 20;
 
 CBatchCore::CBatchCore(QObject *parent)
     : QObject(parent)
-    , m_photoList(CListImages::instance())
-    , m_filterChain(CListFilters::instance())
-    , m_profile(CUserProfile::instance())
 {
     qRegisterMetaType<SBatchSummary>();
     m_timer.setInterval(TimerIntervalMs);
@@ -98,39 +94,51 @@ QString CBatchCore::FormatElapsed(qint64 ms)
     return QString::asprintf("%d.%ds", seconds, rest);
 }
 
+const SJobSnapshot &CBatchCore::Job()
+{
+    if (!m_job)
+        m_job = SJobSnapshot::Capture();
+    return *m_job;
+}
+
 bool CBatchCore::Unattended() const
 {
-    return !m_interactive || m_profile->SilentScript || m_profile->OutputOptions.HideProcessing;
+    return !m_interactive || !m_job || m_job->SilentScript || m_job->OutputOptions.HideProcessing;
 }
 
 bool CBatchCore::Start()
 {
     LogMessage(QStringLiteral("CBatchCore::Start"));
+    if (m_started)
+        return false;
+    const bool captured = !m_job;
+    const auto job = std::make_shared<SJobSnapshot>(Job());
     // Files a folder search could not take still make a run: it names them as failures.
-    if (m_started || (m_photoList->IsEmpty() && m_photoList->SkippedNames().isEmpty()))
+    if (job->Photos.isEmpty() && job->SkippedNames.isEmpty())
         return false;
     m_started = true;
+    NumberPhotosByFolder(*job, captured);
+    m_job = job;
 
-    m_photoCount = m_photoList->Count();
-    const int activeFilters = m_filterChain->CountEnabled();
+    m_photoCount = int(job->Photos.size());
+    const int activeFilters = job->ActiveFilterCount();
     m_operationsPerPhoto = 2 + activeFilters;
     m_totalOperations = m_operationsPerPhoto * m_photoCount;
 
     const int processorThreads = QThread::idealThreadCount();
-    const int workerCount = ThreadCount(processorThreads, m_photoCount, m_profile->UseMulticore,
-        m_profile->OutputOptions.Multipage);
+    const int workerCount = ThreadCount(
+        processorThreads, m_photoCount, job->UseMulticore, job->OutputOptions.Multipage);
     WriteHeader(activeFilters, processorThreads);
-    if (!m_profile->OutputOptions.Multipage) {
+    if (!job->OutputOptions.Multipage) {
         ShowAndAdd(
             tr("Launching %1 thread(s) of execution.").arg(workerCount) + QStringLiteral("\r\n"));
     }
     CheckColorProfile();
     LogSkippedNames();
 
-    m_commonFolder = m_profile->OutputOptions.OutputFolderStruct == OutputPaths::RecreateTree
+    m_commonFolder = job->OutputOptions.OutputFolderStruct == OutputPaths::RecreateTree
         ? CommonSourceFolder()
         : QString();
-    NumberPhotosByFolder();
 
     // Each worker decodes and encodes on its own thread; ImageMagick's own threads inside every
     // operation would only oversubscribe the processors and slow the run down.
@@ -141,11 +149,12 @@ bool CBatchCore::Start()
     }
 
     const bool askQuestions = !Unattended();
-    const QList<SImageRecord> photos = m_photoList->Images();
+    const QList<SImageRecord> &photos = job->Photos;
     for (const SImageRecord &photo : photos)
         m_shared.sourcePaths[photo.pathName.toLower()].append(photo.pathName);
     for (int index = 0; index < workerCount; ++index) {
         auto worker = std::make_unique<CProcessThread>();
+        worker->SetJob(m_job);
         worker->SetShared(&m_shared);
         worker->SetWorkerIndex(index);
         worker->SetAssignedPhotos(AssignedPhotos(photos, workerCount, index));
@@ -191,7 +200,7 @@ void CBatchCore::WriteHeader(int activeFilters, int processorThreads)
                    .arg(m_photoCount)
                    .arg(activeFilters)
         + QStringLiteral("\r\n"));
-    if (m_profile->OutputOptions.Multipage) {
+    if (m_job->OutputOptions.Multipage) {
         ShowAndAdd(tr("Creating a single multi-page document."));
     } else {
         ShowAndAdd(tr("System: %1 CPU core(s) detected.").arg(processorThreads));
@@ -200,12 +209,12 @@ void CBatchCore::WriteHeader(int activeFilters, int processorThreads)
 
 void CBatchCore::CheckColorProfile()
 {
-    const QString format = m_profile->OutputOptions.OutputFormat.toUpper();
-    const bool customProfile = (format == QLatin1String("JPG") && m_profile->JpegType == 3)
-        || (format == QLatin1String("TIF") && m_profile->TiffType == 5);
-    if (customProfile && !QFile::exists(m_profile->CustomProfile)) {
+    const QString format = m_job->OutputOptions.OutputFormat.toUpper();
+    const bool customProfile = (format == QLatin1String("JPG") && m_job->Image.JpegType == 3)
+        || (format == QLatin1String("TIF") && m_job->Image.TiffType == 5);
+    if (customProfile && !QFile::exists(m_job->Image.CustomProfile)) {
         ShowAndAdd(QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ')
-            + PrintablePath(m_profile->CustomProfile));
+            + PrintablePath(m_job->Image.CustomProfile));
         ++m_errorTotal;
     }
 }
@@ -213,7 +222,7 @@ void CBatchCore::CheckColorProfile()
 void CBatchCore::LogSkippedNames()
 {
     const QString reason = tr("the file name is not valid UTF-8");
-    for (const QString &name : m_photoList->SkippedNames()) {
+    for (const QString &name : m_job->SkippedNames) {
         const QString prefix = QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ');
         const QString why = QStringLiteral(" (") + reason + QLatin1Char(')');
         UpdateLog(prefix + ElidePath(name, 32, true) + why, 1);
@@ -224,25 +233,27 @@ void CBatchCore::LogSkippedNames()
 
 QString CBatchCore::CommonSourceFolder() const
 {
-    if (m_profile->MonitorScript) {
-        QString folder = m_profile->MonitorFolder;
+    if (m_job->MonitorScript) {
+        QString folder = m_job->MonitorFolder;
         while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
             folder.chop(1);
         return folder;
     }
     QStringList folders;
-    for (const SImageRecord &photo : m_photoList->Images())
+    for (const SImageRecord &photo : m_job->Photos)
         folders.append(photo.folder);
     return OutputPaths::CommonFolder(folders);
 }
 
-void CBatchCore::NumberPhotosByFolder()
+void CBatchCore::NumberPhotosByFolder(SJobSnapshot &job, bool writeBack)
 {
     QHash<QString, int> seen;
-    const QList<SImageRecord> photos = m_photoList->Images();
-    for (int index = 0; index < photos.size(); ++index) {
-        int &count = seen[photos.at(index).folder];
-        m_photoList->SetFolderPosition(index, count);
+    CListImages *photoList = writeBack ? CListImages::instance() : nullptr;
+    for (int index = 0; index < job.Photos.size(); ++index) {
+        int &count = seen[job.Photos.at(index).folder];
+        job.Photos[index].folderPosition = count;
+        if (photoList)
+            photoList->SetFolderPosition(index, count);
         ++count;
     }
 }
@@ -338,7 +349,7 @@ bool CBatchCore::AnswerOverwrite(int workerIndex, int answer, const QString &pat
 
 void CBatchCore::OverwriteDlg(QString outPathName, int thIndex)
 {
-    if (m_profile->OutputOptions.DisableNotifications) {
+    if (m_job->OutputOptions.DisableNotifications) {
         AnswerOverwrite(thIndex, OverwriteAnswer::YesToAll, outPathName);
         return;
     }
@@ -352,8 +363,8 @@ void CBatchCore::OverwriteDlg(QString outPathName, int thIndex)
 
 void CBatchCore::OpenFolder(QString folderPath)
 {
-    if (m_folderOpened || !m_profile->OutputOptions.OpenOutputFolder
-        || m_profile->OutputOptions.HideProcessing || m_profile->SilentScript)
+    if (m_folderOpened || !m_job->OutputOptions.OpenOutputFolder
+        || m_job->OutputOptions.HideProcessing || m_job->SilentScript)
         return;
     m_folderOpened = true;
     Platform::OpenLocalPath(folderPath);
@@ -366,7 +377,7 @@ void CBatchCore::DisplayGSMessage(QString ext)
         return;
     }
     // Once per format while the program runs, as the notice itself would be.
-    if (m_profile->TakeGhostscriptNotice(ext)) {
+    if (CUserProfile::instance()->TakeGhostscriptNotice(ext)) {
         UpdateLog(tr("In order to read %1 documents Quendrasil requires Ghostscript to be "
                      "installed on your computer.")
                       .arg(ext.toUpper()));
@@ -428,11 +439,11 @@ void CBatchCore::FinishedThread()
     ShowAndAdd(tr("Time elapsed") + QStringLiteral(": ") + FormatElapsed(elapsed), QString());
     emit WorkersFinished(Summary());
 
-    if (m_aborted || m_profile->OutputOptions.Destination == 1) {
+    if (m_aborted || m_job->OutputOptions.Destination == 1) {
         EndRun();
         return;
     }
-    StartUpload(m_profile->OutputOptions.Destination);
+    StartUpload(m_job->OutputOptions.Destination);
     if (!m_uploading)
         EndRun();
 }
@@ -441,6 +452,7 @@ void CBatchCore::StartUpload(int destination)
 {
     const QStringList files = WrittenFiles();
     if (destination == 2) {
+        m_emailSender.SetJob(m_job->OutputOptions.KeepsOutputOnDisk(), m_job->MonitorScript);
         // Without a window nobody is asked: the message and its files stay for the user.
         if (!m_emailSender.SendByEmail(files))
             ShowAndAdd(QStringLiteral("\r\n") + tr("Could not open default mail client."), QString());
@@ -451,15 +463,15 @@ void CBatchCore::StartUpload(int destination)
     if (destination != 3)
         return;
 
-    SOutputOptions &output = m_profile->OutputOptions;
+    SOutputOptions output = m_job->OutputOptions;
     const QString line = QStringLiteral("\r\n\r\n") + tr("Uploading to ") + output.FTPHost
         + QStringLiteral("...");
     emit LogShown(line);
     m_log.Append(QStringLiteral("\r\n") + line + QStringLiteral("\r\n"));
-    if (!output.FTPFolder.startsWith(QLatin1Char('/')))
-        output.FTPFolder.prepend(QLatin1Char('/'));
-    if (!output.FTPFolder.endsWith(QLatin1Char('/')))
-        output.FTPFolder.append(QLatin1Char('/'));
+    output.FTPFolder = CUpload::SlashedFolder(output.FTPFolder);
+    // The job itself takes the slashes too, as the upload always did.
+    SOutputOptions &current = CUserProfile::instance()->OutputOptions;
+    current.FTPFolder = CUpload::SlashedFolder(current.FTPFolder);
 
     m_uploading = true;
     m_uploadTotal = int(files.size());
@@ -467,6 +479,7 @@ void CBatchCore::StartUpload(int destination)
     m_uploadProgress = 0;
     emit UploadStarted(m_uploadTotal);
     m_uploadThread.Files = files;
+    m_uploadThread.SetJob(output, m_job->MonitorScript);
     connect(&m_uploadThread, &CUploadThread::IncProgressImageUpload, this,
         &CBatchCore::ProgressImageUpload, Qt::QueuedConnection);
     connect(&m_uploadThread, &CUploadThread::UploadThreadFinished, this,
@@ -496,7 +509,7 @@ void CBatchCore::FinishedThreadUpload(int uploadedFilesCount)
         ShowAndAdd(tr("Successfully uploaded %1 picture(s).").arg(uploadedFilesCount)
             + QStringLiteral("\r\n"));
     }
-    if (!m_profile->OutputOptions.SaveOnDiskFTP)
+    if (!m_job->OutputOptions.SaveOnDiskFTP)
         ShowAndAdd(tr("Deleting temporary files...") + QStringLiteral("\r\n"));
     ShowAndAdd(uploadedFilesCount > 0 ? tr("Upload completed.") : tr("Upload failed."), QString());
     EndRun();
@@ -519,12 +532,11 @@ void CBatchCore::SaveLog()
 {
     m_log.Close();
     bool saved = true;
-    if (m_profile->MonitorScript && m_profile->CreateLog) {
-        saved
-            = CBatchLog::WriteLogFile(CBatchLog::MonitorLogPath(m_profile->MonitorId), m_log.Text())
+    if (m_job->MonitorScript && m_job->CreateLog) {
+        saved = CBatchLog::WriteLogFile(CBatchLog::MonitorLogPath(m_job->MonitorId), m_log.Text())
             && saved;
     }
-    if (m_profile->QdvLog && !m_profile->MonitorScript)
+    if (m_job->WriteProgramLog && !m_job->MonitorScript)
         saved = CBatchLog::WriteLogFile(CBatchLog::ProgramLogPath(), m_log.Text()) && saved;
     if (saved)
         return;

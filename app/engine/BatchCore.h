@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BatchLog.h"
+#include "JobSnapshot.h"
 #include "ListImages.h"
 #include "ProcessThread.h"
 #include "Upload.h"
@@ -16,10 +17,6 @@
 
 #include <memory>
 #include <vector>
-
-class CListFilters;
-class CListImages;
-class CUserProfile;
 
 // What a finished run reports.
 struct SBatchSummary
@@ -38,6 +35,11 @@ Q_DECLARE_METATYPE(SBatchSummary)
 // guard (SBatchShared), the counters, the timing and the run's log; it decides how many
 // workers to start, numbers and hands out the photos, answers the workers' signals and writes
 // the summary and the log file at the end.
+//
+// The run works from its own copy of the job (SJobSnapshot), taken from the current job when
+// it is first asked for, at the latest by Start: edits of the job during the run do not reach
+// it. The only writes into the user's job are the photos' folder positions (at Start) and the
+// FTP folder made to start and end with "/" (when the upload starts), both on this thread.
 //
 // A window that shows the run calls SetInteractive(true) before Start and then answers
 // OverwriteQuestion through AnswerOverwrite and shows GhostscriptNotice and WarningRaised.
@@ -69,6 +71,9 @@ public:
     static QString FormatElapsed(qint64 ms);
 
     void SetInteractive(bool interactive) { m_interactive = interactive; }
+    // The job this run works on; set before Start, or taken from the current job.
+    void SetJob(std::shared_ptr<const SJobSnapshot> job) { m_job = std::move(job); }
+    const SJobSnapshot &Job();
     // Starts the run; false when it started before or there are no photos.
     bool Start();
 
@@ -143,7 +148,9 @@ private:
     void CheckColorProfile();
     void LogSkippedNames();
     QString CommonSourceFolder() const;
-    void NumberPhotosByFolder();
+    // Each photo's place among the photos of its folder, into the run's copy and, when the
+    // copy was taken from it, into the photo list.
+    void NumberPhotosByFolder(SJobSnapshot &job, bool writeBack);
     void ShowAndAdd(const QString &line, const QString &ending = QStringLiteral("\r\n"));
     void StartUpload(int destination);
     void SaveLog();
@@ -152,9 +159,7 @@ private:
     void StopAllWorkers();
     void RestoreMagickThreads();
 
-    CListImages *m_photoList;
-    CListFilters *m_filterChain;
-    CUserProfile *m_profile;
+    std::shared_ptr<const SJobSnapshot> m_job;
 
     mutable SBatchShared m_shared; // its locks are taken in const readers too
     std::vector<std::unique_ptr<CProcessThread>> m_workers;

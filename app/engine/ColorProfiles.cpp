@@ -1,7 +1,7 @@
 #include "ColorProfiles.h"
 
+#include "JobSnapshot.h"
 #include "Trace.h"
-#include "UserProfile.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFile>
@@ -101,66 +101,65 @@ CIMColorProfiles *CIMColorProfiles::instance()
     return profiles;
 }
 
-CIMColorProfiles::CIMColorProfiles()
-    : m_profile(CUserProfile::instance())
-{
-}
+CIMColorProfiles::CIMColorProfiles() = default;
 
-QString CIMColorProfiles::ProfilePath(int kind) const
+QString CIMColorProfiles::ProfilePath(int kind)
 {
     switch (kind) {
     case ProfileSRGB:
         return Platform::ProgramDataFolder() + QStringLiteral("/sRGB.icm");
     case ProfileCMYK:
         return Platform::ProgramDataFolder() + QStringLiteral("/RSWOP.ICM");
-    case ProfileCustom:
-        return m_profile->CustomProfile;
     default:
         return QString();
     }
 }
 
-bool CIMColorProfiles::Load(int kind)
+bool CIMColorProfiles::Load(int kind, const QString &customPath)
 {
     if (kind < ProfileSRGB || kind > ProfileCustom) {
         LogMessage(LoadTag, QStringLiteral("Unknown profile kind %1").arg(kind));
         return false;
     }
     QMutexLocker locker(&m_lock);
-    bool *loaded[] = { &m_sRGBLoaded, &m_cmykLoaded, &m_customLoaded };
-    Magick::Blob *blobs[] = { &m_sRGBProfile, &m_cmykProfile, &m_customProfile };
-    if (*loaded[kind])
-        return true;
-
-    const QString path = ProfilePath(kind);
     Magick::Blob blob;
     QString error;
-    if (ReadProfileFile(path, RequiredColorSpace(kind), blob, error)) {
-        *blobs[kind] = blob;
-        *loaded[kind] = true;
+    if (kind != ProfileCustom) {
+        bool &loaded = kind == ProfileSRGB ? m_sRGBLoaded : m_cmykLoaded;
+        if (loaded)
+            return true;
+        const QString path = ProfilePath(kind);
+        if (!ReadProfileFile(path, RequiredColorSpace(kind), blob, error)) {
+            // Left unloaded, so that the next call looks for the file again.
+            LogMessage(
+                LoadTag, QStringLiteral("Cannot load colour profile %1: %2").arg(path, error));
+            return false;
+        }
+        (kind == ProfileSRGB ? m_sRGBProfile : m_cmykProfile) = blob;
+        loaded = true;
         return true;
     }
-    if (kind != ProfileCustom) {
-        // Left unloaded, so that the next call looks for the file again.
-        LogMessage(LoadTag, QStringLiteral("Cannot load colour profile %1: %2").arg(path, error));
-        return false;
-    }
 
+    if (m_customProfiles.contains(customPath))
+        return true;
+    if (ReadProfileFile(customPath, RequiredColorSpace(kind), blob, error)) {
+        m_customProfiles.insert(customPath, blob);
+        return true;
+    }
     const QString fallbackPath = ProfilePath(ProfileSRGB);
     LogMessage(LoadTag,
         QStringLiteral("Cannot load custom colour profile %1: %2; using %3 instead")
-            .arg(path, error, fallbackPath));
+            .arg(customPath, error, fallbackPath));
     if (!ReadProfileFile(fallbackPath, RequiredColorSpace(ProfileSRGB), blob, error)) {
         LogMessage(
             LoadTag, QStringLiteral("Cannot load colour profile %1: %2").arg(fallbackPath, error));
         return false;
     }
-    m_customProfile = blob;
-    m_customLoaded = true;
+    m_customProfiles.insert(customPath, blob);
     return true;
 }
 
-Magick::Blob CIMColorProfiles::Profile(int kind) const
+Magick::Blob CIMColorProfiles::Profile(int kind, const QString &customPath) const
 {
     QMutexLocker locker(&m_lock);
     switch (kind) {
@@ -169,13 +168,13 @@ Magick::Blob CIMColorProfiles::Profile(int kind) const
     case ProfileCMYK:
         return m_cmykProfile;
     case ProfileCustom:
-        return m_customProfile;
+        return m_customProfiles.value(customPath);
     default:
         return Magick::Blob();
     }
 }
 
-bool CIMColorProfiles::IsLoaded(int kind) const
+bool CIMColorProfiles::IsLoaded(int kind, const QString &customPath) const
 {
     QMutexLocker locker(&m_lock);
     switch (kind) {
@@ -184,7 +183,7 @@ bool CIMColorProfiles::IsLoaded(int kind) const
     case ProfileCMYK:
         return m_cmykLoaded;
     case ProfileCustom:
-        return m_customLoaded;
+        return m_customProfiles.contains(customPath);
     default:
         return false;
     }
@@ -193,8 +192,7 @@ bool CIMColorProfiles::IsLoaded(int kind) const
 void CIMColorProfiles::ClearCustomLoaded()
 {
     QMutexLocker locker(&m_lock);
-    m_customLoaded = false;
-    m_customProfile = Magick::Blob();
+    m_customProfiles.clear();
 }
 
 Magick::Blob CIMColorProfiles::EmbeddedProfile(const Magick::Image &image)
@@ -267,16 +265,16 @@ bool CIMColorProfiles::ConvertSourceToSRGB(
 }
 
 bool CIMColorProfiles::SetOutputProfile(Magick::Image &image, const QString &extension,
-    bool cmykSource, const Magick::Blob &embeddedProfile)
+    const SImageOptions &options, bool cmykSource, const Magick::Blob &embeddedProfile)
 {
     const bool jpeg = extension == QLatin1String("JPG") || extension == QLatin1String("JPEG");
     const bool tiff = extension == QLatin1String("TIF") || extension == QLatin1String("TIFF");
     if (!jpeg && !tiff)
         return true;
     const bool cmykOutput
-        = (jpeg && m_profile->JpegType == 2) || (tiff && m_profile->TiffType == 4);
+        = (jpeg && options.JpegType == 2) || (tiff && options.TiffType == 4);
     const bool customOutput
-        = (jpeg && m_profile->JpegType == 3) || (tiff && m_profile->TiffType == 5);
+        = (jpeg && options.JpegType == 3) || (tiff && options.TiffType == 5);
     const bool hasEmbedded = embeddedProfile.length() > 0;
 
     // The photo's own profile, or sRGB, which photos are worked on in.
@@ -297,11 +295,12 @@ bool CIMColorProfiles::SetOutputProfile(Magick::Image &image, const QString &ext
             && ApplyProfile(image, Profile(ProfileCMYK), QStringLiteral("CMYK"));
     }
     if (customOutput) {
-        if (!Load(ProfileCustom))
+        if (!Load(ProfileCustom, options.CustomProfile))
             return false;
         if (!cmykSource && !setSourceProfile())
             return false;
-        return ApplyProfile(image, Profile(ProfileCustom), QStringLiteral("custom"));
+        return ApplyProfile(
+            image, Profile(ProfileCustom, options.CustomProfile), QStringLiteral("custom"));
     }
     if (cmykSource)
         return Load(ProfileSRGB)

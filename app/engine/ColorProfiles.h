@@ -2,15 +2,17 @@
 
 #include <Magick++.h>
 
+#include <QHash>
 #include <QMutex>
 #include <QString>
 
-class CUserProfile;
+struct SImageOptions;
 
 // The ICC profiles of the process: sRGB and CMYK (SWOP) from Data/ beside the program and the
-// job's custom profile (CUserProfile::CustomProfile). Each file is read once and kept for
-// every CImageManager. Loading and every access to the blobs go through m_lock; the
-// conversions run outside it, each on the caller's own image with a copy of the blob.
+// custom profiles that jobs name (SImageOptions::CustomProfile), kept by path so that every
+// photo gets the profile its own job names. Each file is read once and kept for every
+// CImageManager. Loading and every access to the blobs go through m_lock; the conversions run
+// outside it, each on the caller's own image with a copy of the blob.
 class CIMColorProfiles
 {
 public:
@@ -19,15 +21,16 @@ public:
     // Created on first use (the first is made on the GUI thread at start-up), never freed.
     static CIMColorProfiles *instance();
 
-    // Makes sure the profile of that kind is in memory; true when it is. A missing sRGB or
-    // CMYK file loads nothing and the next call looks again. A missing or unreadable custom
-    // file loads the sRGB profile in its place (with a trace line).
-    bool Load(int kind);
+    // Makes sure the profile of that kind is in memory; true when it is. customPath names the
+    // custom profile's file (kind 2 only). A missing sRGB or CMYK file loads nothing and the
+    // next call looks again. A missing or unreadable custom file stands for the sRGB profile
+    // (with a trace line).
+    bool Load(int kind, const QString &customPath = QString());
     // The loaded profile of that kind (empty when not loaded). Copies share the data.
-    Magick::Blob Profile(int kind) const;
-    bool IsLoaded(int kind) const;
-    // Forgets the custom profile, so that the next output needing it reads CustomProfile
-    // again (after the user picked another ICC file).
+    Magick::Blob Profile(int kind, const QString &customPath = QString()) const;
+    bool IsLoaded(int kind, const QString &customPath = QString()) const;
+    // Forgets every custom profile read so far, so that a file the user picks again is read
+    // again.
     void ClearCustomLoaded();
 
     // Reading: the colour facts of a freshly read source and, for a CMYK source, its
@@ -38,13 +41,13 @@ public:
         Magick::Image &image, bool &cmykSource, Magick::Blob &embeddedProfile);
 
     // Writing: the profile step of a JPEG or TIFF output (extension upper-cased, "JPG",
-    // "JPEG", "TIF", "TIFF"), by the job's JpegType and TiffType: CMYK output converts to the
-    // source's own CMYK profile or the CMYK profile, custom output to the custom profile,
-    // other output of a CMYK source to sRGB; anything else is left alone. Runs before the
-    // colour type is set. False when a needed profile is missing or the conversion failed:
+    // "JPEG", "TIF", "TIFF"), by the options' JpegType and TiffType: CMYK output converts to
+    // the source's own CMYK profile or the CMYK profile, custom output to the options' custom
+    // profile, other output of a CMYK source to sRGB; anything else is left alone. Runs before
+    // the colour type is set. False when a needed profile is missing or the conversion failed:
     // the output must then not be written as if it had succeeded.
     [[nodiscard]] bool SetOutputProfile(Magick::Image &image, const QString &extension,
-        bool cmykSource, const Magick::Blob &embeddedProfile);
+        const SImageOptions &options, bool cmykSource, const Magick::Blob &embeddedProfile);
 
     // The image's own ICC profile; empty when it has none or it cannot be read.
     static Magick::Blob EmbeddedProfile(const Magick::Image &image);
@@ -55,17 +58,15 @@ private:
     CIMColorProfiles(const CIMColorProfiles &) = delete;
     CIMColorProfiles &operator=(const CIMColorProfiles &) = delete;
 
-    QString ProfilePath(int kind) const;
+    static QString ProfilePath(int kind);
     // Sets blob as the image's ICC profile: attaches it, or converts the pixels when the image
     // already has a profile. False, with a trace line, on an empty blob or a failure.
     bool ApplyProfile(Magick::Image &image, const Magick::Blob &blob, const QString &what);
 
-    CUserProfile *m_profile; // for the custom profile path
     Magick::Blob m_sRGBProfile;
     Magick::Blob m_cmykProfile;
-    Magick::Blob m_customProfile;
+    QHash<QString, Magick::Blob> m_customProfiles; // by path; the sRGB profile for bad files
     bool m_sRGBLoaded = false;
     bool m_cmykLoaded = false;
-    bool m_customLoaded = false;
-    mutable QMutex m_lock; // guards the blobs and the flags
+    mutable QMutex m_lock; // guards the blobs, the table and the flags
 };

@@ -313,6 +313,30 @@ void TraceLimits()
             .arg(GetMagickResourceLimit(MagickCore::HeightResource)));
 }
 
+// ImageMagick fills its tables (coder modules, delegates, colours, fonts, magic numbers, MIME
+// types, locale messages, logs, policies) at their first use. Filled here, on the starting
+// thread, before workers and previews can be the first to use one at the same time.
+void FillImageMagickTables()
+{
+    MagickCore::ExceptionInfo *exception = MagickCore::AcquireExceptionInfo();
+    size_t count = 0;
+    const auto release = [](const void *list) {
+        MagickCore::RelinquishMagickMemory(const_cast<void *>(list));
+    };
+    MagickCore::GetMagickInfo("*", exception); // loads every coder module
+    release(MagickCore::GetMagickInfoList("*", &count, exception));
+    release(MagickCore::GetCoderInfoList("*", &count, exception));
+    release(MagickCore::GetDelegateInfoList("*", &count, exception));
+    release(MagickCore::GetColorInfoList("*", &count, exception));
+    release(MagickCore::GetTypeInfoList("*", &count, exception));
+    release(MagickCore::GetMagicInfoList("*", &count, exception));
+    release(MagickCore::GetMimeInfoList("*", &count, exception));
+    release(MagickCore::GetLocaleInfoList("*", &count, exception));
+    release(MagickCore::GetLogInfoList("*", &count, exception));
+    release(MagickCore::GetPolicyInfoList("*", &count, exception));
+    MagickCore::DestroyExceptionInfo(exception);
+}
+
 } // namespace
 
 void InitializeImageEngine(const char *argv0)
@@ -332,6 +356,7 @@ void InitializeImageEngine(const char *argv0)
         Magick::InitializeMagick(argv0 ? argv0 : "");
         ApplyCoderPolicy();
         GuardHelpers(helperFolder);
+        FillImageMagickTables();
         TraceLimits();
     });
 }
@@ -372,6 +397,6 @@ bool GhostscriptInstalled()
 
 bool GhostscriptNoticeDue(const QString &extension)
 {
-    return CFormatsEnum::instance()->FindByExtension(extension).needsGhostscript
+    return CFormatsEnum::Catalogue().FindByExtension(extension).needsGhostscript
         && !GhostscriptInstalled();
 }

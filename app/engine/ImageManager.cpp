@@ -12,11 +12,9 @@
 #include "ImageEngineSetup.h"
 #include "RawDecoder.h"
 #include "Trace.h"
-#include "UserProfile.h"
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
 namespace {
 
@@ -282,15 +280,10 @@ const QString PingTag = QStringLiteral("CImageManager::Ping");
 } // namespace
 
 CImageManager::CImageManager()
-    : profile(CUserProfile::instance())
-    , formats(CFormatsEnum::instance())
+    : formats(&CFormatsEnum::Catalogue())
     , cache(CIMImageCache::instance())
     , colorProfiles(CIMColorProfiles::instance())
 {
-    // Reader choice and coder names come from the catalogue; the first manager is made on
-    // the GUI thread at start-up, before any worker reads it.
-    static std::once_flag catalogue;
-    std::call_once(catalogue, [this]() { formats->GenerateList(); });
 }
 
 int CImageManager::GetReaderType(const QString &sourcePath) const
@@ -614,19 +607,19 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
     LogMessage(ReadRawTag);
     errorText.clear();
     reducedSourceSize = QSize();
-    SRawDecodeOptions options;
-    options.path = sourcePath;
-    options.identifyOnly = false;
-    options.demosaic = profile->RawDemosaic;
-    options.whiteBalance = profile->RawWhiteBalance;
-    options.highlightMode = profile->RawHighlight;
+    SRawDecodeOptions raw;
+    raw.path = sourcePath;
+    raw.identifyOnly = false;
+    raw.demosaic = options.RawDemosaic;
+    raw.whiteBalance = options.RawWhiteBalance;
+    raw.highlightMode = options.RawHighlight;
 
     auto decoder = std::make_unique<CRawDecoder>();
     if (previewMode) {
-        options.progressContext = &progress;
+        raw.progressContext = &progress;
         decoder->SetProgressCallback(&CImageManager::RawProgressMonitor);
     }
-    const int result = decoder->Decode(options);
+    const int result = decoder->Decode(raw);
     if (result != CRawDecoder::ResultSuccess) {
         const QString reason = result == CRawDecoder::ResultCancelled
             ? QStringLiteral("The RAW decode was cancelled")
@@ -636,13 +629,13 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
     decoder.reset();
     LogMessage(ReadRawTag,
         QStringLiteral("RawData.width x height: %1 x %2")
-            .arg(options.outputWidth)
-            .arg(options.outputHeight));
+            .arg(raw.outputWidth)
+            .arg(raw.outputHeight));
 
     const qint64 expected
-        = qint64(options.outputWidth) * qint64(options.outputHeight) * qint64(options.colors);
-    if (options.outputWidth <= 0 || options.outputHeight <= 0 || options.colors < 3
-        || options.pixels.size() < expected)
+        = qint64(raw.outputWidth) * qint64(raw.outputHeight) * qint64(raw.colors);
+    if (raw.outputWidth <= 0 || raw.outputHeight <= 0 || raw.colors < 3
+        || raw.pixels.size() < expected)
         return Fail(ReadRawTag, sourcePath, QStringLiteral("the decoder gave no usable image"));
 
     try {
@@ -651,27 +644,27 @@ bool CImageManager::ReadRAW(const QString &sourcePath)
             QMutexLocker locker(&rawImportLock);
             // Three values per pixel; a wider buffer is narrowed to its first three.
             QByteArray rgb;
-            const char *source = options.pixels.constData();
-            if (options.colors != 3) {
-                const qint64 pixelCount = qint64(options.outputWidth) * options.outputHeight;
+            const char *source = raw.pixels.constData();
+            if (raw.colors != 3) {
+                const qint64 pixelCount = qint64(raw.outputWidth) * raw.outputHeight;
                 rgb.resize(pixelCount * 3);
                 for (qint64 index = 0; index < pixelCount; ++index) {
                     for (int channel = 0; channel < 3; ++channel)
-                        rgb[index * 3 + channel] = source[index * options.colors + channel];
+                        rgb[index * 3 + channel] = source[index * raw.colors + channel];
                 }
                 source = rgb.constData();
             }
-            decoded.read(size_t(options.outputWidth), size_t(options.outputHeight), "RGB",
+            decoded.read(size_t(raw.outputWidth), size_t(raw.outputHeight), "RGB",
                 Magick::CharPixel, source);
         }
-        options.pixels.clear();
+        raw.pixels.clear();
         LogMessage(ReadRawTag,
             QString::asprintf("imageMagick.width x height: %d x %d", int(decoded.columns()),
                 int(decoded.rows())));
         image = decoded;
         cmykSource = false;
         embeddedProfile = Magick::Blob();
-        ReadExif(SourceRaw, &options);
+        ReadExif(SourceRaw, &raw);
         image.attribute("EXIF:DateTimeOriginal", properties.DateTimeOriginal.toStdString());
         image.attribute("EXIF:Make", properties.Make.toStdString());
         image.attribute("EXIF:Model", properties.Model.toStdString());
@@ -713,7 +706,7 @@ bool CImageManager::ReadMultipage(const QString &sourcePath)
         }
         cmykSource = firstCmyk;
         embeddedProfile = firstProfile;
-        if (profile->MultipageWrite == 1 && !frames.isEmpty()) {
+        if (options.MultipageWrite == 1 && !frames.isEmpty()) {
             Magick::Image flattened;
             Magick::flattenImages(&flattened, frames.begin(), frames.end());
             image = flattened;
@@ -847,7 +840,7 @@ bool CImageManager::ApplyFilterToCurrentPage(const SFilterRecord &record)
 bool CImageManager::ApplyFilterToMultipage(const SFilterRecord &record)
 {
     LogMessage(QStringLiteral("CImageManager::ApplyFilterToMultipage"));
-    if (profile->MultipageWrite == 1)
+    if (options.MultipageWrite == 1)
         return ApplyFilter(record);
     CImageFilters pageFilters;
     pageFilters.sourcePath = path;
@@ -858,7 +851,7 @@ bool CImageManager::ApplyFilterToMultipage(const SFilterRecord &record)
     for (Magick::Image &page : pages) {
         pageFilters.target = &page;
         result = pageFilters.Apply() && result;
-        if (profile->MultipageWrite == 2)
+        if (options.MultipageWrite == 2)
             break;
     }
     return result;

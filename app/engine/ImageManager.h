@@ -2,6 +2,7 @@
 
 #include "ImageFilters.h"
 #include "ImageProperties.h"
+#include "JobSnapshot.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -18,7 +19,6 @@
 
 class CFormatsEnum;
 class CIMColorProfiles;
-class CUserProfile;
 struct SRawDecodeOptions;
 
 // A bool that one thread sets while another reads it (the preview's abort flag), and that
@@ -196,6 +196,7 @@ public:
     static bool RawProgressMonitor(int position, int total, void *context);
 
     // The record itself; owners read and set these directly.
+    SImageOptions options; // how to decode RAW photos, lay out pages and encode; a copy
     Magick::Image image; // the current image
     QList<Magick::Image> pages;
     QString path; // source of the last read
@@ -238,8 +239,7 @@ private:
     void AttachProgress(Magick::Image &target);
     void DetachProgress(Magick::Image &target);
 
-    CUserProfile *profile;
-    CFormatsEnum *formats;
+    const CFormatsEnum *formats;
     CIMImageCache *cache;
     CIMColorProfiles *colorProfiles;
     QString errorText;

@@ -6,7 +6,6 @@
 #include "ColorProfiles.h"
 #include "FormatsEnum.h"
 #include "Trace.h"
-#include "UserProfile.h"
 
 namespace {
 
@@ -84,7 +83,7 @@ QString CImageManager::WriteCoder(const QString &extension) const
 void CImageManager::SetCompression(Magick::Image &target, const QString &extension)
 {
     if (extension == QLatin1String("PDF")) {
-        switch (profile->PdfAlg) {
+        switch (options.PdfAlg) {
         case 0:
             target.compressType(Magick::JPEGCompression);
             break;
@@ -101,7 +100,7 @@ void CImageManager::SetCompression(Magick::Image &target, const QString &extensi
             break;
         }
     } else if (IsTiffExtension(extension)) {
-        switch (profile->TiffAlg) {
+        switch (options.TiffAlg) {
         case 0:
             target.compressType(Magick::LZWCompression);
             break;
@@ -133,7 +132,7 @@ bool CImageManager::SetColorProfile(Magick::Image &target, const QString &extens
 {
     // "JPE" is a JPEG like the others; the profile step knows the two usual spellings.
     const QString known = IsJpegExtension(extension) ? QStringLiteral("JPG") : extension;
-    return colorProfiles->SetOutputProfile(target, known, cmykSource, embeddedProfile);
+    return colorProfiles->SetOutputProfile(target, known, options, cmykSource, embeddedProfile);
 }
 
 bool CImageManager::SetColorType(Magick::Image &target, const QString &extension)
@@ -141,7 +140,7 @@ bool CImageManager::SetColorType(Magick::Image &target, const QString &extension
     if (IsJpegExtension(extension)) {
         if (!SetColorProfile(target, extension))
             return false;
-        switch (profile->JpegType) {
+        switch (options.JpegType) {
         case 0:
             target.type(Magick::GrayscaleType);
             break;
@@ -157,7 +156,7 @@ bool CImageManager::SetColorType(Magick::Image &target, const QString &extension
     } else if (IsTiffExtension(extension)) {
         if (!SetColorProfile(target, extension))
             return false;
-        switch (profile->TiffType) {
+        switch (options.TiffType) {
         case 0:
             target.type(Magick::BilevelType);
             break;
@@ -195,21 +194,21 @@ bool CImageManager::Write(const QString &outputPath)
 
     try {
         image.quality(size_t(qMax(
-            0, extension == QLatin1String("PNG") ? profile->PNGComp * 100 : profile->Quality)));
+            0, extension == QLatin1String("PNG") ? options.PNGComp * 100 : options.Quality)));
         const bool losslessFormat = extension == QLatin1String("AVIF")
             || extension == QLatin1String("HEIF") || extension == QLatin1String("HEIC")
             || extension == QLatin1String("WEBP");
-        if (profile->Lossless && losslessFormat)
+        if (options.Lossless && losslessFormat)
             image.quality(100);
         if (extension == QLatin1String("WEBP"))
-            image.defineValue("WEBP", "lossless", profile->Lossless ? "true" : "false");
+            image.defineValue("WEBP", "lossless", options.Lossless ? "true" : "false");
         SetCompression(image, extension);
         if (!SetColorType(image, extension)) {
             return Fail(
                 WriteTag, outputPath, QStringLiteral("the colour profile could not be applied"));
         }
         image.attribute("exif:Software", "Quendrasil");
-        switch (profile->Interlaced) {
+        switch (options.Interlaced) {
         case 0:
             image.interlaceType(Magick::NoInterlace);
             break;
@@ -225,9 +224,9 @@ bool CImageManager::Write(const QString &outputPath)
         default:
             break;
         }
-        if (profile->FixedSize && IsJpegExtension(extension))
+        if (options.FixedSize && IsJpegExtension(extension))
             image.defineValue(
-                "jpeg", "extent", QStringLiteral("%1kb").arg(profile->FileSize).toStdString());
+                "jpeg", "extent", QStringLiteral("%1kb").arg(options.FileSize).toStdString());
     } catch (const std::exception &exception) {
         return Fail(WriteTag, outputPath, exception.what());
     }
@@ -242,7 +241,7 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
         SetCompression(page, extension);
         if (!SetColorType(page, extension))
             return false;
-        page.quality(size_t(qMax(0, profile->Quality)));
+        page.quality(size_t(qMax(0, options.Quality)));
         return true;
     };
 
@@ -250,7 +249,7 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
     try {
         // One document of a whole batch (adjoin) holds one photo per page whatever the layer
         // setting says: flattening or keeping the first page would drop the other photos.
-        const int layers = adjoin ? 0 : profile->MultipageWrite;
+        const int layers = adjoin ? 0 : options.MultipageWrite;
         switch (layers) {
         case 0:
             prepared = pages;
@@ -274,7 +273,7 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
             break;
         default:
             return Fail(WriteMultipageTag, outputPath,
-                QStringLiteral("Unknown layer setting %1").arg(profile->MultipageWrite));
+                QStringLiteral("Unknown layer setting %1").arg(options.MultipageWrite));
         }
     } catch (const std::exception &exception) {
         return Fail(WriteMultipageTag, outputPath, exception.what());

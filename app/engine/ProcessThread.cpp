@@ -10,13 +10,10 @@
 #include "FilterSlots.h"
 #include "FormatsEnum.h"
 #include "ImageEngineSetup.h"
-#include "ListFilters.h"
-#include "ListImages.h"
 #include "OutputPaths.h"
 #include "StoredValues.h"
 #include "TextCodecs.h"
 #include "Trace.h"
-#include "UserProfile.h"
 #include "platform/FileTimes.h"
 #include "platform/TempFolder.h"
 
@@ -156,16 +153,19 @@ QSize CProcessThread::DecodeSizeHint(const QList<SFilterRecord> &chain)
 }
 
 CProcessThread::CProcessThread()
-    : profile(CUserProfile::instance())
-    , filterChain(CListFilters::instance())
-    , photoList(CListImages::instance())
-    , formats(CFormatsEnum::instance())
+    : job(std::make_shared<const SJobSnapshot>())
+    , formats(&CFormatsEnum::Catalogue())
     , engine(std::make_unique<CImageManager>())
     , namingEngine(std::make_unique<CImageManager>())
 {
-    const SOutputOptions &output = profile->OutputOptions;
-    outputKeptOnDisk = output.Destination == 1 || (output.Destination == 2 && output.SaveOnDiskMail)
-        || (output.Destination == 3 && output.SaveOnDiskFTP);
+}
+
+void CProcessThread::SetJob(std::shared_ptr<const SJobSnapshot> runJob)
+{
+    job = std::move(runJob);
+    outputKeptOnDisk = job->OutputOptions.KeepsOutputOnDisk();
+    engine->options = job->Image;
+    namingEngine->options = job->Image;
 }
 
 CProcessThread::~CProcessThread()
@@ -202,21 +202,21 @@ void CProcessThread::run()
 {
     LogMessage(QStringLiteral("CProcessThread::run"));
 
-    renameSettings = profile->RenameSettings;
+    renameSettings = job->RenameSettings;
     // A Monitor job numbers its outputs on from its earlier runs.
-    if (profile->SilentScript && !profile->Overwrite && !renameSettings.CounterReset) {
+    if (job->SilentScript && !job->Overwrite && !renameSettings.CounterReset) {
         renameSettings.ContinueNumbering = true;
-        renameSettings.PhotosDoneBefore = profile->PicCount;
-        const qint64 start = (qint64(profile->PicCount) + 1) * renameSettings.CountStep;
+        renameSettings.PhotosDoneBefore = job->PicCount;
+        const qint64 start = (qint64(job->PicCount) + 1) * renameSettings.CountStep;
         renameSettings.CounterStart = int(std::clamp<qint64>(
             start, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     }
     renameSettings.RunningCount = renameSettings.CounterStart;
-    documentMode = profile->OutputOptions.Multipage;
-    engine->SetDecodeSizeHint(DecodeSizeHint(filterChain->Filters()));
+    documentMode = job->OutputOptions.Multipage;
+    engine->SetDecodeSizeHint(DecodeSizeHint(job->Filters));
 
     if (outputKeptOnDisk) {
-        baseFolder = profile->OutputOptions.DestPath;
+        baseFolder = job->OutputOptions.DestPath;
     } else {
         QMutexLocker lock(&shared->folderLock);
         baseFolder = Platform::TempWorkFolder();
@@ -347,11 +347,9 @@ bool CProcessThread::ReadImage()
 bool CProcessThread::ApplyFilters()
 {
     LogMessage(QStringLiteral("CProcessThread::ApplyFilters"));
-    const int count = filterChain->Count();
-    for (int index = 0; index < count; ++index) {
+    for (const SFilterRecord &record : job->Filters) {
         if (!Poll())
             return false;
-        const SFilterRecord record = filterChain->Filters().at(index);
         if (!record.active)
             continue;
         bool applied;
@@ -436,7 +434,7 @@ void CProcessThread::PostProcessing()
 {
     LogMessage(QStringLiteral("CProcessThread::PostProcessing"));
     if (outputKeptOnDisk) {
-        const SOutputOptions &output = profile->OutputOptions;
+        const SOutputOptions &output = job->OutputOptions;
         QString folder;
         switch (output.OutputFolderStruct) {
         case OutputPaths::SelectedFolder:
@@ -468,23 +466,23 @@ void CProcessThread::GeneratePathName()
     renameSettings.PhotoPath = sourcePath;
     renameSettings.PhotoFolder = sourceFolder;
     renameSettings.PhotoBaseName = baseName;
-    renameSettings.CounterReset = profile->RenameOptions.CounterReset;
+    renameSettings.CounterReset = job->CounterReset;
     renameSettings.PhotoIndex = renameSettings.CounterReset ? folderPosition : sequenceNumber;
 
-    const SOutputOptions &output = profile->OutputOptions;
-    const QString keepOriginal = CUserProfile::KeepOriginalFormatText();
-    LogMessage(GeneratePathNameTag, output.OutputFormat + QStringLiteral(" <> ") + keepOriginal);
+    const SOutputOptions &output = job->OutputOptions;
+    LogMessage(
+        GeneratePathNameTag, output.OutputFormat + QStringLiteral(" <> ") + job->KeepOriginalText);
 
     // The page count decides how the photo is read and which files it writes; a document of
     // the whole run takes the first picture of every file.
     pageCount = documentMode ? 1 : engine->GetPageCount(sourcePath);
-    if (output.OutputFormat.compare(keepOriginal, Qt::CaseInsensitive) == 0)
+    if (job->KeepsOriginalFormat())
         SetOriginalFileExtension();
 
     renameSettings.PhotoDate.clear();
     if (NameNeedsPhotoDate() && namingEngine->Ping(sourcePath))
         renameSettings.PhotoDate = namingEngine->GetImageProperties().DateTimeOriginal;
-    renameSettings.GenerateFileName(photoList->Count(), false);
+    renameSettings.GenerateFileName(int(job->Photos.size()), false);
     const QString resultName = renameSettings.GeneratedName;
 
     OutputPaths::SFolderRule rule;
@@ -503,7 +501,7 @@ void CProcessThread::GeneratePathName()
         CreateFolder(folder);
     outputPath = folder + resultName;
 
-    splitPages = OutputPaths::SplitsPages(pageCount, output.Multipage, profile->MultipageWrite)
+    splitPages = OutputPaths::SplitsPages(pageCount, output.Multipage, job->Image.MultipageWrite)
         && !CheckLightProcessing();
     const OutputPaths::SPathParts parts = OutputPaths::SplitPath(outputPath);
     ResolveDuplicateFilenames(parts.folder, parts.base, parts.extension);
@@ -536,12 +534,12 @@ void CProcessThread::SetOriginalFileExtension()
     LogMessage(QStringLiteral("CProcessThread::SetOriginalFileExtension"));
     renameSettings.OutputExtension
         = OutputPaths::KeptFormatExtension(extension, CheckLightProcessing(), formats->Formats(),
-            profile->DefaultFormat, [this](const QString &format) { return MapExtension(format); });
+            job->DefaultFormat, [this](const QString &format) { return MapExtension(format); });
 }
 
 QString CProcessThread::MapExtension(const QString &format) const
 {
-    return profile->FormatExtension(format);
+    return job->FormatExtension(format);
 }
 
 void CProcessThread::ResolveDuplicateFilenames(
@@ -627,8 +625,8 @@ bool CProcessThread::CheckPathName()
     }
     if (!askQuestions) {
         // Unattended: replace only where the job says so, else keep the file and number.
-        const bool replace = profile->SilentScript ? profile->Overwrite
-                                                   : profile->OutputOptions.DisableNotifications;
+        const bool replace
+            = job->SilentScript ? job->Overwrite : job->OutputOptions.DisableNotifications;
         if (replace) {
             overwriteAll = true;
             return true;
@@ -758,13 +756,13 @@ bool CProcessThread::CheckLightProcessing() const
 {
     LogMessage(QStringLiteral("CProcessThread::CheckLightProcessing"));
     OutputPaths::SLightFacts facts;
-    facts.activeFilters = filterChain->CountEnabled();
-    facts.outputFormat = profile->OutputOptions.OutputFormat;
+    facts.activeFilters = job->ActiveFilterCount();
+    facts.outputFormat = job->OutputOptions.OutputFormat;
     facts.sourceExtension = extension;
-    facts.keepOriginalText = CUserProfile::KeepOriginalFormatText();
+    facts.keepOriginalText = job->KeepOriginalText;
     facts.documentFixed = documentMode;
-    facts.fixedSize = profile->FixedSize;
-    facts.quality = profile->Quality;
+    facts.fixedSize = job->Image.FixedSize;
+    facts.quality = job->Image.Quality;
     return OutputPaths::LightProcessingAllowed(facts);
 }
 
@@ -789,7 +787,7 @@ void CProcessThread::LightProcessing(bool &settled)
     ClearReadOnly(outputPath);
     if (!OutputPaths::SameFile(outputPath, sourcePath)) {
         const bool renamed = renameSettings.ChangesFileName();
-        const bool move = profile->OutputOptions.DeleteSource;
+        const bool move = job->OutputOptions.DeleteSource;
         QString reason;
         const bool done = move ? MoveFileSafely(sourcePath, outputPath, reason)
                                : CopyFileSafely(sourcePath, outputPath, reason);
@@ -828,7 +826,7 @@ void CProcessThread::RestoreFileAttributes()
 {
     for (const QString &file : PhotoFiles()) {
         ClearReadOnly(file);
-        if (profile->OutputOptions.OriginalDate && savedAttributes)
+        if (job->OutputOptions.OriginalDate && savedAttributes)
             FileAttributes::Write(file, *savedAttributes);
     }
     savedAttributes.reset();
@@ -836,7 +834,7 @@ void CProcessThread::RestoreFileAttributes()
 
 void CProcessThread::DeleteSourceWhenSafe()
 {
-    if (!profile->OutputOptions.DeleteSource)
+    if (!job->OutputOptions.DeleteSource)
         return;
     const QString tag = QStringLiteral("CProcessThread::WriteImage");
     if (filterFailed) {
@@ -903,7 +901,7 @@ void CProcessThread::LogResult()
     if (photoReported)
         return;
     QString text;
-    if (outputExisted && !multipageSource && !profile->SilentScript) {
+    if (outputExisted && !multipageSource && !job->SilentScript) {
         if (renamedThis)
             text = tr("Processed and renamed");
         else if (overwriteAll || overwriteThis)

@@ -2,6 +2,7 @@
 
 #include "FileAttributes.h"
 #include "ImageManager.h"
+#include "JobSnapshot.h"
 #include "ListImages.h"
 #include "RenameSettings.h"
 
@@ -17,9 +18,6 @@
 #include <memory>
 
 class CFormatsEnum;
-class CListFilters;
-class CListImages;
-class CUserProfile;
 
 // The answers to an overwrite question, as the question dialog gives them.
 namespace OverwriteAnswer {
@@ -54,8 +52,9 @@ struct SBatchShared
 // One worker thread of a batch run. It takes its share of the photos one by one: builds the
 // output path, settles an existing output file, then copies, moves or renames the photo
 // without decoding it, or decodes it, applies every active step of the filter chain and
-// encodes it again. It reports through queued signals; the batch core talks back only through
-// the flags below, which the worker polls every 100 ms.
+// encodes it again. Everything it reads of the job comes from the run's own copy (SetJob),
+// never from the live job. It reports through queued signals; the batch core talks back only
+// through the flags below, which the worker polls every 100 ms.
 class CProcessThread : public QThread
 {
     Q_OBJECT
@@ -65,6 +64,7 @@ public:
     ~CProcessThread() override;
 
     // Set by the batch core before start.
+    void SetJob(std::shared_ptr<const SJobSnapshot> runJob);
     void SetShared(SBatchShared *batchShared) { shared = batchShared; }
     void SetWorkerIndex(int index) { workerIndex = index; }
     void SetAssignedPhotos(const QList<SImageRecord> &photos) { assignedPhotos = photos; }
@@ -153,10 +153,8 @@ private:
     QStringList PhotoFiles(const QString &path) const;
     bool CreateFolder(const QString &folder);
 
-    CUserProfile *profile;
-    CListFilters *filterChain;
-    CListImages *photoList;
-    CFormatsEnum *formats;
+    std::shared_ptr<const SJobSnapshot> job; // the run's copy of the job; never null once set
+    const CFormatsEnum *formats;
     SBatchShared *shared = nullptr;
 
     std::unique_ptr<CImageManager> engine;

@@ -4,7 +4,6 @@
 #include "Email.h"
 #include "TextCodecs.h"
 #include "Trace.h"
-#include "UserProfile.h"
 #include "platform/TempFolder.h"
 
 #include <QDir>
@@ -22,16 +21,6 @@ const QString UploadTag = QStringLiteral("CUpload::UploadFTP");
 
 // Linux paths are case-sensitive: folders differing only in case are different folders.
 constexpr Qt::CaseSensitivity PathCase = Qt::CaseSensitive;
-
-QString FolderPath(const QString &folder)
-{
-    QString path = folder;
-    if (!path.startsWith(QLatin1Char('/')))
-        path.prepend(QLatin1Char('/'));
-    if (!path.endsWith(QLatin1Char('/')))
-        path.append(QLatin1Char('/'));
-    return path;
-}
 
 // Errors that every further file would meet too: the upload stops at them.
 bool IsSessionError(CURLcode code)
@@ -60,16 +49,20 @@ void AppendLine(QString &log, const QString &line)
 
 } // namespace
 
-CUpload::CUpload()
-    : m_profile(CUserProfile::instance())
+void CUpload::SetJob(bool keepFiles, bool monitorScript)
 {
+    m_keepFiles = keepFiles;
+    m_monitorScript = monitorScript;
 }
 
-bool CUpload::KeepFiles() const
+QString CUpload::SlashedFolder(const QString &folder)
 {
-    const SOutputOptions &output = m_profile->OutputOptions;
-    return output.Destination == 1 || (output.Destination == 2 && output.SaveOnDiskMail)
-        || (output.Destination == 3 && output.SaveOnDiskFTP);
+    QString path = folder;
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/'));
+    if (!path.endsWith(QLatin1Char('/')))
+        path.append(QLatin1Char('/'));
+    return path;
 }
 
 QString CUpload::BuildUrl(const QString &host, const QString &path, bool sftp, bool encode)
@@ -93,7 +86,7 @@ int CUpload::ProgressCallback(void *client, curl_off_t, curl_off_t, curl_off_t, 
 
 QString CUpload::GetCommonPath(const QStringList &files, const QString &temporaryFolder) const
 {
-    if (m_profile->MonitorScript) {
+    if (m_monitorScript) {
         QString folder = temporaryFolder;
         while (folder.endsWith(QLatin1Char('/')))
             folder.chop(1);
@@ -139,7 +132,7 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
         curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
     }
 
-    const QString folderPath = FolderPath(folder);
+    const QString folderPath = SlashedFolder(folder);
     LogMessage(UploadTag, QStringLiteral("ftpPath: ") + BuildUrl(host, folderPath, sftp, false));
     const QString base = BuildUrl(host, folderPath, sftp, true);
 
@@ -211,7 +204,7 @@ void CUpload::UploadFTP(const QString &host, const QString &user, const QString 
         curl_easy_cleanup(curl);
 
     m_files = files;
-    if (!KeepFiles()) {
+    if (!m_keepFiles) {
         DeleteTemporaryFiles();
         RemoveEmptiedFolders(temporaryFolder);
     }
@@ -224,7 +217,7 @@ QString CUpload::TestConnection(const QString &host, const QString &user,
 {
     const QByteArray plainPassword = Base64DecodeString(password).toUtf8();
     const QByteArray userName = user.toUtf8();
-    const QByteArray url = BuildUrl(host, FolderPath(folder), sftp, true).toUtf8();
+    const QByteArray url = BuildUrl(host, SlashedFolder(folder), sftp, true).toUtf8();
     CURL *curl = NewCurlHandle();
     if (!curl)
         return QString();
@@ -268,7 +261,7 @@ bool CUpload::SendByEmail(const QStringList &files)
     }
     if (!email.messagePath.isEmpty())
         QFile::remove(email.messagePath);
-    if (!KeepFiles()) {
+    if (!m_keepFiles) {
         DeleteTemporaryFiles();
         RemoveEmptiedFolders(Platform::TempWorkFolder() + QLatin1Char('/'));
     }

@@ -10,8 +10,6 @@
 #include <cstddef>
 #include <functional>
 
-class CUserProfile;
-
 // The questions of the e-mail hand-off, answered by a window. Unattended runs set none: nothing
 // is asked and the composed message and its files stay.
 struct SEmailPrompts
@@ -26,7 +24,12 @@ class CUpload : public QObject
     Q_OBJECT
 
 public:
-    CUpload();
+    CUpload() = default;
+
+    // What the run's job says: whether its output stays on disk (else the files written for
+    // the upload or e-mail are deleted afterwards) and whether it came from Monitor. Until
+    // set, nothing is deleted.
+    void SetJob(bool keepFiles, bool monitorScript);
 
     // password is base64 text, as the job keeps it; folder begins and ends with "/".
     void UploadFTP(const QString &host, const QString &user, const QString &password, int port,
@@ -46,6 +49,8 @@ public:
     // Written by the GUI thread, read by the upload thread.
     void SetAbort(bool abort) { m_abort.store(abort); }
 
+    // The folder with a "/" at its start and its end, as URLs and the job keep it.
+    static QString SlashedFolder(const QString &folder);
     // The URL of a folder, each path segment percent-encoded; host is taken as given.
     static QString BuildUrl(const QString &host, const QString &path, bool sftp, bool encode);
 
@@ -58,10 +63,8 @@ signals:
 private:
     static int ProgressCallback(void *client, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
     void RemoveEmptiedFolders(const QString &temporaryFolder) const;
-    // The job keeps its output on disk: then nothing written by the run is deleted here.
-    bool KeepFiles() const;
-
-    CUserProfile *m_profile;
+    bool m_keepFiles = true; // nothing written by the run is deleted here
+    bool m_monitorScript = false;
     std::atomic<bool> m_abort { false };
     QString m_log;
     QStringList m_files;

@@ -1,27 +1,30 @@
 #include "UploadThread.h"
 
 #include "Trace.h"
-#include "UserProfile.h"
 
 CUploadThread::CUploadThread(QObject *parent)
     : QThread(parent)
-    , m_profile(CUserProfile::instance())
 {
     connect(&m_upload, &CUpload::ImgUploaded, this, &CUploadThread::ProgressImage);
     connect(&m_upload, &CUpload::UploadFinished, this, &CUploadThread::UploadFinished);
 }
 
+void CUploadThread::SetJob(const SOutputOptions &output, bool monitorScript)
+{
+    m_output = output;
+    m_upload.SetJob(output.KeepsOutputOnDisk(), monitorScript);
+}
+
 void CUploadThread::Abort(bool abort)
 {
-    if (m_profile->OutputOptions.Destination == 3)
+    if (m_output.Destination == 3)
         m_upload.SetAbort(abort);
 }
 
 void CUploadThread::run()
 {
     LogMessage(QStringLiteral("CUploadThread::run"));
-    // A copy: the GUI thread may change the job while the transfer runs.
-    const SOutputOptions output = m_profile->OutputOptions;
+    const SOutputOptions &output = m_output;
     if (output.Destination != 3)
         return;
     const int port = output.FTPPort.toInt(nullptr, 10);

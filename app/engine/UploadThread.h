@@ -1,15 +1,15 @@
 #pragma once
 
+#include "OutputOptions.h"
 #include "Upload.h"
 
 #include <QString>
 #include <QStringList>
 #include <QThread>
 
-class CUserProfile;
-
 // Runs an upload or a connection test off the GUI thread. The object lives in the GUI thread,
-// so its slots relay the upload's signals there.
+// so its slots relay the upload's signals there. It works on the copy of the job's output
+// options given to SetJob, never on the live job.
 class CUploadThread : public QThread
 {
     Q_OBJECT
@@ -17,6 +17,9 @@ class CUploadThread : public QThread
 public:
     explicit CUploadThread(QObject *parent = nullptr);
 
+    // Set by the owner before start: the destination, server, account and folder, and whether
+    // the job came from Monitor.
+    void SetJob(const SOutputOptions &output, bool monitorScript);
     // Asks a running upload to stop; only an FTP/SFTP job has one.
     void Abort(bool abort);
 
@@ -37,6 +40,6 @@ protected:
     void run() override;
 
 private:
-    CUserProfile *m_profile;
+    SOutputOptions m_output;
     CUpload m_upload;
 };

@@ -28,5 +28,13 @@ struct SOutputOptions
     QString FTPPort;
     QString FTPFolder;
 
+    // Folder destinations, and e-mail or FTP jobs that keep a copy on disk; the others write
+    // into the temporary folder.
+    bool KeepsOutputOnDisk() const
+    {
+        return Destination == 1 || (Destination == 2 && SaveOnDiskMail)
+            || (Destination == 3 && SaveOnDiskFTP);
+    }
+
     bool operator==(const SOutputOptions &other) const = default;
 };

@@ -11,8 +11,9 @@
 #include <array>
 
 // The program settings and everything of the current job other than its photos and filters.
-// The GUI thread writes the job fields; batch workers and preview threads read them without a
-// lock while they run. Only the status text is guarded (StatusTextLock).
+// It belongs to the GUI thread: batch runs and previews read copies of the job (SJobSnapshot,
+// SImageOptions) made there, never this object. Only the status text is guarded
+// (StatusTextLock).
 class CUserProfile : public QObject
 {
     Q_OBJECT
@@ -121,7 +122,6 @@ public:
     bool SilentScript = false; // the loaded script's Mode is "Silent"
     bool MonitorScript = false; // the loaded document carries a Monitor block
     qint32 BatchRunCount = 0;
-    QMutex ThumbnailMutex; // shared by the photo views and their loaders
 
 signals:
     void UpdateStatusBar();

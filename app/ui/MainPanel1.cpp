@@ -184,7 +184,6 @@ void CMainPanel1::Init()
     const QColor hintColour(190, 190, 190, 255);
     CListThumb *icons = form->listImages;
     icons->Initialize(CListThumb::TypePhotos, dark, false);
-    icons->UseMutex(&profile->ThumbnailMutex);
     icons->AddOverlayText(tr("Drag & Drop Your Photos Here"), -58, false, hintFont, hintColour);
     icons->AddOverlayText(tr("Or Click To Add Photos"), -29, false, subHintFont, hintColour);
     icons->AddOverlayImage(QStringLiteral("Overlay-Symbol.png"), true, -5, -5, true, 1);

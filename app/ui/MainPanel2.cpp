@@ -127,7 +127,6 @@ void CMainPanel2::Init()
     strip->Initialize(CListThumb::TypePhotoStrip, dark, false);
     LogMessage(QStringLiteral("CMainPanel2::Init"),
         QStringLiteral("ptrListThumbPanel1: %1").arg(quintptr(Panel1PhotoList), 0, 16));
-    strip->UseMutex(&profile->ThumbnailMutex);
     strip->setIconSize(QSize(64, 64));
     strip->AddOverlayImage(QStringLiteral("Overlay-Symbol.png"), true, -5, -5, true, 1);
     strip->LoadIcons(QStringLiteral("Icons-Formats-64.png"), false, 1);

@@ -489,12 +489,10 @@ void CMainPanel3::on_buttonTestFTPConnection_clicked()
     LogMessage(QStringLiteral("CMainPanel3::on_buttonTestFTPConnection_clicked"));
     form->labelResultTestConnection->setText(QStringLiteral("..."));
     QString &folder = profile->OutputOptions.FTPFolder;
-    if (!folder.startsWith(QLatin1Char('/')))
-        folder.prepend(QLatin1Char('/'));
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder.append(QLatin1Char('/'));
+    folder = CUpload::SlashedFolder(folder);
     if (uploadThread->isRunning())
         return;
+    uploadThread->SetJob(profile->OutputOptions, profile->MonitorScript);
     uploadThread->TestConnection = true;
     uploadThread->start(QThread::InheritPriority);
 }

@@ -386,7 +386,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FileOpen) {
         // Kept as delivered: the platform hands over a complete path.
-        m_documentPath = static_cast<QFileOpenEvent *>(event)->file();
+        const QString file = static_cast<QFileOpenEvent *>(event)->file();
+        if (m_batchRunning) {
+            // Not into the job a run is working on: it is opened once the run has ended.
+            Trace("eventFilter", QStringLiteral("Opened after the run: ") + file);
+            m_fileOpenedDuringRun = file;
+            return true;
+        }
+        m_documentPath = file;
         m_startFileGiven = true;
         if (m_initFinished)
             emit SignalStartLoadingFile();

@@ -172,6 +172,8 @@ private:
                         const QString &extension);
     // The checks before a run; false when the run must not start.
     bool CheckOutputFolder();
+    // The questions before a run and the run itself (OnPanelConvert).
+    void RunConvert(bool ask);
     // Loads a script; `freshScriptState` clears what an earlier script set (not when a profile
     // is loaded over a script that is about to run).
     bool LoadScriptDocument(const QString &path, bool freshScriptState);
@@ -206,6 +208,8 @@ private:
     QString m_documentPath;
     bool m_initFinished = false;
     bool m_startFileGiven = false;
+    bool m_batchRunning = false; // a run is being asked about or going on
+    QString m_fileOpenedDuringRun; // a document handed over during a run, opened after it
     int m_documentKind = NoDocument;
     int m_commandValue = 0;
     std::unique_ptr<CCheckNew> m_checkNew;

@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 const QString WebpMessageKey = QStringLiteral("GUI/ShowWEBPMultipageMessage");
@@ -61,6 +63,20 @@ bool MainWindow::CheckOutputFolder()
 void MainWindow::OnPanelConvert(bool ask)
 {
     Trace();
+    // From the first question to the end of the run, a document handed over by the desktop
+    // waits: it must not change the job being asked about or run.
+    m_batchRunning = true;
+    RunConvert(ask);
+    m_batchRunning = false;
+    if (!m_fileOpenedDuringRun.isEmpty()) {
+        m_documentPath = std::exchange(m_fileOpenedDuringRun, QString());
+        m_startFileGiven = true;
+        emit SignalStartLoadingFile();
+    }
+}
+
+void MainWindow::RunConvert(bool ask)
+{
     const bool silent = m_profile->SilentScript;
     const SOutputOptions &output = m_profile->OutputOptions;
     // Files a folder search could not take still make a run that names them as failures.
@@ -110,11 +126,14 @@ void MainWindow::OnPanelConvert(bool ask)
         m_panel2->CleanUp(false);
     }
 
-    CProcessController controller(this);
-    connect(&controller, &CProcessController::Panel1StartPreview, m_panel1, &CMainPanel1::StartPreview);
-    connect(&controller, &CProcessController::Panel2StartPreview, m_panel2,
-        &CMainPanel2::StartCurrentPreviewIfOriginal);
-    controller.exec();
+    {
+        CProcessController controller(this);
+        connect(&controller, &CProcessController::Panel1StartPreview, m_panel1,
+            &CMainPanel1::StartPreview);
+        connect(&controller, &CProcessController::Panel2StartPreview, m_panel2,
+            &CMainPanel2::StartCurrentPreviewIfOriginal);
+        controller.exec();
+    }
 
     const int launches = ReadSettingInt(QStringLiteral("Settings/LaunchCounter"), 0);
     ++m_profile->BatchRunCount;

@@ -61,6 +61,10 @@ void MainWindow::CreateFolders(const QString &folder)
 void MainWindow::StartLoadingFile()
 {
     Trace("StartLoadingFile");
+    if (m_batchRunning) {
+        m_fileOpenedDuringRun = m_documentPath;
+        return;
+    }
     DispatchByExtension(m_documentPath);
 }
 

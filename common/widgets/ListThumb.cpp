@@ -61,8 +61,7 @@ CListThumb::~CListThumb()
     delete records;
     delete order;
     delete icons;
-    if (ownsMutex)
-        delete mutex;
+    delete mutex;
 }
 
 void CListThumb::Initialize(int listType, bool dark, bool withoutThread)
@@ -90,16 +89,6 @@ void CListThumb::SetLoader(CListThumbLoader *loader)
         return;
     delete thread;
     thread = loader;
-}
-
-void CListThumb::UseMutex(QMutex *shared)
-{
-    if (threadStarted || !shared || shared == mutex)
-        return;
-    if (ownsMutex)
-        delete mutex;
-    mutex = shared;
-    ownsMutex = false;
 }
 
 void CListThumb::InitThread()

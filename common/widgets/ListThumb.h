@@ -42,9 +42,6 @@ public:
     void Initialize(int type, bool darkTheme, bool noThread);
     // Takes the loader that InitThread starts (owned from now on).
     void SetLoader(CListThumbLoader *loader);
-    // Guards the records with a mutex the host shares with other views (not owned); before
-    // InitThread and before any item is added.
-    void UseMutex(QMutex *shared);
     void InitThread();
     void LoadIcons(const QString &stripName, bool dark, int kind);
     void AddItem(const QString &text, const QString &toolTip, const QString &path, bool done,
@@ -71,8 +68,7 @@ public:
     QList<SThumbRecord> *records;
     QList<int> *order; // row -> record index
     QList<QIcon> *icons;
-    QMutex *mutex;
-    bool ownsMutex = true;
+    QMutex *mutex; // owned; lent to the loader and the host's details table
     int loadedIcons = 0; // the last entries of `icons`, made by the loader for their records
     CListThumbLoader *thread = nullptr; // null: no loader
     ListDragDrop moves; // of the last drop

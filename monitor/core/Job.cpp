@@ -90,22 +90,45 @@ void CJobList::Set(int index, const CJob &job)
         m_jobs[index] = job;
 }
 
+bool CJobList::Update(int row, qint64 id, const std::function<void(CJob &)> &edit)
+{
+    QMutexLocker locker(&m_lock);
+    qsizetype index = row >= 0 && row < m_jobs.size() && m_jobs.at(row).Id == id ? row : -1;
+    for (qsizetype candidate = m_jobs.size() - 1; index < 0 && candidate >= 0; --candidate) {
+        if (m_jobs.at(candidate).Id == id)
+            index = candidate;
+    }
+    if (index < 0)
+        return false;
+    CJob &job = m_jobs[index];
+    edit(job);
+    job.Id = id;
+    ++job.Revision;
+    return true;
+}
+
 void CJobList::Clear()
 {
     QMutexLocker locker(&m_lock);
     m_jobs.clear();
 }
 
-void CJobList::WriteBackScan(
-    qint64 id, const QList<SJobImage> &currentImages, const QList<SJobImage> &log, quint16 picCount)
+void CJobList::WriteBackScan(qint64 id, const CJob &seen, const CJob &scanned)
 {
     QMutexLocker locker(&m_lock);
     for (CJob &job : m_jobs) {
         if (job.Id != id)
             continue;
-        job.CurrentImages = currentImages;
-        job.Log = log;
-        job.PicCount = picCount;
+        job.CurrentImages = scanned.CurrentImages;
+        if (job.Revision == seen.Revision) {
+            job.Log = scanned.Log;
+            job.PicCount = scanned.PicCount;
+            continue;
+        }
+        // Edited during the hand-over: a log the user emptied or changed stands.
+        if (job.Log == seen.Log)
+            job.Log = scanned.Log;
+        job.PicCount = quint16(job.PicCount + quint16(scanned.PicCount - seen.PicCount));
     }
 }
 

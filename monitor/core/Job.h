@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // One photo of a job's log or of its latest scan.
@@ -12,6 +13,8 @@ struct SJobImage
     QString Path;
     QString Hash; // MD5 of the content for a folder job, "" for an FTP job
     qint64 Time = 0; // modification time in ms since 1970 UTC, 0 when unknown; never stored
+
+    bool operator==(const SJobImage &other) const = default;
 };
 
 // One watch job: a plain value record, copied whole wherever it goes.
@@ -39,6 +42,9 @@ public:
     bool Active = true;
     qint16 Type = 0; // 0 folder job, 1 FTP job
     qint64 Id = 0;
+    // Raised by the list at every edit through Update; neither stored nor compared. A watch
+    // thread's write-back tells by it that the window changed the job meanwhile.
+    quint64 Revision = 0;
 
     // Same definition: the log, the count and the check box take no part.
     bool operator==(const CJob &other) const;
@@ -62,10 +68,15 @@ public:
     void Append(const CJob &job); // then purges duplicates
     void Remove(const CJob &job); // the first equal job, if any
     void Set(int index, const CJob &job); // ignored when the index has gone
+    // The window's edit of one job, made in one step under the lock: `edit` changes the job at
+    // `row` when it still has this Id, else the last job with the Id. False when it has gone.
+    bool Update(int row, qint64 id, const std::function<void(CJob &)> &edit);
     void Clear();
-    // Writes a scan's results into every job with this Id; its other fields stay.
-    void WriteBackScan(qint64 id, const QList<SJobImage> &currentImages,
-        const QList<SJobImage> &log, quint16 picCount);
+    // Writes a hand-over's results (scanned: CurrentImages, Log, PicCount) into every job with
+    // this Id; its other fields stay. `seen` is the job as the pass copied it. The user wins:
+    // where the job was edited since (Update), a log the edit changed (a "Reprocess") stands,
+    // and PicCount only grows by the photos handed over.
+    void WriteBackScan(qint64 id, const CJob &seen, const CJob &scanned);
     // A new job's Id: the time in seconds, or one more than the largest Id when that is later,
     // so two jobs made within one second never share a profile file.
     qint64 NewId() const;

@@ -152,7 +152,7 @@ bool IsWellFormed(const QString &text, QString &error)
 CMonitorThread::CMonitorThread(QObject *parent)
     : QThread(parent)
     , m_jobList(GetJobList())
-    , m_formats(CFormatsEnum::instance())
+    , m_formats(&CFormatsEnum::Catalogue())
 {
 }
 
@@ -228,7 +228,9 @@ void CMonitorThread::run()
             LogMessage(RunTag, QStringLiteral("The job %1 is gone").arg(JobId.load()));
             return;
         }
-        CJob job = *found;
+        // What the window held when this pass began: the write-back compares with it.
+        const CJob &seen = *found;
+        CJob job = seen;
 
         if (job.Interval == 0) {
             // A hand-edited store may hold 0: such a job is never scanned.
@@ -245,13 +247,13 @@ void CMonitorThread::run()
             return;
         if (job.Type == 0 && !NewImages.isEmpty())
             RemoveUnstableFiles(job);
-        if (!NewImages.isEmpty() && !HandOver(job))
+        if (!NewImages.isEmpty() && !HandOver(job, seen))
             return;
         last = now;
     }
 }
 
-bool CMonitorThread::HandOver(CJob &job)
+bool CMonitorThread::HandOver(CJob &job, const CJob &seen)
 {
     emit BeginProcessing(job.Name, job.SilentMode);
 
@@ -303,7 +305,7 @@ bool CMonitorThread::HandOver(CJob &job)
     QFile::remove(script);
 
     if (outcome == EMainProgramOutcome::Finished)
-        m_jobList->WriteBackScan(JobId, job.CurrentImages, job.Log, job.PicCount);
+        m_jobList->WriteBackScan(JobId, seen, job);
     else
         LogMessage(
             RunTag, QStringLiteral("Quendrasil did not finish the batch; its photos stay new"));

@@ -71,14 +71,15 @@ protected:
 private:
     enum class EMainProgramOutcome { Finished, Failed, StillRunning };
 
-    // False when the thread must end: a stop came while the main program still ran.
-    bool HandOver(CJob &job);
+    // False when the thread must end: a stop came while the main program still ran. `seen` is
+    // the job as the list held it when the pass began.
+    bool HandOver(CJob &job, const CJob &seen);
     EMainProgramOutcome RunMainProgram(const QString &script);
     // Sleeps in short slices; false as soon as a stop is requested.
     bool SleepUnlessStopped(int milliseconds);
 
     CJobList *m_jobList;
-    CFormatsEnum *m_formats;
+    const CFormatsEnum *m_formats;
     // Canonical paths of the folders the current listing has walked.
     QSet<QString> m_visitedFolders;
 };

@@ -308,9 +308,9 @@ bool CMonitorWindow::SaveJobs(bool withImages, const QString &path)
     return saved;
 }
 
-void CMonitorWindow::SetJob(int row, const CJob &job)
+bool CMonitorWindow::SetJob(int row, qint64 id, const std::function<void(CJob &)> &edit)
 {
-    jobList->Set(row, job);
+    return jobList->Update(row, id, edit);
 }
 
 bool CMonitorWindow::StartJobThread(qint64 id)
@@ -532,25 +532,24 @@ void CMonitorWindow::EditJob(bool duplicate)
         InitializeFTPWatchDlg(*before, *ftpDialog);
         answer = RunDialog(*ftpDialog);
     }
-    if (answer == 1) {
+    const auto saveDialog = [&](CJob &job) {
+        if (folderDialog)
+            SaveFoldWatchSettings(job, *folderDialog);
+        else
+            SaveFTPWatchSettings(job, *ftpDialog);
+    };
+    if (answer == 1 && duplicate) {
+        CJob copy = *before;
+        saveDialog(copy);
+        copy.Id = jobList->NewId();
+        copy.Log.clear();
+        copy.CurrentImages.clear();
+        jobList->Append(copy);
+        StartJobThread(copy.Id);
+    } else if (answer == 1) {
         // The watch thread may have written a scan back while the dialog was open: the
-        // dialog's fields go onto the job as it is now, not onto the copy taken before.
-        std::optional<CJob> job = duplicate ? before : jobList->At(row);
-        if (job && job->Id == before->Id) {
-            if (folderDialog)
-                SaveFoldWatchSettings(*job, *folderDialog);
-            else
-                SaveFTPWatchSettings(*job, *ftpDialog);
-            if (duplicate) {
-                job->Id = jobList->NewId();
-                job->Log.clear();
-                job->CurrentImages.clear();
-                jobList->Append(*job);
-                StartJobThread(job->Id);
-            } else {
-                SetJob(row, *job);
-            }
-        }
+        // dialog's fields go onto the job as it is now, in one step under the list's lock.
+        SetJob(row, before->Id, saveDialog);
     }
     delete folderDialog;
     delete ftpDialog;
@@ -587,11 +586,11 @@ void CMonitorWindow::on_buttonEdit_clicked()
 void CMonitorWindow::on_listJobs_itemChanged(QListWidgetItem *item)
 {
     const int row = form->listJobs->row(item);
-    std::optional<CJob> job = jobList->At(row);
+    const std::optional<CJob> job = jobList->At(row);
     if (!job)
         return;
-    job->Active = item->checkState() != Qt::Unchecked;
-    SetJob(row, *job);
+    const bool active = item->checkState() != Qt::Unchecked;
+    SetJob(row, job->Id, [active](CJob &edited) { edited.Active = active; });
 }
 
 void CMonitorWindow::onItemChanged(QListWidgetItem *item)

@@ -104,7 +104,9 @@ private:
     // Reads the jobs first; only a good list replaces the current one and its threads.
     ELoadResult LoadJobs(const QString &path);
     bool SaveJobs(bool withImages, const QString &path = QString());
-    void SetJob(int row, const CJob &job);
+    // An edit of the job at `row` (found by its Id should the row have moved), made in one
+    // step so that a watch thread's write-back neither undoes it nor is undone by it.
+    bool SetJob(int row, qint64 id, const std::function<void(CJob &)> &edit);
     bool StartJobThread(qint64 id);
     void StopAllThreads();
     void AddStartupEntry();

@@ -1,3 +1,4 @@
+#include "TestServers.h"
 #include "TestMain.h"
 
 #include "CheckNew.h"
@@ -148,7 +149,8 @@ void TestCheckNew::initTestCase()
     QCOMPARE(trusted.size(), 1);
 
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("www")));
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    EndWithThisTest(server);
+    server.setStandardErrorFile(folder.filePath(QStringLiteral("server.log")));
     server.start(QStringLiteral("/usr/bin/python3"),
         { QStringLiteral("-c"), QLatin1String(ServerScript), folder.filePath(QStringLiteral("www")),
             cert, key });

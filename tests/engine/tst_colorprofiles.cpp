@@ -3,6 +3,8 @@
 #include "TestMain.h"
 
 #include "ColorProfiles.h"
+#include "ImageManager.h"
+#include "JobSnapshot.h"
 #include "UserProfile.h"
 #include "platform/ProgramFolder.h"
 
@@ -44,6 +46,12 @@ Magick::Image MakeRgbPhoto()
 }
 
 // A CMYK JPEG as a prepress program would hand it over, with or without its own profile.
+// The image options of the job as the profile holds it now.
+SImageOptions JobOptions()
+{
+    return SImageOptions::FromProfile(*CUserProfile::instance());
+}
+
 void WriteCmykJpeg(const QString &path, const QByteArray &cmykProfile)
 {
     Magick::Image image = MakeRgbPhoto();
@@ -91,7 +99,8 @@ private slots:
 
     void unusableCustomProfileFallsBackToSRGB_data();
     void unusableCustomProfileFallsBackToSRGB();
-    void newCustomFileIsReadAfterClearing();
+    void eachJobGetsTheCustomProfileItNames();
+    void customProfileSurvivesARecreatedJob();
 
     void twoThreadsConvertAtOnce();
 
@@ -247,7 +256,7 @@ void TestColorProfiles::outputProfile()
             QCOMPARE(BlobBytes(embedded), ownProfile);
     }
 
-    QVERIFY(profiles->SetOutputProfile(image, extension, cmykSource, embedded));
+    QVERIFY(profiles->SetOutputProfile(image, extension, JobOptions(), cmykSource, embedded));
     const QString path = m_folder.filePath("output." + extension.toLower());
     image.write(path.toStdString());
 
@@ -285,30 +294,47 @@ void TestColorProfiles::unusableCustomProfileFallsBackToSRGB()
     CUserProfile::instance()->JpegType = 3;
 
     CIMColorProfiles *profiles = CIMColorProfiles::instance();
-    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom));
-    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom)), m_sRGB);
+    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom, path));
+    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom, path)), m_sRGB);
 
     Magick::Image image = MakeRgbPhoto();
-    QVERIFY(profiles->SetOutputProfile(image, "JPG", false, Magick::Blob()));
+    QVERIFY(profiles->SetOutputProfile(image, "JPG", JobOptions(), false, Magick::Blob()));
     QCOMPARE(BlobBytes(image.profile("ICC")), m_sRGB);
     QVERIFY(IsRedLeftBlueRight(image));
 }
 
-void TestColorProfiles::newCustomFileIsReadAfterClearing()
+void TestColorProfiles::eachJobGetsTheCustomProfileItNames()
 {
     CIMColorProfiles *profiles = CIMColorProfiles::instance();
-    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom));
-    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom)), m_otherCmyk);
-
-    // The user picks another file: the loaded one stays until the record is told.
-    CUserProfile::instance()->CustomProfile = Platform::ProgramDataFolder() + "/RSWOP.ICM";
-    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom));
-    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom)), m_otherCmyk);
+    const QString shipped = Platform::ProgramDataFolder() + "/RSWOP.ICM";
+    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom, m_customPath));
+    // Another job (after a load, an undo or New) names another file: it gets that one at once.
+    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom, shipped));
+    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom, shipped)), m_cmyk);
+    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom, m_customPath)),
+        m_otherCmyk);
 
     profiles->ClearCustomLoaded();
-    QVERIFY(!profiles->IsLoaded(CIMColorProfiles::ProfileCustom));
-    QVERIFY(profiles->Load(CIMColorProfiles::ProfileCustom));
-    QCOMPARE(BlobBytes(profiles->Profile(CIMColorProfiles::ProfileCustom)), m_cmyk);
+    QVERIFY(!profiles->IsLoaded(CIMColorProfiles::ProfileCustom, m_customPath));
+}
+
+// The job is deleted and made again (a window closed and another opened), naming another
+// custom profile: a JPEG written then embeds the profile the new job names.
+void TestColorProfiles::customProfileSurvivesARecreatedJob()
+{
+    const QString shipped = Platform::ProgramDataFolder() + "/RSWOP.ICM";
+    for (const QString &custom : { m_customPath, shipped }) {
+        CUserProfile::DeleteInstance();
+        CUserProfile::instance()->CustomProfile = custom;
+        CUserProfile::instance()->JpegType = 3;
+        CImageManager manager;
+        manager.options = JobOptions();
+        manager.SetImage(MakeRgbPhoto());
+        const QString path = m_folder.filePath("recreated.jpg");
+        QVERIFY(manager.Write(path));
+        Magick::Image written(path.toStdString());
+        QCOMPARE(BlobBytes(written.profile("ICC")), custom == shipped ? m_cmyk : m_otherCmyk);
+    }
 }
 
 void TestColorProfiles::twoThreadsConvertAtOnce()
@@ -318,6 +344,7 @@ void TestColorProfiles::twoThreadsConvertAtOnce()
     CUserProfile::instance()->JpegType = 2; // CMYK JPEG
     CUserProfile::instance()->TiffType = 5; // custom TIFF, loaded by whichever thread comes first
 
+    const SImageOptions options = JobOptions();
     constexpr int ThreadCount = 4;
     constexpr int Rounds = 6;
     std::atomic<int> failures { 0 };
@@ -334,7 +361,8 @@ void TestColorProfiles::twoThreadsConvertAtOnce()
                     CIMColorProfiles *profiles = CIMColorProfiles::instance();
                     if (!profiles->ConvertSourceToSRGB(image, cmykSource, embedded)
                         || !IsRedLeftBlueRight(image)
-                        || !profiles->SetOutputProfile(image, extension, cmykSource, embedded)
+                        || !profiles->SetOutputProfile(
+                            image, extension, options, cmykSource, embedded)
                         || BlobBytes(image.profile("ICC")) != expected
                         || image.colorSpace() != Magick::CMYKColorspace)
                         ++failures;

@@ -132,7 +132,6 @@ private:
 void TestImageReading::init()
 {
     QVERIFY(m_folder.isValid());
-    CUserProfile::instance()->MultipageWrite = 0;
 }
 
 void TestImageReading::cleanup()
@@ -392,11 +391,11 @@ void TestImageReading::multipageSource_data()
 void TestImageReading::multipageSource()
 {
     QFETCH(int, layers);
-    CUserProfile::instance()->MultipageWrite = layers;
     const QString path = Path("pages.tif");
     WriteMultipageFile("TIFF:" + path, 3);
 
     CImageManager manager;
+    manager.options.MultipageWrite = layers;
     QVERIFY(manager.Read(Path("pages.tif"))); // an image left from an earlier read
     QVERIFY2(manager.ReadMultipage(path), qPrintable(manager.GetErrorText()));
     QVERIFY(manager.multipage);
@@ -440,7 +439,6 @@ void TestImageReading::filtersOnPages()
 {
     QFETCH(int, layers);
     QFETCH(QList<bool>, negated);
-    CUserProfile::instance()->MultipageWrite = layers;
     const QString path = Path("pages.tif");
     WriteMultipageFile("TIFF:" + path, 3);
     SFilterRecord negate;
@@ -448,6 +446,7 @@ void TestImageReading::filtersOnPages()
     negate.active = true;
 
     CImageManager manager;
+    manager.options.MultipageWrite = layers;
     QVERIFY(manager.ReadMultipage(path));
     QVERIFY(manager.ApplyFilterToMultipage(negate));
     // The top-left pixel of every test page is pure red; negated it is cyan.

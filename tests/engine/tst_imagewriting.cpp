@@ -47,6 +47,15 @@ QByteArray ProfileBytes(Magick::Image image)
     return BlobBytes(image.profile("ICC"));
 }
 
+// The job's format options, as a run hands them to each of its managers.
+SImageOptions job;
+
+CImageManager &WithJob(CImageManager &manager)
+{
+    manager.options = job;
+    return manager;
+}
+
 } // namespace
 
 class TestImageWriting : public QObject
@@ -100,19 +109,8 @@ void TestImageWriting::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     // The format options of a new job.
-    CUserProfile *profile = CUserProfile::instance();
-    profile->Quality = 88;
-    profile->PNGComp = 1;
-    profile->Lossless = false;
-    profile->Interlaced = 0;
-    profile->FixedSize = false;
-    profile->FileSize = 100;
-    profile->JpegType = 1;
-    profile->TiffType = 2;
-    profile->TiffAlg = 0;
-    profile->PdfAlg = 0;
-    profile->MultipageWrite = 0;
-    profile->ResetColorProfile();
+    job = SImageOptions();
+    job.CustomProfile = CUserProfile::DefaultColorProfile();
 }
 
 void TestImageWriting::roundTrip_data()
@@ -167,11 +165,11 @@ void TestImageWriting::roundTrip()
     if (!HasEncoder(coder.toLatin1().constData()))
         QSKIP("This ImageMagick has no encoder for the format");
 
-    CUserProfile::instance()->Lossless = lossless;
+    job.Lossless = lossless;
     const QString path = Path(name);
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY2(writer.Write(path), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(path), qPrintable(writer.GetErrorText()));
     QCOMPARE(Files(), QStringList { name });
     QVERIFY(QFileInfo(path).size() > 0);
 
@@ -197,13 +195,13 @@ void TestImageWriting::roundTrip()
 
 void TestImageWriting::jpegQuality()
 {
-    CUserProfile::instance()->Quality = 30;
+    job.Quality = 30;
     CImageManager writer;
     writer.SetImage(MakeNoisyPhoto(120, 90));
-    QVERIFY(writer.Write(Path("low.jpg")));
-    CUserProfile::instance()->Quality = 95;
+    QVERIFY(WithJob(writer).Write(Path("low.jpg")));
+    job.Quality = 95;
     writer.SetImage(MakeNoisyPhoto(120, 90));
-    QVERIFY(writer.Write(Path("high.jpg")));
+    QVERIFY(WithJob(writer).Write(Path("high.jpg")));
 
     // ImageMagick estimates a JPEG's quality from its quantisation tables.
     QCOMPARE(ReadBack(Path("low.jpg")).quality(), 30u);
@@ -214,15 +212,14 @@ void TestImageWriting::jpegQuality()
 void TestImageWriting::pngCompression()
 {
     // PNG takes its compression from PNGComp alone, whatever the quality says.
-    CUserProfile *profile = CUserProfile::instance();
-    profile->Quality = 5;
+    job.Quality = 5;
     CImageManager writer;
-    profile->PNGComp = 1;
+    job.PNGComp = 1;
     writer.SetImage(MakePhoto(300, 200));
-    QVERIFY(writer.Write(Path("best.png")));
-    profile->PNGComp = 0;
+    QVERIFY(WithJob(writer).Write(Path("best.png")));
+    job.PNGComp = 0;
     writer.SetImage(MakePhoto(300, 200));
-    QVERIFY(writer.Write(Path("fast.png")));
+    QVERIFY(WithJob(writer).Write(Path("fast.png")));
     QVERIFY(QFileInfo(Path("best.png")).size() < QFileInfo(Path("fast.png")).size());
     QCOMPARE(ReadBack(Path("best.png"))
                  .compare(ReadBack(Path("fast.png")), Magick::RootMeanSquaredErrorMetric),
@@ -244,10 +241,10 @@ void TestImageWriting::jpegColorTypes()
     QFETCH(int, jpegType);
     QFETCH(int, colorSpace);
     QFETCH(QByteArray, profileSpace);
-    CUserProfile::instance()->JpegType = jpegType;
+    job.JpegType = jpegType;
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY2(writer.Write(Path("typed.jpg")), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path("typed.jpg")), qPrintable(writer.GetErrorText()));
 
     const Magick::Image written = ReadBack(Path("typed.jpg"));
     QCOMPARE(int(written.colorSpace()), colorSpace);
@@ -274,14 +271,13 @@ void TestImageWriting::customProfile()
     if (!QFileInfo::exists(adobeRgb))
         QSKIP("No second RGB profile on this system");
     CIMColorProfiles::instance()->ClearCustomLoaded();
-    CUserProfile *profile = CUserProfile::instance();
-    profile->CustomProfile = adobeRgb;
-    profile->JpegType = 3;
-    profile->TiffType = 5;
+    job.CustomProfile = adobeRgb;
+    job.JpegType = 3;
+    job.TiffType = 5;
 
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY2(writer.Write(Path(name)), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path(name)), qPrintable(writer.GetErrorText()));
     QCOMPARE(ProfileBytes(ReadBack(Path(name))), ReadBytes(adobeRgb));
     Q_UNUSED(tiff);
     CIMColorProfiles::instance()->ClearCustomLoaded();
@@ -302,10 +298,10 @@ void TestImageWriting::tiffColorTypes()
 {
     QFETCH(int, tiffType);
     QFETCH(int, imageType);
-    CUserProfile::instance()->TiffType = tiffType;
+    job.TiffType = tiffType;
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY2(writer.Write(Path("typed.tif")), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path("typed.tif")), qPrintable(writer.GetErrorText()));
     // determineType looks at the pixels; type() would repeat what the reader guessed.
     const Magick::Image written = ReadBack(Path("typed.tif"));
     QCOMPARE(int(written.determineType()), imageType);
@@ -330,18 +326,17 @@ void TestImageWriting::tiffCompression()
 {
     QFETCH(int, tiffAlg);
     QFETCH(int, compression);
-    CUserProfile *profile = CUserProfile::instance();
-    profile->TiffAlg = tiffAlg;
+    job.TiffAlg = tiffAlg;
     // Fax compressions need a black-and-white page.
-    profile->TiffType = tiffAlg == 4 || tiffAlg == 5 ? 0 : 2;
+    job.TiffType = tiffAlg == 4 || tiffAlg == 5 ? 0 : 2;
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY2(writer.Write(Path("packed.tiff")), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path("packed.tiff")), qPrintable(writer.GetErrorText()));
     QCOMPARE(int(ReadBack(Path("packed.tiff")).compressType()), compression);
 
     // The TIFF settings do not touch other formats.
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY(writer.Write(Path("plain.png")));
+    QVERIFY(WithJob(writer).Write(Path("plain.png")));
     QCOMPARE(int(ReadBack(Path("plain.png")).compressType()), int(Magick::ZipCompression));
 }
 
@@ -359,10 +354,10 @@ void TestImageWriting::pdfCompression()
 {
     QFETCH(int, pdfAlg);
     QFETCH(QByteArray, filter);
-    CUserProfile::instance()->PdfAlg = pdfAlg;
+    job.PdfAlg = pdfAlg;
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY2(writer.Write(Path("doc.pdf")), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path("doc.pdf")), qPrintable(writer.GetErrorText()));
     QVERIFY(ReadBytes(Path("doc.pdf")).contains(filter));
 }
 
@@ -382,10 +377,10 @@ void TestImageWriting::interlace()
     QFETCH(QString, name);
     QFETCH(int, interlaced);
     QFETCH(bool, expected);
-    CUserProfile::instance()->Interlaced = interlaced;
+    job.Interlaced = interlaced;
     CImageManager writer;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY(writer.Write(Path(name)));
+    QVERIFY(WithJob(writer).Write(Path(name)));
     const QByteArray bytes = ReadBytes(Path(name));
     if (name.endsWith(QLatin1String(".jpg"))) {
         // A progressive JPEG starts its frame with SOF2, a baseline one with SOF0.
@@ -412,28 +407,26 @@ void TestImageWriting::jpegSizeLimit()
 {
     QFETCH(QString, name);
     QFETCH(bool, limited);
-    CUserProfile *profile = CUserProfile::instance();
-    profile->Quality = 95;
-    profile->FixedSize = true;
-    profile->FileSize = 40;
+    job.Quality = 95;
+    job.FixedSize = true;
+    job.FileSize = 40;
     CImageManager writer;
     writer.SetImage(MakeNoisyPhoto(320, 240));
-    QVERIFY2(writer.Write(Path(name)), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path(name)), qPrintable(writer.GetErrorText()));
     const qint64 size = QFileInfo(Path(name)).size();
     QCOMPARE(size <= 40 * 1024, limited);
 }
 
 void TestImageWriting::webpLossless()
 {
-    CUserProfile *profile = CUserProfile::instance();
     CImageManager writer;
-    profile->Lossless = true;
-    profile->Quality = 50;
+    job.Lossless = true;
+    job.Quality = 50;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY(writer.Write(Path("lossless.webp")));
-    profile->Lossless = false;
+    QVERIFY(WithJob(writer).Write(Path("lossless.webp")));
+    job.Lossless = false;
     writer.SetImage(MakePhoto(64, 48));
-    QVERIFY(writer.Write(Path("lossy.webp")));
+    QVERIFY(WithJob(writer).Write(Path("lossy.webp")));
 
     // "VP8L" is the lossless bitstream, "VP8 " the lossy one.
     QVERIFY(ReadBytes(Path("lossless.webp")).contains("VP8L"));
@@ -449,13 +442,13 @@ void TestImageWriting::softwareStamp()
     // PNG keeps the attribute as a text chunk.
     CImageManager writer;
     writer.SetImage(MakePhoto(32, 24));
-    QVERIFY(writer.Write(Path("stamped.png")));
+    QVERIFY(WithJob(writer).Write(Path("stamped.png")));
     QCOMPARE(QString::fromStdString(ReadBack(Path("stamped.png")).attribute("exif:Software")),
         QStringLiteral("Quendrasil"));
 
     // Pages written as pages are not stamped.
     writer.pages = { MakePhoto(32, 24) };
-    QVERIFY(writer.WriteMultipage(Path("page.png"), false));
+    QVERIFY(WithJob(writer).WriteMultipage(Path("page.png"), false));
     QVERIFY(ReadBack(Path("page.png")).attribute("exif:Software").empty());
 }
 
@@ -483,12 +476,12 @@ void TestImageWriting::refusedNames()
     QFETCH(QString, reason);
     CImageManager writer;
     writer.SetImage(MakePhoto(32, 24));
-    QVERIFY(!writer.Write(Path(name)));
+    QVERIFY(!WithJob(writer).Write(Path(name)));
     QVERIFY2(writer.GetErrorText().contains(reason), qPrintable(writer.GetErrorText()));
     QVERIFY(Files().isEmpty());
 
     writer.pages = { MakePhoto(32, 24), MakePhoto(20, 10) };
-    QVERIFY(!writer.WriteMultipage(Path(name), true));
+    QVERIFY(!WithJob(writer).WriteMultipage(Path(name), true));
     QVERIFY(Files().isEmpty());
     QCOMPARE(writer.pages.size(), 2);
 }
@@ -500,7 +493,7 @@ void TestImageWriting::failedWriteKeepsExistingFile()
     QVERIFY(WriteBytes(path, "earlier output"));
     CImageManager writer;
     writer.SetImage(MakePhoto(32, 24));
-    QVERIFY(!writer.Write(path));
+    QVERIFY(!WithJob(writer).Write(path));
     QCOMPARE(ReadBytes(path), QByteArray("earlier output"));
     QCOMPARE(Files(), QStringList { "keep.svg" });
 
@@ -508,11 +501,11 @@ void TestImageWriting::failedWriteKeepsExistingFile()
     const QString photo = Path("keep.png");
     QVERIFY(WriteBytes(photo, "earlier photo"));
     CImageManager empty;
-    QVERIFY(!empty.Write(photo));
+    QVERIFY(!WithJob(empty).Write(photo));
     QCOMPARE(ReadBytes(photo), QByteArray("earlier photo"));
 
     // A successful write replaces it whole.
-    QVERIFY(writer.Write(photo));
+    QVERIFY(WithJob(writer).Write(photo));
     QCOMPARE(ReadBack(photo).columns(), 32u);
     QCOMPARE(Files(), (QStringList { "keep.png", "keep.svg" }));
 }
@@ -531,7 +524,7 @@ void TestImageWriting::interpretedNames()
     QFETCH(QString, name);
     CImageManager writer;
     writer.SetImage(MakePhoto(33, 22));
-    QVERIFY2(writer.Write(Path(name)), qPrintable(writer.GetErrorText()));
+    QVERIFY2(WithJob(writer).Write(Path(name)), qPrintable(writer.GetErrorText()));
     QCOMPARE(Files(), QStringList { name });
     CImageManager reader;
     QVERIFY2(reader.Read(Path(name)), qPrintable(reader.GetErrorText()));
@@ -556,14 +549,14 @@ void TestImageWriting::multipageSource()
     QFETCH(bool, adjoin);
     QFETCH(QStringList, files);
     QFETCH(QList<int>, widths);
-    CUserProfile::instance()->MultipageWrite = layers;
+    job.MultipageWrite = layers;
     QTemporaryDir sources;
     const QString source = sources.path() + QStringLiteral("/pages.tif");
     WriteMultipageFile("TIFF:" + source, 3);
 
     CImageManager manager;
-    QVERIFY(manager.ReadMultipage(source));
-    QVERIFY2(manager.WriteMultipage(Path("out.tif"), adjoin), qPrintable(manager.GetErrorText()));
+    QVERIFY(WithJob(manager).ReadMultipage(source));
+    QVERIFY2(WithJob(manager).WriteMultipage(Path("out.tif"), adjoin), qPrintable(manager.GetErrorText()));
     QCOMPARE(Files(), files);
     QVERIFY(manager.pages.isEmpty());
 
@@ -592,7 +585,7 @@ void TestImageWriting::multipageDocument()
 {
     QFETCH(QString, name);
     QFETCH(int, layers);
-    CUserProfile::instance()->MultipageWrite = layers;
+    job.MultipageWrite = layers;
     QTemporaryDir sources;
     QStringList photos;
     for (int index = 0; index < 3; ++index) {
@@ -602,32 +595,32 @@ void TestImageWriting::multipageDocument()
 
     CImageManager document;
     for (const QString &photo : photos)
-        QVERIFY(document.ReadAppendPage(photo));
+        QVERIFY(WithJob(document).ReadAppendPage(photo));
     QCOMPARE(document.pages.size(), 3);
-    QVERIFY2(document.WriteMultipage(Path(name), true), qPrintable(document.GetErrorText()));
+    QVERIFY2(WithJob(document).WriteMultipage(Path(name), true), qPrintable(document.GetErrorText()));
     QCOMPARE(Files(), QStringList { name });
     QVERIFY(document.pages.isEmpty());
 
     CImageManager reader;
     QCOMPARE(reader.GetPageCount(Path(name)), 3);
-    QVERIFY(reader.ReadMultipage(Path(name)));
+    QVERIFY(WithJob(reader).ReadMultipage(Path(name)));
     QCOMPARE(reader.pages[2].columns(), 60u);
 }
 
 void TestImageWriting::failedMultipageKeepsPages()
 {
-    CUserProfile::instance()->MultipageWrite = 0;
+    job.MultipageWrite = 0;
     CImageManager manager;
     manager.pages = { MakePhoto(30, 20), MakePhoto(40, 20) };
-    QVERIFY(!manager.WriteMultipage(Path("missing/out.pdf"), true));
+    QVERIFY(!WithJob(manager).WriteMultipage(Path("missing/out.pdf"), true));
     QCOMPARE(manager.pages.size(), 2);
-    QVERIFY(manager.WriteMultipage(Path("out.pdf"), true));
+    QVERIFY(WithJob(manager).WriteMultipage(Path("out.pdf"), true));
     QVERIFY(manager.pages.isEmpty());
 
     // With the flatten setting and nothing flattened, nothing is written and that is an error.
-    CUserProfile::instance()->MultipageWrite = 1;
+    job.MultipageWrite = 1;
     manager.pages = { MakePhoto(30, 20) };
-    QVERIFY(!manager.WriteMultipage(Path("flat.pdf"), false));
+    QVERIFY(!WithJob(manager).WriteMultipage(Path("flat.pdf"), false));
     QVERIFY(!QFileInfo::exists(Path("flat.pdf")));
     QCOMPARE(manager.pages.size(), 1);
 }

@@ -143,7 +143,7 @@ void TestUpload::commonPathByWholeComponents()
     QCOMPARE(upload.GetCommonPath({ QStringLiteral("/one.jpg"), QStringLiteral("/b/two.jpg") },
                                   QStringLiteral("/tmp/w/")),
              QString());
-    CUserProfile::instance()->MonitorScript = true;
+    upload.SetJob(true, true); // a Monitor job
     QCOMPARE(upload.GetCommonPath({ QStringLiteral("/r/x.jpg") }, QStringLiteral("/tmp/w/")),
              QStringLiteral("/tmp/w"));
 }
@@ -243,7 +243,6 @@ void TestUpload::abortStopsBeforeTheNextFile()
 
 void TestUpload::temporaryFilesAreDeleted()
 {
-    CUserProfile::instance()->OutputOptions.SaveOnDiskFTP = false;
     const QString work = Platform::TempWorkFolder();
     QVERIFY(!work.isEmpty());
     const QString keeper = work + QStringLiteral("/unrelated.txt");
@@ -254,6 +253,7 @@ void TestUpload::temporaryFilesAreDeleted()
     QVERIFY(WriteFile(files.at(1), "y"));
 
     CUpload upload;
+    upload.SetJob(false, false); // an FTP job that keeps no copy on disk
     QSignalSpy finished(&upload, &CUpload::UploadFinished);
     upload.UploadFTP(QStringLiteral("127.0.0.1"), FtpUser, Base64EncodeString(PlainPassword),
                      m_port, files, QStringLiteral("/tmpjob/"), false);
@@ -292,6 +292,7 @@ void TestUpload::threadRelaysUpload()
     const QStringList files { MakeSource(QStringLiteral("run5/p.jpg"), "p"),
                               MakeSource(QStringLiteral("run5/q/r.jpg"), "r") };
     CUploadThread thread;
+    thread.SetJob(CUserProfile::instance()->OutputOptions, false);
     thread.Files = files;
     QSignalSpy progress(&thread, &CUploadThread::IncProgressImageUpload);
     QSignalSpy log(&thread, &CUploadThread::AppendLog);
@@ -309,6 +310,7 @@ void TestUpload::threadRelaysUpload()
 void TestUpload::threadRunsConnectionTest()
 {
     CUploadThread thread;
+    thread.SetJob(CUserProfile::instance()->OutputOptions, false);
     QSignalSpy result(&thread, &CUploadThread::ConnectionTestFinished);
     thread.TestConnection = true;
     thread.start(QThread::InheritPriority);

@@ -742,7 +742,7 @@ void TestFilterPages::defaultsAreSavedAfterOpening()
     const auto page = MakePage(id, sample);
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
     page->Initialize();
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), defaults);
     QCOMPARE(Saved(*page), defaults);
     if (auto *size = page->findChild<QLabel *>(QStringLiteral("textOriginalSize"))) {
@@ -807,7 +807,7 @@ void TestFilterPages::unitSwitchConvertsBothWays()
     page->show();
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
     page->Load(Record(id, stored), true);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     auto *unit = Child<QComboBox>(page.get(), "comboDimensions");
     const int storedUnit = unit->currentIndex();
     auto *resizeBy = page->findChild<QComboBox *>(QStringLiteral("comboResizeBy"));
@@ -817,14 +817,14 @@ void TestFilterPages::unitSwitchConvertsBothWays()
     if (resizeBy)
         QCOMPARE(resizeBy->isEnabled(), unit->currentIndex() == 0);
     // The preview follows the converted values.
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     QCOMPARE(NumbersOf(states.last().at(0).value<SFilterRecord>()), switched);
 
     Choose(unit, storedUnit);
     QCOMPARE(Saved(*page), back);
     if (resizeBy)
         QCOMPARE(resizeBy->isEnabled(), unit->currentIndex() == 0);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     QCOMPARE(NumbersOf(states.last().at(0).value<SFilterRecord>()), back);
 }
 
@@ -995,7 +995,7 @@ void TestFilterPages::editsSaveOnceAfterThePause()
     page->show();
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
     page->Initialize();
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     states.clear();
 
     QWidget *widget = Child(page.get(), qPrintable(control));
@@ -1005,7 +1005,7 @@ void TestFilterPages::editsSaveOnceAfterThePause()
         QTest::keyClick(widget, Qt::Key(key));
     QElapsedTimer pause;
     pause.start();
-    QVERIFY(states.wait(3000));
+    QVERIFY(states.wait(EventTimeoutMs));
     // Coarse timers may fire up to 5 % early.
     QVERIFY2(pause.elapsed() >= pauseMs * 9 / 10, qPrintable(QString::number(pause.elapsed())));
     QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), saved);
@@ -1339,7 +1339,7 @@ void TestFilterPages::colorButtonsSaveThePickedColor()
     page->show();
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
     page->Initialize();
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     states.clear();
     const Numbers before = Saved(*page);
     QWidget *picker = Child(page.get(), qPrintable(button));
@@ -1356,7 +1356,7 @@ void TestFilterPages::colorButtonsSaveThePickedColor()
     QTest::mouseClick(picker, Qt::LeftButton);
     QElapsedTimer pause;
     pause.start();
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     QVERIFY2(pause.elapsed() >= 450, qPrintable(QString::number(pause.elapsed())));
     Numbers picked = before;
     picked[slot] = 4294901760.0; // opaque red
@@ -1573,10 +1573,10 @@ void TestFilterPages::choosingTheShownItemStartsNoPreview()
 
     // Opened, then undo and redo through earlier states: each reload previews once.
     page->Initialize();
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     for (const Numbers &state : { earlier, shown, earlier, shown }) {
         page->Load(Record(id, state), true);
-        QVERIFY(states.wait(2000));
+        QVERIFY(states.wait(EventTimeoutMs));
     }
     states.clear();
 
@@ -1591,7 +1591,7 @@ void TestFilterPages::choosingTheShownItemStartsNoPreview()
     QCOMPARE(states.count(), 0);
 
     Choose(combo, other);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), saved);
     QTest::qWait(CFilterPage::SlowDelayMs + 200);
     QCOMPARE(states.count(), 1);
@@ -1994,7 +1994,7 @@ void TestFilterPages::watermarkTextFromAFile()
     page->show();
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
     page->Initialize();
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     auto *fromFile = Child<QCheckBox>(page.get(), "checkTextFromFile");
     auto *text = Child<QLineEdit>(page.get(), "editText");
     QWidget *keyword = Child(page.get(), "buttonAddKeyword");
@@ -2016,9 +2016,8 @@ void TestFilterPages::watermarkTextFromAFile()
     pause.start();
     QTest::mouseClick(browse, Qt::LeftButton);
     QCOMPARE(offeredStart, GetPicturesFolder());
-    QVERIFY(states.wait(2000));
-    QVERIFY2(pause.elapsed() >= 450 && pause.elapsed() < 950,
-        qPrintable(QString::number(pause.elapsed())));
+    QVERIFY(states.wait(EventTimeoutMs));
+    QVERIFY2(pause.elapsed() >= 450, qPrintable(QString::number(pause.elapsed())));
     SFilterRecord state = states.last().at(0).value<SFilterRecord>();
     QCOMPARE(state.texts[WatermarkTextSlot::TextFilePath], QStringLiteral("C:/T/lines.txt"));
     QCOMPARE(state.numbers[WatermarkTextSlot::TextFromFile], 1.0);
@@ -2089,12 +2088,9 @@ void TestFilterPages::watermarkTextFollowsTheMouse()
     for (int step = 1; step <= 8; ++step)
         send(QEvent::MouseMove, from + move * step / 8, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, from + move, Qt::NoButton);
-    QElapsedTimer sinceRelease;
-    sinceRelease.start();
 
-    // Recorded as dragged at the dialog's reload, not after a pause of the page's own.
+    // Recorded once, as dragged, at the dialog's reload.
     QTRY_COMPARE(dialog.History().Count(), 2);
-    QVERIFY(sinceRelease.elapsed() < CFilterPage::SlowDelayMs * 9 / 10);
     QCOMPARE(states.count(), 1);
     const Numbers state = NumbersOf(states.at(0).at(0).value<SFilterRecord>());
     QCOMPARE(state, NumbersOf(preview->Filters().constFirst()));
@@ -2185,7 +2181,7 @@ void TestFilterPages::keywordMenuAppendsToTheText()
     page->Load(
         Record(CommentId, { 7, 0, 10, 48, 4290493439, 15, 1, 0, 0, 0, 0 }, { text, "Arial" }),
         true);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     states.clear();
 
     auto *button = Child<QPushButton>(page.get(), "buttonAddKeyword");
@@ -2209,7 +2205,7 @@ void TestFilterPages::keywordMenuAppendsToTheText()
         QStringList({ "Source Filename", "Source Extension", "Source Folder", "Source Path" }));
     QCOMPARE(shownAt, button->mapToGlobal(button->contentsRect().bottomLeft()));
     QCOMPARE(Child<QPlainTextEdit>(page.get(), "editComment")->toPlainText(), expected);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     QCOMPARE(states.count(), 1);
     QCOMPARE(states.at(0).at(0).value<SFilterRecord>().texts[CommentSlot::Text], expected);
 }
@@ -2234,7 +2230,7 @@ void TestFilterPages::fontDialogAnswerReachesTheRecord()
     page->Load(Record(CommentId, { 7, 0, 10, 20, 4290493439, 15, 1, 0, 1, 0, 0 },
                    { "Hello", "DejaVu Sans" }),
         true);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     states.clear();
 
     QString shownSize;
@@ -2253,7 +2249,10 @@ void TestFilterPages::fontDialogAnswerReachesTheRecord()
     SFilterRecord record;
     page->Save(record);
     QCOMPARE(NumbersOf(record), saved);
-    QCOMPARE(states.wait(1500), accept);
+    if (accept)
+        QVERIFY(states.wait(EventTimeoutMs));
+    else
+        QVERIFY(!states.wait(1500));
     if (!accept)
         QCOMPARE(record.texts[CommentSlot::FontFamily], QStringLiteral("DejaVu Sans"));
 }
@@ -2310,7 +2309,7 @@ void TestFilterPages::chosenFileIsStoredWithSlashes()
     page->show();
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
     page->Load(Record(id, numbers, { "/stored/logo.png", "/stored/tall.png" }), true);
-    QVERIFY(states.wait(2000));
+    QVERIFY(states.wait(EventTimeoutMs));
     states.clear();
     const QString start = ReadSettingString(key, GetPicturesFolder());
 
@@ -2320,7 +2319,10 @@ void TestFilterPages::chosenFileIsStoredWithSlashes()
     SFilterRecord record;
     page->Save(record);
     QCOMPARE(record.texts[textSlot], saved);
-    QCOMPARE(states.wait(1000), !chosen.isEmpty());
+    if (!chosen.isEmpty())
+        QVERIFY(states.wait(EventTimeoutMs));
+    else
+        QVERIFY(!states.wait(1000));
     if (id == MaskId) {
         // A new mask filter starts with the masks last chosen.
         const auto fresh = MakePage(MaskId, QString());

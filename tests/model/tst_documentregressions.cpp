@@ -75,7 +75,8 @@ void TestDocumentRegressions::loadsSafely()
     timer.start();
     int mode = 0;
     const bool loaded = CScripts(copy).LoadDocument(mode);
-    QVERIFY2(timer.elapsed() < 10000, "loading took longer than 10 s");
+    // A document that makes the reader loop or blow up; generous for a busy machine.
+    QVERIFY2(timer.elapsed() < 60000, "loading took longer than a minute");
     if (isSeed)
         QVERIFY(loaded);
 

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QThread>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -47,6 +49,17 @@ bool WaitUntilListening(QProcess &process, quint16 port)
 }
 
 } // namespace
+
+void EndWithThisTest(QProcess &process)
+{
+    const pid_t test = ::getpid();
+    process.setChildProcessModifier([test] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The test may have ended between the fork and the line above.
+        if (::getppid() != test)
+            ::_exit(1);
+    });
+}
 
 quint16 FreeLoopbackPort()
 {
@@ -105,7 +118,10 @@ QString CTestFtpServer::Start()
         return QStringLiteral("no free port");
     // Passive ports from a range of their own so parallel test runs do not meet.
     const int passiveStart = 40000 + QRandomGenerator::global()->bounded(200) * 100;
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    EndWithThisTest(m_server);
+    const QString log = QDir::tempPath() + QStringLiteral("/pyftpdlib-%1.log").arg(m_port);
+    m_server.setStandardOutputFile(log);
+    m_server.setStandardErrorFile(log, QIODevice::Append);
     m_server.start(QStringLiteral("/usr/bin/python3"),
         { QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
             QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port),
@@ -115,8 +131,9 @@ QString CTestFtpServer::Start()
     if (!m_server.waitForStarted())
         return QStringLiteral("Cannot start pyftpdlib (package python3-pyftpdlib)");
     if (!WaitUntilListening(m_server, m_port))
-        return QStringLiteral(
-            "pyftpdlib ended before it listened (is python3-pyftpdlib installed?)");
+        return QStringLiteral("pyftpdlib ended before it listened (is python3-pyftpdlib "
+                              "installed?), see ")
+            + log;
     return QString();
 }
 
@@ -140,7 +157,18 @@ QString CTestSshServer::Start()
         return QStringLiteral("/usr/sbin/sshd is missing (package openssh-server)");
     if (!m_folder.isValid())
         return QStringLiteral("cannot make a folder for sshd");
-    // Password login needs a real account; it is removed again at the end.
+    // Password login needs a real account; it is removed again at the end. Accounts left by
+    // test runs that were killed go first.
+    QFile accounts(QStringLiteral("/etc/passwd"));
+    if (accounts.open(QIODevice::ReadOnly)) {
+        const QRegularExpression stale(QStringLiteral("^qdsftp(\\d+):"));
+        for (const QByteArray &line : accounts.readAll().split('\n')) {
+            const QRegularExpressionMatch match = stale.match(QString::fromUtf8(line));
+            if (match.hasMatch() && ::kill(pid_t(match.captured(1).toLongLong()), 0) != 0)
+                RunTool(QStringLiteral("/usr/sbin/userdel"),
+                    { QString::fromUtf8(line.left(line.indexOf(':'))) });
+        }
+    }
     m_user = QStringLiteral("qdsftp%1").arg(::getpid());
     if (RunTool(QStringLiteral("/usr/bin/id"), { m_user }) != 0) {
         if (RunTool(QStringLiteral("/usr/sbin/useradd"),
@@ -171,7 +199,9 @@ QString CTestSshServer::Start()
                        << "\nSubsystem sftp internal-sftp\nUsePAM no\nStrictModes no\n"
                        << "PasswordAuthentication yes\nAllowUsers " << m_user << "\n";
     file.close();
-    m_sshd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    EndWithThisTest(m_sshd);
+    m_sshd.setStandardOutputFile(QProcess::nullDevice());
+    m_sshd.setStandardErrorFile(m_folder.filePath(QStringLiteral("sshd.log")), QIODevice::Append);
     m_sshd.start(QStringLiteral("/usr/sbin/sshd"),
         { QStringLiteral("-D"), QStringLiteral("-f"), config, QStringLiteral("-E"),
             m_folder.filePath(QStringLiteral("sshd.log")) });

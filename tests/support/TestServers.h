@@ -6,6 +6,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// Makes a process the test starts end with the test, also when the test crashes or is killed:
+// the kernel kills it (SIGKILL) as soon as the thread that started it ends. Call before start.
+// Servers also keep their output out of the test's own streams, which CTest waits on.
+void EndWithThisTest(QProcess &process);
+
 quint16 FreeLoopbackPort(); // a port nobody listens on right now
 bool LoopbackPortAnswers(quint16 port);
 

@@ -261,11 +261,14 @@ private slots:
         CListThumb list;
         list.Initialize(CListThumb::TypePhotos, false, false);
         list.SetLoader(new CListThumbThread);
-        QSignalSpy complete(list.thread, &CListThumbLoader::DetailsComplete);
+        // Sent from the loader's thread: counted here, in the test's.
+        int completed = 0;
+        connect(list.thread, &CListThumbLoader::DetailsComplete, this, [&completed] { ++completed; },
+            Qt::QueuedConnection);
         list.InitThread(); // never shown: no row is visible, none is asked for
         for (int i = 0; i < 20; ++i)
             list.AddItem(QString::number(i), QString(), i % 2 ? thumbJpeg : png, false, 0, true);
-        QVERIFY(complete.wait(WaitMs));
+        QTRY_VERIFY_WITH_TIMEOUT(completed > 0, WaitMs);
         QMutexLocker locker(list.mutex);
         for (const SThumbRecord &record : std::as_const(*list.records)) {
             QVERIFY(record.detailsRead);

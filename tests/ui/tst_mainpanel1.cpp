@@ -10,6 +10,7 @@
 #include "ListImages.h"
 #include "ListThumb.h"
 #include "ListThumbDetails.h"
+#include "FormatsEnum.h"
 #include "MainPanel1.h"
 #include "Settings.h"
 #include "StatesList.h"
@@ -135,6 +136,7 @@ void TestMainPanel1::initTestCase()
     QVERIFY(root.isValid());
     QTest::failOnWarning(QRegularExpression(QStringLiteral("No such slot|No matching signal")));
     qApp->installEventFilter(&user);
+    CFormatsEnum::instance()->GenerateList(); // the photo list accepts what it knows
     CMainPanel1::SetFilesChooser([this](QWidget *, const QString &, const QString &, const QString &) {
         ++filesAsked;
         return chosenFiles;

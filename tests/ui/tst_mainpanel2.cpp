@@ -9,6 +9,7 @@
 #include "FilterIds.h"
 #include "FilterSettings.h"
 #include "FiltersEnum.h"
+#include "FormatsEnum.h"
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "ListThumb.h"
@@ -109,6 +110,7 @@ void TestMainPanel2::initTestCase()
     QTest::failOnWarning(QRegularExpression(QStringLiteral("No such slot|No matching signal")));
     qApp->installEventFilter(&user);
     CFiltersEnum::instance()->GenerateList();
+    CFormatsEnum::instance()->GenerateList(); // the photo list accepts what it knows
     for (const char *name : { "a", "b", "c" }) {
         TestPhotos::MakePhoto(64, 48).write(
             "JPEG:" + root.filePath(QString::fromLatin1(name) + ".jpg").toStdString());

@@ -142,6 +142,7 @@ private slots:
     void longerLanguagesFitTheButtons();
     void startScriptRunsUnattended();
     void fileOpenEventLoadsOnce();
+    void documentOpenedDuringARunWaitsForIt();
     void saveKeyAndNew();
     void scriptAskingForAProfileStaysSilent();
     void pastedPhotosSurviveAReloadAndAreProcessed();
@@ -599,6 +600,39 @@ void TestMainWindow::fileOpenEventLoadsOnce()
     QCOMPARE(window->DocumentKindValue(), int(MainWindow::NoDocument)); // queued
     QTRY_COMPARE(window->DocumentKindValue(), int(MainWindow::ProjectDocument));
     QCOMPARE(window->DocumentPath(), project);
+}
+
+// The desktop may hand over a document while a run goes on: the run writes its photos as the
+// job stood, and the document is loaded once the run is over.
+void TestMainWindow::documentOpenedDuringARunWaitsForIt()
+{
+    auto window = MakeWindow();
+    const QString other = root.filePath(QStringLiteral("other-out"));
+    CUserProfile::instance()->OutputOptions.DestPath = other;
+    CUserProfile::instance()->OutputOptions.OutputFormat = QStringLiteral("JPG");
+    const QString project = root.filePath(QStringLiteral("during-run.qlp"));
+    QVERIFY(window->SaveProject(project));
+
+    const QString folder = root.filePath(QStringLiteral("during-run"));
+    QVERIFY(QDir().mkpath(folder));
+    QStringList refused;
+    for (const char *name : { "a.jpg", "b.jpg", "c.jpg" })
+        CListImages::instance()->AddImage(
+            WritePhoto(folder + QLatin1Char('/') + QLatin1String(name)), refused);
+    QTimer::singleShot(0, this, [&project] {
+        QFileOpenEvent event(project);
+        QCoreApplication::sendEvent(qApp, &event);
+    });
+    const QString out = root.filePath(QStringLiteral("during-run-out"));
+    ProcessToPng(*window, out, QStringLiteral("a"));
+    QTRY_COMPARE(QDir(out).entryList(QDir::Files).size(), 3);
+    QCOMPARE(QDir(out).entryList(QDir::Files),
+        QStringList({ QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("c.png") }));
+
+    QTRY_COMPARE(window->DocumentKindValue(), int(MainWindow::ProjectDocument));
+    QCOMPARE(window->DocumentPath(), project);
+    QCOMPARE(CUserProfile::instance()->OutputOptions.DestPath, other);
+    QVERIFY(!QFileInfo::exists(other));
 }
 
 void TestMainWindow::saveKeyAndNew()

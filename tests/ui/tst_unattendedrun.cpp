@@ -1,3 +1,4 @@
+#include "TestServers.h"
 #include "TestMain.h"
 
 #include "Folders.h"
@@ -15,7 +16,9 @@
 
 namespace {
 
-constexpr int HelperSeconds = 3;
+// Long enough that a run whose two documents waited one after the other (at least twice this)
+// is told apart from one that ran them at once, however busy the machine.
+constexpr int HelperSeconds = 10;
 
 QByteArray PhotoBytes(const char *format, Qt::GlobalColor colour)
 {
@@ -76,16 +79,17 @@ void TestUnattendedRun::silentScriptOverAMixedFolderEndsInTime()
         SilentSearchScript(folder + QStringLiteral("/in/*.*"), out, false)));
 
     QProcess program;
+    EndWithThisTest(program);
     QElapsedTimer clock;
     clock.start();
     program.start(Program(), { script });
     QVERIFY(program.waitForStarted());
     const qint64 pid = program.processId();
-    QVERIFY(program.waitForFinished(60000));
+    QVERIFY(program.waitForFinished(120000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     // Both documents hit the limit at the same time, on workers of their own.
-    QVERIFY2(clock.elapsed() < 2 * HelperSeconds * 1000 + 3000,
+    QVERIFY2(clock.elapsed() < 2 * HelperSeconds * 1000,
         qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(RunningHelpers(pid), 0);
 
@@ -116,13 +120,17 @@ void TestUnattendedRun::killedProgramLeavesNoHelper()
             endless + QStringLiteral("/*.ps"), folder + QStringLiteral("/out"), false)));
 
     QProcess program;
+    EndWithThisTest(program);
     program.start(Program(), { script });
     QVERIFY(program.waitForStarted());
     const qint64 pid = program.processId();
-    QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(pid) >= 2, 20000); // the guard and Ghostscript
+    QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(pid) >= 2, 30000); // the guard and Ghostscript
+    QElapsedTimer clock;
+    clock.start();
     ::kill(pid_t(pid), SIGKILL);
-    QVERIFY(program.waitForFinished(5000));
-    QTRY_COMPARE_WITH_TIMEOUT(RunningHelpers(pid), 0, 3000);
+    QVERIFY(program.waitForFinished(30000));
+    QTRY_COMPARE_WITH_TIMEOUT(RunningHelpers(pid), 0, 30000);
+    qInfo("The helpers ended %lld ms after the program was killed", clock.elapsed());
 }
 
 QUENDRASIL_TEST_MAIN(TestUnattendedRun, QCoreApplication)

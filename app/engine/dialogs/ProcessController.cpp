@@ -17,7 +17,6 @@
 CProcessController::CProcessController(QWidget *parent)
     : QDialog(parent)
     , form(std::make_unique<Ui::CProcessController>())
-    , m_profile(CUserProfile::instance())
 {
     form->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -51,9 +50,16 @@ CProcessController::CProcessController(QWidget *parent)
 // The core stops and joins any worker still running.
 CProcessController::~CProcessController() = default;
 
-bool CProcessController::Unattended() const
+bool CProcessController::Uncancellable()
 {
-    return m_profile->SilentScript || m_profile->OutputOptions.HideProcessing;
+    const SJobSnapshot &job = m_core.Job();
+    return job.SilentScript && job.SilentMode;
+}
+
+bool CProcessController::Unattended()
+{
+    const SJobSnapshot &job = m_core.Job();
+    return job.SilentScript || job.OutputOptions.HideProcessing;
 }
 
 void CProcessController::Init()
@@ -167,7 +173,7 @@ void CProcessController::RunFinished(SBatchSummary summary)
     Q_UNUSED(summary)
     form->buttonOKCancel->setText(tr("OK"));
     ShowLogLink();
-    if (!m_profile->ScriptRun) {
+    if (!CUserProfile::instance()->ScriptRun) {
         emit Panel1StartPreview(true);
         emit Panel2StartPreview();
     }
@@ -209,7 +215,7 @@ void CProcessController::on_buttonOKCancel_clicked()
 void CProcessController::reject()
 {
     if (m_core.IsRunning()) {
-        if (m_profile->SilentScript && m_profile->SilentMode)
+        if (Uncancellable())
             return;
         const auto choice = QMessageBox::question(this, QString(),
             tr("Photo processing not completed. Abort the operation?"),
@@ -220,7 +226,7 @@ void CProcessController::reject()
         return;
     }
     if (m_core.IsUploading()) {
-        if (m_profile->SilentScript && m_profile->SilentMode)
+        if (Uncancellable())
             return;
         const auto choice = QMessageBox::question(this, QString(),
             tr("Upload not completed. Abort the operation?"), QMessageBox::Yes | QMessageBox::No);

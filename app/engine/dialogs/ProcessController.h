@@ -11,7 +11,6 @@ namespace Ui {
 class CProcessController;
 }
 
-class CUserProfile;
 
 // The modal window of one batch run. It starts the run of its CBatchCore when it is built
 // and shows it: progress, elapsed and estimated time, the on-screen log and the summary; it
@@ -53,13 +52,15 @@ private slots:
 
 private:
     void Init();
-    bool Unattended() const;
+    // The run's job is hidden or a "Silent" script; both are asked of the run's own copy.
+    bool Unattended();
+    // A "Silent" Monitor run with SilentMode cannot be cancelled.
+    bool Uncancellable();
     void SetTitlePercent(const QString &text);
     void InitUploadProgress(int total);
     void ShowLogLink();
 
     std::unique_ptr<Ui::CProcessController> form;
-    CUserProfile *m_profile;
     CBatchCore m_core;
     bool m_started = false;
 };

@@ -84,8 +84,9 @@ int main(int argc, char **argv)
     char **command = argv + 4;
     const int commandWords = argc - 4;
 
-    // Our parent is the program's thread that waits for us: when it goes, so do we.
-    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    // Our parent is the program's thread that waits for us: when it goes, so do we, at once.
+    // (A SIGTERM here would need this process to be scheduled before the helper ends.)
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (owner > 0 && ::kill(pid_t(owner), 0) != 0 && errno == ESRCH)
         return EndedCode;
 
@@ -104,6 +105,7 @@ int main(int argc, char **argv)
 
     timespec started {};
     clock_gettime(CLOCK_MONOTONIC, &started);
+    const pid_t guard = ::getpid();
     const pid_t child = ::fork();
     if (child < 0) {
         std::perror("fork");
@@ -111,6 +113,10 @@ int main(int argc, char **argv)
     }
     if (child == 0) {
         ::setpgid(0, 0);
+        // The helper goes with the guard, whatever ends the guard.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != guard)
+            ::_exit(EndedCode);
         sigprocmask(SIG_SETMASK, &previous, nullptr);
         ::execvp(command[0], command);
         std::fprintf(stderr, "%s: %s\n", command[0], std::strerror(errno));

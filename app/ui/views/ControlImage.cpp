@@ -57,6 +57,9 @@ CControlImage::CControlImage(QWidget *parent)
     // The host shows the notice; the view stays below the dialogs.
     connect(&thread, &CControlImageThread::SignalDisplayGSMessage, this,
         &CControlImage::SignalDisplayGSMessage, Qt::QueuedConnection);
+    // The render thread reads nothing of the job: its status text reaches the job here.
+    connect(&thread, &CControlImageThread::StatusChanged, this,
+        [this](const QString &text) { profile->SetStatusText(text); }, Qt::QueuedConnection);
     FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
     thread.start(QThread::InheritPriority);
 }
@@ -163,7 +166,7 @@ bool CControlImage::StartPreview(const QString &path)
     request.fitZoom = fitZoom;
     request.interactiveMode = interactiveMode;
     request.photoIndex = profile->CurrentPhotoIndex;
-    request.multipageWrite = profile->MultipageWrite;
+    request.imageOptions = SImageOptions::FromProfile(*profile);
     thread.RequestPreview(request);
     lastPath = path;
     return true;

@@ -7,7 +7,6 @@
 #include "FilterIds.h"
 #include "ImageEngineSetup.h"
 #include "Trace.h"
-#include "UserProfile.h"
 
 #include <cmath>
 #include <exception>
@@ -60,8 +59,7 @@ private:
 } // namespace
 
 CControlImageThread::CControlImageThread()
-    : profile(CUserProfile::instance())
-    , progress(&work.progress)
+    : progress(&work.progress)
 {
     work.previewMode = true;
     imageFiltered.previewMode = true;
@@ -150,13 +148,13 @@ void CControlImageThread::OnImageProgress(SProgressState &state)
 {
     if (stop)
         return;
-    profile->SetStatusText(state.hide || state.abort ? QString() : state.statusText);
+    emit StatusChanged(state.hide || state.abort ? QString() : state.statusText);
 }
 
 void CControlImageThread::SetStatus(const QString &text)
 {
     if (!stop)
-        profile->SetStatusText(text);
+        emit StatusChanged(text);
 }
 
 bool CControlImageThread::Superseded(quint64 served) const
@@ -224,8 +222,9 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
     };
 
     work.imageIndex = request.photoIndex;
+    work.options = request.imageOptions;
     bool read;
-    if (request.multipageWrite == 1 && work.GetPageCount(request.path) > 1) {
+    if (request.imageOptions.MultipageWrite == 1 && work.GetPageCount(request.path) > 1) {
         LogMessage(PreviewTag, QStringLiteral("Read multipage"));
         read = work.ReadMultipage(request.path) && work.image.isValid();
     } else {

@@ -12,8 +12,6 @@
 
 #include <atomic>
 
-class CUserProfile;
-
 // Renders what one preview shows, off the GUI thread: reads the photo, applies the chain and
 // scales the result to the zoom. The preview writes a request (RequestPreview, RequestZoom)
 // and the thread serves the newest one at its next 50 ms tick; a newer request aborts the
@@ -42,7 +40,7 @@ public:
         double fitZoom = 0.0; // percent
         bool interactiveMode = false;
         qint32 photoIndex = 0; // for the keywords of text filters
-        qint32 multipageWrite = 0; // the layer setting when the request was made
+        SImageOptions imageOptions; // the job's decoding options when the request was made
     };
 
     // A finished render as the preview takes it.
@@ -81,6 +79,9 @@ public:
 signals:
     void Show();
     void RenderFailed();
+    // The progress text for the status bar (empty: none); the preview hands it on in the GUI
+    // thread.
+    void StatusChanged(QString text);
     void SignalDisplayGSMessage(QString extension);
 
 protected:
@@ -103,8 +104,6 @@ private:
     void Publish(quint64 served, const CImageManager *filtered, const CImageManager &resized,
         const SRequest &request);
     void PublishFailure(quint64 served);
-
-    CUserProfile *profile;
 
     // Request side, written by the GUI under m_requestLock.
     mutable QMutex m_requestLock;

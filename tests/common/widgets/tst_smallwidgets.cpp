@@ -299,20 +299,20 @@ void TestSmallWidgets::clicksOpenAndCloseTheSectionWithAnimation()
     QVERIFY(body->isVisible());
     QCOMPARE(body->minimumHeight(), 2);
     int height = 2;
-    while (height < openHeight && clock.elapsed() < 3000) {
+    while (height < openHeight && clock.elapsed() < EventTimeoutMs) {
         QTest::qWait(10);
         const int now = body->minimumHeight();
         QVERIFY2(now >= height, qPrintable(QStringLiteral("%1 after %2").arg(now).arg(height)));
         height = now;
     }
     QCOMPARE(height, openHeight);
-    QVERIFY2(clock.elapsed() >= 250 && clock.elapsed() < 1500,
-        qPrintable(QString::number(clock.elapsed())));
+    // Opened by an animation, not at once.
+    QVERIFY2(clock.elapsed() >= 250, qPrintable(QString::number(clock.elapsed())));
     QTRY_COMPARE(deletions.Count, 1);
 
     QTest::mouseClick(label, Qt::LeftButton, {}, onCaption);
     QVERIFY(body->isVisible()); // hidden only when the animation ends
-    QTRY_VERIFY_WITH_TIMEOUT(body->isHidden(), 1500);
+    QTRY_VERIFY(body->isHidden());
     QCOMPARE(body->minimumHeight(), 2);
     QTRY_COMPARE(deletions.Count, 2);
 }

@@ -77,6 +77,8 @@ private slots:
     void equality_data();
     void equality();
     void listKeepsTheJobAppendedLastAndFindsByIdOnly();
+    void writeBackKeepsWhatTheUserChanged_data();
+    void writeBackKeepsWhatTheUserChanged();
     void roundTripKeepsEveryFieldAndTheExactLayout();
     void refusedStoreChangesNothing_data();
     void refusedStoreChangesNothing();
@@ -138,7 +140,11 @@ void TestJobStore::listKeepsTheJobAppendedLastAndFindsByIdOnly()
     QCOMPARE(list.FindById(1)->Name, QStringLiteral("One")); // the last with that Id
 
     const QList<SJobImage> log { { QStringLiteral("/x.jpg"), QStringLiteral("ab"), 0 } };
-    list.WriteBackScan(1, log, log, 12);
+    const CJob seen = *list.FindById(1);
+    list.WriteBackScan(1, seen, Changed(seen, [&](CJob &j) {
+        j.Log = log;
+        j.PicCount = 12;
+    }));
     QCOMPARE(list.At(0)->Log.size(), 1);
     QCOMPARE(list.At(1)->PicCount, quint16(12));
 
@@ -152,6 +158,53 @@ void TestJobStore::listKeepsTheJobAppendedLastAndFindsByIdOnly()
     list.Append(odd);
     list.Remove(odd);
     QCOMPARE(list.Count(), 3);
+}
+
+// A hand-over takes minutes; the user may edit the job or ask for a reprocess meanwhile.
+void TestJobStore::writeBackKeepsWhatTheUserChanged_data()
+{
+    QTest::addColumn<bool>("rename");
+    QTest::addColumn<bool>("reprocess");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("logSize");
+    QTest::addColumn<int>("picCount");
+    // The scan saw 5 processed photos and handed over 2 more; its log holds 3 files.
+    QTest::newRow("no edit: the scan's log and count") << false << false << "Job" << 3 << 7;
+    QTest::newRow("renamed: the name stays, the log is the scan's") << true << false << "New" << 3
+                                                                    << 7;
+    QTest::newRow("reprocess: the emptied log stands") << false << true << "Job" << 0 << 7;
+}
+
+void TestJobStore::writeBackKeepsWhatTheUserChanged()
+{
+    QFETCH(bool, rename);
+    QFETCH(bool, reprocess);
+    QFETCH(QString, name);
+    QFETCH(int, logSize);
+    QFETCH(int, picCount);
+
+    CJobList list;
+    list.Append(Changed(Job(7, QStringLiteral("Job")), [](CJob &j) {
+        j.PicCount = 5;
+        j.Log = { { QStringLiteral("/a.jpg"), QStringLiteral("1"), 0 } };
+    }));
+    const CJob seen = *list.FindById(7);
+    const CJob scanned = Changed(seen, [](CJob &j) {
+        j.Log.append({ QStringLiteral("/b.jpg"), QStringLiteral("2"), 0 });
+        j.Log.append({ QStringLiteral("/c.jpg"), QStringLiteral("3"), 0 });
+        j.PicCount = 7;
+    });
+    if (rename)
+        QVERIFY(list.Update(0, 7, [](CJob &j) { j.Name = QStringLiteral("New"); }));
+    if (reprocess)
+        QVERIFY(list.Update(0, 7, [](CJob &j) { j.Log.clear(); }));
+
+    list.WriteBackScan(7, seen, scanned);
+    const CJob result = *list.FindById(7);
+    QCOMPARE(result.Name, name);
+    QCOMPARE(result.Log.size(), logSize);
+    QCOMPARE(int(result.PicCount), picCount);
+    QVERIFY(!list.Update(0, 8, [](CJob &) {})); // no job with that Id
 }
 
 void TestJobStore::roundTripKeepsEveryFieldAndTheExactLayout()
@@ -343,8 +396,12 @@ void TestJobStore::listSharedByFourThreads()
             const CJob passing = Job(1000 + t, QStringLiteral("Passing"));
             for (int round = 1; round <= Rounds; ++round) {
                 const QList<SJobImage> log { { QString::number(round), QString(), 0 } };
-                if (list.FindById(100 + t))
-                    list.WriteBackScan(100 + t, log, log, quint16(round));
+                if (const std::optional<CJob> seen = list.FindById(100 + t)) {
+                    list.WriteBackScan(100 + t, *seen, Changed(*seen, [&](CJob &j) {
+                        j.Log = log;
+                        j.PicCount = quint16(round);
+                    }));
+                }
                 list.Append(passing);
                 list.At(list.Count() - 1);
                 list.Remove(passing);

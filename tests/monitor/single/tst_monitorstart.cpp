@@ -1,3 +1,4 @@
+#include "TestServers.h"
 #include "TestMain.h"
 
 #include "JobStore.h"
@@ -22,6 +23,7 @@ private slots:
     {
         QFile::remove(DefaultJobStorePath());
         QProcess monitor;
+        EndWithThisTest(monitor);
         monitor.setProcessChannelMode(QProcess::MergedChannels);
         monitor.start(MonitorPath(), { QStringLiteral("--ignored-argument") });
         QVERIFY(monitor.waitForStarted());
@@ -53,6 +55,7 @@ private slots:
         QVERIFY(SaveJobStore({ job }, true));
 
         QProcess first;
+        EndWithThisTest(first);
         first.setProcessChannelMode(QProcess::MergedChannels);
         first.start(MonitorPath(), {});
         QVERIFY(first.waitForStarted());
@@ -64,6 +67,7 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
 
         QProcess second;
+        EndWithThisTest(second);
         second.start(MonitorPath(), {});
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitCode(), 0);

@@ -1,3 +1,4 @@
+#include "TestServers.h"
 #include "AppInfo.h"
 #include "SingleApplication.h"
 #include "TestMain.h"
@@ -33,7 +34,7 @@ private:
     QProcess *StartProbe(const QString &path = ProbePath());
     static QString ProbePath();
     static QString ProbeKey(const QString &path = ProbePath());
-    static bool WaitForLine(QProcess *probe, const QByteArray &line, int timeout = 10000);
+    static bool WaitForLine(QProcess *probe, const QByteArray &line, int timeout = EventTimeoutMs);
 
     std::vector<std::unique_ptr<QProcess>> m_probes;
 };
@@ -57,6 +58,7 @@ QString TestSingleApplication::ProbeKey(const QString &path)
 QProcess *TestSingleApplication::StartProbe(const QString &path)
 {
     auto probe = std::make_unique<QProcess>();
+    EndWithThisTest(*probe);
     probe->setProgram(path);
     probe->start();
     if (!probe->waitForStarted())
@@ -87,7 +89,7 @@ void TestSingleApplication::cleanup()
     for (const auto &probe : m_probes) {
         if (probe->state() != QProcess::NotRunning) {
             probe->terminate();
-            if (!probe->waitForFinished(5000))
+            if (!probe->waitForFinished(EventTimeoutMs))
                 probe->kill();
         }
     }
@@ -101,7 +103,7 @@ void TestSingleApplication::secondStartEndsAndFirstKeepsRunning()
 
     QProcess *second = StartProbe();
     QVERIFY(second);
-    QVERIFY(second->waitForFinished(5000));
+    QVERIFY(second->waitForFinished(EventTimeoutMs));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QVERIFY(second->readAllStandardOutput().isEmpty());
@@ -141,7 +143,7 @@ void TestSingleApplication::endOfPrimaryFreesTheGuard()
     QProcess *primary = StartProbe();
     QVERIFY(primary && WaitForLine(primary, "primary"));
     QCOMPARE(::kill(pid_t(primary->processId()), signalNumber), 0);
-    QVERIFY(primary->waitForFinished(5000));
+    QVERIFY(primary->waitForFinished(EventTimeoutMs));
     if (signalNumber != SIGKILL) {
         QCOMPARE(primary->exitStatus(), QProcess::NormalExit);
         QCOMPARE(primary->exitCode(), 0);
@@ -189,7 +191,7 @@ void TestSingleApplication::inconsistentBlockIsTakenOverAfterFiveSeconds()
     QCOMPARE(QString::fromUtf8(block->primaryUser), Platform::CurrentUserName());
     QCOMPARE(block->checksum, checksum());
     probe->terminate();
-    QVERIFY(probe->waitForFinished(5000));
+    QVERIFY(probe->waitForFinished(EventTimeoutMs));
     QVERIFY(!block->primary && block->primaryProcessId == -1);
     QCOMPARE(block->checksum, checksum());
 }
