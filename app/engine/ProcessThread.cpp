@@ -198,7 +198,7 @@ bool CProcessThread::Poll()
     return !stopRequest;
 }
 
-void CProcessThread::run()
+void CProcessThread::Run()
 {
     LogMessage(QStringLiteral("CProcessThread::run"));
 

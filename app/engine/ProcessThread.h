@@ -5,6 +5,7 @@
 #include "JobSnapshot.h"
 #include "ListImages.h"
 #include "RenameSettings.h"
+#include "WorkerThread.h"
 
 #include <QHash>
 #include <QList>
@@ -55,7 +56,7 @@ struct SBatchShared
 // encodes it again. Everything it reads of the job comes from the run's own copy (SetJob),
 // never from the live job. It reports through queued signals; the batch core talks back only
 // through the flags below, which the worker polls every 100 ms.
-class CProcessThread : public QThread
+class CProcessThread : public CWorkerThread
 {
     Q_OBJECT
 
@@ -106,7 +107,7 @@ signals:
     void SignalDisplayGSMessage(QString ext);
 
 protected:
-    void run() override;
+    void Run() override;
 
 private:
     enum class EFailure { Load, Filter, Write, Copy, Move, RenameAndCopy, RenameAndMove };

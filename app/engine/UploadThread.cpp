@@ -3,7 +3,7 @@
 #include "Trace.h"
 
 CUploadThread::CUploadThread(QObject *parent)
-    : QThread(parent)
+    : CWorkerThread(parent)
 {
     connect(&m_upload, &CUpload::ImgUploaded, this, &CUploadThread::ProgressImage);
     connect(&m_upload, &CUpload::UploadFinished, this, &CUploadThread::UploadFinished);
@@ -21,7 +21,7 @@ void CUploadThread::Abort(bool abort)
         m_upload.SetAbort(abort);
 }
 
-void CUploadThread::run()
+void CUploadThread::Run()
 {
     LogMessage(QStringLiteral("CUploadThread::run"));
     const SOutputOptions &output = m_output;

@@ -2,6 +2,7 @@
 
 #include "OutputOptions.h"
 #include "Upload.h"
+#include "WorkerThread.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@
 // Runs an upload or a connection test off the GUI thread. The object lives in the GUI thread,
 // so its slots relay the upload's signals there. It works on the copy of the job's output
 // options given to SetJob, never on the live job.
-class CUploadThread : public QThread
+class CUploadThread : public CWorkerThread
 {
     Q_OBJECT
 
@@ -37,7 +38,7 @@ public slots:
     void UploadFinished(int count, QString log);
 
 protected:
-    void run() override;
+    void Run() override;
 
 private:
     SOutputOptions m_output;

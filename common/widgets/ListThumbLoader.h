@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ThumbRecord.h"
+#include "WorkerThread.h"
 
 #include <QIcon>
 #include <QList>
@@ -14,7 +15,7 @@
 // row order, icons and mutex; the loader touches them only under the mutex. The main program
 // gives its photo lists a loader that reads photos; lists without one (pickers, Monitor's
 // lists) show the icons their host gave.
-class CListThumbLoader : public QThread
+class CListThumbLoader : public CWorkerThread
 {
     Q_OBJECT
 

@@ -150,7 +150,7 @@ bool IsWellFormed(const QString &text, QString &error)
 } // namespace
 
 CMonitorThread::CMonitorThread(QObject *parent)
-    : QThread(parent)
+    : CWorkerThread(parent)
     , m_jobList(GetJobList())
     , m_formats(&CFormatsEnum::Catalogue())
 {
@@ -206,7 +206,7 @@ bool CMonitorThread::SleepUnlessStopped(int milliseconds)
     return false;
 }
 
-void CMonitorThread::run()
+void CMonitorThread::Run()
 {
     if (!SleepUnlessStopped(1000))
         return;
@@ -315,6 +315,7 @@ bool CMonitorThread::HandOver(CJob &job, const CJob &seen)
 
 CMonitorThread::EMainProgramOutcome CMonitorThread::RunMainProgram(const QString &script)
 {
+    HandOverBeforeProgramStart();
     // On the heap: a program still running when we stop waiting must outlive this thread,
     // and destroying a QProcess kills its program.
     auto *process = new QProcess;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Job.h"
+#include "WorkerThread.h"
 
 #include <QList>
 #include <QSet>
@@ -19,7 +20,7 @@ class CJobList;
 //
 // The window writes JobId before start() and StopRequested to end the thread; both are
 // atomics. Everything else belongs to the thread while it runs.
-class CMonitorThread : public QThread
+class CMonitorThread : public CWorkerThread
 {
     Q_OBJECT
 
@@ -66,7 +67,7 @@ signals:
     void EndProcessing();
 
 protected:
-    void run() override;
+    void Run() override;
 
 private:
     enum class EMainProgramOutcome { Finished, Failed, StillRunning };

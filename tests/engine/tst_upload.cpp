@@ -324,11 +324,11 @@ void TestUpload::threadIdleForOtherDestinations()
 {
     CUserProfile::instance()->OutputOptions.Destination = 1;
     CUploadThread thread;
+    thread.SetJob(CUserProfile::instance()->OutputOptions, false);
     thread.Files = { MakeSource(QStringLiteral("run6/never.jpg"), "n") };
     QSignalSpy done(&thread, &CUploadThread::UploadThreadFinished);
-    QSignalSpy ended(&thread, &QThread::finished);
     thread.start();
-    QVERIFY(ended.wait(WaitMs));
+    QVERIFY(thread.wait(WaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(done.count(), 0);
     QVERIFY(!QFile::exists(m_serverRoot.filePath(QStringLiteral("never.jpg"))));

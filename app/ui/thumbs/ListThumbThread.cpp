@@ -106,7 +106,7 @@ void CExifThumbnail::Discard()
     decoded = Magick::Image();
 }
 
-void CListThumbThread::run()
+void CListThumbThread::Run()
 {
     while (!stop) {
         if (!loadRequested.exchange(false)) {

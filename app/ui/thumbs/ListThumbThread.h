@@ -62,7 +62,7 @@ public:
     static void ReadPhotoDetails(SThumbRecord &record);
 
 protected:
-    void run() override;
+    void Run() override;
 
 private:
     // Loads record r's thumbnail (and details); true when it got a thumbnail. Called under

@@ -162,7 +162,7 @@ bool CControlImageThread::Superseded(quint64 served) const
     return stop || cancel || m_latestRequest.load() != served;
 }
 
-void CControlImageThread::run()
+void CControlImageThread::Run()
 {
     LogMessage(RunTag);
     while (true) {

@@ -2,6 +2,7 @@
 
 #include "FilterRecord.h"
 #include "ImageManager.h"
+#include "WorkerThread.h"
 
 #include <QList>
 #include <QMutex>
@@ -18,7 +19,7 @@
 // running one through the progress state's abort flag. Results come back through the queued
 // Show() (or RenderFailed() when the photo or a filter could not be rendered) and are taken
 // with TakeResult, which hands over only the result of the newest request.
-class CControlImageThread : public QThread, public CImageProgressReceiver
+class CControlImageThread : public CWorkerThread, public CImageProgressReceiver
 {
     Q_OBJECT
 
@@ -85,7 +86,7 @@ signals:
     void SignalDisplayGSMessage(QString extension);
 
 protected:
-    void run() override;
+    void Run() override;
 
 private:
     enum class EOutcome { Done, Aborted, Failed };
