@@ -124,7 +124,7 @@ void TestUnattendedRun::killedProgramLeavesNoHelper()
     program.start(Program(), { script });
     QVERIFY(program.waitForStarted());
     const qint64 pid = program.processId();
-    QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(pid) >= 2, 30000); // the guard and Ghostscript
+    QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(pid) >= 2, 60000); // the guard and Ghostscript
     QElapsedTimer clock;
     clock.start();
     ::kill(pid_t(pid), SIGKILL);
