@@ -83,13 +83,6 @@ void CJobList::Remove(const CJob &job)
         m_jobs.removeAt(index);
 }
 
-void CJobList::Set(int index, const CJob &job)
-{
-    QMutexLocker locker(&m_lock);
-    if (index >= 0 && index < m_jobs.size())
-        m_jobs[index] = job;
-}
-
 bool CJobList::Update(int row, qint64 id, const std::function<void(CJob &)> &edit)
 {
     QMutexLocker locker(&m_lock);

@@ -67,7 +67,6 @@ public:
 
     void Append(const CJob &job); // then purges duplicates
     void Remove(const CJob &job); // the first equal job, if any
-    void Set(int index, const CJob &job); // ignored when the index has gone
     // The window's edit of one job, made in one step under the lock: `edit` changes the job at
     // `row` when it still has this Id, else the last job with the Id. False when it has gone.
     bool Update(int row, qint64 id, const std::function<void(CJob &)> &edit);

@@ -148,7 +148,8 @@ void TestJobStore::listKeepsTheJobAppendedLastAndFindsByIdOnly()
     QCOMPARE(list.At(0)->Log.size(), 1);
     QCOMPARE(list.At(1)->PicCount, quint16(12));
 
-    list.Set(5, Job(8, QStringLiteral("Gone"))); // a position that no longer exists
+    // A position that no longer exists, with an Id no job has.
+    QVERIFY(!list.Update(5, 8, [](CJob &j) { j.Name = QStringLiteral("Gone"); }));
     list.Remove(Changed(*list.At(0), [](CJob &j) { j.Active = false; }));
     QCOMPARE(list.Count(), 1);
     QVERIFY(!list.At(1).has_value());
