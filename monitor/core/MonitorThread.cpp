@@ -1,22 +1,23 @@
 #include "MonitorThread.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include "Folders.h"
 #include "FormatsEnum.h"
 #include "SpiderFTP.h"
 #include "TextCodecs.h"
 #include "Trace.h"
+#include "platform/FolderChanges.h"
+#include "platform/FolderListing.h"
 #include "platform/TempFolder.h"
 
 namespace {
@@ -48,6 +49,17 @@ qint64 OpenedSize(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     return file.size();
+}
+
+bool IsHiddenName(const QString &name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// Nanoseconds since 1970 as whole milliseconds, as QFileInfo gives a file time.
+qint64 Milliseconds(qint64 nanoseconds)
+{
+    return nanoseconds >= 0 ? nanoseconds / 1000000 : -((-nanoseconds + 999999) / 1000000);
 }
 
 // The part of a job profile that goes into a script: from the filter chain to the end. A
@@ -153,10 +165,43 @@ CMonitorThread::CMonitorThread(QObject *parent)
     : CWorkerThread(parent)
     , m_jobList(GetJobList())
     , m_formats(&CFormatsEnum::Catalogue())
+    , m_folderChanges(Platform::CFolderChanges::Shared().NewClient())
 {
+    // Every extension of a readable row, upper-cased: a scan asks for each file it lists.
+    for (const SFormatRecord &format : m_formats->Formats()) {
+        if (!format.canRead)
+            continue;
+        for (const QString &listed : format.ExtensionList())
+            m_readableExtensions.insert(listed.toUpper());
+    }
 }
 
-CMonitorThread::~CMonitorThread() = default;
+CMonitorThread::~CMonitorThread()
+{
+    Platform::CFolderChanges::Shared().RemoveClient(m_folderChanges);
+}
+
+qint64 CMonitorThread::QuietFolderSize(const QString &folder)
+{
+    Platform::CFolderChanges &changes = Platform::CFolderChanges::Shared();
+    Platform::SFileIdentity root;
+    const bool rootKnown = Platform::ReadFileIdentity(folder, root);
+    if (m_sizeMemo && rootKnown && m_sizeMemo->folder == folder && m_sizeMemo->device == root.device
+        && m_sizeMemo->inode == root.inode && !changes.Changed(m_folderChanges))
+        return m_sizeMemo->size;
+
+    // Read again, watching each folder before its entries are read: whatever happens from
+    // then on marks the answer as old.
+    m_sizeMemo.reset();
+    bool watched = rootKnown && changes.Restart(m_folderChanges);
+    const qint64 size = GetFolderSize(folder, [&](const QString &path) {
+        watched
+            = watched && Platform::KeepsFileIdentity(path) && changes.Add(m_folderChanges, path);
+    });
+    if (watched)
+        m_sizeMemo = SSizeMemo { folder, root.device, root.inode, size };
+    return size;
+}
 
 QString CMonitorThread::MainProgram()
 {
@@ -193,21 +238,28 @@ QString CMonitorThread::ResolvedSource(const CJob &job)
     return QDir::cleanPath(job.Script.left(slash) + QLatin1Char('/') + job.Source);
 }
 
-bool CMonitorThread::SleepUnlessStopped(int milliseconds)
+CStopFlag &CStopFlag::operator=(bool requested)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!StopRequested) {
-        const qint64 left = milliseconds - clock.elapsed();
-        if (left <= 0)
-            return true;
-        msleep(ulong(qMin<qint64>(left, SliceMs)));
+    {
+        std::lock_guard<std::mutex> locker(m_lock);
+        m_requested = requested;
     }
-    return false;
+    m_wake.notify_all();
+    return *this;
+}
+
+bool CStopFlag::SleepFor(qint64 milliseconds)
+{
+    std::unique_lock<std::mutex> locker(m_lock);
+    return !m_wake.wait_for(locker, std::chrono::milliseconds(qMax<qint64>(0, milliseconds)),
+        [this] { return m_requested.load(); });
 }
 
 void CMonitorThread::Run()
 {
+    // A pool thread may have watched another job before.
+    m_checksums.Clear();
+    m_sizeMemo.reset();
     if (!SleepUnlessStopped(1000))
         return;
     const qint64 start = QDateTime::currentSecsSinceEpoch();
@@ -215,7 +267,12 @@ void CMonitorThread::Run()
     bool zeroIntervalTraced = false;
 
     while (!StopRequested) {
-        msleep(SliceMs);
+        // Passes begin when the wall clock enters a new second. The thread sleeps until then
+        // (at least one slice, at most a second when the clock was set back) instead of
+        // waking every slice to look; a stop request wakes it.
+        const qint64 untilNextSecond = (last + 1) * 1000 - QDateTime::currentMSecsSinceEpoch();
+        if (!SleepUnlessStopped(qBound(qint64(SliceMs), untilNextSecond + 1, qint64(1000))))
+            return;
         NewImages.clear();
         const qint64 now = QDateTime::currentSecsSinceEpoch();
         if (now == last)
@@ -365,8 +422,9 @@ CMonitorThread::EMainProgramOutcome CMonitorThread::RunMainProgram(const QString
 void CMonitorThread::ScanForChanges(CJob &job, int type)
 {
     LogMessage(ScanTag);
-    if (type == 0 && !QFileInfo::exists(ResolvedSource(job)))
-        return;
+    Platform::SFileIdentity source;
+    if (type == 0 && !Platform::ReadFileIdentity(ResolvedSource(job), source))
+        return; // nothing there (a link is followed)
 
     NewImages.clear();
     job.CurrentImages.clear();
@@ -381,12 +439,19 @@ void CMonitorThread::ScanForChanges(CJob &job, int type)
         GenerateFTPListCurrentImgs(job);
     }
 
+    // Mostly the source is as the log saw it, in the same order: then nothing is new.
+    const auto sameEntry = [](const SJobImage &a, const SJobImage &b) {
+        return a.Path == b.Path && a.Hash == b.Hash;
+    };
+    const bool unchanged = job.Log.size() == job.CurrentImages.size()
+        && std::equal(job.Log.cbegin(), job.Log.cend(), job.CurrentImages.cbegin(), sameEntry);
     QSet<QPair<QString, QString>> known;
-    for (const SJobImage &image : std::as_const(job.Log))
-        known.insert({ image.Path, image.Hash });
+    if (!unchanged)
+        for (const SJobImage &image : std::as_const(job.Log))
+            known.insert({ image.Path, image.Hash });
     quint16 count = job.PicCount;
     for (const SJobImage &image : std::as_const(job.CurrentImages)) {
-        if (known.contains({ image.Path, image.Hash }))
+        if (unchanged || known.contains({ image.Path, image.Hash }))
             continue;
         NewImages.append(image);
         ++count; // wraps from 65535 to 0
@@ -405,10 +470,10 @@ bool CMonitorThread::GenerateListCurrentImgs(CJob &job, const QString &source)
     // Wait until the folder's size holds still for a second.
     QElapsedTimer waited;
     waited.start();
-    qint64 before = GetFolderSize(folder);
+    qint64 before = QuietFolderSize(folder);
     if (!SleepUnlessStopped(1000))
         return false;
-    qint64 after = GetFolderSize(folder);
+    qint64 after = QuietFolderSize(folder);
     while (before != after) {
         if (waited.elapsed() >= QuietFolderLimitMs) {
             LogMessage(ListTag,
@@ -419,52 +484,73 @@ bool CMonitorThread::GenerateListCurrentImgs(CJob &job, const QString &source)
         if (!SleepUnlessStopped(1000))
             return false;
         before = after;
-        after = GetFolderSize(folder);
+        after = QuietFolderSize(folder);
     }
 
     QElapsedTimer clock;
     clock.start();
     m_visitedFolders.clear();
+    m_checksums.BeginScan();
     SearchAllFiles(folder, job);
     LogMessage(ListTag, QStringLiteral("SearchAllFiles: %1ms").arg(clock.elapsed()));
-    return !StopRequested;
+    if (StopRequested)
+        return false;
+    // Only a whole walk tells which files are gone.
+    m_checksums.EndCompleteScan();
+    return true;
 }
 
 void CMonitorThread::SearchAllFiles(const QString &folder, CJob &job)
 {
-    const QDir directory(folder);
-    const QString canonical = directory.canonicalPath();
-    if (canonical.isEmpty() || m_visitedFolders.contains(canonical)) {
+    // A folder is known by its device and inode, whatever path led to it.
+    Platform::SFileIdentity identity;
+    if (!Platform::ReadFileIdentity(folder, identity)
+        || m_visitedFolders.contains({ identity.device, identity.inode })) {
         // A link back into the tree, or to a folder already walked.
         LogMessage(SearchTag, QStringLiteral("Skipping ") + PrintablePath(folder));
         return;
     }
-    m_visitedFolders.insert(canonical);
+    m_visitedFolders.insert({ identity.device, identity.inode });
 
-    const QStringList files = directory.entryList(
-        QStringList { job.Mask }, QDir::Files | QDir::NoSymLinks, QDir::Unsorted);
+    // What a name filter of QDir would give for the mask: files only, no links, no hidden
+    // ones, the name compared without regard to case; read once, each entry examined once.
+    if (!m_mask || job.Mask != *m_mask) {
+        m_mask = job.Mask;
+        m_maskPattern = QRegularExpression::fromWildcard(job.Mask, Qt::CaseInsensitive);
+    }
+    QList<Platform::SFolderEntry> entries;
+    Platform::ListFolder(folder, entries);
+    QList<const Platform::SFolderEntry *> files;
+    for (const Platform::SFolderEntry &entry : std::as_const(entries))
+        if (entry.kind == Platform::EEntryKind::File && !IsHiddenName(entry.name)
+            && m_maskPattern.match(entry.name).hasMatch())
+            files.append(&entry);
     LogMessage(SearchTag,
         QStringLiteral("currentDir: ") + PrintablePath(folder) + QStringLiteral(" / filesCount: ")
             + QString::number(files.size()));
-    const QString absolute = directory.absolutePath();
-    for (const QString &name : files) {
+    const QString absolute = QDir(folder).absolutePath();
+    for (const Platform::SFolderEntry *file : std::as_const(files)) {
         if (StopRequested)
             return;
-        const QString path = absolute + QLatin1Char('/') + name;
+        const QString path = absolute + QLatin1Char('/') + file->name;
         if (!IsSupportedFormat(path))
             continue;
-        const QFileInfo info(path);
-        job.CurrentImages.append({ path, FileMd5(path), info.lastModified().toMSecsSinceEpoch() });
+        job.CurrentImages.append({ path, m_checksums.Md5(path, file->identity),
+            Milliseconds(file->identity.modifiedNs) });
     }
 
     if (!job.Subfolders)
         return;
-    const QStringList folders
-        = directory.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    for (const QString &name : folders) {
+    // Links to folders are followed; the walk above stops at the ones that lead back.
+    for (const Platform::SFolderEntry &entry : std::as_const(entries)) {
         if (StopRequested)
             return;
-        SearchAllFiles(folder + QLatin1Char('/') + name, job);
+        if (IsHiddenName(entry.name))
+            continue;
+        const QString path = folder + QLatin1Char('/') + entry.name;
+        if (entry.kind == Platform::EEntryKind::Folder
+            || (entry.kind == Platform::EEntryKind::Link && Platform::IsFolderFollowed(path)))
+            SearchAllFiles(path, job);
     }
 }
 
@@ -486,15 +572,7 @@ void CMonitorThread::GenerateFTPListCurrentImgs(CJob &job)
 bool CMonitorThread::IsSupportedFormat(const QString &path) const
 {
     const int dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString extension = (dot < 0 ? path : path.mid(dot + 1)).toUpper();
-    for (const SFormatRecord &format : m_formats->Formats()) {
-        if (!format.canRead)
-            continue;
-        for (const QString &listed : format.ExtensionList())
-            if (listed.toUpper() == extension)
-                return true;
-    }
-    return false;
+    return m_readableExtensions.contains((dot < 0 ? path : path.mid(dot + 1)).toUpper());
 }
 
 void CMonitorThread::RemoveUnstableFiles(CJob &job)
@@ -648,27 +726,26 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
     return path;
 }
 
-QString FileMd5(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!hash.addData(&file))
-        return QString();
-    return QString::fromLatin1(hash.result().toHex());
-}
-
 qint64 GetFolderSize(const QString &path)
 {
-    if (!QFileInfo(path).isDir())
+    return GetFolderSize(path, {});
+}
+
+qint64 GetFolderSize(
+    const QString &path, const std::function<void(const QString &)> &beforeReadingFolder)
+{
+    if (!Platform::IsFolderFollowed(path))
         return 0;
+    if (beforeReadingFolder)
+        beforeReadingFolder(path);
     qint64 total = 0;
-    QDirIterator files(
-        path, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        files.next();
-        total += files.fileInfo().size();
+    QList<Platform::SFolderEntry> entries;
+    Platform::ListFolder(path, entries);
+    for (const Platform::SFolderEntry &entry : std::as_const(entries)) {
+        if (entry.kind == Platform::EEntryKind::File)
+            total += entry.identity.size;
+        else if (entry.kind == Platform::EEntryKind::Folder)
+            total += GetFolderSize(path + QLatin1Char('/') + entry.name, beforeReadingFolder);
     }
     return total;
 }

@@ -1,17 +1,39 @@
 #pragma once
 
+#include "ChecksumCache.h"
 #include "Job.h"
 #include "WorkerThread.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QSet>
 #include <QString>
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
 
 class CFormatsEnum;
 class CJobList;
+
+// A watch thread's stop request. Setting it wakes the thread's sleeps at once, so the thread
+// sleeps whole stretches instead of looking at the flag every few milliseconds.
+class CStopFlag
+{
+public:
+    CStopFlag &operator=(bool requested);
+    operator bool() const { return m_requested.load(); }
+    // Sleeps `milliseconds` unless a stop comes first; false when stopped.
+    bool SleepFor(qint64 milliseconds);
+
+private:
+    std::atomic<bool> m_requested { false };
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+};
 
 // Watches one job of the job list. Every 50 ms it looks at the clock; once per observed second
 // it copies its job (found by Id), scans the job's source when the job is active and its
@@ -19,7 +41,7 @@ class CJobList;
 // the main program finished, it writes the job's log and count back into the list.
 //
 // The window writes JobId before start() and StopRequested to end the thread; both are
-// atomics. Everything else belongs to the thread while it runs.
+// safe to write from another thread. Everything else belongs to the thread while it runs.
 class CMonitorThread : public CWorkerThread
 {
     Q_OBJECT
@@ -30,7 +52,7 @@ public:
 
     // The images of the current pass that are new for the job; emptied at every pass.
     QList<SJobImage> NewImages;
-    std::atomic<bool> StopRequested { false };
+    CStopFlag StopRequested;
     std::atomic<qint64> JobId { 0 };
     // The local folder of an FTP job's downloads; deleted after each hand-over.
     QString DownloadFolder;
@@ -62,6 +84,11 @@ public:
     static QString MainProgram();
     static void SetMainProgram(const QString &path);
 
+    // The sums of the job's files, kept between scans.
+    CChecksumCache &Checksums() { return m_checksums; }
+    // GetFolderSize, with the last answer kept while nothing below the folder changed.
+    qint64 QuietFolderSize(const QString &folder);
+
 signals:
     void BeginProcessing(QString jobName, bool silentMode);
     void EndProcessing();
@@ -76,17 +103,31 @@ private:
     // the job as the list held it when the pass began.
     bool HandOver(CJob &job, const CJob &seen);
     EMainProgramOutcome RunMainProgram(const QString &script);
-    // Sleeps in short slices; false as soon as a stop is requested.
-    bool SleepUnlessStopped(int milliseconds);
+    // False as soon as a stop is requested.
+    bool SleepUnlessStopped(int milliseconds) { return StopRequested.SleepFor(milliseconds); }
 
     CJobList *m_jobList;
     const CFormatsEnum *m_formats;
-    // Canonical paths of the folders the current listing has walked.
-    QSet<QString> m_visitedFolders;
+    // Device and inode of the folders the current listing has walked.
+    QSet<QPair<quint64, quint64>> m_visitedFolders;
+    QSet<QString> m_readableExtensions;
+    std::optional<QString> m_mask; // the mask m_maskPattern was made from
+    QRegularExpression m_maskPattern;
+    CChecksumCache m_checksums;
+    struct SSizeMemo
+    {
+        QString folder;
+        quint64 device;
+        quint64 inode;
+        qint64 size;
+    };
+    std::optional<SSizeMemo> m_sizeMemo;
+    quint64 m_folderChanges; // this thread's client of the shared folder watch
 };
 
-// MD5 of a file's content as 32 lower-case hexadecimal digits; "" when it cannot be read.
-QString FileMd5(const QString &path);
 // Bytes of all files below a folder, hidden ones included, links and special files left out;
 // 0 when the path is not a folder.
 qint64 GetFolderSize(const QString &path);
+// The same, calling `beforeReadingFolder` with each folder before its entries are read.
+qint64 GetFolderSize(
+    const QString &path, const std::function<void(const QString &)> &beforeReadingFolder);

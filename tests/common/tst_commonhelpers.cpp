@@ -13,6 +13,7 @@
 #include <QTranslator>
 
 #include <climits>
+#include <thread>
 
 class TestCommonHelpers : public QObject
 {
@@ -23,6 +24,8 @@ private slots:
     void qtOwnTextsFollowTheLanguage();
     void traceLineLayout();
     void traceGoesToDebugChannelWithoutContext();
+    void traceShowsLocalTime_data();
+    void traceShowsLocalTime();
 
     void escapeXml_data();
     void escapeXml();
@@ -106,6 +109,37 @@ void TestCommonHelpers::traceGoesToDebugChannelWithoutContext()
     QVERIFY(!lastMessage.hasFile);
     QVERIFY(lastMessage.text.endsWith(QStringLiteral(" MainWindow::show. devicePixelRatio: 1.00")));
     QCOMPARE(lastMessage.text.indexOf(QLatin1Char(' ')), 12); // "HH:MM:SS.mmm "
+}
+
+void TestCommonHelpers::traceShowsLocalTime_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("UTC") << QByteArray("UTC0");
+    QTest::newRow("half an hour ahead") << QByteArray("IST-5:30");
+    QTest::newRow("behind, with summer time") << QByteArray("NST3:30NDT,M3.2.0,M11.1.0");
+    QTest::newRow("three quarters ahead") << QByteArray("CHAST-12:45");
+}
+
+void TestCommonHelpers::traceShowsLocalTime()
+{
+    QFETCH(QByteArray, zone);
+    const QByteArray previous = qgetenv("TZ");
+    qputenv("TZ", zone);
+    const QtMessageHandler handler = qInstallMessageHandler(CaptureHandler);
+    // A new thread: each thread keeps the zone's offset it saw last for up to a minute.
+    std::thread([] { LogMessage(QStringLiteral("T")); }).join();
+    qInstallMessageHandler(handler);
+    const QTime expected = QTime::currentTime();
+    if (previous.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", previous);
+
+    const QTime traced = QTime::fromString(lastMessage.text.left(12), QStringLiteral("HH:mm:ss.zzz"));
+    QVERIFY2(traced.isValid(), qPrintable(lastMessage.text));
+    const int apart = qAbs(traced.msecsTo(expected));
+    QVERIFY2(qMin(apart, 86400000 - apart) < 60000,
+        qPrintable(traced.toString() + QStringLiteral(" / ") + expected.toString()));
 }
 
 void TestCommonHelpers::escapeXml_data()

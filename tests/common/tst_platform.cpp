@@ -3,6 +3,9 @@
 #include "TestMain.h"
 #include "platform/ColorScheme.h"
 #include "platform/DesktopOpen.h"
+#include "platform/FileIdentity.h"
+#include "platform/FolderChanges.h"
+#include "platform/FolderListing.h"
 #include "platform/FileNames.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFolder.h"
@@ -41,6 +44,10 @@ private slots:
     void helpPageNameCannotClimbOut();
 
     void namesQtCannotAddressAreListed();
+    void folderListingLeavesUnaddressableNamesOut();
+    void folderChangesSeeWhatChangesSizes_data();
+    void folderChangesSeeWhatChangesSizes();
+    void folderChangesOfOneFolderForTwoClients();
     void userNameMatchesAccount();
     void darkSchemeFromThemeOrPalette();
 
@@ -216,6 +223,98 @@ void TestPlatform::namesQtCannotAddressAreListed()
     QCOMPARE(entries.at(1).name, QByteArray("d\xFF"));
     QVERIFY(entries.at(1).isFolder);
     QVERIFY(Platform::UnaddressableEntries(folder.filePath(QStringLiteral("missing"))).isEmpty());
+}
+
+void TestPlatform::folderListingLeavesUnaddressableNamesOut()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QByteArray base = QFile::encodeName(folder.path()) + '/';
+    for (const char *name : { "caf\xE9.jpg", "caf\xC3\xA9.jpg" })
+        QVERIFY(::close(::open((base + name).constData(), O_WRONLY | O_CREAT, 0600)) == 0);
+    QList<Platform::SFolderEntry> entries;
+    QVERIFY(Platform::ListFolder(folder.path(), entries));
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.first().name, QString::fromUtf8("caf\xC3\xA9.jpg"));
+    QVERIFY(!Platform::ListFolder(folder.filePath(QStringLiteral("missing")), entries));
+}
+
+void TestPlatform::folderChangesSeeWhatChangesSizes_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("seen");
+    QTest::newRow("nothing") << "none" << false;
+    QTest::newRow("a file read") << "read" << false;
+    QTest::newRow("a file made") << "create" << true;
+    QTest::newRow("a file written to") << "append" << true;
+    QTest::newRow("a file cut short") << "truncate" << true;
+    QTest::newRow("a file renamed") << "rename" << true;
+    QTest::newRow("a file removed") << "remove" << true;
+    QTest::newRow("a file in a subfolder written to") << "deep" << true;
+    QTest::newRow("the folder itself removed") << "remove folder" << true;
+}
+
+void TestPlatform::folderChangesSeeWhatChangesSizes()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, seen);
+    QTemporaryDir temporary;
+    const QString folder = temporary.filePath(QStringLiteral("watched"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/sub")));
+    const QString file = folder + QStringLiteral("/a.jpg");
+    const QString deep = folder + QStringLiteral("/sub/b.jpg");
+    for (const QString &path : { file, deep }) {
+        QFile made(path);
+        QVERIFY(made.open(QIODevice::WriteOnly) && made.write("12345") == 5);
+    }
+    Platform::CFolderChanges &changes = Platform::CFolderChanges::Shared();
+    const auto client = changes.NewClient();
+    if (!changes.Restart(client))
+        QSKIP("No folder change notices on this system");
+    QVERIFY(changes.Add(client, folder) && changes.Add(client, folder + QStringLiteral("/sub")));
+    QVERIFY(!changes.Changed(client));
+
+    QFile target(change == QLatin1String("deep") ? deep : file);
+    if (change == QLatin1String("read"))
+        QVERIFY(target.open(QIODevice::ReadOnly) && target.readAll().size() == 5);
+    else if (change == QLatin1String("create"))
+        QVERIFY(QFile(folder + QStringLiteral("/c.jpg")).open(QIODevice::WriteOnly));
+    else if (change == QLatin1String("append") || change == QLatin1String("deep"))
+        QVERIFY(target.open(QIODevice::Append) && target.write("x") == 1);
+    else if (change == QLatin1String("truncate"))
+        QVERIFY(target.resize(1));
+    else if (change == QLatin1String("rename"))
+        QVERIFY(target.rename(folder + QStringLiteral("/z.jpg")));
+    else if (change == QLatin1String("remove"))
+        QVERIFY(target.remove());
+    else if (change == QLatin1String("remove folder"))
+        QVERIFY(QDir(folder).removeRecursively());
+    target.close();
+
+    QTRY_COMPARE(changes.Changed(client), seen);
+    QCOMPARE(changes.Changed(client), seen); // and it stays so until the next start
+    QVERIFY(changes.Restart(client));
+    QVERIFY(!changes.Changed(client));
+    changes.RemoveClient(client);
+}
+
+void TestPlatform::folderChangesOfOneFolderForTwoClients()
+{
+    // Two watch threads over one folder share the system's watch: one of them starting over
+    // must not blind the other.
+    QTemporaryDir folder;
+    Platform::CFolderChanges &changes = Platform::CFolderChanges::Shared();
+    const auto first = changes.NewClient();
+    const auto second = changes.NewClient();
+    if (!changes.Restart(first) || !changes.Restart(second))
+        QSKIP("No folder change notices on this system");
+    QVERIFY(changes.Add(first, folder.path()) && changes.Add(second, folder.path()));
+    QVERIFY(changes.Restart(first)); // forgets its folder; the second keeps watching
+    QVERIFY(QFile(folder.filePath(QStringLiteral("new.jpg"))).open(QIODevice::WriteOnly));
+    QTRY_VERIFY(changes.Changed(second));
+    QVERIFY(!changes.Changed(first));
+    changes.RemoveClient(first);
+    changes.RemoveClient(second);
 }
 
 #include "tst_platform.moc"
