@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
 #include <QMutexLocker>
 #include <QThread>
 
@@ -32,6 +33,15 @@ CBatchCore::CBatchCore(QObject *parent)
     m_timer.setInterval(TimerIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &CBatchCore::OnTimer);
 }
+
+namespace {
+
+// ImageMagick's thread limit is the process's: the runs that lowered it, and what it was.
+QMutex magickThreadsLock;
+int runsLimitingThreads = 0; // guarded by magickThreadsLock
+qint64 savedMagickThreads = -1; // guarded by magickThreadsLock
+
+} // namespace
 
 CBatchCore::~CBatchCore()
 {
@@ -142,9 +152,14 @@ bool CBatchCore::Start()
 
     // Each worker decodes and encodes on its own thread; ImageMagick's own threads inside every
     // operation would only oversubscribe the processors and slow the run down.
-    if (workerCount > 1) {
-        m_savedMagickThreads
-            = qint64(MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource));
+    if (workerCount > 1 && m_savedMagickThreads < 0) {
+        // Runs may overlap (a window's run and an unattended one): the first saves the limit,
+        // the last gives it back, so previews never stay at one thread.
+        QMutexLocker locker(&magickThreadsLock);
+        if (runsLimitingThreads++ == 0)
+            savedMagickThreads
+                = qint64(MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource));
+        m_savedMagickThreads = savedMagickThreads;
         MagickCore::SetMagickResourceLimit(MagickCore::ThreadResource, 1);
     }
 
@@ -566,7 +581,9 @@ void CBatchCore::RestoreMagickThreads()
 {
     if (m_savedMagickThreads < 0)
         return;
-    MagickCore::SetMagickResourceLimit(
-        MagickCore::ThreadResource, MagickCore::MagickSizeType(m_savedMagickThreads));
     m_savedMagickThreads = -1;
+    QMutexLocker locker(&magickThreadsLock);
+    if (--runsLimitingThreads == 0)
+        MagickCore::SetMagickResourceLimit(
+            MagickCore::ThreadResource, MagickCore::MagickSizeType(savedMagickThreads));
 }

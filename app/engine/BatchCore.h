@@ -190,7 +190,7 @@ private:
     QElapsedTimer m_clock;
     qint64 m_timeBeforePause = 0;
 
-    qint64 m_savedMagickThreads = -1; // ImageMagick's thread limit before the run; -1 kept
+    qint64 m_savedMagickThreads = -1; // this run lowered ImageMagick's thread limit: not -1
 
     CUploadThread m_uploadThread;
     CUpload m_emailSender;

@@ -34,6 +34,8 @@ struct SImageOptions
     qint32 RawWhiteBalance = 0;
     qint32 RawHighlight = 0;
 
+    bool operator==(const SImageOptions &other) const = default;
+
     // The options of the current job (GUI thread).
     static SImageOptions FromProfile(const CUserProfile &profile);
 };

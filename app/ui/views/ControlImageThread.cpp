@@ -2,9 +2,11 @@
 #include "PreviewFilters.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QMutexLocker>
 
 #include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageEngineSetup.h"
 #include "Trace.h"
 
@@ -20,6 +22,47 @@ const QString ZoomTag = QStringLiteral("CControlImageThread::ThreadOpZoom");
 constexpr unsigned long PollMilliseconds = 50;
 
 using PreviewFilters::RoundHalfUp;
+
+// What the kept results of one photo may hold, in bytes of pixels; steps beyond it are
+// rendered again each time.
+constexpr qint64 MemoBudget = qint64(640) << 20;
+
+qint64 PixelBytes(const Magick::Image &image)
+{
+    return qint64(image.columns()) * qint64(image.rows()) * 4 * qint64(sizeof(Magick::Quantum));
+}
+
+// An image of its own: filters that work on ImageMagick's structures directly must never
+// reach a copy kept elsewhere. The pixels are still shared until one side writes them.
+Magick::Image Detached(const Magick::Image &image)
+{
+    Magick::Image copy(image);
+    copy.modifyImage();
+    return copy;
+}
+
+// A frame drawn at random gives another picture every time: nothing after it is kept.
+bool RendersAlike(const SFilterRecord &record)
+{
+    int slot = -1;
+    switch (record.id) {
+    case FilterId::ShapeFrame:
+        slot = ShapeFrameSlot::RandomFrame;
+        break;
+    case FilterId::GrungeFrame:
+        slot = GrungeFrameSlot::RandomFrame;
+        break;
+    case FilterId::PictureFrame:
+        slot = PictureFrameSlot::RandomFrame;
+        break;
+    case FilterId::VintageFrame:
+        slot = VintageFrameSlot::RandomFrame;
+        break;
+    default:
+        return true;
+    }
+    return record.numbers[slot] == 0.0;
+}
 
 // The engine knows one progress receiver per process. Previews come and go (dialogs), so
 // the engine is given this relay, which never dies, and the relay forwards to the preview
@@ -221,29 +264,56 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         return EOutcome::Failed;
     };
 
-    work.imageIndex = request.photoIndex;
-    work.options = request.imageOptions;
-    bool read;
-    if (request.imageOptions.MultipageWrite == 1 && work.GetPageCount(request.path) > 1) {
-        LogMessage(PreviewTag, QStringLiteral("Read multipage"));
-        read = work.ReadMultipage(request.path) && work.image.isValid();
-    } else {
-        LogMessage(PreviewTag, QStringLiteral("Read singlepage"));
-        work.ClearPages();
-        read = work.Read(request.path);
-    }
-    progress->readResult = read;
-    if (!work.image.isValid())
-        LogMessage(PreviewTag, QStringLiteral("- Image is invalid!"));
-    if (Superseded(served))
-        return aborted();
-    if (!read || !work.image.isValid()) {
-        LogMessage(PreviewTag, QStringLiteral("- Abort the operation"));
-        const int dot = request.path.lastIndexOf(QLatin1Char('.'));
-        const QString extension = dot < 0 ? QString() : request.path.mid(dot + 1);
-        if (!extension.isEmpty() && GhostscriptNoticeDue(extension))
-            emit SignalDisplayGSMessage(extension);
-        return failed();
+    QList<SFilterRecord> active;
+    for (const SFilterRecord &record : std::as_const(request.filters))
+        if (record.active)
+            active.append(record);
+
+    int done = ResumeFromMemo(request, active);
+    if (done < 0) {
+        work.imageIndex = request.photoIndex;
+        work.options = request.imageOptions;
+        const QFileInfo file(request.path);
+        bool read;
+        const bool multipage
+            = request.imageOptions.MultipageWrite == 1 && work.GetPageCount(request.path) > 1;
+        if (multipage) {
+            LogMessage(PreviewTag, QStringLiteral("Read multipage"));
+            read = work.ReadMultipage(request.path) && work.image.isValid();
+        } else {
+            LogMessage(PreviewTag, QStringLiteral("Read singlepage"));
+            work.ClearPages();
+            read = work.Read(request.path);
+        }
+        progress->readResult = read;
+        if (!work.image.isValid())
+            LogMessage(PreviewTag, QStringLiteral("- Image is invalid!"));
+        if (Superseded(served))
+            return aborted();
+        if (!read || !work.image.isValid()) {
+            LogMessage(PreviewTag, QStringLiteral("- Abort the operation"));
+            const int dot = request.path.lastIndexOf(QLatin1Char('.'));
+            const QString extension = dot < 0 ? QString() : request.path.mid(dot + 1);
+            if (!extension.isEmpty() && GhostscriptNoticeDue(extension))
+                emit SignalDisplayGSMessage(extension);
+            return failed();
+        }
+        m_memo = SRenderMemo();
+        if (!multipage) {
+            // Pages of a flattened document are not kept: only single photos are.
+            m_memo.path = request.path;
+            m_memo.fileSize = file.size();
+            m_memo.fileModified = file.lastModified();
+            m_memo.options = request.imageOptions;
+            m_memo.photoIndex = request.photoIndex;
+            m_memo.source = work;
+            m_memo.source.image = Detached(work.image);
+            m_memo.bytes = PixelBytes(work.image);
+            m_memo.valid = m_memo.bytes <= MemoBudget;
+            if (!m_memo.valid)
+                m_memo = SRenderMemo();
+        }
+        done = 0;
     }
 
     Magick::Image backdrop;
@@ -251,23 +321,26 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
 
     bool geometryApplied = false;
     bool resizeApplied = false;
-    for (const SFilterRecord &record : std::as_const(request.filters)) {
-        if (!record.active)
+    for (int index = 0; index < active.size(); ++index) {
+        const SFilterRecord &record = active.at(index);
+        geometryApplied = geometryApplied || PreviewFilters::IsGeometry(record.id);
+        resizeApplied = resizeApplied || record.id == FilterId::Resize;
+        if (index < done)
             continue;
         if (Superseded(served))
             return aborted();
         progress->statusText = tr("Applying '%1' filter").arg(record.name) + QStringLiteral("...");
         work.imageIndex = request.photoIndex;
+        ++m_appliedFilters;
         if (!work.ApplyFilter(record)) {
             if (Superseded(served))
                 return aborted();
             LogMessage(PreviewTag, QStringLiteral("- Filter %1 failed").arg(record.id));
             return failed();
         }
-        geometryApplied = geometryApplied || PreviewFilters::IsGeometry(record.id);
-        resizeApplied = resizeApplied || record.id == FilterId::Resize;
         if (Superseded(served))
             return aborted();
+        KeepStep(index, record);
     }
 
     // A photo whose size changed is shown fitted; so is one whose size was not known yet.
@@ -370,6 +443,47 @@ bool CControlImageThread::ScaleToView(
     return true;
 }
 
+int CControlImageThread::ResumeFromMemo(const SRequest &request, const QList<SFilterRecord> &active)
+{
+    if (!m_memo.valid || m_memo.path != request.path || !(m_memo.options == request.imageOptions)
+        || m_memo.photoIndex != request.photoIndex)
+        return -1;
+    const QFileInfo file(request.path);
+    if (file.size() != m_memo.fileSize || file.lastModified() != m_memo.fileModified) {
+        m_memo = SRenderMemo();
+        return -1;
+    }
+    int done = 0;
+    while (done < active.size() && done < m_memo.records.size()
+        && m_memo.records.at(done) == active.at(done))
+        ++done;
+    // What follows the first step that differs belongs to another chain.
+    while (m_memo.records.size() > done) {
+        m_memo.bytes -= PixelBytes(m_memo.results.takeLast());
+        m_memo.records.removeLast();
+    }
+    LogMessage(PreviewTag, QStringLiteral("- Kept: the photo and %1 step(s)").arg(done));
+    // The progress state stays: the GUI may be setting its abort flag right now.
+    const SProgressState state = work.progress;
+    work = m_memo.source;
+    work.progress = state;
+    work.image = Detached(done > 0 ? m_memo.results.at(done - 1) : m_memo.source.image);
+    return done;
+}
+
+void CControlImageThread::KeepStep(int index, const SFilterRecord &record)
+{
+    // Only an unbroken run of steps from the photo on is of use.
+    if (!m_memo.valid || m_memo.records.size() != index || !RendersAlike(record))
+        return;
+    const qint64 bytes = PixelBytes(work.image);
+    if (m_memo.bytes + bytes > MemoBudget)
+        return;
+    m_memo.records.append(record);
+    m_memo.results.append(Detached(work.image));
+    m_memo.bytes += bytes;
+}
+
 bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image &backdrop)
 {
     bool build = false;
@@ -380,8 +494,13 @@ bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image 
     }
     if (!build)
         return false;
+    if (m_memo.valid && m_memo.backdrop.isValid()) {
+        backdrop = m_memo.backdrop;
+        return true;
+    }
     try {
-        Magick::Image out = work.image;
+        // Before any step: the photo as read (kept, or in work just after reading).
+        Magick::Image out = m_memo.valid ? m_memo.source.image : work.image;
         out.gamma(0.4);
         // Black at 166 of 255 over the photo; IM6 colours carry opacity, not alpha.
         Magick::Image overlay(Magick::Geometry(out.columns(), out.rows()),
@@ -389,6 +508,10 @@ bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image 
         overlay.matte(true);
         out.composite(overlay, 0, 0, Magick::OverCompositeOp);
         backdrop = out;
+        if (m_memo.valid && m_memo.bytes + PixelBytes(out) <= MemoBudget) {
+            m_memo.backdrop = Detached(out);
+            m_memo.bytes += PixelBytes(out);
+        }
         return true;
     } catch (const std::exception &exception) {
         LogMessage(PreviewTag, QString::fromLocal8Bit(exception.what()));

@@ -4,6 +4,7 @@
 #include "ImageManager.h"
 #include "WorkerThread.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMutex>
 #include <QPoint>
@@ -77,6 +78,10 @@ public:
     // when the state is hidden or aborted.
     void OnImageProgress(SProgressState &state) override;
 
+    // Filters this thread has applied since it was made; tests tell by it which steps of a
+    // chain a render ran again.
+    int AppliedFilterCount() const { return m_appliedFilters.load(); }
+
 signals:
     void Show();
     void RenderFailed();
@@ -128,4 +133,26 @@ private:
 
     std::atomic_bool stop { false };
     std::atomic_bool cancel { false };
+    std::atomic<int> m_appliedFilters { 0 };
+
+    // The last render's photo as read and its chain's results after each step, so that a
+    // change to one filter renders from the result before it. Render thread only.
+    struct SRenderMemo
+    {
+        QString path;
+        qint64 fileSize = -1;
+        QDateTime fileModified;
+        SImageOptions options;
+        qint32 photoIndex = 0;
+        CImageManager source; // as read
+        Magick::Image backdrop; // the darkened whole photo, made when first needed
+        QList<SFilterRecord> records; // the active steps applied, in order
+        QList<Magick::Image> results; // after each of them
+        qint64 bytes = 0;
+        bool valid = false;
+    };
+    SRenderMemo m_memo;
+    // Restores work to the longest kept part of the chain; the number of active steps done.
+    int ResumeFromMemo(const SRequest &request, const QList<SFilterRecord> &active);
+    void KeepStep(int index, const SFilterRecord &record);
 };

@@ -1,0 +1,158 @@
+#include "ImageEngineSetup.h"
+#include "TestMain.h"
+
+#include "ControlImageThread.h"
+#include "FilterIds.h"
+#include "FilterRecord.h"
+#include "FilterSlots.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <Magick++.h>
+
+namespace {
+
+SFilterRecord Step(int id, int count, const QList<QPair<int, double>> &values)
+{
+    SFilterRecord record;
+    record.id = id;
+    record.active = true;
+    record.numberCount = count;
+    for (const auto &[slot, value] : values)
+        record.numbers[slot] = value;
+    return record;
+}
+
+QList<SFilterRecord> Chain()
+{
+    return {
+        Step(FilterId::Resize, ResizeSlot::NumberCount,
+            { { ResizeSlot::Width, 300 }, { ResizeSlot::Height, 200 },
+                { ResizeSlot::KeepAspect, 1 } }),
+        Step(FilterId::Sharpen, SharpenSlot::NumberCount, { { SharpenSlot::Amount, 40 } }),
+        Step(FilterId::Brightness, BrightnessSlot::NumberCount,
+            { { BrightnessSlot::Lightness, 10 } }),
+        Step(FilterId::SimpleBorder, SimpleBorderSlot::NumberCount,
+            { { SimpleBorderSlot::Top, 8 }, { SimpleBorderSlot::Color, double(0xFFFFFFFFu) },
+                { SimpleBorderSlot::Uniform, 1 } }),
+    };
+}
+
+// One render thread and the results it publishes, counted on this thread.
+struct SRenderer
+{
+    SRenderer()
+    {
+        QObject::connect(&thread, &CControlImageThread::Show, &receiver, [this] { ++shown; });
+        QObject::connect(
+            &thread, &CControlImageThread::RenderFailed, &receiver, [this] { ++failed; });
+        thread.start();
+    }
+    ~SRenderer()
+    {
+        thread.Stop();
+        thread.wait();
+    }
+    // The full-size filtered picture's signature, or "" when no render came.
+    QString Render(const QString &photo, const QList<SFilterRecord> &filters)
+    {
+        CControlImageThread::SRequest request;
+        request.path = photo;
+        request.filters = filters;
+        request.viewSize = QSize(200, 150);
+        const int before = shown + failed;
+        thread.RequestPreview(request);
+        if (!QTest::qWaitFor([&] { return shown + failed > before; }, EventTimeoutMs))
+            return QString();
+        CControlImageThread::SResult result;
+        if (!thread.TakeResult(result))
+            return QString();
+        return QString::fromStdString(result.imageFiltered.image.signature());
+    }
+
+    CControlImageThread thread;
+    QObject receiver;
+    int shown = 0;
+    int failed = 0;
+};
+
+} // namespace
+
+// A preview renders a changed chain from the result before the first changed step, and the
+// picture is the one a render from the photo gives.
+class TestPreviewRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void changedChainRendersFromTheStepBefore_data();
+    void changedChainRendersFromTheStepBefore();
+
+private:
+    QTemporaryDir root;
+    QString photo;
+    QString other;
+};
+
+void TestPreviewRender::initTestCase()
+{
+    QVERIFY(root.isValid());
+    for (const auto &[name, colour] : { std::pair { "a.jpg", QColor(200, 60, 30) },
+             std::pair { "b.jpg", QColor(30, 60, 200) } }) {
+        QImage image(900, 600, QImage::Format_RGB32);
+        image.fill(colour);
+        for (int x = 0; x < 900; x += 30) // edges for the sharpening to find
+            for (int y = 0; y < 600; ++y)
+                image.setPixel(x, y, qRgb(250, 250, 250));
+        QVERIFY(image.save(root.filePath(QLatin1String(name)), "JPEG", 95));
+    }
+    photo = root.filePath(QStringLiteral("a.jpg"));
+    other = root.filePath(QStringLiteral("b.jpg"));
+}
+
+void TestPreviewRender::changedChainRendersFromTheStepBefore_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("stepsRun");
+    QTest::newRow("nothing") << "none" << 0;
+    QTest::newRow("the last step's value") << "last" << 1;
+    QTest::newRow("the second step's value") << "second" << 3;
+    QTest::newRow("the third step switched off") << "off" << 1;
+    QTest::newRow("a step added at the end") << "added" << 1;
+    QTest::newRow("another photo") << "photo" << 4;
+}
+
+void TestPreviewRender::changedChainRendersFromTheStepBefore()
+{
+    QFETCH(QString, change);
+    QFETCH(int, stepsRun);
+    SRenderer renderer;
+    QVERIFY(!renderer.Render(photo, Chain()).isEmpty());
+    const int applied = renderer.thread.AppliedFilterCount();
+    QCOMPARE(applied, Chain().size());
+
+    QList<SFilterRecord> changed = Chain();
+    QString path = photo;
+    if (change == QLatin1String("last"))
+        changed[3].numbers[SimpleBorderSlot::Top] = 12;
+    else if (change == QLatin1String("second"))
+        changed[1].numbers[SharpenSlot::Amount] = 80;
+    else if (change == QLatin1String("off"))
+        changed[2].active = false;
+    else if (change == QLatin1String("added"))
+        changed.append(Step(FilterId::Brightness, BrightnessSlot::NumberCount,
+            { { BrightnessSlot::Lightness, -20 } }));
+    else if (change == QLatin1String("photo"))
+        path = other;
+    const QString resumed = renderer.Render(path, changed);
+    QVERIFY(!resumed.isEmpty());
+    QCOMPARE(renderer.thread.AppliedFilterCount() - applied, stepsRun);
+
+    SRenderer fresh;
+    QCOMPARE(resumed, fresh.Render(path, changed));
+}
+
+QUENDRASIL_TEST_MAIN_WITH(TestPreviewRender, QApplication, InitializeImageEngine)
+#include "tst_previewrender.moc"
