@@ -1,6 +1,9 @@
 // Batch speed: 32 camera-sized JPEGs resized to 1600 pixels on the long edge at quality 85,
 // once through the program's own batch core and once through separate ImageMagick command-line
-// processes, with the worker count varied. Prints figures; asserts nothing.
+// processes, with the worker count varied. Then a chain that reads side images (a logo, a
+// picture frame and the Date's texture) over three-page TIFFs whose pages are each filtered and
+// written, and over one document of every photo, with the number of side images decoded.
+// Prints figures; asserts nothing.
 //
 //   batchbench [folder]      (default /tmp/quendrasil-bench; the photos are made once there)
 //
@@ -8,10 +11,13 @@
 // counted as the batch's peak.
 
 #include "BatchCore.h"
+#include "FilterIds.h"
+#include "FilterSlots.h"
 #include "ImageEngineSetup.h"
 #include "ImageManager.h"
 #include "ListFilters.h"
 #include "ListImages.h"
+#include "SideImageCache.h"
 #include "UserProfile.h"
 
 #include <QCoreApplication>
@@ -20,6 +26,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -38,6 +45,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <list>
 #include <thread>
 #include <vector>
 
@@ -49,6 +57,13 @@ constexpr size_t PhotoHeight = 4000;
 constexpr int LongEdge = 1600;
 constexpr int OutputQuality = 85;
 constexpr int ResizeFilterId = 5040;
+
+// The side-image runs: smaller photos of three pages each.
+constexpr int PagedPhotoCount = 16;
+constexpr int PagesPerPhoto = 3;
+constexpr size_t PageWidth = 1200;
+constexpr size_t PageHeight = 800;
+constexpr int SideImagesInChain = 3; // the logo, the frame picture, the texture
 
 QString PhotoName(int index)
 {
@@ -208,11 +223,13 @@ struct SResult
     int failed = 0;
     qint64 peakKiB = -1; // -1 unknown
     int workers = 0;
+    int photos = PhotoCount;
+    quint64 sideImagesDecoded = 0;
 };
 
 double PhotosPerSecond(const SResult &result)
 {
-    return result.seconds > 0.0 ? double(PhotoCount - result.failed) / result.seconds : 0.0;
+    return result.seconds > 0.0 ? double(result.photos - result.failed) / result.seconds : 0.0;
 }
 
 // The process's peak resident memory since the last reset, in KiB.
@@ -425,6 +442,179 @@ SResult RunConvert(const QString &convert, const QStringList &photos, const QStr
     return result;
 }
 
+// ---- Side images ---------------------------------------------------------------------------
+
+struct SSideImageFiles
+{
+    QStringList sources; // three-page TIFFs
+    QString logo; // PNG with see-through parts
+    QString texture; // PNG
+};
+
+QString PagedPhotoName(int index)
+{
+    return QStringLiteral("pages-%1.tif").arg(index, 2, 10, QLatin1Char('0'));
+}
+
+bool IsCachedPagedPhoto(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    CImageManager manager;
+    return manager.GetPageCount(path) == PagesPerPhoto && manager.Ping(path)
+        && manager.GetImageProperties().Width == PageWidth
+        && manager.GetImageProperties().Height == PageHeight;
+}
+
+// The three-page TIFFs (a photo as it is, mirrored and upside down), made once, and the logo
+// and the texture; false when one could not be made.
+bool PrepareSideImageFiles(const QString &folder, const QStringList &photos, SSideImageFiles &files)
+{
+    try {
+        for (int index = 0; index < PagedPhotoCount; ++index) {
+            const QString path = folder + QLatin1Char('/') + PagedPhotoName(index);
+            files.sources.append(path);
+            if (IsCachedPagedPhoto(path))
+                continue;
+            Magick::Image page;
+            page.defineValue("jpeg", "size",
+                QStringLiteral("%1x%2").arg(PageWidth).arg(PageHeight).toStdString());
+            page.read("JPEG:" + QFile::encodeName(photos.at(index % photos.size())).toStdString());
+            Magick::Geometry size(PageWidth, PageHeight);
+            size.aspect(true);
+            page.scale(size);
+            page.compressType(Magick::JPEGCompression);
+            page.quality(90);
+            std::list<Magick::Image> pages { page, page, page };
+            std::next(pages.begin())->flop();
+            pages.back().flip();
+            const QString partial = path + QStringLiteral(".part");
+            Magick::writeImages(pages.begin(), pages.end(),
+                "TIFF:" + QFile::encodeName(partial).toStdString(), true);
+            if (!QFile::exists(path) || QFile::remove(path))
+                QFile::rename(partial, path);
+        }
+
+        files.logo = folder + QStringLiteral("/logo.png");
+        Magick::Image logo(Magick::Geometry(320, 120), Magick::Color("transparent"));
+        logo.strokeColor(Magick::ColorRGB(0.1, 0.1, 0.1));
+        logo.strokeWidth(4.0);
+        logo.fillColor(Magick::ColorRGB(0.95, 0.95, 0.9));
+        logo.draw(Magick::DrawableRoundRectangle(4, 4, 315, 115, 20, 20));
+        logo.fillColor(Magick::ColorRGB(0.8, 0.1, 0.1));
+        logo.draw(Magick::DrawableEllipse(160, 60, 120, 40, 0, 360));
+        logo.write("PNG:" + QFile::encodeName(files.logo).toStdString());
+
+        files.texture = folder + QStringLiteral("/texture.png");
+        Magick::Image texture;
+        texture.size(Magick::Geometry(64, 64));
+        texture.read("gradient:#c04000-#ffd040");
+        texture.write("PNG:" + QFile::encodeName(files.texture).toStdString());
+    } catch (const std::exception &exception) {
+        std::fprintf(stderr, "Cannot make the side-image files: %s\n", exception.what());
+        return false;
+    }
+    return true;
+}
+
+SFilterRecord StepRecord(int id, const char *name, int numberCount, int textCount)
+{
+    SFilterRecord record;
+    record.id = id;
+    record.name = QString::fromLatin1(name);
+    record.active = true;
+    record.numberCount = quint8(numberCount);
+    record.textCount = quint8(textCount);
+    return record;
+}
+
+// The chain as the settings pages save it: a logo at the bottom right, today's date in the
+// texture at the top left, the second picture frame around it all. TIFF output, every page
+// filtered and written; with `document` one document of the run's photos instead.
+void BuildSideImageJob(const SSideImageFiles &files, const QString &outputFolder, bool document)
+{
+    CListImages::instance()->Clear();
+    QStringList rejected;
+    for (const QString &source : files.sources)
+        CListImages::instance()->AddImage(source, rejected);
+    if (!rejected.isEmpty())
+        std::fprintf(stderr, "Rejected by the photo list: %s\n", qPrintable(rejected.join(", ")));
+
+    constexpr double White = 4294967295.0;
+    constexpr double Black = 4278190080.0;
+    CListFilters::instance()->Clear();
+    SFilterRecord logo = StepRecord(FilterId::WatermarkLogo, "Watermark Logo",
+        WatermarkLogoSlot::NumberCount, WatermarkLogoSlot::TextCount);
+    logo.numbers[WatermarkLogoSlot::Placement] = 8;
+    logo.numbers[WatermarkLogoSlot::DeltaX] = 24;
+    logo.numbers[WatermarkLogoSlot::DeltaY] = 24;
+    logo.numbers[WatermarkLogoSlot::Scale] = 100;
+    logo.numbers[WatermarkLogoSlot::Transparency] = 30;
+    logo.texts[WatermarkLogoSlot::LogoPath] = files.logo;
+    CListFilters::instance()->Append(logo);
+
+    SFilterRecord date
+        = StepRecord(FilterId::Date, "Date", DateSlot::NumberCount, DateSlot::TextCount);
+    const std::initializer_list<double> dateNumbers { 4, 10, 0, 16, White, 0, 2, 2, 2, 0, 1, 0, 0,
+        0, 1, 1, 0, 0, Black, 10, 1, 0, Black, 50, 15, 315, 5, 0, Black, 50, 10 };
+    std::copy(dateNumbers.begin(), dateNumbers.end(), date.numbers.begin());
+    date.texts[DateSlot::FontFamily] = QStringLiteral("DejaVu Sans");
+    date.texts[DateSlot::TexturePath] = files.texture;
+    date.texts[DateSlot::Correction] = QStringLiteral("+0000+00+00 +00+00+00");
+    CListFilters::instance()->Append(date);
+
+    SFilterRecord frame
+        = StepRecord(FilterId::PictureFrame, "Picture Frame", PictureFrameSlot::NumberCount, 0);
+    frame.numbers[PictureFrameSlot::Frame] = 1;
+    frame.numbers[PictureFrameSlot::BackgroundColor] = White;
+    CListFilters::instance()->Append(frame);
+
+    CUserProfile *profile = CUserProfile::instance();
+    profile->OutputOptions = SOutputOptions();
+    profile->OutputOptions.DestPath = outputFolder;
+    profile->OutputOptions.OutputFormat = QStringLiteral("TIF");
+    profile->OutputOptions.Multipage = document;
+    profile->UpdateOutputExtension();
+    profile->RenameOptions = SRenameOptions();
+    profile->RebuildRenameSettings();
+    profile->MultipageWrite = 0;
+    profile->UseMulticore = true;
+    profile->QdvLog = false;
+}
+
+// One run of the side-image chain with the default workers.
+SResult RunSideImages(const SSideImageFiles &files, const QString &outputFolder, bool document)
+{
+    SResult result;
+    result.photos = int(files.sources.size());
+    if (!PrepareEmptyFolder(outputFolder)) {
+        result.failed = result.photos;
+        return result;
+    }
+    BuildSideImageJob(files, outputFolder, document);
+
+    ResetPeakResident();
+    const quint64 decodedBefore = SideImageDecodeCount();
+    CBatchCore core;
+    QEventLoop loop;
+    QObject::connect(&core, &CBatchCore::Finished, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    if (!core.Start()) {
+        result.failed = result.photos;
+        return result;
+    }
+    result.workers = core.WorkerCount();
+    if (!core.IsFinished())
+        loop.exec();
+    result.seconds = double(clock.nsecsElapsed()) / 1e9;
+    result.peakKiB = PeakResidentKiB();
+    // Every failed step counts; a photo fails once at most.
+    result.failed = std::min(result.photos, core.ErrorTotal());
+    result.sideImagesDecoded = SideImageDecodeCount() - decodedBefore;
+    return result;
+}
+
 QString Megabytes(qint64 kiB)
 {
     return QString::number(double(kiB) / 1024.0, 'f', 0);
@@ -436,6 +626,13 @@ void PrintRow(const char *what, const SResult &result)
         result.workers, result.seconds, PhotosPerSecond(result),
         qPrintable(result.peakKiB < 0 ? QStringLiteral("-") : Megabytes(result.peakKiB)),
         result.failed);
+}
+
+void PrintSideImageRow(const char *what, const SResult &result)
+{
+    PrintRow(what, result);
+    std::printf("side images decoded: %llu for %d photos on %d workers\n",
+        static_cast<unsigned long long>(result.sideImagesDecoded), result.photos, result.workers);
 }
 
 void Silence(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -468,7 +665,10 @@ int main(int argc, char *argv[])
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
 
     qInstallMessageHandler(Silence);
-    QCoreApplication application(argc, argv);
+    // The Date step draws with Qt's fonts, which need a GUI application; nothing is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("QuendrasilBench"));
     QCoreApplication::setApplicationName(QStringLiteral("batchbench"));
     InitializeImageEngine(argv[0]);
@@ -539,6 +739,19 @@ int main(int argc, char *argv[])
                 std::printf(
                     "  %-34s %.2f\n", "ratio", PhotosPerSecond(run) / PhotosPerSecond(other));
         }
+    }
+
+    SSideImageFiles sideImageFiles;
+    if (PrepareSideImageFiles(folder, photos, sideImageFiles)) {
+        WarmFileCache(sideImageFiles.sources);
+        std::printf("Side images (logo, picture frame, Date texture; %d in the chain) over %d "
+                    "TIFFs of %d pages of %zux%zu:\n",
+            SideImagesInChain, PagedPhotoCount, PagesPerPhoto, PageWidth, PageHeight);
+        const QString sideImageFolder = folder + QStringLiteral("/out-side-images");
+        PrintSideImageRow("Quendrasil, each page of each file",
+            RunSideImages(sideImageFiles, sideImageFolder, false));
+        PrintSideImageRow("Quendrasil, one document per run",
+            RunSideImages(sideImageFiles, sideImageFolder, true));
     }
     std::printf("Peak memory: this process's VmHWM during the run.\n");
     return ours.failed == 0 ? 0 : 2;

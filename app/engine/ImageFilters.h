@@ -2,17 +2,19 @@
 
 #include "FilterRecord.h"
 #include "ImageProperties.h"
+#include "SideImageCache.h"
 
 #include <Magick++.h>
 
 #include <QRect>
 #include <QString>
 
-#include <array>
+#include <memory>
 
 // Applies one step of the filter chain to one decoded photo. Every CImageManager owns one, so
-// each batch worker and each preview has its own and nothing here is shared between threads.
-// The owner fills target, record, sourcePath, imageIndex and properties, then calls Apply.
+// each batch worker and each preview has its own; only the side-image cache, which locks
+// itself, may be shared. The owner fills target, record, sourcePath, imageIndex and
+// properties, then calls Apply.
 class CImageFilters
 {
 public:
@@ -121,16 +123,10 @@ protected:
     bool ApplySimpleBorder();
 
 public:
-    // Side images kept between photos, so a worker applying the same logo or frame to photo
-    // after photo decodes it once. Slots: see the annotate and frame handlers.
-    struct SSideImageCache
-    {
-        std::array<Magick::Image, 9> images;
-        std::array<QString, 4> paths;
-        std::array<int, 4> frameKeys { -1, -1, -1, -1 };
-        bool shapeVariant = false;
-    };
-    SSideImageCache sideImages;
+    // The logos, masks, frame pictures and textures read so far; never null. A manager hands
+    // its own to the filters it builds for each page, so that every photo and page it works on
+    // shares one.
+    std::shared_ptr<CSideImageCache> sideImages = std::make_shared<CSideImageCache>();
 
     // Works out the path parts from sourcePath; Apply does it before every handler, previews
     // call it themselves.

@@ -1,9 +1,9 @@
 // The Border group's frames and borders: Shape, Grunge, Picture and Vintage Frame (ids 2001 to
 // 2004), Polaroid (2005), Shadow (2020) and Simple Border (2030). The four frame filters read
-// their pictures from Data/Frames/ beside the program and keep the last one they read in the
-// side-image cache. Values outside what the settings pages offer fail the step, and so does a
-// frame picture that is missing or cannot be read; a list choice the page's list does not hold
-// takes the page's default item, and every stored number is some colour.
+// their pictures from Data/Frames/ beside the program and keep them in the side-image cache.
+// Values outside what the settings pages offer fail the step, and so does a frame picture that
+// is missing or cannot be read; a list choice the page's list does not hold takes the page's
+// default item, and every stored number is some colour.
 
 #include "ImageFilters.h"
 
@@ -28,12 +28,8 @@ namespace {
 
 using MagickCore::Quantum;
 
-// The four frame families, in the order of the cache's frame keys.
+// The four frame families, in the order of FrameFamilies.
 enum EFrameFamily { ShapeFamily = 0, GrungeFamily = 1, PictureFamily = 2, VintageFamily = 3 };
-
-// The frame pictures take the last four images of the side-image cache; the first five belong
-// to the annotate filters (logo, overlays, texture).
-constexpr size_t FirstFrameCacheSlot = 5;
 
 struct SFrameFamily
 {
@@ -171,6 +167,7 @@ bool ReadFramePicture(const QString &path, Magick::Image &picture)
         return false;
     }
     const QByteArray bytes = file.readAll();
+    CountSideImageDecode();
     try {
         Magick::Image image;
         image.read(Magick::Blob(bytes.constData(), size_t(bytes.size())));
@@ -189,28 +186,24 @@ bool ReadFramePicture(const QString &path, Magick::Image &picture)
 }
 
 // The frame picture of a family, from the cache when it holds that number (and, for shapes,
-// that edge style), else read from its file and cached. False when it cannot be read; the
-// cache is then empty for that family.
-bool FramePicture(CImageFilters::SSideImageCache &cache, EFrameFamily family, int number,
-    bool blurred, Magick::Image &picture)
+// that edge style), else read from its file and cached. A random draw keeps only the family's
+// last draw, not every picture of the family. False when it cannot be read.
+bool FramePicture(CSideImageCache &cache, EFrameFamily family, int number, bool blurred,
+    bool random, Magick::Image &picture)
 {
-    Magick::Image &slot = cache.images[FirstFrameCacheSlot + size_t(family)];
-    int &key = cache.frameKeys[size_t(family)];
-    const bool sameStyle = family != ShapeFamily || cache.shapeVariant == blurred;
-    if (key == number && sameStyle && slot.isValid()) {
-        picture = slot;
+    const SSideImageKey key { ESideImageReader::Frame, FramePath(family, number, blurred) };
+    if (cache.Find(key, picture))
         return true;
-    }
 
-    key = -1;
-    slot = Magick::Image();
     Magick::Image read;
-    if (!ReadFramePicture(FramePath(family, number, blurred), read))
+    if (!ReadFramePicture(key.path, read))
         return false;
-    slot = read;
-    key = number;
-    if (family == ShapeFamily)
-        cache.shapeVariant = blurred;
+    if (random) {
+        cache.KeepInSlot(
+            QStringLiteral("random ") + QLatin1String(FrameFamilies[family].prefix), key, read);
+    } else {
+        cache.Keep(key, read);
+    }
     picture = read;
     return true;
 }
@@ -356,8 +349,8 @@ bool CImageFilters::ApplyShapeFrame()
         return false;
 
     Magick::Image frame;
-    if (!FramePicture(
-            sideImages, ShapeFamily, ChooseFrame(ShapeFamily, number, random), style != 0, frame))
+    if (!FramePicture(*sideImages, ShapeFamily, ChooseFrame(ShapeFamily, number, random),
+            style != 0, random, frame))
         return false;
     // Shapes keep their upright: a portrait photo stretches the shape instead of turning it.
     FitMaskFrame(*target, frame, color, transparent, false);
@@ -375,8 +368,8 @@ bool CImageFilters::ApplyGrungeFrame()
         return false;
 
     Magick::Image frame;
-    if (!FramePicture(
-            sideImages, GrungeFamily, ChooseFrame(GrungeFamily, number, random), false, frame))
+    if (!FramePicture(*sideImages, GrungeFamily, ChooseFrame(GrungeFamily, number, random), false,
+            random, frame))
         return false;
     FitMaskFrame(*target, frame, color, transparent, true);
     return true;
@@ -394,7 +387,7 @@ bool CImageFilters::ApplyPictureFrame()
 
     number = ChooseFrame(PictureFamily, number, random);
     Magick::Image frame;
-    if (!FramePicture(sideImages, PictureFamily, number, false, frame))
+    if (!FramePicture(*sideImages, PictureFamily, number, false, random, frame))
         return false;
     FitPictureFrame(*target, frame, PictureWindows[number], color, transparent);
     return true;
@@ -412,7 +405,7 @@ bool CImageFilters::ApplyVintageFrame()
 
     number = ChooseFrame(VintageFamily, number, random);
     Magick::Image frame;
-    if (!FramePicture(sideImages, VintageFamily, number, false, frame))
+    if (!FramePicture(*sideImages, VintageFamily, number, false, random, frame))
         return false;
     FitPictureFrame(*target, frame, VintageWindows[number], color, transparent);
     return true;

@@ -31,8 +31,7 @@ bool CImageFilters::ApplyWatermarkLogo()
         return false;
 
     Magick::Image logo;
-    if (!LoadImage(sideImages.images[WatermarkLogoCacheSlot], logo,
-            sideImages.paths[WatermarkLogoCacheSlot], settings.path, true, settings.transparency))
+    if (!LoadImage(*sideImages, logo, settings.path, true, settings.transparency))
         return false;
 
     if (settings.rotation != 0) {
@@ -70,15 +69,12 @@ bool CImageFilters::ApplyWatermarkMask()
 
     Magick::Image overlay;
     if (settings.rotateForPortrait || !portrait) {
-        if (!LoadImage(sideImages.images[WatermarkLandscapeMaskCacheSlot], overlay,
-                sideImages.paths[WatermarkLandscapeMaskCacheSlot], settings.landscapePath, true,
-                settings.transparency))
+        if (!LoadImage(*sideImages, overlay, settings.landscapePath, true, settings.transparency))
             return false;
         if (portrait)
             overlay.rotate(90.0);
-    } else if (!LoadImage(sideImages.images[WatermarkPortraitMaskCacheSlot], overlay,
-                   sideImages.paths[WatermarkPortraitMaskCacheSlot], settings.portraitPath, true,
-                   settings.transparency)) {
+    } else if (!LoadImage(
+                   *sideImages, overlay, settings.portraitPath, true, settings.transparency)) {
         return false;
     }
 

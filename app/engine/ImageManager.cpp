@@ -829,6 +829,8 @@ bool CImageManager::ApplyFilterToCurrentPage(const SFilterRecord &record)
     if (pages.isEmpty())
         return false;
     CImageFilters pageFilters;
+    // The pages of a run read their logos and frames once, from this manager's cache.
+    pageFilters.sideImages = filters.sideImages;
     pageFilters.target = &pages.last();
     pageFilters.sourcePath = path;
     pageFilters.record = record;
@@ -843,6 +845,7 @@ bool CImageManager::ApplyFilterToMultipage(const SFilterRecord &record)
     if (options.MultipageWrite == 1)
         return ApplyFilter(record);
     CImageFilters pageFilters;
+    pageFilters.sideImages = filters.sideImages;
     pageFilters.sourcePath = path;
     pageFilters.record = record;
     pageFilters.imageIndex = imageIndex;

@@ -203,7 +203,7 @@ public:
     qint32 imageIndex = 0; // the photo's sequence number in the batch
     bool multipage = false; // set by ReadMultipage, cleared by Read
     bool previewMode = false; // cache and progress reports on
-    CImageFilters filters; // keeps its side-image cache from photo to photo
+    CImageFilters filters; // its side-image cache serves every photo and page of this manager
     SImageProperties properties;
     SProgressState progress;
     bool cmykSource = false; // the source was a colour-separation image

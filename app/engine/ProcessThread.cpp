@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include "FilterIds.h"
 #include "FilterSlots.h"
@@ -201,6 +202,8 @@ bool CProcessThread::Poll()
 void CProcessThread::Run()
 {
     LogMessage(QStringLiteral("CProcessThread::run"));
+    // The run's window keeps the worker after the run; the side images need not wait for it.
+    const auto releaseSideImages = qScopeGuard([this] { engine->filters.sideImages->Clear(); });
 
     renameSettings = job->RenameSettings;
     // A Monitor job numbers its outputs on from its earlier runs.

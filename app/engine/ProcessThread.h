@@ -158,6 +158,7 @@ private:
     const CFormatsEnum *formats;
     SBatchShared *shared = nullptr;
 
+    // Every photo of the run; its side-image cache lives as long as the run.
     std::unique_ptr<CImageManager> engine;
     std::unique_ptr<CImageManager> namingEngine; // pings for the photo date only
 

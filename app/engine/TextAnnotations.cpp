@@ -347,23 +347,24 @@ QString TimePart(const QTime &time, int layout)
     return text;
 }
 
-// The Date's fill: the texture image (cached per CImageFilters) as a brush pattern.
+// The Date's fill: the texture image (kept in the filters' side-image cache) as a brush
+// pattern.
 bool TextureBrush(QBrush &brush, const QString &path, CImageFilters &filters)
 {
-    Magick::Image &cached = filters.sideImages.images[TextureCacheSlot];
-    QString &cachedPath = filters.sideImages.paths[TextureCacheSlot];
-    if (!cached.isValid() || cachedPath != path) {
+    const SSideImageKey key { ESideImageReader::Texture, path };
+    Magick::Image texture;
+    if (!filters.sideImages->Find(key, texture)) {
         if (path.isEmpty())
             return Fail(DateTag, QStringLiteral("No texture image was chosen"));
         // The engine's own reader: it refuses unknown formats, decompression bombs and file
         // names that ImageMagick would interpret.
         CImageManager reader;
+        CountSideImageDecode();
         if (!reader.Read(path))
             return Fail(DateTag, QStringLiteral("The texture image cannot be read: ") + path);
-        cached = reader.image;
-        cachedPath = path;
+        filters.sideImages->Keep(key, reader.image);
+        texture = reader.image;
     }
-    Magick::Image texture = cached;
     texture.type(Magick::TrueColorMatteType);
     const QImage pattern = MagickToQImage(texture);
     if (pattern.isNull())

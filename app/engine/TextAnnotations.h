@@ -29,9 +29,6 @@
 
 #include <Magick++.h>
 
-// The slot of CImageFilters::sideImages (images and paths) that holds the Date's texture.
-inline constexpr int TextureCacheSlot = 3;
-
 // Fills sourcePath and the five path parts the way CImageFilters::Apply works them out, for a
 // preview that calls the Update functions without running Apply.
 void SetSourcePath(CImageFilters &filters, const QString &sourcePath);
@@ -66,7 +63,7 @@ QString ExpandWatermarkKeywords(const QString &text, const CImageFilters &filter
 
 // The Date: the image of the stamp (rotation, blur and shadow included) and its place.
 // `exifDate` is the photo's "EXIF:DateTimeOriginal" or empty; the file time comes from
-// filters.sourcePath; the texture is cached in filters.sideImages (TextureCacheSlot).
+// filters.sourcePath; the texture is kept in filters.sideImages.
 [[nodiscard]] bool UpdateDate(QImage &image, QRect &rect, const QString &exifDate,
     const SFilterRecord &record, CImageFilters &filters, int photoWidth, int photoHeight,
     double scale, int offsetX, int offsetY, double pixelRatio);

@@ -139,15 +139,15 @@ QPoint WatermarkLogoPosition(int anchor, double photoWidth, double photoHeight, 
     return QPoint(int(RoundPosition(x)), int(RoundPosition(y)));
 }
 
-bool LoadImage(Magick::Image &slotImage, Magick::Image &target, QString &slotPath,
-    const QString &path, bool applyTransparency, double transparency)
+bool LoadImage(CSideImageCache &cache, Magick::Image &target, const QString &path,
+    bool applyTransparency, double transparency)
 {
-    if (slotImage.isValid() && slotPath == path) {
-        target = slotImage;
-    } else {
+    const SSideImageKey key { ESideImageReader::Overlay, path };
+    if (!cache.Find(key, target)) {
         if (path.isEmpty() || !QFileInfo::exists(path))
             return false;
         Magick::Image picture;
+        CountSideImageDecode();
         try {
             ReadPicture(picture, path);
         } catch (const Magick::Warning &warning) {
@@ -166,8 +166,7 @@ bool LoadImage(Magick::Image &slotImage, Magick::Image &target, QString &slotPat
         }
         // The decoder's warning stays on the image, and its copies would raise it again.
         MagickCore::ClearMagickException(&picture.image()->exception);
-        slotImage = picture;
-        slotPath = path;
+        cache.Keep(key, picture);
         target = picture;
     }
 

@@ -5,6 +5,7 @@
 // batch handlers live in CImageFilters; this header holds what they share with the preview.
 
 #include "FilterRecord.h"
+#include "SideImageCache.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,12 +13,6 @@
 #include <QString>
 
 #include <Magick++.h>
-
-// The slots of CImageFilters::sideImages (images and paths alike) that these overlays keep
-// their last file in; the texture and frame slots follow them.
-constexpr int WatermarkLogoCacheSlot = 0;
-constexpr int WatermarkLandscapeMaskCacheSlot = 1;
-constexpr int WatermarkPortraitMaskCacheSlot = 2;
 
 // A Watermark-Logo record as the engine uses it.
 struct SWatermarkLogoSettings
@@ -56,12 +51,12 @@ QPoint WatermarkLogoPosition(int anchor, double photoWidth, double photoHeight, 
     double logoHeight, double marginX, double marginY);
 
 // Puts the picture of the file at `path` into `target`, with an alpha channel and in sRGB.
-// The file is read only when `slotImage` does not already hold it (slotPath names what it
-// holds); a successful read refills the slot, which keeps the picture as read. With
-// `applyTransparency` every alpha is lowered by trunc(transparency x 2.55), down to 0. False
-// when the file does not exist or cannot be read; the slot is then left as it was.
-bool LoadImage(Magick::Image &slotImage, Magick::Image &target, QString &slotPath,
-    const QString &path, bool applyTransparency, double transparency);
+// The file is read only when `cache` does not already hold it; a successful read keeps the
+// picture as read there. With `applyTransparency` every alpha is lowered by
+// trunc(transparency x 2.55), down to 0. False when the file does not exist or cannot be read;
+// the cache is then left as it was.
+bool LoadImage(CSideImageCache &cache, Magick::Image &target, const QString &path,
+    bool applyTransparency, double transparency);
 
 // The preview's logo drawn with Qt, any thread: `logo` becomes the turned, scaled and faded
 // logo and `rectangle` its place on the shown photo (photoWidth x photoHeight, in the caller's

@@ -12,7 +12,6 @@
 #include <Magick++.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -145,15 +144,19 @@ QString FramesFolder()
     return Platform::ProgramDataFolder() + QStringLiteral("/Frames/");
 }
 
-// The one side image the filters hold, or -1.
-int CachedSlot(const CImageFilters &filters)
+// The one side image the filters hold; false when they hold none or several.
+bool OnlyKept(const CImageFilters &filters, SSideImageKey &key)
 {
-    int found = -1;
-    for (size_t slot = 0; slot < filters.sideImages.images.size(); ++slot) {
-        if (filters.sideImages.images[slot].isValid())
-            found = found < 0 ? int(slot) : -2;
-    }
-    return found;
+    const QList<SSideImageKey> keys = filters.sideImages->Keys();
+    if (keys.size() != 1)
+        return false;
+    key = keys.first();
+    return true;
+}
+
+SSideImageKey FrameKey(const QString &file)
+{
+    return { ESideImageReader::Frame, FramesFolder() + file };
 }
 
 // The share of each frame picture's width and height that the photo fills.
@@ -177,7 +180,7 @@ private slots:
     void pageOffsetOfAnEarlierCropIsIgnored_data();
     void pageOffsetOfAnEarlierCropIsIgnored();
     void portraitTurnsGrungeButNotShapeMasks();
-    void cachedFrameIsReusedUntilTheChoiceChanges();
+    void everyFrameChoiceKeepsItsOwnPicture();
     void randomFrameStaysInRangeAndVaries_data();
     void randomFrameStaysInRangeAndVaries();
     void missingOrBrokenFrameFailsTheStep_data();
@@ -347,9 +350,9 @@ void TestFrames::portraitTurnsGrungeButNotShapeMasks()
         CImageFilters filters;
         Magick::Image first = Green(60, 80);
         QVERIFY(ApplyWith(filters, first, FrameRecord(id, 0)));
-        const int slot = CachedSlot(filters);
-        QVERIFY(slot >= 0);
-        filters.sideImages.images[size_t(slot)] = leftHalf;
+        SSideImageKey kept;
+        QVERIFY(OnlyKept(filters, kept));
+        filters.sideImages->Keep(kept, leftHalf);
 
         Magick::Image portrait = Green(60, 80);
         QVERIFY(ApplyWith(filters, portrait, FrameRecord(id, 0)));
@@ -360,35 +363,42 @@ void TestFrames::portraitTurnsGrungeButNotShapeMasks()
     }
 }
 
-void TestFrames::cachedFrameIsReusedUntilTheChoiceChanges()
+void TestFrames::everyFrameChoiceKeepsItsOwnPicture()
 {
     CImageFilters filters;
     Magick::Image first = Green(80, 60);
     QVERIFY(ApplyWith(filters, first, FrameRecord(FilterId::ShapeFrame, 1)));
-    const int slot = CachedSlot(filters);
-    QVERIFY(slot >= 0);
+    SSideImageKey kept;
+    QVERIFY(OnlyKept(filters, kept));
+    QCOMPARE(kept, FrameKey(QStringLiteral("ShapeFrame2.jpg")));
 
     // An all-white picture in the cache proves the next photo is framed from it, not the file.
     const Magick::Image allWhite = Solid(8, 6, 255, 255, 255);
-    filters.sideImages.images[size_t(slot)] = allWhite;
+    filters.sideImages->Keep(kept, allWhite);
     Magick::Image second = Green(80, 60);
     QVERIFY(ApplyWith(filters, second, FrameRecord(FilterId::ShapeFrame, 1)));
     QVERIFY(Near(PixelAt(second, 40, 30), 255, 0, 0));
 
-    // The other edge style and another number are read afresh.
+    // The other edge style and another number are read from their own files.
     Magick::Image blurred = Green(80, 60);
     QVERIFY(ApplyWith(filters, blurred, FrameRecord(FilterId::ShapeFrame, 1, true)));
     QVERIFY(Near(PixelAt(blurred, 40, 30), 0, 255, 0));
-    QVERIFY(filters.sideImages.shapeVariant);
-    filters.sideImages.images[size_t(slot)] = allWhite;
+    filters.sideImages->Keep(FrameKey(QStringLiteral("ShapeFrame2b.jpg")), allWhite);
     Magick::Image other = Green(80, 60);
     QVERIFY(ApplyWith(filters, other, FrameRecord(FilterId::ShapeFrame, 0, true)));
     QVERIFY(Near(PixelAt(other, 40, 30), 0, 255, 0));
 
-    // Each family keeps its own picture.
+    // The earlier choice is still kept, and so is another family's picture.
+    Magick::Image again = Green(80, 60);
+    QVERIFY(ApplyWith(filters, again, FrameRecord(FilterId::ShapeFrame, 1)));
+    QVERIFY(Near(PixelAt(again, 40, 30), 255, 0, 0));
     Magick::Image vintage = Green(80, 60);
     QVERIFY(ApplyWith(filters, vintage, FrameRecord(FilterId::VintageFrame, 2)));
-    QCOMPARE(filters.sideImages.frameKeys, (std::array<int, 4> { 0, -1, -1, 2 }));
+    QCOMPARE(filters.sideImages->Keys(),
+        (QList<SSideImageKey> { FrameKey(QStringLiteral("ShapeFrame2b.jpg")),
+            FrameKey(QStringLiteral("ShapeFrame1b.jpg")),
+            FrameKey(QStringLiteral("ShapeFrame2.jpg")),
+            FrameKey(QStringLiteral("VintageFrame3.gif")) }));
 }
 
 void TestFrames::randomFrameStaysInRangeAndVaries_data()
@@ -411,11 +421,17 @@ void TestFrames::randomFrameStaysInRangeAndVaries()
                                               : int(GrungeFrameSlot::RandomFrame)]
         = 1;
     CImageFilters filters;
+    const QRegularExpression numbered(QStringLiteral("Frame(\\d+)\\.(jpg|gif)$"));
     QSet<int> chosen;
     for (int photo = 0; photo < 40; ++photo) {
         Magick::Image image = Green(24, 16);
         QVERIFY(ApplyWith(filters, image, record));
-        const int number = filters.sideImages.frameKeys[size_t(id - FilterId::ShapeFrame)];
+        // Only the last draw is kept.
+        SSideImageKey kept;
+        QVERIFY(OnlyKept(filters, kept));
+        const QRegularExpressionMatch match = numbered.match(kept.path);
+        QVERIFY2(match.hasMatch(), qPrintable(kept.path));
+        const int number = match.captured(1).toInt() - 1;
         QVERIFY(number >= 0 && number < count);
         chosen.insert(number);
     }
@@ -459,7 +475,7 @@ void TestFrames::missingOrBrokenFrameFailsTheStep()
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QRegularExpression::escape(file)));
         QVERIFY(!ApplyWith(filters, photo, record));
         QVERIFY(SamePixels(photo, original));
-        QCOMPARE(CachedSlot(filters), -1);
+        QVERIFY(filters.sideImages->Keys().isEmpty());
     }
     // Once the file is back, the same object frames the photo.
     QVERIFY(ApplyWith(filters, photo, record));
