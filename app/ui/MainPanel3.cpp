@@ -167,25 +167,31 @@ void CMainPanel3::SetOutputFormats(bool silent)
         }
         combo->setCurrentIndex(-1);
     }
+    // The list is the same for every destination and language: the job's format stays chosen
+    // (the first, keep-original item when the list lacks it).
+    const int chosen = qMax(0, [&] {
+        for (int index = 1; index < combo->count(); ++index) {
+            const int row = combo->itemData(index).toInt();
+            if (formats->Formats().at(row).coder.compare(format, Qt::CaseInsensitive) == 0)
+                return index;
+        }
+        return 0;
+    }());
     if (silent) {
-        // A refill for a new language keeps the job's choice.
+        // A refill the program makes by itself marks nothing changed.
         const CHistoryHold hold(states);
+        const QSignalBlocker quiet(this);
         const bool wasModified = modified;
-        combo->setCurrentIndex(qMax(0, [&] {
-            for (int index = 1; index < combo->count(); ++index) {
-                const int row = combo->itemData(index).toInt();
-                if (formats->Formats().at(row).coder.compare(format, Qt::CaseInsensitive) == 0)
-                    return index;
-            }
-            return 0;
-        }()));
+        combo->setCurrentIndex(chosen);
         profile->OutputOptions.Multipage = multipage && form->checkMultipage->isEnabled();
         form->checkMultipage->setChecked(profile->OutputOptions.Multipage);
         modified = wasModified;
         return;
     }
     LogMessage(QStringLiteral("CMainPanel3::SetOutputFormats"), QStringLiteral("setCurrentIndex"));
-    combo->setCurrentIndex(0);
+    combo->setCurrentIndex(chosen);
+    profile->OutputOptions.Multipage = multipage && form->checkMultipage->isEnabled();
+    form->checkMultipage->setChecked(profile->OutputOptions.Multipage);
 }
 
 void CMainPanel3::on_comboOutputFormat_currentIndexChanged(int index)

@@ -205,9 +205,10 @@ void TestProcessController::existingOutputsAreAskedOnceAndReplacedWithYesToAll()
     QVERIFY(!Child<QLabel>(&dialog, "linkShowLog")->isHidden());
     QCOMPARE(previews.count(), 1);
 
-    // Done: OK closes without asking.
+    // Done: OK is the default, so Return closes without asking.
     QVERIFY(dialog.isVisible());
-    Child<QPushButton>(&dialog, "buttonOKCancel")->click();
+    QVERIFY(Child<QPushButton>(&dialog, "buttonOKCancel")->isDefault());
+    QTest::keyClick(&dialog, Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
     QVERIFY(answerer.questionsSeen.isEmpty());
 }
@@ -279,7 +280,7 @@ void TestProcessController::noPhotosLeavesADialogThatCloses()
     dialog.show();
     QVERIFY(!dialog.Core()->IsRunning());
     QCOMPARE(Child<QPushButton>(&dialog, "buttonOKCancel")->text(), QStringLiteral("OK"));
-    Child<QPushButton>(&dialog, "buttonOKCancel")->click();
+    QTest::keyClick(&dialog, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(!dialog.isVisible());
     QVERIFY(answerer.questionsSeen.isEmpty());
 }

@@ -127,8 +127,8 @@ private slots:
         // From another destination, so that each choice is a change.
         auto *combo = Find<QComboBox>(QStringLiteral("comboDestination"));
         Choose(combo, index == 2 ? 1 : 2);
-        Choose(formats, RowOf(formats, QStringLiteral("PDF")));
-        Click(Find<QCheckBox>(QStringLiteral("checkMultipage")));
+        QCOMPARE(output.OutputFormat, QStringLiteral("PDF"));
+        QVERIFY(output.Multipage);
         states->Clear();
         const int before = states->Count();
         Choose(combo, index);
@@ -136,9 +136,12 @@ private slots:
         QCOMPARE(
             Find<QStackedWidget>(QStringLiteral("swDestinations"))->currentWidget()->objectName(),
             page);
-        // A new destination starts the format over, in one undo state.
-        QCOMPARE(output.OutputFormat, CUserProfile::KeepOriginalFormatText());
-        QVERIFY(!output.Multipage);
+        // A new destination keeps the chosen format and its multi-page choice, in one undo
+        // state.
+        QCOMPARE(output.OutputFormat, QStringLiteral("PDF"));
+        QCOMPARE(formats->currentText().left(3), QStringLiteral("PDF"));
+        QVERIFY(output.Multipage);
+        QVERIFY(Find<QCheckBox>(QStringLiteral("checkMultipage"))->isChecked());
         QCOMPARE(states->Count(), before + 1);
         QVERIFY(panel->modified);
     }

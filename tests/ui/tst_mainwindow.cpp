@@ -130,6 +130,7 @@ private slots:
     void cleanupTestCase();
 
     void menusAndSteps();
+    void freshStartAndNewAreUnchanged();
     void undoAndRedoRebuildThePanels();
     void documentsOfEachKindSaveAndLoad();
     void failedLoadLeavesTheHeldJobShown();
@@ -202,6 +203,23 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     QVERIFY2(user.boxAnswers.isEmpty(), "a planned answer was not asked for");
+}
+
+void TestMainWindow::freshStartAndNewAreUnchanged()
+{
+    // Refills the program makes by itself (the format list at start-up and at New) mark
+    // nothing changed.
+    auto window = MakeWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil"));
+    user.boxAnswers = { QMessageBox::Yes }; // New asks before it discards the settings
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    QCOMPARE(user.boxesSeen.size(), 1);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quendrasil"));
 }
 
 std::unique_ptr<MainWindow> TestMainWindow::MakeWindow()

@@ -88,8 +88,16 @@ void CProcessController::Init()
     if (!m_started) {
         // Nothing to run: the dialog is done at once.
         form->buttonPause->hide();
-        form->buttonOKCancel->setText(tr("OK"));
+        OfferClosing();
     }
+}
+
+void CProcessController::OfferClosing()
+{
+    // Return and Enter close the summary; Pause, which had the focus, is gone by now.
+    form->buttonOKCancel->setText(tr("OK"));
+    form->buttonOKCancel->setDefault(true);
+    form->buttonOKCancel->setFocus();
 }
 
 void CProcessController::SetTitlePercent(const QString &text)
@@ -171,7 +179,7 @@ void CProcessController::FinishedThread(SBatchSummary summary)
 void CProcessController::RunFinished(SBatchSummary summary)
 {
     Q_UNUSED(summary)
-    form->buttonOKCancel->setText(tr("OK"));
+    OfferClosing();
     ShowLogLink();
     if (!CUserProfile::instance()->ScriptRun) {
         emit Panel1StartPreview(true);

@@ -51,6 +51,8 @@ private slots:
     void ShowWarning(QString text);
 
 private:
+    // The run and any upload are over: OK closes the dialog, from the keyboard too.
+    void OfferClosing();
     void Init();
     // The run's job is hidden or a "Silent" script; both are asked of the run's own copy.
     bool Unattended();
