@@ -77,6 +77,16 @@ QStringList ChooseFiles(
     return QFileDialog::getOpenFileNames(parent, caption, start, filter);
 }
 
+// Where a file dialog opens: the remembered folder, else Pictures, else home, whichever
+// exists first. A folder that is gone would open its parent with its name typed as a file name.
+QString ExistingStartFolder(const QString &remembered)
+{
+    for (const QString &folder : { remembered, GetPicturesFolder(), QDir::homePath() })
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::homePath();
+}
+
 QString FolderOf(const QString &path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
@@ -672,7 +682,8 @@ void CMainPanel1::EndAdd(EAddEnd end)
 
 void CMainPanel1::AddPhotos()
 {
-    const QString start = ReadSettingString(AddPhotosPathKey, GetPicturesFolder());
+    const QString start
+        = ExistingStartFolder(ReadSettingString(AddPhotosPathKey, GetPicturesFolder()));
     QStringList files
         = ChooseFiles(this, tr("Select Photo(s)"), start, formats->FileDialogFilter());
     if (files.isEmpty())
@@ -687,7 +698,8 @@ void CMainPanel1::AddPhotos()
 
 void CMainPanel1::AddFolder(bool searchSubfolders)
 {
-    const QString start = ReadSettingString(AddFolderPathKey, GetPicturesFolder());
+    const QString start
+        = ExistingStartFolder(ReadSettingString(AddFolderPathKey, GetPicturesFolder()));
     const QString folder = ChooseFolder(this, tr("Browse For Folder"), start);
     if (folder.isEmpty())
         return;

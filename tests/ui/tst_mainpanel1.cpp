@@ -10,6 +10,7 @@
 #include "ListImages.h"
 #include "ListThumb.h"
 #include "ListThumbDetails.h"
+#include "Folders.h"
 #include "FormatsEnum.h"
 #include "MainPanel1.h"
 #include "Settings.h"
@@ -110,6 +111,8 @@ private slots:
 
     void addRoads_data();
     void addRoads();
+    void addPhotosOpensInAnExistingFolder_data();
+    void addPhotosOpensInAnExistingFolder();
     void nothingIsAddedTwiceAndLinkedFoldersEnd();
     void removeAsksAndKeepsTheNextPhotoCurrent();
     void dragMovesRowsAsABlock();
@@ -129,6 +132,7 @@ private:
     QStringList chosenFiles;
     QString chosenFolder;
     int filesAsked = 0;
+    QString filesStart;
 };
 
 void TestMainPanel1::initTestCase()
@@ -137,12 +141,47 @@ void TestMainPanel1::initTestCase()
     QTest::failOnWarning(QRegularExpression(QStringLiteral("No such slot|No matching signal")));
     qApp->installEventFilter(&user);
     CFormatsEnum::instance()->GenerateList(); // the photo list accepts what it knows
-    CMainPanel1::SetFilesChooser([this](QWidget *, const QString &, const QString &, const QString &) {
-        ++filesAsked;
-        return chosenFiles;
-    });
+    CMainPanel1::SetFilesChooser(
+        [this](QWidget *, const QString &, const QString &start, const QString &) {
+            ++filesAsked;
+            filesStart = start;
+            return chosenFiles;
+        });
     CMainPanel1::SetFolderChooser(
         [this](QWidget *, const QString &, const QString &) { return chosenFolder; });
+}
+
+void TestMainPanel1::addPhotosOpensInAnExistingFolder_data()
+{
+    QTest::addColumn<bool>("rememberedExists");
+    QTest::addColumn<bool>("picturesExists");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the remembered folder") << true << true << "remembered";
+    QTest::newRow("remembered gone: Pictures") << false << true << "pictures";
+    QTest::newRow("neither: home") << false << false << "home";
+}
+
+void TestMainPanel1::addPhotosOpensInAnExistingFolder()
+{
+    QFETCH(bool, rememberedExists);
+    QFETCH(bool, picturesExists);
+    QFETCH(QString, expected);
+    const QString remembered = root.filePath(QStringLiteral("remembered"));
+    const QString pictures = GetPicturesFolder();
+    QVERIFY(pictures.startsWith(QDir::homePath() + QLatin1Char('/')));
+    QDir(remembered).removeRecursively();
+    QDir(pictures).removeRecursively();
+    if (rememberedExists)
+        QVERIFY(QDir().mkpath(remembered));
+    if (picturesExists)
+        QVERIFY(QDir().mkpath(pictures));
+    WriteSettingString(QStringLiteral("GUI/Step1.AddPhotosPath"), remembered);
+    chosenFiles.clear();
+    Click("buttonAddPhotos");
+    QCOMPARE(filesStart,
+        expected == QLatin1String("remembered") ? remembered
+            : expected == QLatin1String("pictures") ? pictures
+                                                    : QDir::homePath());
 }
 
 void TestMainPanel1::init()
