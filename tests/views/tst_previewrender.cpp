@@ -89,6 +89,7 @@ private slots:
     void initTestCase();
     void changedChainRendersFromTheStepBefore_data();
     void changedChainRendersFromTheStepBefore();
+    void maskWithoutFileShowsThePhoto();
 
 private:
     QTemporaryDir root;
@@ -152,6 +153,17 @@ void TestPreviewRender::changedChainRendersFromTheStepBefore()
 
     SRenderer fresh;
     QCOMPARE(resumed, fresh.Render(path, changed));
+}
+
+void TestPreviewRender::maskWithoutFileShowsThePhoto()
+{
+    const SFilterRecord mask = Step(FilterId::WatermarkMask, WatermarkMaskSlot::NumberCount,
+        { { WatermarkMaskSlot::RotateForPortrait, 1 }, { WatermarkMaskSlot::Transparency, 50 } });
+    SRenderer renderer;
+    const QString shown = renderer.Render(photo, { mask });
+    QCOMPARE(renderer.failed, 0);
+    SRenderer plain;
+    QCOMPARE(shown, plain.Render(photo, {}));
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestPreviewRender, QApplication, InitializeImageEngine)

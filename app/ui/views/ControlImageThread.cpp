@@ -41,6 +41,19 @@ Magick::Image Detached(const Magick::Image &image)
     return copy;
 }
 
+// A Watermark Mask without a mask for the photo's orientation: the batch fails the step and
+// logs it, a preview shows the photo unchanged instead of nothing.
+bool NoMaskChosen(const SFilterRecord &record, const Magick::Image &photo)
+{
+    if (record.id != FilterId::WatermarkMask)
+        return false;
+    const bool portrait = photo.rows() > photo.columns();
+    const bool rotate = record.numbers[WatermarkMaskSlot::RotateForPortrait] != 0.0;
+    const int slot = rotate || !portrait ? WatermarkMaskSlot::MaskPath
+                                         : WatermarkMaskSlot::PortraitMaskPath;
+    return record.texts[slot].trimmed().isEmpty();
+}
+
 // A frame drawn at random gives another picture every time: nothing after it is kept.
 bool RendersAlike(const SFilterRecord &record)
 {
@@ -332,7 +345,9 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         progress->statusText = tr("Applying '%1' filter").arg(record.name) + QStringLiteral("...");
         work.imageIndex = request.photoIndex;
         ++m_appliedFilters;
-        if (!work.ApplyFilter(record)) {
+        if (NoMaskChosen(record, work.image)) {
+            LogMessage(PreviewTag, QStringLiteral("- No mask chosen: the photo is shown as it is"));
+        } else if (!work.ApplyFilter(record)) {
             if (Superseded(served))
                 return aborted();
             LogMessage(PreviewTag, QStringLiteral("- Filter %1 failed").arg(record.id));
