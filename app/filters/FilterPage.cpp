@@ -28,6 +28,17 @@ void CFilterPage::OnTimer()
     timer.stop();
 }
 
+void CFilterPage::HandOverPendingEdit()
+{
+    // The pause before a save is still running: the preview gets the page's values now, the
+    // save and its render follow when the pause ends.
+    if (!timer.isActive())
+        return;
+    SFilterRecord settings;
+    Save(settings);
+    HandToPreview(settings);
+}
+
 void CFilterPage::Twin(QAbstractSlider *slider, QSpinBox *spin, int ms)
 {
     connect(slider, &QAbstractSlider::valueChanged, this, [this, spin, ms](int value) {

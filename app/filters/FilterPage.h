@@ -29,6 +29,9 @@ signals:
 public slots:
     // Saves a fresh record, reports it as a state, previews it, and stops the timer.
     void OnTimer();
+    // A drag begins on the preview: an edit still waiting for its save reaches the preview's
+    // record first, so the drag keeps it.
+    void HandOverPendingEdit();
 
 protected:
     void RestartTimer(int ms) { timer.start(ms); }

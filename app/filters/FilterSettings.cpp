@@ -42,6 +42,10 @@ CFilterSettings::CFilterSettings(QWidget *parent)
     CControlImage *original = form->scrollOriginal;
     connect(filtered, &CControlImage::UpdateFilterInterface, this,
         &CFilterSettings::UpdateFilterInterface);
+    connect(filtered, &CControlImage::DragStarting, this, [this]() {
+        if (page)
+            page->HandOverPendingEdit();
+    });
     for (CControlImage *preview : { filtered, original }) {
         connect(preview, &CControlImage::UpdateZoomPercent, this, &CFilterSettings::UpdateZoomText,
             Qt::QueuedConnection);

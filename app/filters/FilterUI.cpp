@@ -44,11 +44,18 @@ void CFilterUI::PushPreview(SFilterRecord settings)
 {
     if (!filteredPreview)
         return;
+    HandToPreview(settings);
+    filteredPreview->StartPreview(samplePhoto.pathName);
+}
+
+void CFilterUI::HandToPreview(SFilterRecord settings)
+{
+    if (!filteredPreview)
+        return;
     settings.id = filterId;
     settings.name = info.name;
     settings.active = true;
     // The filter alone, not the steps before it in the chain.
     filteredPreview->ClearFilters();
     filteredPreview->AddFilters({ settings });
-    filteredPreview->StartPreview(samplePhoto.pathName);
 }

@@ -38,6 +38,8 @@ public:
     void ReadSampleImageInfo();
     // Shows the sample photo with this one filter on the filtered preview.
     void PushPreview(SFilterRecord settings);
+    // The same record for the preview's overlay, without a new render.
+    void HandToPreview(SFilterRecord settings);
 
     int FilterIdValue() const { return filterId; }
     const SFilterInfo &Info() const { return info; }

@@ -286,6 +286,7 @@ private slots:
 
     void dragInThePreviewIsOneUndoStep_data();
     void dragInThePreviewIsOneUndoStep();
+    void editRightBeforeADragIsKept();
 
     void controlsFollowTheChosenItems_data();
     void controlsFollowTheChosenItems();
@@ -1363,6 +1364,35 @@ void TestFilterPages::colorButtonsSaveThePickedColor()
     QCOMPARE(NumbersOf(states.at(0).at(0).value<SFilterRecord>()), picked);
     QTest::qWait(700);
     QCOMPARE(states.count(), 1);
+}
+
+void TestFilterPages::editRightBeforeADragIsKept()
+{
+    // A height typed, then at once the crop box dragged right: both survive.
+    const QString photo = samples.value(QStringLiteral("800x600"));
+    CUserProfile::instance()->CurrentPhotoPath = photo;
+    CFilterSettings dialog;
+    dialog.record = Record(CropId, { 100, 100, 400, 300, 0 });
+    dialog.samplePhoto.pathName = photo;
+    QVERIFY(dialog.Prepare());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    CControlImage *preview = dialog.FilteredPreview();
+    auto *overlay = Child<QLabel>(&dialog, "viewWatermark");
+    QTRY_VERIFY_WITH_TIMEOUT(preview->imageLoaded && overlay->isVisible(), 20000);
+
+    auto *height = Child<QAbstractSpinBox>(&dialog, "spinHeight");
+    Type(height, QStringLiteral("250"));
+    QWidget *viewport = preview->viewport();
+    const QRect box(overlay->mapTo(viewport, QPoint(0, 0)), overlay->size());
+    Drag(viewport, box.center(), QPoint(40, 0));
+
+    QTRY_VERIFY(Saved(*dialog.Page()).at(CropSlot::Left) > 101);
+    QTRY_COMPARE(Saved(*dialog.Page()).at(CropSlot::Height), 250.0);
+    QTest::qWait(1500); // the edit's own save comes and changes nothing
+    QVERIFY(Saved(*dialog.Page()).at(CropSlot::Left) > 101);
+    QCOMPARE(Saved(*dialog.Page()).at(CropSlot::Height), 250.0);
+    CUserProfile::instance()->CurrentPhotoPath.clear();
 }
 
 void TestFilterPages::dragInThePreviewIsOneUndoStep_data()

@@ -386,6 +386,7 @@ void CControlImage::mousePressEvent(QMouseEvent *event)
         setCursor(Qt::ClosedHandCursor);
     dragStart = event->position().toPoint();
     if (interactiveMode) {
+        emit DragStarting();
         if (overlayLabel)
             labelPressPos = overlayLabel->pos();
         dragRegion = HitTest(dragStart.x(), dragStart.y());

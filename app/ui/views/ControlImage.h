@@ -109,6 +109,9 @@ public:
 signals:
     void UpdateZoomPercent(int percent);
     void UpdateFilterInterface(SFilterRecord record);
+    // A press in an interactive preview, before it decides what the press grabs: the host
+    // hands over edits it has not passed on yet, so the drag starts from them.
+    void DragStarting();
     // A photo of a format that needs Ghostscript could not be read and Ghostscript is
     // missing: the host shows the notice.
     void SignalDisplayGSMessage(QString extension);
