@@ -2,10 +2,11 @@
 # Rebuilds the compiled-in icons under resources/icons/. Everything is drawn here with
 # ImageMagick 6 `convert`, so a rebuild gives the same files byte for byte.
 #
-# Icons-Minimal: a sheet of square icons (16 pixels, 32 in the @2x variant), five to a row. Row
-# one, left to right: zoom to fit, actual size, zoom in, zoom out. Row two: undo and redo (the
-# filter settings' history buttons) and, in the fifth place, a pencil (Step 2's custom name). The -Light variant carries dark glyphs for the
-# light theme, the -Dark variant light glyphs for the dark theme; the background is
+# Icons-Minimal: a sheet of square icons (16 pixels, 32 in the @2x variant), six to a row. Row
+# one, left to right: zoom to fit, actual size, zoom in, zoom out, then the Rename dialog's
+# keyword buttons: add (a plus in brackets) and remove (a minus in brackets). Row two: undo and
+# redo (the filter settings' history buttons) and, in the fifth place, a pencil (Step 2's custom
+# name). The -Light variant carries dark glyphs for the light theme, the -Dark variant light glyphs for the dark theme; the background is
 # transparent.
 #
 # Icons-WizardSteps: the main window's step buttons, five square icons of 32 pixels (64 in
@@ -84,6 +85,30 @@ push graphic-context
   translate 48,0
   stroke none
   rectangle 4,6 9,7
+pop graphic-context
+EOF
+    # Add and remove keyword: brackets around a minus, and a bar that makes the first a plus.
+    local left
+    for left in 64 80; do
+        cat <<EOF
+push graphic-context
+  translate $left,0
+  stroke none
+  rectangle 1,2 3,14
+  rectangle 1,2 5,4
+  rectangle 1,12 5,14
+  rectangle 13,2 15,14
+  rectangle 11,2 15,4
+  rectangle 11,12 15,14
+  rectangle 5,7 11,9
+pop graphic-context
+EOF
+    done
+    cat <<'EOF'
+push graphic-context
+  translate 64,0
+  stroke none
+  rectangle 7,5 9,11
 pop graphic-context
 EOF
 }
@@ -283,8 +308,8 @@ strip() { # glyphs count colour base [icon [cutouts accents]]
 
 for variant in 'Light #3a3a3a' 'Dark #e4e4e4'; do
     set -- $variant
-    strip minimal_glyphs 5 "$2" "Icons-Minimal-$1"
-    strip history_glyphs 5 "$2" "History-$1"
+    strip minimal_glyphs 6 "$2" "Icons-Minimal-$1"
+    strip history_glyphs 6 "$2" "History-$1"
     for suffix in "" "@2x"; do
         convert "$out/Icons-Minimal-$1$suffix.png" "$out/History-$1$suffix.png" -background none \
             -append -strip -define png:exclude-chunks=date,time "PNG32:$out/Icons-Minimal-$1$suffix.png"

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "DialogRename.h"
+#include "ImageCache.h"
 #include "ImageEngineSetup.h"
 #include "ListImages.h"
 #include "ScriptedUser.h"
@@ -124,6 +125,7 @@ private slots:
     void keywordMenuAppendsAtEnd();
     void removeKeyword_data();
     void removeKeyword();
+    void keywordButtonsShowIcons();
 
     void okStoresControlsInSavedSet();
     void cancelAfterResetLeavesSavedSet_data();
@@ -379,6 +381,31 @@ void TestDialogRename::removeKeyword()
         QCOMPARE(keywords->text(), expected);
         QCOMPARE(profile->RenameSettings.Pattern, expected + QStringLiteral(".[Extension]"));
     }
+}
+
+// The keyword buttons carry no text: their icons, in either theme, are all a user sees.
+void TestDialogRename::keywordButtonsShowIcons()
+{
+    for (const bool dark : { false, true }) {
+        CImageCache::instance()->SetDarkTheme(dark);
+        SOpenDialog open;
+        QImage previous;
+        for (const char *name : { "buttonAddKeyword", "buttonRemoveKeyword" }) {
+            const QImage icon = open.operator()<QCommandLinkButton>(name)
+                                    ->icon()
+                                    .pixmap(QSize(16, 16))
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32);
+            int inked = 0;
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x)
+                    inked += qAlpha(icon.pixel(x, y)) > 128;
+            QVERIFY2(inked > 10, name);
+            QVERIFY(icon != previous);
+            previous = icon;
+        }
+    }
+    CImageCache::instance()->SetDarkTheme(false);
 }
 
 void TestDialogRename::okStoresControlsInSavedSet()

@@ -392,8 +392,8 @@ void TestOverwriteDialogs::zoomIconsAreCompiledIn()
     const QImage strip = cache->GetImage(QStringLiteral("Icons-Minimal.png"), true, true);
     cache->SetHighDpi(false);
     const int side = highDpi ? 32 : 16;
-    // Zoom icons in the first row, the filter settings' undo and redo below them.
-    QCOMPARE(strip.size(), QSize(5 * side, 2 * side));
+    // Zoom and keyword icons in the first row, the filter settings' undo and redo below them.
+    QCOMPARE(strip.size(), QSize(6 * side, 2 * side));
     // Every icon has a glyph on a transparent ground, light on the dark theme.
     for (int icon = 0; icon < 4; ++icon) {
         int glyphPixels = 0;
