@@ -5,16 +5,15 @@
 #include "ImageCache.h"
 #include "Languages.h"
 #include "QtTranslations.h"
+#include "ReadableStyle.h"
 #include "Trace.h"
 #include "UserProfile.h"
 #include "platform/ColorScheme.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Processes.h"
+#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStyleFactory>
-
 
 namespace {
 
@@ -57,9 +56,11 @@ QPalette MainWindow::ThemePalette(bool dark)
         { QPalette::Button, a }, { QPalette::ButtonText, c }, { QPalette::BrightText, Qt::magenta },
         { QPalette::Light, a }, { QPalette::Midlight, Qt::red }, { QPalette::Dark, Qt::gray },
         { QPalette::Mid, Qt::red }, { QPalette::Shadow, b }, { QPalette::Highlight, d },
-        { QPalette::HighlightedText, Qt::black }, { QPalette::Link, d }, { QPalette::LinkVisited, d } };
+        { QPalette::HighlightedText, Qt::black }, { QPalette::Link, d },
+        { QPalette::LinkVisited, d } };
     for (const auto &[role, colour] : roles)
         palette.setBrush(QPalette::All, role, QBrush(colour, Qt::SolidPattern));
+    DimDisabledText(palette);
     return palette;
 }
 
@@ -89,7 +90,7 @@ void MainWindow::ChangeTheme()
 {
     const QString tag = QStringLiteral("MainWindow::ChangeTheme");
     LogMessage(tag);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(CreateReadableStyle());
     // The desktop is asked only when the theme follows it (asking may start a process).
     const char *scheme = m_profile->ThemeId == 1 || m_profile->ThemeId == 2
         ? "Unknown"
@@ -130,8 +131,8 @@ void MainWindow::LoadLocalizedResource()
     }
     if (id != m_profile->LanguageId) {
         m_profile->LanguageId = id;
-        QMessageBox::warning(this, QString(),
-            tr("You need to restart Quendrasil for the changes to take effect."));
+        QMessageBox::warning(
+            this, QString(), tr("You need to restart Quendrasil for the changes to take effect."));
     }
     QCoreApplication::removeTranslator(&m_qtTranslator);
     if (LoadQtTranslations(m_qtTranslator, code))

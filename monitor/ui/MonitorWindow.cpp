@@ -11,6 +11,7 @@
 #include "Languages.h"
 #include "MonitorThread.h"
 #include "QtTranslations.h"
+#include "ReadableStyle.h"
 #include "Settings.h"
 #include "Trace.h"
 #include "platform/LoginStart.h"
@@ -27,7 +28,6 @@
 #include <QPalette>
 #include <QScreen>
 #include <QSet>
-#include <QStyleFactory>
 
 namespace {
 
@@ -193,7 +193,7 @@ void CMonitorWindow::Shutdown()
 void CMonitorWindow::ChangeTheme()
 {
     LogMessage(QStringLiteral("MainWindow::ChangeTheme"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(CreateReadableStyle());
     QPalette palette;
     const QColor window(60, 60, 60);
     const QColor highlight(38, 163, 226);
@@ -216,6 +216,7 @@ void CMonitorWindow::ChangeTheme()
     palette.setColor(QPalette::Link, highlight);
     palette.setColor(QPalette::LinkVisited, highlight);
     palette.setColor(QPalette::HighlightedText, Qt::black);
+    DimDisabledText(palette);
     QApplication::setPalette(palette);
     qApp->setStyleSheet(
         QStringLiteral("QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid "

@@ -1,9 +1,11 @@
 #include "ImageEngineSetup.h"
+#include "IndicatorContrast.h"
 #include "ScriptedUser.h"
 #include "TestMain.h"
 #include "TestServers.h"
 #include "WidgetInput.h"
 
+#include "BatchCore.h"
 #include "DialogProfileSave.h"
 #include "DialogProfileSelection.h"
 #include "DialogSaveProject.h"
@@ -16,6 +18,7 @@
 #include "MainPanel2.h"
 #include "MainPanel3.h"
 #include "MainWindow.h"
+#include "ProcessController.h"
 #include "Settings.h"
 #include "StatesList.h"
 #include "UserProfile.h"
@@ -25,6 +28,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileOpenEvent>
@@ -117,6 +121,19 @@ QString WritePhoto(const QString &path)
     return photo.save(path, "JPEG") ? path : QString();
 }
 
+// Pastes the photos into Step 1's list with Ctrl+V, as a user does.
+void PastePhotos(MainWindow &window, const QList<QUrl> &urls)
+{
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    QGuiApplication::clipboard()->setMimeData(data);
+    QListWidget *photos = window.Panel1()->PhotoList();
+    const int before = photos->count();
+    photos->setFocus();
+    QTest::keyClick(photos, Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(photos->count(), before + int(urls.size()));
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -151,6 +168,7 @@ private slots:
     void brightnessAndThumbnailPagesShapeTheOutput();
     void scriptMadeThroughThePagesRunsAlike();
     void jpegOptionsReachAnSftpServer();
+    void runThroughTheWindowEndsInPhotosAndItsTime();
 
 private:
     std::unique_ptr<MainWindow> MakeWindow();
@@ -444,6 +462,7 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
         QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }")));
     QVERIFY(qApp->styleSheet().contains(QStringLiteral("background: #1E1E1E;")));
     QVERIFY(qApp->styleSheet().endsWith(QStringLiteral("QMenu::separator { }")));
+    QVERIFY(ReadableStates());
 
     CUserProfile::instance()->ThemeId = 2;
     window->ChangeTheme();
@@ -451,6 +470,7 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
     QCOMPARE(qApp->palette().color(QPalette::Text), QColor(Qt::black));
     QVERIFY(qApp->styleSheet().startsWith(QStringLiteral(
         "QScrollBar:vertical, QScrollBar:horizontal { border: none; background: #E1E1E1;")));
+    QVERIFY(ReadableStates());
     QCOMPARE(themeSignals, (QList<bool> { true, false }));
     // Following the desktop (light here) after the program's own dark palette was set.
     CUserProfile::instance()->ThemeId = 1;
@@ -734,15 +754,9 @@ void TestMainWindow::pastedPhotosSurviveAReloadAndAreProcessed()
     QList<QUrl> urls;
     for (const char *name : { "b.jpg", "a.jpg", "c.jpg" })
         urls << QUrl::fromLocalFile(WritePhoto(folder + QLatin1Char('/') + QLatin1String(name)));
-    auto *data = new QMimeData;
-    data->setUrls(urls);
-    QGuiApplication::clipboard()->setMimeData(data);
-
     // Ctrl+V in the photo list: the list passes it on to the page.
+    PastePhotos(*window, urls);
     QListWidget *list = window->Panel1()->PhotoList();
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
-    QTRY_COMPARE(list->count(), 3);
     const QStringList shown { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") };
     const auto texts = [list]() {
         QStringList names;
@@ -791,13 +805,7 @@ void TestMainWindow::pastedPhotosSurviveAReloadAndAreProcessed()
 // Pastes the photo into Step 1 and goes on to Step 2.
 void TestMainWindow::PastePhotoAndOpenStep2(MainWindow &window, const QString &photo)
 {
-    auto *data = new QMimeData;
-    data->setUrls({ QUrl::fromLocalFile(photo) });
-    QGuiApplication::clipboard()->setMimeData(data);
-    QListWidget *photos = window.Panel1()->PhotoList();
-    photos->setFocus();
-    QTest::keyClick(photos, Qt::Key_V, Qt::ControlModifier);
-    QTRY_COMPARE(photos->count(), 1);
+    PastePhotos(window, { QUrl::fromLocalFile(photo) });
     window.findChild<QAction *>(QStringLiteral("actionStep_2_Edit_Photos"))->trigger();
     QTRY_VERIFY(window.Panel2()->isVisible());
 }
@@ -1032,11 +1040,11 @@ void TestMainWindow::jpegOptionsReachAnSftpServer()
         QTest::keyClick(quality, Qt::Key_Tab);
         auto *interlace = options->findChild<QComboBox *>(QStringLiteral("comboInterlaceJPG"));
         Choose(interlace, interlace->findText(QStringLiteral("Line Interlace")));
-        QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("buttonOK")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            options->findChild<QPushButton *>(QStringLiteral("buttonOK")), Qt::LeftButton);
     };
-    QTest::mouseClick(step3->findChild<QPushButton *>(QStringLiteral("buttonFormatSettings")),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        step3->findChild<QPushButton *>(QStringLiteral("buttonFormatSettings")), Qt::LeftButton);
     QVERIFY(user.dialogSteps.isEmpty());
 
     SOutputOptions &output = CUserProfile::instance()->OutputOptions;
@@ -1060,6 +1068,71 @@ void TestMainWindow::jpegOptionsReachAnSftpServer()
     QCOMPARE(int(written.quality()), 70);
     QCOMPARE(QSize(int(written.columns()), int(written.rows())), QSize(400, 300));
     QVERIFY(QDir(output.DestPath).isEmpty());
+}
+
+// A run of some seconds as a user makes it: four large photos pasted, JPG chosen in Step 3 and
+// kept across a change of destination, Process; the processing window's summary gives the
+// run's time, Return closes it, and the photos are on disk.
+void TestMainWindow::runThroughTheWindowEndsInPhotosAndItsTime()
+{
+    auto window = MakeWindow();
+    const QString folder = root.filePath(QStringLiteral("timed"));
+    const QString out = root.filePath(QStringLiteral("timed-out"));
+    QVERIFY(QDir().mkpath(folder));
+    QList<QUrl> urls;
+    for (int index = 0; index < 4; ++index) {
+        Magick::Image photo(Magick::Geometry(2400, 1600), Magick::Color("grey50"));
+        photo.addNoise(MagickCore::GaussianNoise);
+        const QString path = QStringLiteral("%1/%2.png").arg(folder).arg(index);
+        photo.write(path.toStdString());
+        urls << QUrl::fromLocalFile(path);
+    }
+    PastePhotos(*window, urls);
+
+    window->findChild<QAction *>(QStringLiteral("actionStep_3_Setup"))->trigger();
+    QTRY_VERIFY(window->Panel3()->isVisible());
+    auto *format = window->Panel3()->findChild<QComboBox *>(QStringLiteral("comboOutputFormat"));
+    auto *destination
+        = window->Panel3()->findChild<QComboBox *>(QStringLiteral("comboDestination"));
+    Choose(format, format->findText(QStringLiteral("JPG"), Qt::MatchStartsWith));
+    Choose(destination, 1);
+    Choose(destination, 0);
+    QVERIFY(format->currentText().startsWith(QStringLiteral("JPG")));
+    TypeInto(window->Panel3()->findChild<QLineEdit *>(QStringLiteral("editDestinationPath")), out);
+    CUserProfile::instance()->OutputOptions.HideProcessing = false;
+
+    QString summary;
+    qint64 photosApartMs = 0;
+    user.boxAnswers = { QMessageBox::Yes, QMessageBox::Yes }; // create the folder, then go
+    user.dialogSteps << [&](QDialog *dialog) {
+        auto *controller = qobject_cast<CProcessController *>(dialog);
+        QVERIFY(controller);
+        // Between the first photo done and the last: a span the run's time must cover.
+        QElapsedTimer clock;
+        connect(controller->Core(), &CBatchCore::PhotosChanged, dialog, [&](int done, int total) {
+            if (done == 1)
+                clock.start();
+            else if (done == total && clock.isValid())
+                photosApartMs = clock.elapsed();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(controller->Core()->IsFinished(), 60000);
+        summary = dialog->findChild<QPlainTextEdit *>()->toPlainText();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    };
+    window->findChild<QAction *>(QStringLiteral("actionProcess"))->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(summary.contains(QStringLiteral("Time elapsed")), 60000);
+    QTRY_VERIFY(!window->findChild<CProcessController *>()
+        || !window->findChild<CProcessController *>()->isVisible());
+
+    const QRegularExpression time(QStringLiteral("Time elapsed: (?:(\\d+):)?(\\d+)\\.(\\d)s"));
+    const QRegularExpressionMatch shown = time.match(summary);
+    QVERIFY2(shown.hasMatch(), qPrintable(summary));
+    const qint64 shownMs = shown.captured(1).toLongLong() * 60000
+        + shown.captured(2).toLongLong() * 1000 + shown.captured(3).toLongLong() * 100;
+    QVERIFY2(shownMs + 100 >= photosApartMs,
+        qPrintable(
+            QStringLiteral("shown %1 ms, photos %2 ms apart").arg(shownMs).arg(photosApartMs)));
+    QCOMPARE(QDir(out).entryList({ QStringLiteral("*.jpg") }, QDir::Files).size(), 4);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestMainWindow, QApplication, InitializeImageEngine)

@@ -39,6 +39,7 @@
 #include "MonitorWindow.h"
 #include "NativeLookingApplication.h"
 #include "ProcessController.h"
+#include "ReadableStyle.h"
 #include "Settings.h"
 #include "StatesList.h"
 #include "UserProfile.h"
@@ -92,16 +93,23 @@ void MakePhotos(const QString &folder)
     }
 }
 
-// Waits until the preview has a rendered photo and no render is pending, or gives up.
-void SettlePreview(const CControlImage *preview, int timeoutMs = 20000)
+// The pictures whose preview never rendered: the tool ends with a failure naming them.
+QStringList unrendered;
+
+// Waits until the preview has a rendered photo and no render is pending, or gives up and
+// notes the picture.
+void SettlePreview(const CControlImage *preview, const QString &picture, int timeoutMs = 20000)
 {
     Settle(800); // past the panel's and the dialog's preview delays
     QElapsedTimer clock;
     clock.start();
     while ((preview->IsLoading() || !preview->imageLoaded) && clock.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (preview->IsLoading() || !preview->imageLoaded)
-        QTextStream(stderr) << "preview not rendered in " << timeoutMs << " ms\n";
+    if (preview->IsLoading() || !preview->imageLoaded) {
+        QTextStream(stderr) << "preview not rendered in " << timeoutMs << " ms: " << picture
+                            << '\n';
+        unrendered << picture;
+    }
     Settle(400); // the overlay follows the render on a short timer
 }
 
@@ -164,7 +172,7 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
     ShowChain(panel, {});
     window.ChangePanel(1);
     Settle(2500);
-    SettlePreview(filtered);
+    SettlePreview(filtered, QStringLiteral("step2-add-filter-tip"));
     Save(&window, out + QStringLiteral("/step2-add-filter-tip.png"));
     panel->MakeAddFilterTipInvisible();
 
@@ -175,7 +183,7 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
         CUserProfile::instance()->ThemeId = theme;
         window.ChangeTheme();
         const QLatin1String name(theme == 1 ? "dark" : "light");
-        SettlePreview(filtered);
+        SettlePreview(filtered, QStringLiteral("step2-chain-") + name);
         Save(&window, QStringLiteral("%1/step2-chain-%2.png").arg(out, name));
 
         {
@@ -253,7 +261,8 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
                 continue;
             }
             dialog.show();
-            SettlePreview(dialog.FilteredPreview());
+            SettlePreview(
+                dialog.FilteredPreview(), QStringLiteral("settings-%1-%2").arg(page, name));
             Save(&dialog, QStringLiteral("%1/settings-%2-%3.png").arg(out, page, name));
             if (!smallest) {
                 dialog.reject();
@@ -262,7 +271,8 @@ void TakeStep2Pictures(MainWindow &window, const QString &out)
             // The smallest size the dialog allows.
             dialog.resize(dialog.minimumSize());
             Settle(600);
-            SettlePreview(dialog.FilteredPreview());
+            SettlePreview(dialog.FilteredPreview(),
+                QStringLiteral("settings-%1-%2-smallest").arg(page, name));
             Save(&dialog, QStringLiteral("%1/settings-%2-%3-smallest.png").arg(out, page, name));
             dialog.reject();
         }
@@ -376,7 +386,6 @@ void TakeMonitorPictures(const QString &out)
     }
     SaveJobStore(jobs, true);
     // Monitor's dark theme is the whole application's: put the main program's back after.
-    const QString style = QApplication::style()->name();
     const QPalette palette = QApplication::palette();
     const QString sheet = qApp->styleSheet();
     {
@@ -408,7 +417,7 @@ void TakeMonitorPictures(const QString &out)
         ftp.Mask = QStringLiteral("*.JPG");
         SaveModal(ftp, out + QStringLiteral("/monitor-ftp-job-dark.png"));
     }
-    QApplication::setStyle(style);
+    QApplication::setStyle(CreateReadableStyle());
     QApplication::setPalette(palette);
     qApp->setStyleSheet(sheet);
     qputenv("HOME", realHome);
@@ -448,9 +457,19 @@ void TakeLanguagePictures(const char *script, const QString &out)
     dialog.samplePhoto = CListImages::instance()->Images().value(0);
     if (dialog.Prepare()) {
         dialog.show();
-        SettlePreview(dialog.FilteredPreview());
+        SettlePreview(dialog.FilteredPreview(), QStringLiteral("filter-settings-watermark-text"));
         Save(&dialog, out + QStringLiteral("/filter-settings-watermark-text.png"));
     }
+}
+
+// Fails, naming them, when pictures could not be taken as they should be.
+int ExitCode()
+{
+    if (unrendered.isEmpty())
+        return 0;
+    QTextStream(stderr) << "not taken as they should be: " << unrendered.join(QStringLiteral(", "))
+                        << '\n';
+    return 1;
 }
 
 int main(int argc, char *argv[])
@@ -479,7 +498,7 @@ int main(int argc, char *argv[])
     TakeMonitorPictures(out);
     if (argc > 3) {
         TakeLanguagePictures(argv[2], out);
-        return 0;
+        return ExitCode();
     }
 
     MainWindow window;
@@ -545,13 +564,16 @@ int main(int argc, char *argv[])
     window.LoadScript(QString::fromLocal8Bit(argv[2]));
     TakeStep2Pictures(window, out);
     TakeStep3Pictures(window, out);
-    // The run below processes the script as it stands.
+    // The run below processes the script as it stands, with its window shown whatever the
+    // script says, so that the summary can be pictured.
     window.LoadScript(QString::fromLocal8Bit(argv[2]));
+    CUserProfile::instance()->OutputOptions.HideProcessing = false;
 
     // Watches the processing dialog: one picture once photos are done, one at the summary,
     // then OK as a user would. An overwrite question (outputs of an earlier run) is pictured
     // once its preview has had time to render, then answered with Yes to All.
     bool midRunTaken = false;
+    bool summaryTaken = false;
     int questionTicks = 0;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&]() {
@@ -576,10 +598,13 @@ int main(int argc, char *argv[])
         if (dialog->Core()->IsFinished()) {
             watcher.stop();
             Save(dialog, out + QStringLiteral("/processing-summary.png"));
+            summaryTaken = true;
             dialog->findChild<QPushButton *>(QStringLiteral("buttonOKCancel"))->click();
         }
     });
     watcher.start(20);
     window.OnPanelConvert(false);
-    return 0;
+    if (!summaryTaken)
+        unrendered << QStringLiteral("processing-summary");
+    return ExitCode();
 }

@@ -3,12 +3,15 @@
 #include "BalloonPath.h"
 #include "ClickableLabel.h"
 #include "ExpandableWidget.h"
+#include "IndicatorContrast.h"
 #include "TextWidget.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPropertyAnimation>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -88,6 +91,9 @@ private slots:
     void labelReportsEachPress();
 
     void clicksOpenAndCloseTheSectionWithAnimation();
+
+    void readableStyleShowsStates_data();
+    void readableStyleShowsStates();
 };
 
 void TestSmallWidgets::markup_data()
@@ -319,3 +325,45 @@ void TestSmallWidgets::clicksOpenAndCloseTheSectionWithAnimation()
 
 QUENDRASIL_TEST_MAIN(TestSmallWidgets, QApplication)
 #include "tst_smallwidgets.moc"
+
+void TestSmallWidgets::readableStyleShowsStates_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("dark") << QColor(60, 60, 60) << QColor(30, 30, 30) << QColor(Qt::white);
+    QTest::newRow("light") << QColor(240, 240, 240) << QColor(Qt::white) << QColor(Qt::black);
+}
+
+// Both programs set every colour group alike; disabled text and indicator outlines are the
+// two things the style and palette helpers change.
+void TestSmallWidgets::readableStyleShowsStates()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    QPalette palette;
+    for (const auto role : { QPalette::Window, QPalette::Button })
+        palette.setColor(role, window);
+    palette.setColor(QPalette::Base, base);
+    for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        palette.setColor(role, text);
+    DimDisabledText(palette);
+    const QColor dimmed = palette.color(QPalette::Disabled, QPalette::WindowText);
+    QVERIFY(ContrastRatio(dimmed, text) > 1.5);
+    QVERIFY(ContrastRatio(dimmed, window) > 1.5);
+    QCOMPARE(palette.color(QPalette::Disabled, QPalette::ButtonText), dimmed);
+
+    std::unique_ptr<QStyle> style(CreateReadableStyle());
+    QCheckBox box(QStringLiteral("Multi-page"));
+    QRadioButton radio(QStringLiteral("Auto"));
+    for (const bool isRadio : { false, true }) {
+        QAbstractButton *button = isRadio ? static_cast<QAbstractButton *>(&radio) : &box;
+        button->setStyle(style.get());
+        button->setPalette(palette);
+        const double enabled = IndicatorContrast(button, isRadio);
+        QVERIFY2(enabled >= 3.0, qPrintable(QString::number(enabled)));
+        button->setEnabled(false);
+        QVERIFY(IndicatorContrast(button, isRadio) < enabled);
+    }
+}

@@ -1,3 +1,4 @@
+#include "IndicatorContrast.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "TraceCollector.h"
@@ -457,6 +458,7 @@ void TestMonitorWindow::checkBoxSwitchesTheJobAndSaves()
     QVERIFY(
         SaveJobStore({ MakeJob(1, QStringLiteral("A")), MakeJob(2, QStringLiteral("B")) }, true));
     Open();
+    QVERIFY(ReadableStates()); // a switched-off job can be told from one that is on
     CListThumb *list = List();
     Select({ 1 });
     list->setFocus();
@@ -636,8 +638,8 @@ void TestMonitorWindow::helpAndOpeningTheMainProgram()
     QTemporaryDir dir;
     const QString marker = dir.filePath(QStringLiteral("started"));
     const QString program = dir.filePath(QStringLiteral("Quendrasil"));
-    QVERIFY(WriteFile(
-        program, QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8()));
+    QVERIFY(
+        WriteFile(program, QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8()));
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     CMonitorThread::SetMainProgram(program);
     Open();
