@@ -66,6 +66,30 @@ bool ReplacePropertyText(QByteArray &document, const QByteArray &name, const QBy
     return true;
 }
 
+// The lines a name wraps to at that width.
+QStringList WrappedLines(const QString &text, const QFont &font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrapping);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// The room a tile's text has beside the delegate's margins.
+int TileTextMargin(const QWidget *widget)
+{
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
 // A name that wraps to more lines than its tile holds ends in "..." on the last line that fits,
 // rather than in a line cut in half at the tile's lower edge.
 class CTileTextDelegate : public QStyledItemDelegate
@@ -77,32 +101,19 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
-        const int margin
-            = style->pixelMetric(QStyle::PM_FocusFrameHMargin, option, option->widget) + 1;
+        const int margin = TileTextMargin(option->widget);
         const int width = option->rect.width() - 2 * margin;
         const int height = option->rect.height() - option->decorationSize.height() - 2 * margin;
         const int lineHeight = option->fontMetrics.lineSpacing();
         if (width <= 0 || lineHeight <= 0)
             return;
         const int fitting = qMax(1, height / lineHeight);
-
-        QTextLayout layout(option->text, option->font);
-        QTextOption wrapping;
-        wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(wrapping);
-        QStringList lines;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            if (lines.size() == fitting - 1) {
-                lines << option->fontMetrics.elidedText(
-                    option->text.mid(line.textStart()).simplified(), Qt::ElideRight, width);
-                break;
-            }
-            lines << option->text.mid(line.textStart(), line.textLength()).trimmed();
+        QStringList lines = WrappedLines(option->text, option->font, width);
+        if (lines.size() > fitting) {
+            const QString rest = lines.mid(fitting - 1).join(QLatin1Char(' '));
+            lines = lines.mid(0, fitting - 1);
+            lines << option->fontMetrics.elidedText(rest.simplified(), Qt::ElideRight, width);
         }
-        layout.endLayout();
         option->text = lines.join(QChar(QChar::LineSeparator));
     }
 };
@@ -353,8 +364,19 @@ void CDialogProfileSelection::ShowView(int view)
         list->AddItem(info.name, toolTip, QString(), true, iconIndex, true);
         QListWidgetItem *item = list->item(list->count() - 1);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        item->setSizeHint(QSize(105, 100));
     }
+    // Tiles of 105 x 100 hold two lines; a language whose names wrap to more makes every tile
+    // of the view as tall as its longest name needs.
+    const QFontMetrics metrics(list->font());
+    const int margin = TileTextMargin(list);
+    int lines = 2;
+    for (int row = 0; row < list->count(); ++row)
+        lines = std::max(lines,
+            int(WrappedLines(list->item(row)->text(), list->font(), 105 - 2 * margin).size()));
+    const int height
+        = std::max(100, TileSize + 2 * margin + lines * metrics.lineSpacing() + margin);
+    for (int row = 0; row < list->count(); ++row)
+        list->item(row)->setSizeHint(QSize(105, height));
 }
 
 int CDialogProfileSelection::SelectedRow() const

@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "UserProfile.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QStackedWidget>
@@ -128,11 +129,7 @@ bool CFilterSettings::Prepare()
     connect(page, &CFilterPage::SaveState, this, &CFilterSettings::SaveState, Qt::QueuedConnection);
     form->widgetFilter->layout()->addWidget(page);
     form->widgetFilter->layout()->setContentsMargins(page->contentsMargins());
-    // The page column is 240 wide, wider only where this desktop's font needs it (a check
-    // box cannot wrap its text), and the same for every page.
     form->widgetFilter->setMaximumWidth(QWIDGETSIZE_MAX);
-    form->widgetFilter->setMinimumWidth(qMax(240, page->minimumSizeHint().width()));
-    setMinimumSize(QSize(810, 570).expandedTo(layout()->minimumSize()));
     setWindowTitle(page->Info().name);
 
     page->filteredPreview = form->scrollFilter;
@@ -143,6 +140,15 @@ bool CFilterSettings::Prepare()
         page->Load(record, true);
     else
         page->Initialize();
+    // A drop-down list is never narrower than its longest choice in this language (a row of
+    // the page would squeeze it otherwise). The page column is 240 wide, wider only where this
+    // desktop's font or language needs it (a check box cannot wrap its text).
+    for (QComboBox *combo : page->findChildren<QComboBox *>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setMinimumWidth(combo->sizeHint().width());
+    }
+    form->widgetFilter->setMinimumWidth(qMax(240, page->minimumSizeHint().width()));
+    setMinimumSize(QSize(810, 570).expandedTo(layout()->minimumSize()));
 
     if (FilterId::IsInteractive(record.id)) {
         for (QWidget *zoom :

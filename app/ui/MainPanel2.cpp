@@ -22,7 +22,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -71,8 +73,8 @@ CMainPanel2::CMainPanel2(QWidget *parent)
     step3Tip = new CTextWidget(this);
     step3Tip->hide();
     form->retranslateUi(this);
-    WidenToFitText({form->buttonAddFilter, form->buttonRemoveFilters, form->buttonEditFilters});
-    WidenToFitText({form->buttonSwitchView});
+    WidenToFitText({ form->buttonAddFilter, form->buttonRemoveFilters, form->buttonEditFilters });
+    WidenToFitText({ form->buttonSwitchView });
     // Through the other page and back, so that the page shown is set up once.
     QStackedWidget *stack = form->stackedWidget;
     const int shown = stack->currentIndex();
@@ -117,6 +119,7 @@ void CMainPanel2::Init()
     chain->setIconSize(QSize(32, 32));
     chain->AddOverlayImage(QStringLiteral("Add.png"), false, 0, 0, false, 0);
     chain->LoadIcons(FilterIconsName, false, 0);
+    FitChainColumn();
     connect(chain, &CListThumb::Clicked, this, &CMainPanel2::ListThumbClicked);
     qRegisterMetaType<ListDragDrop>("ListDragDrop");
     connect(chain, &CListThumb::SignalDragDropPanel2, this, &CMainPanel2::ListThumbDragDropPanel2,
@@ -504,6 +507,29 @@ void CMainPanel2::RefreshFiltersList()
             | Qt::ItemIsUserCheckable);
         item->setCheckState(record.active ? Qt::Checked : Qt::Unchecked);
     }
+}
+
+// The chain's column is as wide as the longest filter name of the language in use needs (never
+// narrower than the form makes it), so that no name is cut.
+void CMainPanel2::FitChainColumn()
+{
+    CListThumb *chain = form->listFilters;
+    const QFontMetrics metrics(chain->font());
+    int longest = 0;
+    for (const SFilterInfo &info : catalogue->Filters())
+        longest = std::max(longest, metrics.horizontalAdvance(info.name));
+    const QStyle *style = chain->style();
+    // Check box, icon and text, each with the item delegate's margin on both sides.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, chain) + 1;
+    const int item = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, chain)
+        + chain->iconSize().width() + longest + 6 * margin;
+    const int list
+        = item + 2 * chain->frameWidth() + chain->verticalScrollBar()->sizeHint().width();
+    const int column = list + form->layoutFilter->spacing() + form->buttonAddFilter->minimumWidth();
+    if (column <= form->groupFilter->minimumWidth())
+        return;
+    form->groupFilter->setFixedWidth(column);
+    form->groupNames->setFixedWidth(column);
 }
 
 void CMainPanel2::AddFilterItem(const SFilterRecord &record)

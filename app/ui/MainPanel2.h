@@ -114,6 +114,7 @@ protected:
 private:
     bool RunFilterSettings(SFilterRecord &record);
     void RefreshFiltersList();
+    void FitChainColumn();
     void AddFilterItem(const SFilterRecord &record);
     void ReloadThumbnails(int newlySelectedItem);
     void StartFiltersPreview();

@@ -1,5 +1,5 @@
-#include "OpenFileChooser.h"
 #include "ImageEngineSetup.h"
+#include "OpenFileChooser.h"
 #include "ScriptedUser.h"
 #include "TestMain.h"
 
@@ -259,6 +259,7 @@ private slots:
     void init();
 
     void everyFilterOfTheCatalogueHasItsPage();
+    void noListCutsItsChoices();
     void storedRecordComesBackFromThePage_data();
     void storedRecordComesBackFromThePage();
     void defaultsAreSavedAfterOpening_data();
@@ -391,6 +392,35 @@ std::unique_ptr<CFilterPage> TestFilterPages::MakePage(int id, const QString &sa
     page->samplePhoto.pathName = samples.value(sample);
     page->ReadSampleImageInfo();
     return page;
+}
+
+// Every drop-down list of every page is as wide as its longest choice needs, whatever order
+// the page filled it and showed it in.
+void TestFilterPages::noListCutsItsChoices()
+{
+    CFiltersEnum::instance()->GenerateList();
+    QStringList cut;
+    for (const SFilterInfo &filter : CFiltersEnum::instance()->Filters()) {
+        CFilterSettings dialog;
+        dialog.record = Record(filter.id, {});
+        QVERIFY(dialog.Prepare());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (QComboBox *combo : dialog.findChildren<QComboBox *>()) {
+            if (!combo->isVisible() || combo->isEditable())
+                continue;
+            QComboBox fresh;
+            fresh.setFont(combo->font());
+            for (int row = 0; row < combo->count(); ++row)
+                fresh.addItem(combo->itemIcon(row), combo->itemText(row));
+            if (combo->width() < fresh.sizeHint().width())
+                cut << QStringLiteral("%1: %2 is %3 wide, needs %4")
+                           .arg(filter.name, combo->objectName())
+                           .arg(combo->width())
+                           .arg(fresh.sizeHint().width());
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
 }
 
 void TestFilterPages::everyFilterOfTheCatalogueHasItsPage()
@@ -1843,11 +1873,10 @@ void TestFilterPages::dateFontAndTextureChoices()
     // The texture chooser starts in the folder of the last choice.
     QStringList folders;
     QString chosen = QStringLiteral("C:\\Pics\\tex.png");
-    SetOpenFileChooser(
-        [&](QWidget *, const QString &, const QString &folder, const QString &) {
-            folders << folder;
-            return chosen;
-        });
+    SetOpenFileChooser([&](QWidget *, const QString &, const QString &folder, const QString &) {
+        folders << folder;
+        return chosen;
+    });
     QWidget *browse = Child(page.get(), "buttonBrowseTexture");
     QTest::mouseClick(browse, Qt::LeftButton);
     chosen.clear(); // cancelled: nothing changes
@@ -2036,11 +2065,10 @@ void TestFilterPages::watermarkTextFromAFile()
 
     // The chosen file, in the platform's form, is kept with "/" and remembered.
     QString offeredStart;
-    SetOpenFileChooser(
-        [&](QWidget *, const QString &, const QString &start, const QString &) {
-            offeredStart = start;
-            return QStringLiteral("C:\\T\\lines.txt");
-        });
+    SetOpenFileChooser([&](QWidget *, const QString &, const QString &start, const QString &) {
+        offeredStart = start;
+        return QStringLiteral("C:\\T\\lines.txt");
+    });
     states.clear();
     QElapsedTimer pause;
     pause.start();
@@ -2332,9 +2360,7 @@ void TestFilterPages::chosenFileIsStoredWithSlashes()
               return chosen;
           };
     SetOpenFileChooser(chooser);
-    const auto restore = qScopeGuard([]() {
-        SetOpenFileChooser(nullptr);
-    });
+    const auto restore = qScopeGuard([]() { SetOpenFileChooser(nullptr); });
     const auto page = MakePage(id, QString());
     page->show();
     QSignalSpy states(page.get(), &CFilterPage::SaveState);
