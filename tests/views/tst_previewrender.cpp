@@ -5,6 +5,7 @@
 #include "FilterIds.h"
 #include "FilterRecord.h"
 #include "FilterSlots.h"
+#include "ImageManager.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -57,18 +58,22 @@ struct SRenderer
     // The full-size filtered picture's signature, or "" when no render came.
     QString Render(const QString &photo, const QList<SFilterRecord> &filters)
     {
+        CControlImageThread::SResult result;
+        if (!RenderResult(photo, filters, result))
+            return QString();
+        return QString::fromStdString(result.imageFiltered.image.signature());
+    }
+    bool RenderResult(const QString &photo, const QList<SFilterRecord> &filters,
+        CControlImageThread::SResult &result)
+    {
         CControlImageThread::SRequest request;
         request.path = photo;
         request.filters = filters;
         request.viewSize = QSize(200, 150);
         const int before = shown + failed;
         thread.RequestPreview(request);
-        if (!QTest::qWaitFor([&] { return shown + failed > before; }, EventTimeoutMs))
-            return QString();
-        CControlImageThread::SResult result;
-        if (!thread.TakeResult(result))
-            return QString();
-        return QString::fromStdString(result.imageFiltered.image.signature());
+        return QTest::qWaitFor([&] { return shown + failed > before; }, EventTimeoutMs)
+            && thread.TakeResult(result);
     }
 
     CControlImageThread thread;
@@ -90,6 +95,7 @@ private slots:
     void changedChainRendersFromTheStepBefore_data();
     void changedChainRendersFromTheStepBefore();
     void maskWithoutFileShowsThePhoto();
+    void viewPictureIsTheFullSizeRenderScaled();
 
 private:
     QTemporaryDir root;
@@ -117,18 +123,21 @@ void TestPreviewRender::changedChainRendersFromTheStepBefore_data()
 {
     QTest::addColumn<QString>("change");
     QTest::addColumn<int>("stepsRun");
-    QTest::newRow("nothing") << "none" << 0;
-    QTest::newRow("the last step's value") << "last" << 1;
-    QTest::newRow("the second step's value") << "second" << 3;
-    QTest::newRow("the third step switched off") << "off" << 1;
-    QTest::newRow("a step added at the end") << "added" << 1;
-    QTest::newRow("another photo") << "photo" << 4;
+    QTest::addColumn<bool>("shownAgain"); // the picture already shown, nothing scaled
+    QTest::newRow("nothing") << "none" << 0 << true;
+    QTest::newRow("the last step's value") << "last" << 1 << false;
+    QTest::newRow("the second step's value") << "second" << 3 << false;
+    QTest::newRow("the third step switched off") << "off" << 1 << false;
+    QTest::newRow("the last step switched off") << "last off" << 0 << false;
+    QTest::newRow("a step added at the end") << "added" << 1 << false;
+    QTest::newRow("another photo") << "photo" << 4 << false;
 }
 
 void TestPreviewRender::changedChainRendersFromTheStepBefore()
 {
     QFETCH(QString, change);
     QFETCH(int, stepsRun);
+    QFETCH(bool, shownAgain);
     SRenderer renderer;
     QVERIFY(!renderer.Render(photo, Chain()).isEmpty());
     const int applied = renderer.thread.AppliedFilterCount();
@@ -142,6 +151,8 @@ void TestPreviewRender::changedChainRendersFromTheStepBefore()
         changed[1].numbers[SharpenSlot::Amount] = 80;
     else if (change == QLatin1String("off"))
         changed[2].active = false;
+    else if (change == QLatin1String("last off"))
+        changed[3].active = false;
     else if (change == QLatin1String("added"))
         changed.append(Step(FilterId::Brightness, BrightnessSlot::NumberCount,
             { { BrightnessSlot::Lightness, -20 } }));
@@ -150,6 +161,7 @@ void TestPreviewRender::changedChainRendersFromTheStepBefore()
     const QString resumed = renderer.Render(path, changed);
     QVERIFY(!resumed.isEmpty());
     QCOMPARE(renderer.thread.AppliedFilterCount() - applied, stepsRun);
+    QCOMPARE(renderer.thread.ShownAgainCount(), shownAgain ? 1 : 0);
 
     SRenderer fresh;
     QCOMPARE(resumed, fresh.Render(path, changed));
@@ -164,6 +176,32 @@ void TestPreviewRender::maskWithoutFileShowsThePhoto()
     QCOMPARE(renderer.failed, 0);
     SRenderer plain;
     QCOMPARE(shown, plain.Render(photo, {}));
+}
+
+// A chain with a Resize is shown on the darkened photo; the view's picture, built from parts
+// scaled apart, is the full-size picture scaled.
+void TestPreviewRender::viewPictureIsTheFullSizeRenderScaled()
+{
+    SRenderer renderer;
+    CControlImageThread::SResult result;
+    QVERIFY(renderer.RenderResult(photo, Chain(), result));
+    CImageManager scaled;
+    scaled.SetImage(result.imageFiltered.image);
+    QVERIFY(scaled.Scale(result.zoom));
+    const Magick::Image &view = result.imageResized.image;
+    QCOMPARE(view.columns(), scaled.image.columns());
+    QCOMPARE(view.rows(), scaled.image.rows());
+    double difference = 0;
+    for (size_t y = 0; y < view.rows(); ++y) {
+        for (size_t x = 0; x < view.columns(); ++x) {
+            const Magick::ColorRGB a = view.pixelColor(ssize_t(x), ssize_t(y));
+            const Magick::ColorRGB b = scaled.image.pixelColor(ssize_t(x), ssize_t(y));
+            difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
+                + std::abs(a.blue() - b.blue());
+        }
+    }
+    const double mean = difference / (3.0 * double(view.columns() * view.rows()));
+    QVERIFY2(mean < 0.01, qPrintable(QString::number(mean)));
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestPreviewRender, QApplication, InitializeImageEngine)

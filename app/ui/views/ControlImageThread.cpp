@@ -32,6 +32,18 @@ qint64 PixelBytes(const Magick::Image &image)
     return qint64(image.columns()) * qint64(image.rows()) * 4 * qint64(sizeof(Magick::Quantum));
 }
 
+// Whether two preview requests ask for the same picture at the same place: same photo, options,
+// active steps and view (`active` is the first's active steps; the second holds only its own).
+bool SameRender(const CControlImageThread::SRequest &first, const QList<SFilterRecord> &active,
+    const CControlImageThread::SRequest &second)
+{
+    return first.path == second.path && first.photoIndex == second.photoIndex
+        && first.imageOptions == second.imageOptions && active == second.filters
+        && first.viewSize == second.viewSize && first.viewOrigin == second.viewOrigin
+        && first.shownSize == second.shownSize && first.zoomTarget == second.zoomTarget
+        && first.fitZoom == second.fitZoom && first.interactiveMode == second.interactiveMode;
+}
+
 // An image of its own: filters that work on ImageMagick's structures directly must never
 // reach a copy kept elsewhere. The pixels are still shared until one side writes them.
 Magick::Image Detached(const Magick::Image &image)
@@ -49,8 +61,8 @@ bool NoMaskChosen(const SFilterRecord &record, const Magick::Image &photo)
         return false;
     const bool portrait = photo.rows() > photo.columns();
     const bool rotate = record.numbers[WatermarkMaskSlot::RotateForPortrait] != 0.0;
-    const int slot = rotate || !portrait ? WatermarkMaskSlot::MaskPath
-                                         : WatermarkMaskSlot::PortraitMaskPath;
+    const int slot
+        = rotate || !portrait ? WatermarkMaskSlot::MaskPath : WatermarkMaskSlot::PortraitMaskPath;
     return record.texts[slot].trimmed().isEmpty();
 }
 
@@ -272,6 +284,7 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         return EOutcome::Aborted;
     };
     const auto failed = [this, served]() {
+        m_shownValid = false;
         SetStatus(QString());
         PublishFailure(served);
         return EOutcome::Failed;
@@ -283,6 +296,17 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
             active.append(record);
 
     int done = ResumeFromMemo(request, active);
+    // The view asks for the very picture it was last given (the other view's chain changed,
+    // say): that picture is shown again.
+    if (done == active.size() && m_shownValid && SameRender(request, active, m_shownRequest)
+        && PublishAgain(served)) {
+        LogMessage(PreviewTag, QStringLiteral("- Unchanged: the picture shown is kept"));
+        progress->hide = true;
+        SetStatus(QString());
+        return EOutcome::Done;
+    }
+    SRequest asked = request;
+    asked.filters = active;
     if (done < 0) {
         work.imageIndex = request.photoIndex;
         work.options = request.imageOptions;
@@ -372,20 +396,30 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         request.fitZoom = zoom;
     }
 
+    // The chain's result and where it lies on the backdrop, for the view's picture.
+    Magick::Image inner;
+    QPoint innerAt;
+    const Magick::Image plainBackdrop = backdrop;
     try {
         if (hasBackdrop) {
             const int x = (int(backdrop.columns()) - int(work.image.columns())) / 2;
             const int y = (int(backdrop.rows()) - int(work.image.rows())) / 2;
+            inner = work.image;
+            innerAt = QPoint(x, y);
             backdrop.composite(work.image, x, y, Magick::OverCompositeOp);
             work.SetImage(backdrop);
         }
     } catch (const std::exception &exception) {
+        inner = Magick::Image();
         LogMessage(PreviewTag, QString::fromLocal8Bit(exception.what()));
     }
     work.AddCheckerboardBackground();
 
     CImageManager resized;
-    if (!ScaleToView(work, resized, request.zoomTarget, request)) {
+    const bool scaled = inner.isValid() && !work.image.matte()
+        ? ScaleOverBackdrop(plainBackdrop, inner, innerAt, work, resized, request)
+        : ScaleToView(work, resized, request.zoomTarget, request);
+    if (!scaled) {
         if (Superseded(served))
             return aborted();
         LogMessage(PreviewTag, QStringLiteral("- image or imageResized is invalid!"));
@@ -394,6 +428,8 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
     if (Superseded(served))
         return aborted();
     Publish(served, &work, resized, request);
+    m_shownRequest = asked;
+    m_shownValid = true;
     progress->hide = true;
     SetStatus(QString());
     return EOutcome::Done;
@@ -423,6 +459,7 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpZoom(SRequest &reques
         return EOutcome::Aborted;
     }
     Publish(served, nullptr, resized, request);
+    m_shownValid = false; // another scale of it is shown now
     progress->hide = true;
     SetStatus(QString());
     return EOutcome::Done;
@@ -431,7 +468,6 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpZoom(SRequest &reques
 bool CControlImageThread::ScaleToView(
     const CImageManager &source, CImageManager &target, double zoom, SRequest &request)
 {
-    const QSize oldSize = request.shownSize;
     if (!source.image.isValid())
         return false;
     target = source;
@@ -439,6 +475,55 @@ bool CControlImageThread::ScaleToView(
     CProgressRelay::instance().Register(this);
     if (!target.Scale(zoom))
         return false;
+    PlaceInView(target, zoom, request);
+    return true;
+}
+
+bool CControlImageThread::ScaleOverBackdrop(const Magick::Image &plainBackdrop,
+    const Magick::Image &inner, const QPoint &innerAt, const CImageManager &full,
+    CImageManager &target, SRequest &request)
+{
+    const double zoom = request.zoomTarget;
+    CProgressRelay::instance().Register(this);
+    Magick::Image view;
+    if (m_memo.valid && m_memo.viewBackdrop.isValid() && m_memo.viewBackdropZoom == zoom) {
+        view = m_memo.viewBackdrop;
+    } else {
+        CImageManager part;
+        part.previewMode = true;
+        part.SetImage(plainBackdrop);
+        if (!part.Scale(zoom))
+            return false;
+        view = part.image;
+        const qint64 bytes = PixelBytes(view) - PixelBytes(m_memo.viewBackdrop);
+        if (m_memo.valid && m_memo.bytes + bytes <= MemoBudget) {
+            m_memo.viewBackdrop = Detached(view);
+            m_memo.viewBackdropZoom = zoom;
+            m_memo.bytes += bytes;
+        }
+    }
+    CImageManager part;
+    part.previewMode = true;
+    part.SetImage(inner);
+    if (!part.Scale(zoom))
+        return false;
+    try {
+        view.composite(part.image, RoundHalfUp(innerAt.x() * zoom / 100.0),
+            RoundHalfUp(innerAt.y() * zoom / 100.0), Magick::OverCompositeOp);
+    } catch (const std::exception &exception) {
+        LogMessage(PreviewTag, QString::fromLocal8Bit(exception.what()));
+        return false;
+    }
+    target = full;
+    target.previewMode = true;
+    target.SetImage(view);
+    PlaceInView(target, zoom, request);
+    return true;
+}
+
+void CControlImageThread::PlaceInView(const CImageManager &target, double zoom, SRequest &request)
+{
+    const QSize oldSize = request.shownSize;
     const double newWidth = double(target.image.columns());
     const double newHeight = double(target.image.rows());
 
@@ -455,7 +540,6 @@ bool CControlImageThread::ScaleToView(
         = QPoint(RoundHalfUp(newWidth * centreX / 100.0 - request.viewSize.width() / 2.0),
             RoundHalfUp(newHeight * centreY / 100.0 - request.viewSize.height() / 2.0));
     request.zoomTarget = zoom;
-    return true;
 }
 
 int CControlImageThread::ResumeFromMemo(const SRequest &request, const QList<SFilterRecord> &active)
@@ -550,6 +634,19 @@ void CControlImageThread::Publish(quint64 served, const CImageManager *filtered,
     }
     if (valid)
         emit Show();
+}
+
+bool CControlImageThread::PublishAgain(quint64 served)
+{
+    {
+        QMutexLocker locker(&m_resultLock);
+        if (!imageFiltered.image.isValid() || !imageResized.image.isValid())
+            return false;
+        m_resultRequest = served;
+    }
+    ++m_shownAgain;
+    emit Show();
+    return true;
 }
 
 void CControlImageThread::PublishFailure(quint64 served)

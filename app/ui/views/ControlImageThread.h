@@ -81,6 +81,8 @@ public:
     // Filters this thread has applied since it was made; tests tell by it which steps of a
     // chain a render ran again.
     int AppliedFilterCount() const { return m_appliedFilters.load(); }
+    // Renders answered with the picture already shown, nothing read, filtered or scaled.
+    int ShownAgainCount() const { return m_shownAgain.load(); }
 
 signals:
     void Show();
@@ -102,6 +104,12 @@ private:
     // into request.viewOrigin.
     bool ScaleToView(
         const CImageManager &source, CImageManager &target, double zoom, SRequest &request);
+    // The same for the composite of a chain's result on the backdrop, built from its parts
+    // scaled apart: the backdrop once per zoom (kept with the photo), the result each time.
+    bool ScaleOverBackdrop(const Magick::Image &plainBackdrop, const Magick::Image &inner,
+        const QPoint &innerAt, const CImageManager &full, CImageManager &target, SRequest &request);
+    // The origin that keeps the view's centre on the newly scaled picture.
+    void PlaceInView(const CImageManager &target, double zoom, SRequest &request);
     // The darkened picture of the whole photo that crop and resize show their result on.
     bool CompositeAlpha(const SRequest &request, Magick::Image &backdrop);
     // A newer request, a cancel or a stop: the running operation ends.
@@ -110,6 +118,9 @@ private:
     void Publish(quint64 served, const CImageManager *filtered, const CImageManager &resized,
         const SRequest &request);
     void PublishFailure(quint64 served);
+    // Publishes the last result again for a request that asks for it unchanged; false when
+    // it is gone (the GUI reset the images).
+    bool PublishAgain(quint64 served);
 
     // Request side, written by the GUI under m_requestLock.
     mutable QMutex m_requestLock;
@@ -134,6 +145,11 @@ private:
     std::atomic_bool stop { false };
     std::atomic_bool cancel { false };
     std::atomic<int> m_appliedFilters { 0 };
+    std::atomic<int> m_shownAgain { 0 };
+    // What the last published render was asked for (its active steps only), while its result
+    // is the one published. Render thread only.
+    SRequest m_shownRequest;
+    bool m_shownValid = false;
 
     // The last render's photo as read and its chain's results after each step, so that a
     // change to one filter renders from the result before it. Render thread only.
@@ -146,6 +162,8 @@ private:
         qint32 photoIndex = 0;
         CImageManager source; // as read
         Magick::Image backdrop; // the darkened whole photo, made when first needed
+        Magick::Image viewBackdrop; // the backdrop at viewBackdropZoom
+        double viewBackdropZoom = 0.0;
         QList<SFilterRecord> records; // the active steps applied, in order
         QList<Magick::Image> results; // after each of them
         qint64 bytes = 0;
