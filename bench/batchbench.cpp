@@ -45,6 +45,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <list>
 #include <thread>
 #include <vector>
@@ -351,6 +352,27 @@ void SetAllThreadsAffinity(const cpu_set_t &mask)
 // crew from the processors this thread may use, so a smaller count is asked for by narrowing
 // the main thread while the workers start; they and everything else then get every processor
 // back, so N workers always have the whole machine.
+// Runs the job the model holds to its end: the time from the start, the workers and the peak
+// memory go into `result`; `started` runs right after the start. False when it did not start.
+bool RunBatch(CBatchCore &core, SResult &result, const std::function<void()> &started = {})
+{
+    QEventLoop loop;
+    QObject::connect(&core, &CBatchCore::Finished, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    const bool running = core.Start();
+    if (started)
+        started();
+    if (!running)
+        return false;
+    result.workers = core.WorkerCount();
+    if (!core.IsFinished())
+        loop.exec();
+    result.seconds = double(clock.nsecsElapsed()) / 1e9;
+    result.peakKiB = PeakResidentKiB();
+    return true;
+}
+
 SResult RunOurs(const QStringList &photos, const QString &outputFolder, int workers)
 {
     SResult result;
@@ -378,21 +400,11 @@ SResult RunOurs(const QStringList &photos, const QString &outputFolder, int work
 
     ResetPeakResident();
     CBatchCore core;
-    QEventLoop loop;
-    QObject::connect(&core, &CBatchCore::Finished, &loop, &QEventLoop::quit);
-    QElapsedTimer clock;
-    clock.start();
-    const bool started = core.Start();
-    SetAllThreadsAffinity(full);
-    if (!started) {
+    // The workers keep the narrow set they start on; everything after the start runs free.
+    if (!RunBatch(core, result, [&full]() { SetAllThreadsAffinity(full); })) {
         result.failed = PhotoCount;
         return result;
     }
-    result.workers = core.WorkerCount();
-    if (!core.IsFinished())
-        loop.exec();
-    result.seconds = double(clock.nsecsElapsed()) / 1e9;
-    result.peakKiB = PeakResidentKiB();
     // A photo counts as failed when the core reported it or its output is not right.
     result.failed = std::max(core.ErrorTotal(), CountBadOutputs(outputFolder, photos));
     return result;
@@ -596,19 +608,10 @@ SResult RunSideImages(const SSideImageFiles &files, const QString &outputFolder,
     ResetPeakResident();
     const quint64 decodedBefore = SideImageDecodeCount();
     CBatchCore core;
-    QEventLoop loop;
-    QObject::connect(&core, &CBatchCore::Finished, &loop, &QEventLoop::quit);
-    QElapsedTimer clock;
-    clock.start();
-    if (!core.Start()) {
+    if (!RunBatch(core, result)) {
         result.failed = result.photos;
         return result;
     }
-    result.workers = core.WorkerCount();
-    if (!core.IsFinished())
-        loop.exec();
-    result.seconds = double(clock.nsecsElapsed()) / 1e9;
-    result.peakKiB = PeakResidentKiB();
     // Every failed step counts; a photo fails once at most.
     result.failed = std::min(result.photos, core.ErrorTotal());
     result.sideImagesDecoded = SideImageDecodeCount() - decodedBefore;
