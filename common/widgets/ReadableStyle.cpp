@@ -6,7 +6,6 @@
 #include <QStyleOption>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -47,11 +46,15 @@ public:
             : (option->state & State_Active ? QPalette::Active : QPalette::Inactive);
         const QColor outline = Midway(option->palette.color(group, QPalette::Base),
             option->palette.color(group, QPalette::Text));
-        std::unique_ptr<QStyleOption> copy(option->type == QStyleOption::SO_Button
-                ? new QStyleOptionButton(*qstyleoption_cast<const QStyleOptionButton *>(option))
-                : new QStyleOption(*option));
-        copy->palette.setColor(QPalette::Window, outline.lighter(140).darker(110));
-        QProxyStyle::drawPrimitive(element, copy.get(), painter, widget);
+        // A copy of the option's own type (style options have no virtual destructor).
+        const auto draw = [&](auto copy) {
+            copy.palette.setColor(QPalette::Window, outline.lighter(140).darker(110));
+            QProxyStyle::drawPrimitive(element, &copy, painter, widget);
+        };
+        if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option))
+            draw(*button);
+        else
+            draw(*option);
     }
 };
 
