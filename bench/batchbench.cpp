@@ -712,6 +712,7 @@ int main(int argc, char *argv[])
     std::printf("%d JPEGs of %zux%zu (%.0f MB) -> %d px long edge, quality %d; %d processors\n",
         PhotoCount, PhotoWidth, PhotoHeight, double(sourceBytes) / 1e6, LongEdge, OutputQuality,
         cores);
+    std::printf("Peak memory: this process's VmHWM during each run.\n");
     std::printf("  %-34s %3s\n", "", "N");
 
     const QString ourFolder = folder + QStringLiteral("/out-quendrasil");
@@ -744,6 +745,8 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The side-image count of the page-by-page document is the last line, compared from run
+    // to run.
     SSideImageFiles sideImageFiles;
     if (PrepareSideImageFiles(folder, photos, sideImageFiles)) {
         WarmFileCache(sideImageFiles.sources);
@@ -756,6 +759,5 @@ int main(int argc, char *argv[])
         PrintSideImageRow("Quendrasil, one document per run",
             RunSideImages(sideImageFiles, sideImageFolder, true));
     }
-    std::printf("Peak memory: this process's VmHWM during the run.\n");
     return ours.failed == 0 ? 0 : 2;
 }

@@ -40,6 +40,29 @@ bool CImageFilters::Apply()
     }
 }
 
+bool CImageFilters::DrawsAtAnyScale(const SFilterRecord &record)
+{
+    switch (record.id) {
+    // Pixel by pixel: the same at any size.
+    case FilterId::Brightness:
+    case FilterId::Contrast:
+    case FilterId::ColorBalance:
+    case FilterId::HueSaturation:
+    case FilterId::Levels:
+    case FilterId::Sepia:
+    case FilterId::Solarize:
+    case FilterId::Flip:
+    // Sizes in pixels scaled by drawScale.
+    case FilterId::Resize:
+    case FilterId::Sharpen:
+    case FilterId::SimpleBorder:
+    case FilterId::WatermarkText:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CImageFilters::SplitSourcePath()
 {
     const qsizetype slash = sourcePath.lastIndexOf(QLatin1Char('/'));

@@ -31,6 +31,11 @@ public:
     // default item and every number as some colour (StoredValues.h), so neither fails a step.
     bool Apply();
 
+    // Whether the record can be drawn on the photo scaled down (`drawScale` below) to give the
+    // full-size result scaled: its look does not depend on the photo's size, or its sizes in
+    // pixels scale by the rule of drawScale.
+    static bool DrawsAtAnyScale(const SFilterRecord &record);
+
     // The preview's crop rectangle in view pixels for a Crop record.
     static QRect UpdateCrop(SFilterRecord record, int viewWidth, int viewHeight, double scale);
     // Scales `target` (a copy of the preview picture `source`) as the Resize record would and
@@ -48,6 +53,12 @@ public:
     SImageProperties properties;
     int imageIndex = 0; // the photo's sequence number in the run
     QString sourcePath; // "/" separators
+    // The target is the photo at this fraction of its size (a preview drawn at the size
+    // shown): sizes in pixels are multiplied by it, so the result is the full-size one
+    // scaled. Resize's width and height, Simple Border's sides (rounded to whole pixels) and
+    // Sharpen's radius and sigma; Watermark-Text's font and margins, as the interactive
+    // overlay draws it at the view's scale. Percentages stay as they are.
+    double drawScale = 1.0;
 
     // Worked out from sourcePath by every Apply that has a target; read by the text filters'
     // keywords. "/photos/Trip/beach.jpg": folder "/photos/Trip", fileName "beach.jpg",

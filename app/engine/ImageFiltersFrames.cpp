@@ -537,6 +537,12 @@ bool CImageFilters::ApplySimpleBorder()
         bottom *= height / 100.0;
         left *= width / 100.0;
         right *= width / 100.0;
+    } else if (drawScale != 1.0) {
+        // Whole pixels, so that the photo stays centred as in the full-size result.
+        top = std::round(top * drawScale);
+        bottom = std::round(bottom * drawScale);
+        left = std::round(left * drawScale);
+        right = std::round(right * drawScale);
     }
 
     Magick::Image canvas = photo;

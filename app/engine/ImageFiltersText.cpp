@@ -64,7 +64,7 @@ bool CImageFilters::ApplyWatermarkText()
     int width = 0;
     int height = 0;
     if (!UpdateWatermarkText(text, rect, textRect, width, height, record, imageIndex, *this,
-            int(target->columns()), int(target->rows()), 1.0, false, 1.0))
+            int(target->columns()), int(target->rows()), drawScale, false, 1.0))
         return false;
     if (text.isNull())
         return true;

@@ -223,7 +223,7 @@ bool CImageFilters::ApplySharpen()
         return false;
     const double radius = amount * (3.0 / 101.0);
     const double sigma = radius * 0.5;
-    target->sharpen(radius, sigma > 0.4 ? sigma : 0.4);
+    target->sharpen(radius * drawScale, (sigma > 0.4 ? sigma : 0.4) * drawScale);
     return true;
 }
 

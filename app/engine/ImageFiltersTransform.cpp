@@ -321,6 +321,9 @@ bool CImageFilters::ApplyResize()
     if (unit == 1) {
         width = record.numbers[ResizeSlot::Width] * columns / 100.0;
         height = record.numbers[ResizeSlot::Height] * rows / 100.0;
+    } else {
+        width *= drawScale;
+        height *= drawScale;
     }
     if (!IsExtent(width) || !IsExtent(height) || width < 0.0 || height < 0.0)
         return false;

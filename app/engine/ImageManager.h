@@ -171,6 +171,11 @@ public:
     QPixmap GetPixmap(const QRect &rectangle) const;
     bool AddCheckerboardBackground();
     bool Scale(double percent);
+    // An opaque RGB or grey image shrunk to columns x rows, each pixel the average of the
+    // block of pixels it stands for, on every thread ImageMagick may use. Invalid when it
+    // cannot be made so (an image with transparency, another colour space, a size not smaller):
+    // the caller scales the usual way.
+    static Magick::Image ShrunkByAverage(const Magick::Image &image, size_t columns, size_t rows);
 
     // Lets the next reads decode a JPEG at 1/2, 1/4 or 1/8 scale (libjpeg's DCT scaling, asked
     // for through ImageMagick's "jpeg:size" define) when the caller will shrink the photo into

@@ -110,9 +110,11 @@ void CMainPanel2::Init()
     connect(&showStep3TipTimer, &QTimer::timeout, this, &CMainPanel2::ShowStep3Tip, queued);
     CControlImage *filtered = form->scrollImageFilters;
     CControlImage *original = form->scrollImageOriginal;
-    for (CControlImage *preview : { filtered, original })
+    for (CControlImage *preview : { filtered, original }) {
         connect(
             preview, &CControlImage::UpdateZoomPercent, this, &CMainPanel2::UpdateZoomText, queued);
+        preview->drawAtViewSize = true;
+    }
 
     CListThumb *chain = form->listFilters;
     chain->Initialize(CListThumb::TypeFilters, dark, false);

@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "ImageFilters.h"
+#include "ImageManager.h"
 
 #include <QStringList>
 
@@ -61,6 +62,8 @@ private slots:
     void raiseOfZeroKeepsThePhoto();
     void raiseOutsideThePageFails_data();
     void raiseOutsideThePageFails();
+    void shrunkByAverageIsTheBlockAverage_data();
+    void shrunkByAverageIsTheBlockAverage();
 };
 
 void TestFilterApply::failsWithoutAPhoto()
@@ -313,6 +316,61 @@ void TestFilterApply::raiseOutsideThePageFails()
     Magick::Image photo = Photo();
     QVERIFY(!ApplyTo(photo, Record(FilterId::Raise, { percent, effect })));
     QVERIFY(SamePixels(photo, Photo()));
+}
+
+void TestFilterApply::shrunkByAverageIsTheBlockAverage_data()
+{
+    QTest::addColumn<QString>("photo");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("made"); // else invalid: the caller scales the usual way
+    QTest::newRow("to a tenth") << "colour" << 120 << 80 << true;
+    QTest::newRow("blocks of uneven size") << "colour" << 97 << 41 << true;
+    QTest::newRow("one pixel") << "colour" << 1 << 1 << true;
+    QTest::newRow("grey") << "grey" << 100 << 70 << true;
+    QTest::newRow("same size") << "colour" << 1200 << 800 << true;
+    QTest::newRow("larger") << "colour" << 1300 << 800 << false;
+    QTest::newRow("transparent") << "alpha" << 120 << 80 << false;
+}
+
+void TestFilterApply::shrunkByAverageIsTheBlockAverage()
+{
+    QFETCH(QString, photo);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(bool, made);
+    // Fine detail in every channel: stripes, a ramp and a checker.
+    std::vector<unsigned char> rgb(1200 * 800 * 3);
+    for (int y = 0; y < 800; ++y) {
+        for (int x = 0; x < 1200; ++x) {
+            unsigned char *pixel = &rgb[size_t(y * 1200 + x) * 3];
+            pixel[0] = x % 7 < 3 ? 240 : 20;
+            pixel[1] = (unsigned char)(x * 255 / 1199);
+            pixel[2] = ((x / 5 + y / 5) % 2) * 200 + 30;
+        }
+    }
+    Magick::Image image(1200, 800, "RGB", Magick::CharPixel, rgb.data());
+    if (photo == QLatin1String("grey"))
+        image.type(Magick::GrayscaleType);
+    else if (photo == QLatin1String("alpha"))
+        image.matte(true);
+    const Magick::Image shrunk = CImageManager::ShrunkByAverage(image, size_t(columns), size_t(rows));
+    QCOMPARE(shrunk.isValid(), made);
+    if (!made)
+        return;
+    QCOMPARE(int(shrunk.columns()), columns);
+    QCOMPARE(int(shrunk.rows()), rows);
+    Magick::Image scaled = image;
+    Magick::Geometry size { size_t(columns), size_t(rows) };
+    size.aspect(true);
+    scaled.scale(size);
+    const std::vector<quint16> a = Quanta(shrunk);
+    const std::vector<quint16> b = Quanta(scaled);
+    double difference = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        difference += std::abs(int(a[i]) - int(b[i]));
+    QVERIFY2(difference / double(a.size()) / 65535.0 < 0.01,
+        qPrintable(QString::number(difference / double(a.size()) / 65535.0)));
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestFilterApply, QCoreApplication, InitializeImageEngine)

@@ -15,6 +15,7 @@
 #include "ListFilters.h"
 #include "ListImages.h"
 #include "MainPanel1.h"
+#include "ControlImage.h"
 #include "MainPanel2.h"
 #include "MainPanel3.h"
 #include "MainWindow.h"
@@ -24,6 +25,7 @@
 #include "UserProfile.h"
 #include "platform/DesktopOpen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -871,7 +873,7 @@ void TestMainWindow::resizeAddedInStep2ShapesTheOutput()
     auto window = MakeWindow();
     const QString folder = root.filePath(QStringLiteral("resize"));
     QVERIFY(QDir().mkpath(folder));
-    QImage photo(1000, 750, QImage::Format_RGB32);
+    QImage photo(4000, 3000, QImage::Format_RGB32);
     photo.fill(QColor(30, 120, 200));
     QVERIFY(photo.save(folder + QStringLiteral("/wide.jpg"), "JPEG"));
     PastePhotoAndOpenStep2(*window, folder + QStringLiteral("/wide.jpg"));
@@ -881,6 +883,24 @@ void TestMainWindow::resizeAddedInStep2ShapesTheOutput()
     });
     QCOMPARE(CListFilters::instance()->Filters().first().id, qint32(FilterId::Resize));
     QVERIFY(window->AnyPanelChanged());
+
+    // The chain's preview is drawn at the size shown, the whole photo fitted; zoomed in, it is
+    // the full-size render.
+    auto *preview = window->Panel2()->findChild<CControlImage *>(QStringLiteral("scrollImageFilters"));
+    auto *original = window->Panel2()->findChild<CControlImage *>(QStringLiteral("scrollImageOriginal"));
+    QVERIFY(preview && original);
+    // A zoom waits for both views: one still loading ignores the buttons.
+    QTRY_VERIFY_WITH_TIMEOUT(preview->ViewSizeRenderCount() > 0 && !preview->IsLoading()
+            && preview->imageLoaded && !original->IsLoading(), EventTimeoutMs);
+    const double fit = preview->FitZoom();
+    QCOMPARE(preview->Zoom(), fit);
+    QCOMPARE(int(preview->ImageResized().image.columns()), qRound(4000 * fit / 100));
+    QTest::mouseClick(
+        window->Panel2()->findChild<QAbstractButton *>(QStringLiteral("buttonZoomInFilters")),
+        Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(preview->Zoom() > fit && !preview->IsLoading()
+            && int(preview->ImageResized().image.columns()) == qRound(4000 * preview->Zoom() / 100),
+        EventTimeoutMs);
 
     const QString written = ProcessToPng(
         *window, root.filePath(QStringLiteral("resize-out")), QStringLiteral("wide"));

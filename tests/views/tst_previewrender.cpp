@@ -70,8 +70,17 @@ struct SRenderer
         request.path = photo;
         request.filters = filters;
         request.viewSize = QSize(200, 150);
+        return RenderRequest(request, result);
+    }
+    bool RenderRequest(
+        const CControlImageThread::SRequest &request, CControlImageThread::SResult &result)
+    {
         const int before = shown + failed;
         thread.RequestPreview(request);
+        return Taken(before, result);
+    }
+    bool Taken(int before, CControlImageThread::SResult &result)
+    {
         return QTest::qWaitFor([&] { return shown + failed > before; }, EventTimeoutMs)
             && thread.TakeResult(result);
     }
@@ -81,6 +90,21 @@ struct SRenderer
     int shown = 0;
     int failed = 0;
 };
+
+// The mean difference of two pictures of one size, 0 to 1.
+double MeanDifference(const Magick::Image &left, const Magick::Image &right)
+{
+    double difference = 0;
+    for (size_t y = 0; y < left.rows(); ++y) {
+        for (size_t x = 0; x < left.columns(); ++x) {
+            const Magick::ColorRGB a = left.pixelColor(ssize_t(x), ssize_t(y));
+            const Magick::ColorRGB b = right.pixelColor(ssize_t(x), ssize_t(y));
+            difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
+                + std::abs(a.blue() - b.blue());
+        }
+    }
+    return difference / (3.0 * double(left.columns() * left.rows()));
+}
 
 } // namespace
 
@@ -96,6 +120,8 @@ private slots:
     void changedChainRendersFromTheStepBefore();
     void maskWithoutFileShowsThePhoto();
     void viewPictureIsTheFullSizeRenderScaled();
+    void drawnAtTheSizeShownIsTheFullSizePictureScaled_data();
+    void drawnAtTheSizeShownIsTheFullSizePictureScaled();
 
 private:
     QTemporaryDir root;
@@ -191,17 +217,95 @@ void TestPreviewRender::viewPictureIsTheFullSizeRenderScaled()
     const Magick::Image &view = result.imageResized.image;
     QCOMPARE(view.columns(), scaled.image.columns());
     QCOMPARE(view.rows(), scaled.image.rows());
-    double difference = 0;
-    for (size_t y = 0; y < view.rows(); ++y) {
-        for (size_t x = 0; x < view.columns(); ++x) {
-            const Magick::ColorRGB a = view.pixelColor(ssize_t(x), ssize_t(y));
-            const Magick::ColorRGB b = scaled.image.pixelColor(ssize_t(x), ssize_t(y));
-            difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
-                + std::abs(a.blue() - b.blue());
-        }
-    }
-    const double mean = difference / (3.0 * double(view.columns() * view.rows()));
+    const double mean = MeanDifference(view, scaled.image);
     QVERIFY2(mean < 0.01, qPrintable(QString::number(mean)));
+}
+
+void TestPreviewRender::drawnAtTheSizeShownIsTheFullSizePictureScaled_data()
+{
+    QTest::addColumn<QString>("chain");
+    QTest::addColumn<bool>("drawn"); // else rendered at full size as before
+    QTest::newRow("pixel sizes and a text") << "pixels" << true;
+    QTest::newRow("sizes in percent") << "percent" << true;
+    QTest::newRow("colours and a flip") << "colours" << true;
+    QTest::newRow("a crop") << "crop" << false;
+    QTest::newRow("a border without a resize") << "border" << false;
+    QTest::newRow("a border switched off") << "border off" << false; // the view fits to it
+}
+
+// Step 2 renders a chain whose filters draw alike at any size at the size shown: the same
+// picture, zoom and place as the full-size render scaled. A zoom past the whole picture
+// renders at full size.
+void TestPreviewRender::drawnAtTheSizeShownIsTheFullSizePictureScaled()
+{
+    QFETCH(QString, chain);
+    QFETCH(bool, drawn);
+    QList<SFilterRecord> filters;
+    if (chain == QLatin1String("pixels")) {
+        filters = Chain();
+        SFilterRecord text = Step(FilterId::WatermarkText, WatermarkTextSlot::NumberCount,
+            { { WatermarkTextSlot::Placement, 8 }, { WatermarkTextSlot::DeltaX, 20 },
+                { WatermarkTextSlot::DeltaY, 10 }, { WatermarkTextSlot::FontSize, 20 },
+                { WatermarkTextSlot::TextColor, double(0xFFFFFFFFu) } });
+        text.textCount = WatermarkTextSlot::TextCount;
+        text.texts[WatermarkTextSlot::Text] = QStringLiteral("Quendrasil");
+        text.texts[WatermarkTextSlot::FontFamily] = QStringLiteral("DejaVu Sans");
+        filters.append(text);
+    } else if (chain == QLatin1String("percent")) {
+        filters = { Step(FilterId::Resize, ResizeSlot::NumberCount,
+                        { { ResizeSlot::Width, 50 }, { ResizeSlot::Height, 50 },
+                            { ResizeSlot::KeepAspect, 1 }, { ResizeSlot::Unit, 1 } }),
+            Step(FilterId::SimpleBorder, SimpleBorderSlot::NumberCount,
+                { { SimpleBorderSlot::Top, 5 }, { SimpleBorderSlot::Unit, 1 },
+                    { SimpleBorderSlot::Uniform, 1 } }) };
+    } else if (chain == QLatin1String("colours")) {
+        filters = { Step(FilterId::Levels, LevelsSlot::NumberCount,
+                        { { LevelsSlot::BlackPoint, 20 }, { LevelsSlot::MiddleGamma, 50 } }),
+            Step(FilterId::Flip, FlipSlot::NumberCount, { { FlipSlot::Horizontal, 1 } }),
+            Step(FilterId::Brightness, BrightnessSlot::NumberCount,
+                { { BrightnessSlot::Lightness, 30 } }) };
+    } else if (chain == QLatin1String("crop")) {
+        filters = { Step(FilterId::Crop, CropSlot::NumberCount,
+            { { CropSlot::Left, 100 }, { CropSlot::Top, 100 }, { CropSlot::Width, 400 },
+                { CropSlot::Height, 300 } }) };
+    } else if (chain == QLatin1String("border off")) {
+        filters = { Chain().at(2), Chain().at(3) };
+        filters[1].active = false;
+    } else {
+        filters = { Chain().at(3) };
+    }
+
+    CControlImageThread::SRequest request;
+    request.path = photo;
+    request.filters = filters;
+    request.viewSize = QSize(200, 150);
+    request.fitZoom = request.zoomTarget = 200 * 100.0 / 900;
+    SRenderer full;
+    CControlImageThread::SResult expected;
+    QVERIFY(full.RenderRequest(request, expected));
+    request.drawAtViewSize = true;
+    SRenderer renderer;
+    CControlImageThread::SResult result;
+    QVERIFY(renderer.RenderRequest(request, result));
+    QCOMPARE(renderer.thread.ViewSizeRenderCount(), drawn ? 1 : 0);
+    QCOMPARE(result.zoom, expected.zoom);
+    QCOMPARE(result.viewOrigin, expected.viewOrigin);
+    const Magick::Image &view = result.imageResized.image;
+    QCOMPARE(view.columns(), expected.imageResized.image.columns());
+    QCOMPARE(view.rows(), expected.imageResized.image.rows());
+    const double mean = MeanDifference(view, expected.imageResized.image);
+    QVERIFY2(mean < 0.02, qPrintable(QString::number(mean)));
+
+    // Zoomed in to full size: the picture shown is cut from the full-size render.
+    const int before = renderer.shown + renderer.failed;
+    renderer.thread.RequestZoom(100, request.fitZoom, QPoint(0, 0), request.viewSize,
+        QSize(int(view.columns()), int(view.rows())));
+    QVERIFY(renderer.Taken(before, result));
+    QCOMPARE(result.zoom, 100.0);
+    QCOMPARE(result.imageFiltered.image.columns(), expected.imageFiltered.image.columns());
+    QCOMPARE(result.imageFiltered.image.rows(), expected.imageFiltered.image.rows());
+    QCOMPARE(result.imageResized.image.columns(), expected.imageFiltered.image.columns());
+    QCOMPARE(renderer.thread.ViewSizeRenderCount(), drawn ? 1 : 0);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestPreviewRender, QApplication, InitializeImageEngine)

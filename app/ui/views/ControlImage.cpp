@@ -165,6 +165,7 @@ bool CControlImage::StartPreview(const QString &path)
     request.zoomTarget = zoomTarget;
     request.fitZoom = fitZoom;
     request.interactiveMode = interactiveMode;
+    request.drawAtViewSize = drawAtViewSize;
     request.photoIndex = profile->CurrentPhotoIndex;
     request.imageOptions = SImageOptions::FromProfile(*profile);
     thread.RequestPreview(request);

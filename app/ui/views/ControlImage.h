@@ -87,6 +87,7 @@ public:
     QPoint ViewOrigin() const { return viewOrigin; }
     QSize ViewSize() const { return viewSize; }
     bool IsLoading() const { return loading; }
+    int ViewSizeRenderCount() const { return thread.ViewSizeRenderCount(); }
     const CImageManager &ImageResized() const { return imageResized; }
     const QPixmap &PlaceholderPixmap() const { return placeholderPixmap; }
     QList<SFilterRecord> Filters() const { return filters; }
@@ -98,6 +99,9 @@ public:
     bool followTwinFitZoom = false;
     bool previewEnabled = true;
     bool interactiveMode = false;
+    // A chain of filters that draw alike at any size is rendered at the size shown while the
+    // whole picture is in view; a zoom past it renders at full size.
+    bool drawAtViewSize = false;
     const bool *panelSwitchFlag = nullptr; // the main window's: set while it switches steps
     QLabel *imageLabel = nullptr;
     QLabel *overlayLabel = nullptr;

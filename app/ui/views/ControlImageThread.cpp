@@ -44,6 +44,28 @@ bool SameRender(const CControlImageThread::SRequest &first, const QList<SFilterR
         && first.fitZoom == second.fitZoom && first.interactiveMode == second.interactiveMode;
 }
 
+// The largest zoom, in percent, rendered at the size shown; above it the full-size render
+// costs little more.
+constexpr double MaxViewSizePercent = 50.0;
+
+// A length at `percent` as CImageManager::Scale rounds it.
+size_t ScaledLength(size_t length, double percent)
+{
+    return size_t(qMax(1.0, std::floor(double(length) * percent / 100.0 + 0.5)));
+}
+
+// The darkened photo that crop and resize show their result on.
+Magick::Image Darkened(Magick::Image out)
+{
+    out.gamma(0.4);
+    // Black at 166 of 255 over the photo; IM6 colours carry opacity, not alpha.
+    Magick::Image overlay(Magick::Geometry(out.columns(), out.rows()),
+        Magick::Color(0, 0, 0, MagickCore::Quantum((255 - 166) * 257)));
+    overlay.matte(true);
+    out.composite(overlay, 0, 0, Magick::OverCompositeOp);
+    return out;
+}
+
 // An image of its own: filters that work on ImageMagick's structures directly must never
 // reach a copy kept elsewhere. The pixels are still shared until one side writes them.
 Magick::Image Detached(const Magick::Image &image)
@@ -250,7 +272,9 @@ void CControlImageThread::Run()
                 progress->abort = false;
             }
         }
-        if (current == OperationPreview)
+        // A picture rendered at the size shown has nothing to scale up from: it is rendered
+        // again at the new zoom, at full size once the zoom passes what is shown whole.
+        if (current == OperationPreview || (current == OperationZoom && m_shownAtViewSize))
             ThreadOpStartPreview(request, served);
         else if (current == OperationZoom)
             ThreadOpZoom(request, served);
@@ -353,6 +377,10 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         done = 0;
     }
 
+    const double viewScale = ViewSizeScale(request, active);
+    if (viewScale > 0.0)
+        return RenderAtViewSize(request, asked, active, served, viewScale);
+
     Magick::Image backdrop;
     const bool hasBackdrop = CompositeAlpha(request, backdrop);
 
@@ -430,6 +458,136 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
     Publish(served, &work, resized, request);
     m_shownRequest = asked;
     m_shownValid = true;
+    m_shownAtViewSize = false;
+    progress->hide = true;
+    SetStatus(QString());
+    return EOutcome::Done;
+}
+
+double CControlImageThread::ViewSizeScale(
+    const SRequest &request, const QList<SFilterRecord> &active) const
+{
+    if (!request.drawAtViewSize || request.interactiveMode || active.isEmpty() || !m_memo.valid
+        || m_memo.path != request.path || !m_memo.source.image.isValid()
+        || m_memo.source.image.matte())
+        return 0.0;
+    // The whole picture in view, well below its full size.
+    const double zoom = request.zoomTarget;
+    if (!(zoom > 0.0) || zoom > MaxViewSizePercent || zoom > request.fitZoom * (1.0 + 1e-9))
+        return 0.0;
+    // A chain that changes the photo's size without Resize is fitted to its result, whose
+    // size is known only once it is rendered: by this thread for the steps switched on, by the
+    // view for all of them.
+    const auto fittedToResult = [](const QList<SFilterRecord> &records) {
+        bool geometry = false;
+        bool resize = false;
+        for (const SFilterRecord &record : records) {
+            geometry = geometry || PreviewFilters::IsGeometry(record.id);
+            resize = resize || record.id == FilterId::Resize;
+        }
+        return geometry && !resize;
+    };
+    if (fittedToResult(active) || fittedToResult(request.filters))
+        return 0.0;
+    for (const SFilterRecord &record : active) {
+        if (!CImageFilters::DrawsAtAnyScale(record))
+            return 0.0;
+    }
+    return zoom / 100.0;
+}
+
+CControlImageThread::EOutcome CControlImageThread::RenderAtViewSize(SRequest &request,
+    const SRequest &asked, const QList<SFilterRecord> &active, quint64 served, double scale)
+{
+    const double zoom = request.zoomTarget;
+    LogMessage(PreviewTag, QStringLiteral("- At the size shown, %1 %").arg(zoom));
+    const auto aborted = [this]() {
+        LogMessage(PreviewTag, QStringLiteral("- Abort the operation"));
+        SetStatus(QString());
+        return EOutcome::Aborted;
+    };
+    const auto failed = [this, served](const QString &why) {
+        LogMessage(PreviewTag, why);
+        m_shownValid = false;
+        SetStatus(QString());
+        PublishFailure(served);
+        return EOutcome::Failed;
+    };
+
+    Magick::Image viewSource;
+    if (m_memo.viewSource.isValid() && m_memo.viewSourceZoom == zoom) {
+        viewSource = m_memo.viewSource;
+    } else {
+        viewSource = m_memo.source.image;
+        try {
+            const size_t columns = ScaledLength(viewSource.columns(), zoom);
+            const size_t rows = ScaledLength(viewSource.rows(), zoom);
+            Magick::Image shrunk = CImageManager::ShrunkByAverage(viewSource, columns, rows);
+            if (shrunk.isValid()) {
+                viewSource = shrunk;
+            } else {
+                Magick::Geometry size(columns, rows);
+                size.aspect(true);
+                viewSource.scale(size);
+            }
+        } catch (const std::exception &exception) {
+            return failed(QString::fromLocal8Bit(exception.what()));
+        }
+        m_memo.bytes -= PixelBytes(m_memo.viewSource);
+        m_memo.viewSource = Magick::Image();
+        m_memo.viewSourceZoom = 0.0;
+        if (m_memo.bytes + PixelBytes(viewSource) <= MemoBudget) {
+            m_memo.viewSource = viewSource;
+            m_memo.viewSourceZoom = zoom;
+            m_memo.bytes += PixelBytes(viewSource);
+        }
+        if (Superseded(served))
+            return aborted();
+    }
+
+    const SProgressState state = work.progress;
+    work = m_memo.source;
+    work.progress = state;
+    work.image = Detached(viewSource);
+    // The engine's scale is for this render only.
+    struct SScaleReset
+    {
+        CImageFilters &filters;
+        ~SScaleReset() { filters.drawScale = 1.0; }
+    } reset { work.filters };
+    work.filters.drawScale = scale;
+    for (const SFilterRecord &record : active) {
+        if (Superseded(served))
+            return aborted();
+        progress->statusText = tr("Applying '%1' filter").arg(record.name) + QStringLiteral("...");
+        work.imageIndex = request.photoIndex;
+        ++m_appliedFilters;
+        if (!work.ApplyFilter(record)) {
+            if (Superseded(served))
+                return aborted();
+            return failed(QStringLiteral("- Filter %1 failed").arg(record.id));
+        }
+    }
+    if (Superseded(served))
+        return aborted();
+    if (ShownOnBackdrop(request)) {
+        try {
+            Magick::Image backdrop = Darkened(viewSource);
+            const int x = (int(backdrop.columns()) - int(work.image.columns())) / 2;
+            const int y = (int(backdrop.rows()) - int(work.image.rows())) / 2;
+            backdrop.composite(work.image, x, y, Magick::OverCompositeOp);
+            work.SetImage(backdrop);
+        } catch (const std::exception &exception) {
+            return failed(QString::fromLocal8Bit(exception.what()));
+        }
+    }
+    work.AddCheckerboardBackground();
+    PlaceInView(work, zoom, request);
+    ++m_viewSizeRenders;
+    Publish(served, &work, work, request);
+    m_shownRequest = asked;
+    m_shownValid = true;
+    m_shownAtViewSize = true;
     progress->hide = true;
     SetStatus(QString());
     return EOutcome::Done;
@@ -583,7 +741,7 @@ void CControlImageThread::KeepStep(int index, const SFilterRecord &record)
     m_memo.bytes += bytes;
 }
 
-bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image &backdrop)
+bool CControlImageThread::ShownOnBackdrop(const SRequest &request)
 {
     bool build = false;
     for (const SFilterRecord &record : request.filters) {
@@ -591,7 +749,12 @@ bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image 
             || record.id == FilterId::Resize || record.id == FilterId::ResizeAdvanced)
             build = build || record.active || request.interactiveMode;
     }
-    if (!build)
+    return build;
+}
+
+bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image &backdrop)
+{
+    if (!ShownOnBackdrop(request))
         return false;
     if (m_memo.valid && m_memo.backdrop.isValid()) {
         backdrop = m_memo.backdrop;
@@ -599,13 +762,7 @@ bool CControlImageThread::CompositeAlpha(const SRequest &request, Magick::Image 
     }
     try {
         // Before any step: the photo as read (kept, or in work just after reading).
-        Magick::Image out = m_memo.valid ? m_memo.source.image : work.image;
-        out.gamma(0.4);
-        // Black at 166 of 255 over the photo; IM6 colours carry opacity, not alpha.
-        Magick::Image overlay(Magick::Geometry(out.columns(), out.rows()),
-            Magick::Color(0, 0, 0, MagickCore::Quantum((255 - 166) * 257)));
-        overlay.matte(true);
-        out.composite(overlay, 0, 0, Magick::OverCompositeOp);
+        const Magick::Image out = Darkened(m_memo.valid ? m_memo.source.image : work.image);
         backdrop = out;
         if (m_memo.valid && m_memo.bytes + PixelBytes(out) <= MemoBudget) {
             m_memo.backdrop = Detached(out);

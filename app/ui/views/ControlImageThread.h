@@ -41,6 +41,7 @@ public:
         double zoomTarget = 0.0; // percent
         double fitZoom = 0.0; // percent
         bool interactiveMode = false;
+        bool drawAtViewSize = false; // CControlImage::drawAtViewSize
         qint32 photoIndex = 0; // for the keywords of text filters
         SImageOptions imageOptions; // the job's decoding options when the request was made
     };
@@ -83,6 +84,8 @@ public:
     int AppliedFilterCount() const { return m_appliedFilters.load(); }
     // Renders answered with the picture already shown, nothing read, filtered or scaled.
     int ShownAgainCount() const { return m_shownAgain.load(); }
+    // Renders drawn at the size shown rather than at full size.
+    int ViewSizeRenderCount() const { return m_viewSizeRenders.load(); }
 
 signals:
     void Show();
@@ -100,6 +103,12 @@ private:
 
     EOutcome ThreadOpStartPreview(SRequest &request, quint64 served);
     EOutcome ThreadOpZoom(SRequest &request, quint64 served);
+    // The fraction of the photo's size the request's chain can be rendered at (the size
+    // shown), or 0 for a render at full size.
+    double ViewSizeScale(const SRequest &request, const QList<SFilterRecord> &active) const;
+    // Renders the chain on the kept photo scaled to the view and publishes it as it is.
+    EOutcome RenderAtViewSize(SRequest &request, const SRequest &asked,
+        const QList<SFilterRecord> &active, quint64 served, double scale);
     // Scales `source` into `target` at `zoom`, keeping the view's centre; the new origin goes
     // into request.viewOrigin.
     bool ScaleToView(
@@ -112,6 +121,7 @@ private:
     void PlaceInView(const CImageManager &target, double zoom, SRequest &request);
     // The darkened picture of the whole photo that crop and resize show their result on.
     bool CompositeAlpha(const SRequest &request, Magick::Image &backdrop);
+    static bool ShownOnBackdrop(const SRequest &request);
     // A newer request, a cancel or a stop: the running operation ends.
     bool Superseded(quint64 served) const;
     void SetStatus(const QString &text);
@@ -146,10 +156,13 @@ private:
     std::atomic_bool cancel { false };
     std::atomic<int> m_appliedFilters { 0 };
     std::atomic<int> m_shownAgain { 0 };
+    std::atomic<int> m_viewSizeRenders { 0 };
     // What the last published render was asked for (its active steps only), while its result
     // is the one published. Render thread only.
     SRequest m_shownRequest;
     bool m_shownValid = false;
+    // The picture published was rendered at the size shown: a zoom renders at full size.
+    bool m_shownAtViewSize = false;
 
     // The last render's photo as read and its chain's results after each step, so that a
     // change to one filter renders from the result before it. Render thread only.
@@ -164,6 +177,8 @@ private:
         Magick::Image backdrop; // the darkened whole photo, made when first needed
         Magick::Image viewBackdrop; // the backdrop at viewBackdropZoom
         double viewBackdropZoom = 0.0;
+        Magick::Image viewSource; // the photo at viewSourceZoom, for renders at the size shown
+        double viewSourceZoom = 0.0;
         QList<SFilterRecord> records; // the active steps applied, in order
         QList<Magick::Image> results; // after each of them
         qint64 bytes = 0;
