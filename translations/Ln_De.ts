@@ -210,17 +210,17 @@ Falls Quendrasil beim Start nicht automatisch nach Updates suchen soll, deaktivi
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Filter &apos;%1&apos; wird angewendet</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
         <translation>Zoomen</translation>
     </message>
@@ -666,49 +666,49 @@ Laden Sie &quot;GhostScript for Windows (64 bit)&quot; über diesen Link herunte
 <context>
     <name>CDialogOverwrite</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
         <translation>Überschreiben?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
         <translation>&amp;Ja</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
         <translation>&amp;Nein</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
         <translation>&amp;Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
         <translation>Ja, &amp;alle</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
         <translation>Nein, &amp;keine</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
         <translation>A&amp;bbrechen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>Das Bild %1
 existiert bereits. Möchten Sie es überschreiben?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
@@ -716,27 +716,27 @@ existiert bereits. Möchten Sie es überschreiben?</translation>
 <context>
     <name>CDialogOverwriteRename</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
         <translation>Foto umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
         <translation>Neuer Name:</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
+        <location filename="../app/run/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
         <translation>Ein Foto mit diesem Namen existiert bereits</translation>
     </message>
@@ -2032,47 +2032,47 @@ sind, nicht vergrößern</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
         <translation>Links oben</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
         <translation>Rechts oben</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
         <translation>Rechts unten</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
         <translation>Links unten</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
         <translation>Nicht kalibriert</translation>
     </message>
@@ -2080,72 +2080,72 @@ sind, nicht vergrößern</translation>
 <context>
     <name>CListThumbDetails</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
         <translation>Aufnahmedatum</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
         <translation>Abmessungen</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
         <translation>Ort</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
         <translation>Kamera</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
         <translation>Blende</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
         <translation>Belichtung</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
         <translation>Koordinaten</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
         <translation>Höhe</translation>
     </message>
@@ -2801,53 +2801,53 @@ Wenn keine Filter ausgewählt sind, werden die Fotos nur sehr schnell verschoben
 <context>
     <name>CProcessController</name>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
+        <location filename="../app/run/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
         <translation>Quendrasil - Verarbeitung</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
+        <location filename="../app/run/ProcessController.ui" line="175"/>
+        <location filename="../app/run/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
+        <location filename="../app/run/ProcessController.ui" line="182"/>
+        <location filename="../app/run/ProcessController.cpp" line="85"/>
+        <location filename="../app/run/ProcessController.cpp" line="162"/>
+        <location filename="../app/run/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
+        <location filename="../app/run/ProcessController.ui" line="205"/>
+        <location filename="../app/run/ProcessController.cpp" line="76"/>
         <source>Show log</source>
         <translation>Protokoll anzeigen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
+        <location filename="../app/run/ProcessController.cpp" line="71"/>
+        <location filename="../app/run/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
+        <location filename="../app/run/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Hochladen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <location filename="../app/run/ProcessController.cpp" line="200"/>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
+        <location filename="../app/run/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Die Fotoverarbeitung ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
+        <location filename="../app/run/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Das Hochladen ist nicht abgeschlossen. Vorgang abbrechen?</translation>
     </message>

@@ -201,17 +201,17 @@ In case you don&apos;t want Quendrasil to automatically check for updates at sta
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
         <translation type="unfinished"></translation>
     </message>
@@ -655,48 +655,48 @@ Download &quot;GhostScript for Windows (64 bit)&quot; from this link:</source>
 <context>
     <name>CDialogOverwrite</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
         <translation type="unfinished"></translation>
     </message>
@@ -704,27 +704,27 @@ already exists, do you want to overwrite it?</source>
 <context>
     <name>CDialogOverwriteRename</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
+        <location filename="../app/run/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2017,47 +2017,47 @@ than specified size</source>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2065,72 +2065,72 @@ than specified size</source>
 <context>
     <name>CListThumbDetails</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2780,53 +2780,53 @@ In case there are no filters selected the photos will actually be moved very fas
 <context>
     <name>CProcessController</name>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
+        <location filename="../app/run/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
+        <location filename="../app/run/ProcessController.ui" line="175"/>
+        <location filename="../app/run/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
+        <location filename="../app/run/ProcessController.ui" line="182"/>
+        <location filename="../app/run/ProcessController.cpp" line="85"/>
+        <location filename="../app/run/ProcessController.cpp" line="162"/>
+        <location filename="../app/run/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
+        <location filename="../app/run/ProcessController.ui" line="205"/>
+        <location filename="../app/run/ProcessController.cpp" line="76"/>
         <source>Show log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
+        <location filename="../app/run/ProcessController.cpp" line="71"/>
+        <location filename="../app/run/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
+        <location filename="../app/run/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <location filename="../app/run/ProcessController.cpp" line="200"/>
         <source>Resume</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
+        <location filename="../app/run/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
+        <location filename="../app/run/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation type="unfinished"></translation>
     </message>

@@ -210,17 +210,17 @@ Si no desea que Quendrasil busque actualizaciones automáticamente al iniciar, d
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
         <translation>Cargando</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Aplicando el filtro &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
         <translation>Aplicando zoom</translation>
     </message>
@@ -666,49 +666,49 @@ Descargue &quot;GhostScript for Windows (64 bit)&quot; desde este enlace:</trans
 <context>
     <name>CDialogOverwrite</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
         <translation>¿Sobrescribir?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
         <translation>&amp;Sí</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
         <translation>&amp;Renombrar</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
         <translation>Sí a &amp;todo</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
         <translation>N&amp;o a todo</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
         <translation>&amp;Interrumpir</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>La imagen %1
 ya existe, ¿desea sobrescribirla?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
         <translation>Tamaño</translation>
     </message>
@@ -716,27 +716,27 @@ ya existe, ¿desea sobrescribirla?</translation>
 <context>
     <name>CDialogOverwriteRename</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
         <translation>Renombrar foto</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
         <translation>Nuevo nombre:</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
+        <location filename="../app/run/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
         <translation>Ya existe una foto con el mismo nombre</translation>
     </message>
@@ -2032,47 +2032,47 @@ que el tamaño indicado</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
         <translation>Arriba izquierda</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
         <translation>Arriba derecha</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
         <translation>Abajo derecha</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
         <translation>Abajo izquierda</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
         <translation>Izquierda arriba</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
         <translation>Derecha arriba</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
         <translation>Derecha abajo</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
         <translation>Izquierda abajo</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
         <translation>Sin calibrar</translation>
     </message>
@@ -2080,72 +2080,72 @@ que el tamaño indicado</translation>
 <context>
     <name>CListThumbDetails</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
         <translation>Fecha de captura</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
         <translation>Dimensiones</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
         <translation>Tamaño</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
         <translation>Ubicación</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
         <translation>Cámara</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
         <translation>Número f</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
         <translation>Exposición</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
         <translation>PPP</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
         <translation>Color</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
         <translation>Coordenadas</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
         <translation>Altitud</translation>
     </message>
@@ -2801,53 +2801,53 @@ Si no hay filtros seleccionados, las fotos simplemente se moverán muy rápido y
 <context>
     <name>CProcessController</name>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
+        <location filename="../app/run/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
         <translation>Quendrasil - Procesando</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
+        <location filename="../app/run/ProcessController.ui" line="175"/>
+        <location filename="../app/run/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
+        <location filename="../app/run/ProcessController.ui" line="182"/>
+        <location filename="../app/run/ProcessController.cpp" line="85"/>
+        <location filename="../app/run/ProcessController.cpp" line="162"/>
+        <location filename="../app/run/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
+        <location filename="../app/run/ProcessController.ui" line="205"/>
+        <location filename="../app/run/ProcessController.cpp" line="76"/>
         <source>Show log</source>
         <translation>Mostrar registro</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
+        <location filename="../app/run/ProcessController.cpp" line="71"/>
+        <location filename="../app/run/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
+        <location filename="../app/run/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Subiendo</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <location filename="../app/run/ProcessController.cpp" line="200"/>
         <source>Resume</source>
         <translation>Reanudar</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
+        <location filename="../app/run/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>El procesamiento de fotos no ha terminado. ¿Anular la operación?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
+        <location filename="../app/run/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>La subida no ha terminado. ¿Anular la operación?</translation>
     </message>

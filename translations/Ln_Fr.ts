@@ -210,17 +210,17 @@ Si vous ne voulez pas que Quendrasil recherche automatiquement les mises à jour
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
         <translation>Chargement</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Application du filtre « %1 »</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
         <translation>Zoom</translation>
     </message>
@@ -666,49 +666,49 @@ Téléchargez « GhostScript for Windows (64 bit) » à partir de ce lien :</tra
 <context>
     <name>CDialogOverwrite</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
         <translation>Écraser ?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
         <translation>&amp;Oui</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
         <translation>&amp;Non</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
         <translation>&amp;Renommer</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
         <translation>Oui à &amp;tout</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
         <translation>Non à to&amp;ut</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
         <translation>&amp;Abandonner</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;image %1
 existe déjà, voulez-vous l&apos;écraser ?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
@@ -716,27 +716,27 @@ existe déjà, voulez-vous l&apos;écraser ?</translation>
 <context>
     <name>CDialogOverwriteRename</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
         <translation>Renommer la photo</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
         <translation>Nouveau nom :</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
+        <location filename="../app/run/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
         <translation>Une photo portant le même nom existe déjà</translation>
     </message>
@@ -2032,47 +2032,47 @@ que la taille indiquée</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
         <translation>En haut à gauche</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
         <translation>En bas à droite</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
         <translation>En bas à gauche</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
         <translation>Gauche-Haut</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
         <translation>Droite-Haut</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
         <translation>Droite-Bas</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
         <translation>Gauche-Bas</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
         <translation>Non calibré</translation>
     </message>
@@ -2080,72 +2080,72 @@ que la taille indiquée</translation>
 <context>
     <name>CListThumbDetails</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
         <translation>Date de prise de vue</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
         <translation>Dimensions</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
         <translation>Emplacement</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
         <translation>Appareil</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
         <translation>Ouverture</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
         <translation>Exposition</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
         <translation>PPP</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
         <translation>Couleur</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
         <translation>Coordonnées</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
         <translation>Altitude</translation>
     </message>
@@ -2801,53 +2801,53 @@ Si aucun filtre n&apos;est sélectionné, les photos seront simplement déplacé
 <context>
     <name>CProcessController</name>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
+        <location filename="../app/run/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
         <translation>Quendrasil - Traitement</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
+        <location filename="../app/run/ProcessController.ui" line="175"/>
+        <location filename="../app/run/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
+        <location filename="../app/run/ProcessController.ui" line="182"/>
+        <location filename="../app/run/ProcessController.cpp" line="85"/>
+        <location filename="../app/run/ProcessController.cpp" line="162"/>
+        <location filename="../app/run/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
+        <location filename="../app/run/ProcessController.ui" line="205"/>
+        <location filename="../app/run/ProcessController.cpp" line="76"/>
         <source>Show log</source>
         <translation>Afficher le journal</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
+        <location filename="../app/run/ProcessController.cpp" line="71"/>
+        <location filename="../app/run/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
+        <location filename="../app/run/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Envoi</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <location filename="../app/run/ProcessController.cpp" line="200"/>
         <source>Resume</source>
         <translation>Reprendre</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
+        <location filename="../app/run/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Le traitement des photos n&apos;est pas terminé. Abandonner l&apos;opération ?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
+        <location filename="../app/run/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>L&apos;envoi n&apos;est pas terminé. Abandonner l&apos;opération ?</translation>
     </message>

@@ -210,17 +210,17 @@ Se non vuoi che Quendrasil verifichi automaticamente gli aggiornamenti all&apos;
 <context>
     <name>CControlImageThread</name>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="213"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="213"/>
         <source>Loading</source>
         <translation>Caricamento</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="260"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="260"/>
         <source>Applying &apos;%1&apos; filter</source>
         <translation>Applicazione del filtro &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/ui/views/ControlImageThread.cpp" line="320"/>
+        <location filename="../app/views/ControlImageThread.cpp" line="320"/>
         <source>Zooming</source>
         <translation>Zoom</translation>
     </message>
@@ -666,49 +666,49 @@ Scarica &quot;GhostScript for Windows (64 bit)&quot; da questo link:</translatio
 <context>
     <name>CDialogOverwrite</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="26"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="26"/>
         <source>Overwrite?</source>
         <translation>Sovrascrivere?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="225"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="225"/>
         <source>Y&amp;es</source>
         <translation>&amp;Sì</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="232"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="232"/>
         <source>N&amp;o</source>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="239"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="239"/>
         <source>&amp;Rename</source>
         <translation>&amp;Rinomina</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="246"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="246"/>
         <source>&amp;Yes to All</source>
         <translation>Sì a &amp;tutti</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="253"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="253"/>
         <source>&amp;No to All</source>
         <translation>N&amp;o a tutti</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.ui" line="260"/>
+        <location filename="../app/run/DialogOverwrite.ui" line="260"/>
         <source>&amp;Abort</source>
         <translation>&amp;Interrompi</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="67"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="67"/>
         <source>Image %1
 already exists, do you want to overwrite it?</source>
         <translation>L&apos;immagine %1
 esiste già, vuoi sovrascriverla?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwrite.cpp" line="69"/>
+        <location filename="../app/run/DialogOverwrite.cpp" line="69"/>
         <source>Size</source>
         <translation>Dimensione</translation>
     </message>
@@ -716,27 +716,27 @@ esiste già, vuoi sovrascriverla?</translation>
 <context>
     <name>CDialogOverwriteRename</name>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="6"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="6"/>
         <source>Rename Photo</source>
         <translation>Rinomina foto</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="14"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="14"/>
         <source>New name:</source>
         <translation>Nuovo nome:</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="51"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="51"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.ui" line="61"/>
+        <location filename="../app/run/DialogOverwriteRename.ui" line="61"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/DialogOverwriteRename.cpp" line="36"/>
+        <location filename="../app/run/DialogOverwriteRename.cpp" line="36"/>
         <source>A photo with the same name already exists</source>
         <translation>Esiste già una foto con lo stesso nome</translation>
     </message>
@@ -2032,47 +2032,47 @@ delle dimensioni specificate</translation>
 <context>
     <name>CListThumb</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="25"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="25"/>
         <source>Top-Left</source>
         <translation>In alto a sinistra</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Top-Right</source>
         <translation>In alto a destra</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="26"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="26"/>
         <source>Bottom-Right</source>
         <translation>In basso a destra</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Bottom-Left</source>
         <translation>In basso a sinistra</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="27"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="27"/>
         <source>Left-Top</source>
         <translation>A sinistra in alto</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Top</source>
         <translation>A destra in alto</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="28"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="28"/>
         <source>Right-Bottom</source>
         <translation>A destra in basso</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="29"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="29"/>
         <source>Left-Bottom</source>
         <translation>A sinistra in basso</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbThread.cpp" line="281"/>
+        <location filename="../app/thumbs/ListThumbThread.cpp" line="281"/>
         <source>Uncalibrated</source>
         <translation>Non calibrato</translation>
     </message>
@@ -2080,72 +2080,72 @@ delle dimensioni specificate</translation>
 <context>
     <name>CListThumbDetails</name>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Type</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Date Taken</source>
         <translation>Data scatto</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="109"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="109"/>
         <source>Dimensions</source>
         <translation>Dimensioni</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Size</source>
         <translation>Dimensione</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Location</source>
         <translation>Posizione</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Camera</source>
         <translation>Fotocamera</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>F-stop</source>
         <translation>Apertura</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>Exposure</source>
         <translation>Esposizione</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="110"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="110"/>
         <source>ISO</source>
         <translation>ISO</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Color</source>
         <translation>Colore</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Coordinates</source>
         <translation>Coordinate</translation>
     </message>
     <message>
-        <location filename="../app/ui/thumbs/ListThumbDetails.cpp" line="111"/>
+        <location filename="../app/thumbs/ListThumbDetails.cpp" line="111"/>
         <source>Altitude</source>
         <translation>Altitudine</translation>
     </message>
@@ -2801,53 +2801,53 @@ Se non è selezionato alcun filtro, le foto verranno semplicemente spostate molt
 <context>
     <name>CProcessController</name>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="14"/>
+        <location filename="../app/run/ProcessController.ui" line="14"/>
         <source>Quendrasil - Processing</source>
         <translation>Quendrasil - Elaborazione</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="175"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="197"/>
+        <location filename="../app/run/ProcessController.ui" line="175"/>
+        <location filename="../app/run/ProcessController.cpp" line="197"/>
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="182"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="85"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="162"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="168"/>
+        <location filename="../app/run/ProcessController.ui" line="182"/>
+        <location filename="../app/run/ProcessController.cpp" line="85"/>
+        <location filename="../app/run/ProcessController.cpp" line="162"/>
+        <location filename="../app/run/ProcessController.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.ui" line="205"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="76"/>
+        <location filename="../app/run/ProcessController.ui" line="205"/>
+        <location filename="../app/run/ProcessController.cpp" line="76"/>
         <source>Show log</source>
         <translation>Mostra log</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="71"/>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="111"/>
+        <location filename="../app/run/ProcessController.cpp" line="71"/>
+        <location filename="../app/run/ProcessController.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="112"/>
+        <location filename="../app/run/ProcessController.cpp" line="112"/>
         <source>Uploading</source>
         <translation>Caricamento</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="200"/>
+        <location filename="../app/run/ProcessController.cpp" line="200"/>
         <source>Resume</source>
         <translation>Riprendi</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="215"/>
+        <location filename="../app/run/ProcessController.cpp" line="215"/>
         <source>Photo processing not completed. Abort the operation?</source>
         <translation>Elaborazione delle foto non completata. Interrompere l&apos;operazione?</translation>
     </message>
     <message>
-        <location filename="../app/engine/dialogs/ProcessController.cpp" line="226"/>
+        <location filename="../app/run/ProcessController.cpp" line="226"/>
         <source>Upload not completed. Abort the operation?</source>
         <translation>Caricamento non completato. Interrompere l&apos;operazione?</translation>
     </message>
