@@ -66,8 +66,8 @@ void CProcessController::Init()
 {
     if (Unattended()) {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->inherits("QMainWindow")) {
-                widget->setWindowOpacity(0.0);
+            if (auto *window = qobject_cast<QMainWindow *>(widget)) {
+                window->setWindowOpacity(0.0);
                 break;
             }
         }

@@ -3,7 +3,7 @@
 #include "ImageCache.h"
 #include "ListThumbLoader.h"
 #include "Settings.h"
-#include "ThemeFollower.h"
+#include "ThemeNotifier.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -134,7 +134,8 @@ CListThumbDetails::CListThumbDetails(QWidget *parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setShowGrid(false);
 
-    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
+    connect(CThemeNotifier::instance(), &CThemeNotifier::ThemeChanged, this,
+        &CListThumbDetails::ThemeChanged, Qt::UniqueConnection);
 }
 
 CListThumbDetails::~CListThumbDetails()

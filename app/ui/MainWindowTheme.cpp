@@ -6,6 +6,8 @@
 #include "Languages.h"
 #include "QtTranslations.h"
 #include "ReadableStyle.h"
+#include "ThemeNotifier.h"
+#include "ThemePalette.h"
 #include "Trace.h"
 #include "UserProfile.h"
 #include "platform/ColorScheme.h"
@@ -45,45 +47,28 @@ QString MainWindow::LanguageCode(int languageId)
 
 QPalette MainWindow::ThemePalette(bool dark)
 {
-    const QColor a = dark ? QColor(60, 60, 60) : QColor(240, 240, 240);
-    const QColor b = dark ? QColor(30, 30, 30) : QColor(255, 255, 255);
-    const QColor c = dark ? QColor(Qt::white) : QColor(Qt::black);
-    const QColor d(38, 163, 226);
-    QPalette palette;
-    const std::pair<QPalette::ColorRole, QColor> roles[] = { { QPalette::Window, a },
-        { QPalette::WindowText, c }, { QPalette::Base, b }, { QPalette::AlternateBase, Qt::yellow },
-        { QPalette::ToolTipBase, d }, { QPalette::ToolTipText, c }, { QPalette::Text, c },
-        { QPalette::Button, a }, { QPalette::ButtonText, c }, { QPalette::BrightText, Qt::magenta },
-        { QPalette::Light, a }, { QPalette::Midlight, Qt::red }, { QPalette::Dark, Qt::gray },
-        { QPalette::Mid, Qt::red }, { QPalette::Shadow, b }, { QPalette::Highlight, d },
-        { QPalette::HighlightedText, Qt::black }, { QPalette::Link, d },
-        { QPalette::LinkVisited, d } };
-    for (const auto &[role, colour] : roles)
-        palette.setBrush(QPalette::All, role, QBrush(colour, Qt::SolidPattern));
-    DimDisabledText(palette);
-    return palette;
+    SThemeColours colours;
+    colours.window = dark ? QColor(60, 60, 60) : QColor(240, 240, 240);
+    colours.base = dark ? QColor(30, 30, 30) : QColor(255, 255, 255);
+    colours.text = dark ? QColor(Qt::white) : QColor(Qt::black);
+    colours.toolTipBase = ThemeAccent;
+    colours.shadow = colours.base;
+    return MakeThemePalette(colours);
 }
 
 QString MainWindow::ThemeStyleSheet(bool dark)
 {
     if (!dark)
         return ScrollBarStyle(false);
-    return QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }"
-                          "QPushButton:!enabled { background-color: #505050; color: #999999; }"
-                          "QSpinBox:!enabled { background-color: #3C3C3C; }"
-                          "QDoubleSpinBox:!enabled { background-color: #3C3C3C; }"
-                          "QCheckBox:!enabled { background-color: #3C3C3C; }"
-                          "QComboBox:enabled { color: white; }"
-                          "QComboBox:!enabled { background-color: #3C3C3C; }"
-                          "QComboBox:selected { background-color: #3C3C3C; color: #26A3E2; }")
-        + ScrollBarStyle(true)
-        + QStringLiteral(
-            "QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid white; }"
-            "QMenu { background-color: #313131; }"
-            "QMenu::item:!enabled { color: #999999; }"
-            "QMenu::item:selected { color: #FFFFFF; background-color: #26A3E2; }"
-            "QMenu::item:selected:!enabled { color: #000000; }"
-            "QMenu::separator { }");
+    return QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }")
+        + DarkStyleRules::DisabledButton()
+        + QStringLiteral("QSpinBox:!enabled { background-color: #3C3C3C; }"
+                         "QDoubleSpinBox:!enabled { background-color: #3C3C3C; }"
+                         "QCheckBox:!enabled { background-color: #3C3C3C; }"
+                         "QComboBox:enabled { color: white; }"
+                         "QComboBox:!enabled { background-color: #3C3C3C; }"
+                         "QComboBox:selected { background-color: #3C3C3C; color: #26A3E2; }")
+        + ScrollBarStyle(true) + DarkStyleRules::ToolTip() + DarkStyleRules::Menus();
 }
 
 void MainWindow::ChangeTheme()
@@ -103,6 +88,7 @@ void MainWindow::ChangeTheme()
     QApplication::setPalette(ThemePalette(dark));
     qApp->setStyleSheet(ThemeStyleSheet(dark));
     emit SignalThemeChanged(dark);
+    CThemeNotifier::instance()->Notify(dark);
 }
 
 bool MainWindow::event(QEvent *event)

@@ -1,7 +1,7 @@
 #include "StepPanel.h"
 
 #include "StatesList.h"
-#include "ThemeFollower.h"
+#include "ThemeNotifier.h"
 
 CStepPanel::CStepPanel(QWidget *parent)
     : QWidget(parent)
@@ -30,5 +30,6 @@ void CStepPanel::ThemeChanged(bool dark)
 
 void CStepPanel::FollowWindowTheme()
 {
-    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
+    connect(CThemeNotifier::instance(), &CThemeNotifier::ThemeChanged, this,
+        &CStepPanel::ThemeChanged, Qt::UniqueConnection);
 }

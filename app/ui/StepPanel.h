@@ -27,7 +27,6 @@ signals:
     void UnsignalChanges();
 
 protected:
-    // Connects ThemeChanged to the main window's theme signal, found among the application's
-    // widgets (the step panels cannot include the window that owns them).
+    // Connects ThemeChanged to the theme the main window announces.
     void FollowWindowTheme();
 };

@@ -11,7 +11,7 @@
 #include "ImageCache.h"
 #include "ImageConversion.h"
 #include "PreviewFilters.h"
-#include "ThemeFollower.h"
+#include "ThemeNotifier.h"
 #include "Trace.h"
 #include "UserProfile.h"
 
@@ -60,7 +60,8 @@ CControlImage::CControlImage(QWidget *parent)
     // The render thread reads nothing of the job: its status text reaches the job here.
     connect(&thread, &CControlImageThread::StatusChanged, this,
         [this](const QString &text) { profile->SetStatusText(text); }, Qt::QueuedConnection);
-    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
+    connect(CThemeNotifier::instance(), &CThemeNotifier::ThemeChanged, this,
+        &CControlImage::ThemeChanged, Qt::UniqueConnection);
     thread.start(QThread::InheritPriority);
 }
 

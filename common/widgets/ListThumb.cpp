@@ -3,7 +3,7 @@
 #include "ImageCache.h"
 #include "ListThumbLoader.h"
 #include "TextCodecs.h"
-#include "ThemeFollower.h"
+#include "ThemeNotifier.h"
 #include "Trace.h"
 
 #include <QApplication>
@@ -80,7 +80,8 @@ void CListThumb::Initialize(int listType, bool dark, bool withoutThread)
         mutex = new QMutex;
     darkTheme = dark;
     ReloadThemedImages();
-    FollowMainWindowTheme(this, SLOT(ThemeChanged(bool)));
+    connect(CThemeNotifier::instance(), &CThemeNotifier::ThemeChanged, this,
+        &CListThumb::ThemeChanged, Qt::UniqueConnection);
 }
 
 void CListThumb::SetLoader(CListThumbLoader *loader)

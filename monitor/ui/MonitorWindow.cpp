@@ -13,6 +13,8 @@
 #include "QtTranslations.h"
 #include "ReadableStyle.h"
 #include "Settings.h"
+#include "ThemeNotifier.h"
+#include "ThemePalette.h"
 #include "Trace.h"
 #include "platform/LoginStart.h"
 #include "platform/Processes.h"
@@ -25,7 +27,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPalette>
 #include <QScreen>
 #include <QSet>
 
@@ -194,40 +195,17 @@ void CMonitorWindow::ChangeTheme()
 {
     LogMessage(QStringLiteral("MainWindow::ChangeTheme"));
     QApplication::setStyle(CreateReadableStyle());
-    QPalette palette;
-    const QColor window(60, 60, 60);
-    const QColor highlight(38, 163, 226);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::Light, window);
-    palette.setColor(QPalette::Base, QColor(30, 30, 30));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Text, Qt::white);
-    palette.setColor(QPalette::ButtonText, Qt::white);
-    palette.setColor(QPalette::ToolTipBase, Qt::white);
-    palette.setColor(QPalette::ToolTipText, Qt::white);
-    palette.setColor(QPalette::AlternateBase, Qt::yellow);
-    palette.setColor(QPalette::BrightText, Qt::magenta);
-    palette.setColor(QPalette::Midlight, Qt::red);
-    palette.setColor(QPalette::Mid, Qt::red);
-    palette.setColor(QPalette::Shadow, Qt::red);
-    palette.setColor(QPalette::Dark, Qt::gray);
-    palette.setColor(QPalette::Highlight, highlight);
-    palette.setColor(QPalette::Link, highlight);
-    palette.setColor(QPalette::LinkVisited, highlight);
-    palette.setColor(QPalette::HighlightedText, Qt::black);
-    DimDisabledText(palette);
-    QApplication::setPalette(palette);
-    qApp->setStyleSheet(
-        QStringLiteral("QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid "
-                       "white; }"
-                       "QLineEdit:!enabled { background-color: #3C3C3C; }"
-                       "QPushButton:!enabled { background-color: #505050; color: #999999; }"
-                       "QMenu { background-color: #313131; }"
-                       "QMenu::item:!enabled { color: #999999; }"
-                       "QMenu::item:selected { color: #FFFFFF; background-color: #26A3E2; }"
-                       "QMenu::item:selected:!enabled { color: #000000; }"
-                       "QMenu::separator { }"));
+    SThemeColours colours;
+    colours.window = QColor(60, 60, 60);
+    colours.base = QColor(30, 30, 30);
+    colours.text = Qt::white;
+    colours.toolTipBase = Qt::white;
+    colours.shadow = Qt::red;
+    QApplication::setPalette(MakeThemePalette(colours));
+    qApp->setStyleSheet(DarkStyleRules::ToolTip()
+        + QStringLiteral("QLineEdit:!enabled { background-color: #3C3C3C; }")
+        + DarkStyleRules::DisabledButton() + DarkStyleRules::Menus());
+    CThemeNotifier::instance()->Notify(true);
 }
 
 void CMonitorWindow::LoadTranslation()

@@ -455,11 +455,20 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
     QList<bool> themeSignals;
     connect(window.get(), &MainWindow::SignalThemeChanged, this,
         [&](bool dark) { themeSignals << dark; });
+    // A preview draws its placeholder faint in the dark theme: the widgets follow the theme the
+    // window announces.
+    const auto *preview
+        = window->Panel2()->findChild<CControlImage *>(QStringLiteral("scrollImageFilters"));
+    QVERIFY(preview);
     CUserProfile::instance()->ThemeId = 1;
     window->ChangeTheme();
+    const QImage darkPlaceholder = preview->PlaceholderPixmap().toImage();
     QCOMPARE(qApp->palette().color(QPalette::Window), QColor(60, 60, 60));
     QCOMPARE(qApp->palette().color(QPalette::Base), QColor(30, 30, 30));
     QCOMPARE(qApp->palette().color(QPalette::Highlight), QColor(38, 163, 226));
+    // Where the main program's palette differs from Monitor's.
+    QCOMPARE(qApp->palette().color(QPalette::ToolTipBase), QColor(38, 163, 226));
+    QCOMPARE(qApp->palette().color(QPalette::Shadow), QColor(30, 30, 30));
     QVERIFY(qApp->styleSheet().startsWith(
         QStringLiteral("QPlainTextEdit:!enabled { background-color: #3C3C3C; }")));
     QVERIFY(qApp->styleSheet().contains(QStringLiteral("background: #1E1E1E;")));
@@ -468,6 +477,7 @@ void TestMainWindow::themesSetPaletteAndStyleSheet()
 
     CUserProfile::instance()->ThemeId = 2;
     window->ChangeTheme();
+    QVERIFY(preview->PlaceholderPixmap().toImage() != darkPlaceholder);
     QCOMPARE(qApp->palette().color(QPalette::Window), QColor(240, 240, 240));
     QCOMPARE(qApp->palette().color(QPalette::Text), QColor(Qt::black));
     QVERIFY(qApp->styleSheet().startsWith(QStringLiteral(

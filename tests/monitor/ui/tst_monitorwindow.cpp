@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMutex>
+#include <QPalette>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -271,6 +272,19 @@ void TestMonitorWindow::startWithoutStoreWritesAnEmptyOne()
     QVERIFY(Stored().isEmpty());
     QCOMPARE(window->windowTitle(), QStringLiteral("Monitor"));
     QVERIFY(window->findChild<QStatusBar *>()->isHidden());
+    // Always dark, with its own tool tip base, shadow and style sheet.
+    const QPalette palette = qApp->palette();
+    QCOMPARE(palette.color(QPalette::Window), QColor(60, 60, 60));
+    QCOMPARE(palette.color(QPalette::ToolTipBase), QColor(Qt::white));
+    QCOMPARE(palette.color(QPalette::Shadow), QColor(Qt::red));
+    QCOMPARE(palette.color(QPalette::Highlight), QColor(38, 163, 226));
+    QCOMPARE(qApp->styleSheet(),
+        QStringLiteral("QToolTip { color: #FFFFFF; background-color: #26A3E2; border: 1px solid "
+                       "white; }QLineEdit:!enabled { background-color: #3C3C3C; }QPushButton:!"
+                       "enabled { background-color: #505050; color: #999999; }QMenu { "
+                       "background-color: #313131; }QMenu::item:!enabled { color: #999999; }"
+                       "QMenu::item:selected { color: #FFFFFF; background-color: #26A3E2; }"
+                       "QMenu::item:selected:!enabled { color: #000000; }QMenu::separator { }"));
 }
 
 void TestMonitorWindow::unreadableStoreIsNeverOverwritten()
