@@ -23,12 +23,12 @@ public:
     CImageFilters &operator=(const CImageFilters &) = default;
     virtual ~CImageFilters();
 
-    // Applies the record to the target. False for no or an invalid target, an unknown id, a
-    // text, logo, mask or frame filter (not in this build yet; traced), an ImageMagick
-    // exception (warnings included; traced), any other exception, and a handler that could
-    // not do its work, such as a value its settings page never offers: a step that failed is
-    // never reported as applied. A list choice the page does not hold is read as the page's
-    // default item and every number as some colour (StoredValues.h), so neither fails a step.
+    // Applies the record to the target. False for no or an invalid target, an unknown id, an
+    // ImageMagick exception (warnings included; traced), any other exception, and a handler
+    // that could not do its work, such as a value its settings page never offers: a step that
+    // failed is never reported as applied. A list choice the page does not hold is read as the
+    // page's default item and every number as some colour (StoredValues.h), so neither fails a
+    // step.
     bool Apply();
 
     // Whether the record can be drawn on the photo scaled down (`drawScale` below) to give the

@@ -20,11 +20,6 @@ using MagickCore::Quantum;
 // Thresholds are given on the 0-255 scale; this build's samples run to QuantumRange.
 constexpr double QuantaPerSample = double(QuantumRange) / 255.0;
 
-bool InRange(double value, double low, double high)
-{
-    return std::isfinite(value) && value >= low && value <= high;
-}
-
 bool PageValue(double value)
 {
     return InRange(value, 0.0, 99.0);

@@ -77,11 +77,6 @@ static_assert(std::size(PictureWindows) == size_t(PictureFrameSlot::FrameChoice.
 
 const QString LoadFrameTag = QStringLiteral("CImageFilters::LoadFrame");
 
-bool InRange(double value, double low, double high)
-{
-    return std::isfinite(value) && value >= low && value <= high;
-}
-
 // A check box: on when not 0.
 bool Flag(double value, bool &on)
 {

@@ -4,6 +4,7 @@
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
+#include "Rounding.h"
 #include "StoredValues.h"
 
 #include <QString>
@@ -15,13 +16,6 @@
 namespace {
 
 constexpr double MaximumExtent = 16777216.0;
-
-// The integer part toward zero, plus one when the remaining fraction is at least one half.
-double RoundHalfUp(double value)
-{
-    const double whole = std::trunc(value);
-    return value - whole >= 0.5 ? whole + 1.0 : whole;
-}
 
 // View coordinates as QRect takes them; a damaged record must not overflow the conversion.
 int ToViewInt(double value)
@@ -52,8 +46,9 @@ QRect CImageFilters::UpdateCrop(SFilterRecord record, int viewWidth, int viewHei
     if (!AllFinite({ left, top, width, height, scale }))
         return QRect();
 
-    return QRect(ToViewInt(RoundHalfUp(scale * left)), ToViewInt(RoundHalfUp(scale * top)),
-        ToViewInt(std::trunc(scale * width)), ToViewInt(std::trunc(scale * height)));
+    return QRect(ToViewInt(RoundIntegerPartHalfUp(scale * left)),
+        ToViewInt(RoundIntegerPartHalfUp(scale * top)), ToViewInt(std::trunc(scale * width)),
+        ToViewInt(std::trunc(scale * height)));
 }
 
 QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &target,
@@ -110,8 +105,8 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     // At least one pixel, and no more than ImageMagick could ever be asked for (it refuses
     // far less); the bound keeps a damaged record from overflowing the conversions below.
-    double pictureWidth = std::clamp(RoundHalfUp(width * scale), 1.0, MaximumExtent);
-    double pictureHeight = std::clamp(RoundHalfUp(height * scale), 1.0, MaximumExtent);
+    double pictureWidth = std::clamp(RoundIntegerPartHalfUp(width * scale), 1.0, MaximumExtent);
+    double pictureHeight = std::clamp(RoundIntegerPartHalfUp(height * scale), 1.0, MaximumExtent);
     if (ratio > 1.0) {
         pictureWidth = std::trunc(ratio * pictureWidth);
         pictureHeight = std::trunc(ratio * pictureHeight);
@@ -164,8 +159,9 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     const double shownWidth = double(target.columns()) / ratio;
     const double shownHeight = double(target.rows()) / ratio;
-    const double x = viewW > shownWidth ? RoundHalfUp((viewW - shownWidth) / 2.0) : 0.0;
-    const double y = viewH > shownHeight ? RoundHalfUp((viewH - shownHeight) / 2.0) : 0.0;
+    const double x = viewW > shownWidth ? RoundIntegerPartHalfUp((viewW - shownWidth) / 2.0) : 0.0;
+    const double y
+        = viewH > shownHeight ? RoundIntegerPartHalfUp((viewH - shownHeight) / 2.0) : 0.0;
 
     // The aspect-adjusted size, in the record's own unit.
     if (adjusted != nullptr) {

@@ -34,12 +34,6 @@ constexpr double LevelGammaStep = 10.0 / 404.0;
 // 5x5 window, without an exception, and Magick++ then leaves a blank picture in its place.
 constexpr size_t EnhanceWindow = 5;
 
-// NaN and infinities are outside every range.
-bool InRange(double value, double low, double high)
-{
-    return std::isfinite(value) && value >= low && value <= high;
-}
-
 double SampleToQuantum(double sample)
 {
     return sample * QuantaPerSample;

@@ -7,6 +7,7 @@
 #include "ImageFilters.h"
 
 #include "FilterSlots.h"
+#include "Rounding.h"
 #include "StoredValues.h"
 
 #include <QString>
@@ -32,13 +33,6 @@ constexpr double AutoCropPresets[] = { 1.777777, 1.6, 1.5, 1.333333, 1.0 };
 constexpr int AutoCropCustom = 5;
 static_assert(size_t(AutoCropCustom) == std::size(AutoCropPresets)
     && AutoCropCustom + 1 == AutoCropSlot::AspectRatioChoice.count);
-
-// Half up for the non-negative values it is used on: the integer part, plus one from .5 on.
-double RoundHalfUp(double value)
-{
-    const double whole = std::trunc(value);
-    return value - whole >= 0.5 ? whole + 1.0 : whole;
-}
 
 bool IsExtent(double value)
 {
@@ -206,22 +200,23 @@ bool CImageFilters::ApplyAutoCrop()
     if (turned) {
         // The proportion is height over width for an upright or square photo.
         if (height / width > ratio) {
-            cropHeight = RoundHalfUp(width * ratio);
+            cropHeight = RoundIntegerPartHalfUp(width * ratio);
             spareIsHeight = true;
         } else {
-            cropWidth = RoundHalfUp(height / ratio);
+            cropWidth = RoundIntegerPartHalfUp(height / ratio);
         }
     } else if (width / height > ratio) {
-        cropWidth = RoundHalfUp(height * ratio);
+        cropWidth = RoundIntegerPartHalfUp(height * ratio);
     } else {
-        cropHeight = RoundHalfUp(width / ratio);
+        cropHeight = RoundIntegerPartHalfUp(width / ratio);
         spareIsHeight = true;
     }
     cropWidth = std::min(cropWidth, width);
     cropHeight = std::min(cropHeight, height);
 
     const double spare = spareIsHeight ? height - cropHeight : width - cropWidth;
-    const double offset = anchor == 0 ? 0.0 : (anchor == 1 ? RoundHalfUp(spare * 0.5) : spare);
+    const double offset
+        = anchor == 0 ? 0.0 : (anchor == 1 ? RoundIntegerPartHalfUp(spare * 0.5) : spare);
     return CropRegion(
         *target, cropWidth, cropHeight, spareIsHeight ? 0.0 : offset, spareIsHeight ? offset : 0.0);
 }
@@ -338,33 +333,34 @@ bool CImageFilters::ApplyResize()
     case 0:
         if (unit == 0 && keepProportions)
             FitLongSide(aspect, width, height);
-        if (RoundHalfUp(width) < 1.0 || RoundHalfUp(height) < 1.0)
+        if (RoundIntegerPartHalfUp(width) < 1.0 || RoundIntegerPartHalfUp(height) < 1.0)
             return false;
         if (neverEnlarge && width * height > columns * rows)
             return true;
-        geometry = BoxGeometry(
-            RoundHalfUp(width), RoundHalfUp(height), record.numbers[ResizeSlot::KeepAspect] == 0.0);
+        geometry = BoxGeometry(RoundIntegerPartHalfUp(width), RoundIntegerPartHalfUp(height),
+            record.numbers[ResizeSlot::KeepAspect] == 0.0);
         break;
     case 1:
-        if (RoundHalfUp(width) < 1.0)
+        if (RoundIntegerPartHalfUp(width) < 1.0)
             return false;
         if (neverEnlarge && width > columns)
             return true;
-        geometry = QStringLiteral("%1x0").arg(qint64(RoundHalfUp(width)));
+        geometry = QStringLiteral("%1x0").arg(qint64(RoundIntegerPartHalfUp(width)));
         break;
     case 2:
-        if (RoundHalfUp(height) < 1.0)
+        if (RoundIntegerPartHalfUp(height) < 1.0)
             return false;
         if (neverEnlarge && height > rows)
             return true;
-        geometry = QStringLiteral("0x%1").arg(qint64(RoundHalfUp(height)));
+        geometry = QStringLiteral("0x%1").arg(qint64(RoundIntegerPartHalfUp(height)));
         break;
     default:
-        if (RoundHalfUp(width) < 1.0 || RoundHalfUp(height) < 1.0)
+        if (RoundIntegerPartHalfUp(width) < 1.0 || RoundIntegerPartHalfUp(height) < 1.0)
             return false;
         if (neverEnlarge && width > columns && height > rows)
             return true;
-        geometry = BoxGeometry(RoundHalfUp(width), RoundHalfUp(height), false);
+        geometry
+            = BoxGeometry(RoundIntegerPartHalfUp(width), RoundIntegerPartHalfUp(height), false);
         break;
     }
     ScaleTo(*target, geometry);
@@ -390,13 +386,13 @@ bool CImageFilters::ApplyResizeAdvanced()
     const double aspect = double(target->columns()) / double(target->rows());
     if (record.numbers[ResizeAdvancedSlot::KeepAspect] == 1.0)
         FitLongSide(aspect, width, height);
-    if (RoundHalfUp(width) < 1.0 || RoundHalfUp(height) < 1.0)
+    if (RoundIntegerPartHalfUp(width) < 1.0 || RoundIntegerPartHalfUp(height) < 1.0)
         return false;
 
     target->resolutionUnits(Magick::PixelsPerInchResolution);
     target->density(Magick::Geometry(size_t(xResolution), size_t(yResolution)));
     ScaleTo(*target,
-        BoxGeometry(RoundHalfUp(width), RoundHalfUp(height),
+        BoxGeometry(RoundIntegerPartHalfUp(width), RoundIntegerPartHalfUp(height),
             record.numbers[ResizeAdvancedSlot::KeepAspect] == 0.0));
     return true;
 }

@@ -171,6 +171,8 @@ public:
     QPixmap GetPixmap(const QRect &rectangle) const;
     bool AddCheckerboardBackground();
     bool Scale(double percent);
+    // A side of the image at `percent`, as Scale makes it: rounded half up, at least 1.
+    static size_t ScaledLength(size_t length, double percent);
     // An opaque RGB or grey image shrunk to columns x rows, each pixel the average of the
     // block of pixels it stands for, on every thread ImageMagick may use. Invalid when it
     // cannot be made so (an image with transparency, another colour space, a size not smaller):

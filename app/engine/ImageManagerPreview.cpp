@@ -51,14 +51,17 @@ bool CImageManager::AddCheckerboardBackground()
     }
 }
 
+size_t CImageManager::ScaledLength(size_t length, double percent)
+{
+    return size_t(qMax(1.0, std::floor(double(length) * percent / 100.0 + 0.5)));
+}
+
 bool CImageManager::Scale(double percent)
 {
     if (!image.isValid() || !(percent > 0.0))
         return false;
-    const auto scaled = [percent](size_t length) {
-        return size_t(qMax(1.0, std::floor(double(length) * percent / 100.0 + 0.5)));
-    };
-    Magick::Geometry size(scaled(image.columns()), scaled(image.rows()));
+    Magick::Geometry size(
+        ScaledLength(image.columns(), percent), ScaledLength(image.rows(), percent));
     size.aspect(true);
     bool result = true;
     try {

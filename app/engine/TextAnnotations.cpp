@@ -57,11 +57,6 @@ std::optional<int> WholeIn(double value, int low, int high)
     return int(whole);
 }
 
-bool InRange(double value, double low, double high)
-{
-    return std::isfinite(value) && value >= low && value <= high;
-}
-
 bool IsOn(double value)
 {
     return std::isfinite(value) && value != 0.0;

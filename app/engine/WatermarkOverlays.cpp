@@ -22,11 +22,6 @@ const QString LoadTag = QStringLiteral("CImageFilters::LoadImage");
 // on a high-density screen) would overflow the integer sizes below.
 constexpr double MaximumPreviewSide = 32767.0;
 
-bool InRange(double value, double low, double high)
-{
-    return std::isfinite(value) && value >= low && value <= high;
-}
-
 // A choice saved as a whole number 0 .. count - 1, possibly with a fraction that truncation
 // drops.
 bool IsChoice(double value, int count)

@@ -8,6 +8,7 @@
 #include "FilterSlots.h"
 #include "Folders.h"
 #include "FormatsEnum.h"
+#include "Rounding.h"
 #include "Settings.h"
 #include "StoredValues.h"
 
@@ -17,12 +18,6 @@ namespace {
 
 const QString MaskPathKey = QStringLiteral("GUI/Filter.WatermarkMask.MaskPath");
 const QString PortraitMaskPathKey = QStringLiteral("GUI/Filter.WatermarkMask.MaskPortraitPath");
-
-// The page's rounding of its stored numbers; NaN stays NaN, so that a choice takes its default.
-double RoundedHalfUp(double stored)
-{
-    return std::floor(stored + 0.5);
-}
 
 } // namespace
 

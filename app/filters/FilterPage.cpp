@@ -69,29 +69,6 @@ void CFilterPage::FinishLoad(const SFilterRecord &settings, bool startPreview)
     }
 }
 
-namespace {
-
-// Values beyond an int (a damaged record) are held at its ends rather than wrapped.
-int ToInt(double value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    return int(std::clamp(
-        value, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
-}
-
-} // namespace
-
-int RoundHalfUp(double value)
-{
-    return ToInt(std::floor(value + 0.5));
-}
-
-int Truncated(double value)
-{
-    return ToInt(std::trunc(value));
-}
-
 int ChoiceIndex(int stored, int count, int fallback)
 {
     return ChoiceOf(double(stored), count, fallback);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilterUI.h"
+#include "Rounding.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -46,9 +47,8 @@ protected:
     QTimer timer;
 };
 
-// Integer controls take stored values either way, as each page fixes per slot.
-int RoundHalfUp(double value);
-int Truncated(double value);
+// Integer controls take stored values either way (RoundHalfUp or Truncated of Rounding.h), as
+// each page fixes per slot.
 
 // A stored list choice the list does not hold (a damaged record, or -1 saved by a list that
 // showed no item) gives the page's default instead, so a page never shows or saves "no item".

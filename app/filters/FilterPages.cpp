@@ -60,7 +60,7 @@ struct SPageRow
 {
     int id;
     const char *helpTopic;
-    Factory create; // null: the page is not built yet
+    Factory create;
 };
 
 // clang-format off

@@ -13,6 +13,12 @@
 #include <cmath>
 #include <cstddef>
 
+// A stored number within a range a page offers; NaN and infinities are outside every range.
+inline bool InRange(double value, double low, double high)
+{
+    return std::isfinite(value) && value >= low && value <= high;
+}
+
 // The item a stored list choice names: `stored` cut to a whole number (as the pages cut it)
 // when that is from 0 to count - 1, else `fallback`, the item the settings page starts with.
 // Anything else is damage (-1 from a list that showed no item, 1e300, NaN) and must never

@@ -57,7 +57,7 @@ public:
     void SetPanelSwitchFlag(bool *flag);
     // Stops the panel's worker threads before the process ends without an event loop.
     void StopThreads();
-    // The icon list, which Step 2 shows as its photo strip for now.
+    // The icon list (Step 2 names it in a trace line; tests drive it).
     QListWidget *PhotoList() const;
 
     // The folder chooser and the file dialog of the add roads; tests answer them.

@@ -23,7 +23,6 @@ namespace {
 using FilterId::IsInteractive;
 using PreviewFilters::IsGeometry;
 using PreviewFilters::IsTextOrLogo;
-using PreviewFilters::RoundHalfUp;
 
 // Half away from zero, for pan steps in either direction.
 int RoundedAway(double value)

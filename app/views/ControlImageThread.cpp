@@ -21,8 +21,6 @@ const QString ZoomTag = QStringLiteral("CControlImageThread::ThreadOpZoom");
 
 constexpr unsigned long PollMilliseconds = 50;
 
-using PreviewFilters::RoundHalfUp;
-
 // What the kept results of one photo may hold, in bytes of pixels; steps beyond it are
 // rendered again each time.
 constexpr qint64 MemoBudget = qint64(640) << 20;
@@ -47,12 +45,6 @@ bool SameRender(const CControlImageThread::SRequest &first, const QList<SFilterR
 // The largest zoom, in percent, rendered at the size shown; above it the full-size render
 // costs little more.
 constexpr double MaxViewSizePercent = 50.0;
-
-// A length at `percent` as CImageManager::Scale rounds it.
-size_t ScaledLength(size_t length, double percent)
-{
-    return size_t(qMax(1.0, std::floor(double(length) * percent / 100.0 + 0.5)));
-}
 
 // The darkened photo that crop and resize show their result on.
 Magick::Image Darkened(Magick::Image out)
@@ -520,8 +512,8 @@ CControlImageThread::EOutcome CControlImageThread::RenderAtViewSize(SRequest &re
     } else {
         viewSource = m_memo.source.image;
         try {
-            const size_t columns = ScaledLength(viewSource.columns(), zoom);
-            const size_t rows = ScaledLength(viewSource.rows(), zoom);
+            const size_t columns = CImageManager::ScaledLength(viewSource.columns(), zoom);
+            const size_t rows = CImageManager::ScaledLength(viewSource.rows(), zoom);
             Magick::Image shrunk = CImageManager::ShrunkByAverage(viewSource, columns, rows);
             if (shrunk.isValid()) {
                 viewSource = shrunk;

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "FilterIds.h"
+#include "Rounding.h"
 
 #include <cmath>
 
@@ -22,12 +23,6 @@ inline bool IsGeometry(qint32 id)
     return id == FilterId::PictureFrame || id == FilterId::VintageFrame || id == FilterId::Polaroid
         || id == FilterId::Shadow || id == FilterId::SimpleBorder || id == FilterId::Wave
         || id == FilterId::Rotate;
-}
-
-// Half up: the integer part, plus one from a fraction of 0.5.
-inline int RoundHalfUp(double value)
-{
-    return int(std::floor(value + 0.5));
 }
 
 } // namespace PreviewFilters

@@ -209,16 +209,7 @@ void CListThumb::SetViewMode(int mode)
 void CListThumb::MoveItem(int from, int to)
 {
     QMutexLocker locker(mutex);
-    if (from >= 0 && from < order->size() && to >= 0 && to <= order->size() && from != to) {
-        const int entry = order->at(from);
-        if (from < to) {
-            order->insert(to, entry);
-            order->removeAt(from);
-        } else {
-            order->removeAt(from);
-            order->insert(to, entry);
-        }
-    }
+    MoveRow(*order, from, to);
     moves.append(SDragDrop { from, to });
 }
 

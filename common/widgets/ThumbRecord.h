@@ -74,6 +74,24 @@ inline ListDragDrop BlockMoves(QList<int> rows, int target)
     }
     return steps;
 }
+
+// One move of a drop applied to a view's row order: the entry at row `from` goes before row
+// `to` (the count: to the end), as the job's own lists move theirs; a move out of range or
+// onto itself changes nothing. The caller holds the views' mutex.
+inline void MoveRow(QList<int> &order, int from, int to)
+{
+    if (from < 0 || from >= order.size() || to < 0 || to > order.size() || from == to)
+        return;
+    const int entry = order.at(from);
+    if (from < to) {
+        order.insert(to, entry);
+        order.removeAt(from);
+    } else {
+        order.removeAt(from);
+        order.insert(to, entry);
+    }
+}
+
 // Whether the records shown in rows first to last have nothing left to load. The caller holds
 // the views' mutex.
 inline bool RowsLoaded(

@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include "ImageFilters.h"
+#include "Rounding.h"
 #include "StoredValues.h"
 
 #include <QDateTime>
@@ -118,6 +119,8 @@ private slots:
     void listChoiceOutsideItsListIsThePagesDefault();
     void colourKeepsAll32BitsWhateverTheSign_data();
     void colourKeepsAll32BitsWhateverTheSign();
+    void bothRoundingsAgreeFromZeroUp_data();
+    void bothRoundingsAgreeFromZeroUp();
 
 private:
     QTemporaryDir folder;
@@ -299,6 +302,32 @@ void TestStoredChoices::colourKeepsAll32BitsWhateverTheSign()
     QVERIFY(white.applied);
     QVERIFY(FilterTest::SamePixels(signedBlack.image, unsignedBlack.image));
     QVERIFY(!FilterTest::SamePixels(white.image, unsignedBlack.image));
+}
+
+void TestStoredChoices::bothRoundingsAgreeFromZeroUp_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("halfUp");
+    QTest::addColumn<double>("integerPartHalfUp");
+    QTest::newRow("0") << 0.0 << 0.0 << 0.0;
+    QTest::newRow("2.49") << 2.49 << 2.0 << 2.0;
+    QTest::newRow("2.5") << 2.5 << 3.0 << 3.0;
+    QTest::newRow("-2.5") << -2.5 << -2.0 << -2.0;
+    QTest::newRow("-2.7") << -2.7 << -3.0 << -2.0; // the engine cuts below 0
+    QTest::newRow("-0.4") << -0.4 << 0.0 << 0.0;
+}
+
+void TestStoredChoices::bothRoundingsAgreeFromZeroUp()
+{
+    QFETCH(double, value);
+    QFETCH(double, halfUp);
+    QFETCH(double, integerPartHalfUp);
+    QCOMPARE(RoundedHalfUp(value), halfUp);
+    QCOMPARE(RoundHalfUp(value), int(halfUp));
+    QCOMPARE(RoundIntegerPartHalfUp(value), integerPartHalfUp);
+    // A damaged record's number is held at the ends of an int.
+    QCOMPARE(RoundHalfUp(1e300), std::numeric_limits<int>::max());
+    QCOMPARE(Truncated(std::nan("")), 0);
 }
 
 QUENDRASIL_TEST_MAIN_WITH(TestStoredChoices, QGuiApplication, InitializeImageEngine)
