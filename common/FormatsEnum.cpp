@@ -57,6 +57,55 @@ const SCameraRawRow CameraRawRows[] = {
     { "STI", "Sinar Digital Camera Raw Image" },
 };
 
+// The formats with a page of their own in the format options dialog: those whose name holds a
+// page's format name in its first four characters share that page (PNG8 the PNG page, PTIF the
+// TIF page).
+struct SOptionsPageRow
+{
+    const char *coder;
+    EFormatSettingsKind page;
+};
+
+const SOptionsPageRow OptionsPageRows[] = {
+    { "AVIF", EFormatSettingsKind::AVIF },
+    { "PICT", EFormatSettingsKind::PICT },
+    { "GIF", EFormatSettingsKind::GIF },
+    { "HEIF", EFormatSettingsKind::HEIF },
+    { "JP2", EFormatSettingsKind::JP2 },
+    { "JPT", EFormatSettingsKind::JPT },
+    { "JPG", EFormatSettingsKind::JPG },
+    { "PDF", EFormatSettingsKind::PDF },
+    { "PNG", EFormatSettingsKind::PNG },
+    { "PSD", EFormatSettingsKind::PSD },
+    { "TGA", EFormatSettingsKind::TGA },
+    { "TIF", EFormatSettingsKind::TIF },
+    { "WEBP", EFormatSettingsKind::WEBP },
+    { "APNG", EFormatSettingsKind::PNG },
+    { "EPDF", EFormatSettingsKind::PDF },
+    { "MIFF", EFormatSettingsKind::MIFF },
+    { "PNG8", EFormatSettingsKind::PNG },
+    { "PNG00", EFormatSettingsKind::PNG },
+    { "PNG24", EFormatSettingsKind::PNG },
+    { "PNG32", EFormatSettingsKind::PNG },
+    { "PNG48", EFormatSettingsKind::PNG },
+    { "PNG64", EFormatSettingsKind::PNG },
+    { "PTIF", EFormatSettingsKind::TIF },
+};
+
+// The formats whose writer takes the job's lossless choice, and those that write one document
+// of every photo.
+const char *const LosslessCoders[] = { "AVIF", "HEIF", "WEBP" };
+const char *const MultipageCoders[] = { "PDF", "TIF", "GIF", "WEBP" };
+
+template<class List> bool Lists(const List &coders, const QString &coder)
+{
+    for (const char *listed : coders) {
+        if (coder == QLatin1String(listed))
+            return true;
+    }
+    return false;
+}
+
 // Every other format ImageMagick reads or writes, with the general options page.
 struct SOtherRow
 {
@@ -308,6 +357,12 @@ void CFormatsEnum::Add(const QString &coder, const QString &extensions, bool can
     record.cameraRaw = cameraRaw;
     record.group = group;
     record.needsGhostscript = needsGhostscript;
+    for (const SOptionsPageRow &row : OptionsPageRows) {
+        if (canWrite && coder == QLatin1String(row.coder))
+            record.optionsPage = row.page;
+    }
+    record.losslessChoice = Lists(LosslessCoders, coder);
+    record.multipageOutput = Lists(MultipageCoders, coder);
     m_formats.append(record);
 }
 
@@ -356,6 +411,40 @@ SFormatRecord CFormatsEnum::FindByExtension(const QString &extension) const
             return record;
     }
     return SFormatRecord();
+}
+
+SFormatRecord CFormatsEnum::Find(const QString &coder) const
+{
+    for (const SFormatRecord &record : m_formats) {
+        if (!coder.isEmpty() && record.coder.compare(coder, Qt::CaseInsensitive) == 0)
+            return record;
+    }
+    return SFormatRecord();
+}
+
+EFormatSettingsKind CFormatsEnum::OptionsPage(const QString &coder) const
+{
+    return Find(coder).optionsPage;
+}
+
+bool CFormatsEnum::HasLosslessChoice(const QString &coder) const
+{
+    return Find(coder).losslessChoice;
+}
+
+bool CFormatsEnum::CanWrite(const QString &coder) const
+{
+    return Find(coder).canWrite;
+}
+
+bool CFormatsEnum::WritesMultipage(const QString &coder) const
+{
+    return Find(coder).multipageOutput;
+}
+
+bool CFormatsEnum::OffersExtensionChoice(const SFormatRecord &format)
+{
+    return format.group == 1 && format.canWrite && format.extensions.contains(QLatin1Char('/'));
 }
 
 const QList<SFormatRecord> &CFormatsEnum::Formats() const

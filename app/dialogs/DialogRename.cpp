@@ -120,7 +120,7 @@ void CDialogRename::UpdatePreview()
         if (manager.Ping(SamplePath))
             working.PhotoDate = manager.GetImageProperties().DateTimeOriginal;
     }
-    if (Profile->OutputOptions.OutputFormat == CUserProfile::KeepOriginalFormatText())
+    if (Profile->OutputOptions.KeepsOriginalFormat())
         working.OutputExtension = SampleExtension;
 
     working.Pattern = form->editKeywords->text() + ExtensionPart;

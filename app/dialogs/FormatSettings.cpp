@@ -193,28 +193,29 @@ void CFormatSettings::Init()
 
 void CFormatSettings::FillExtensions(QComboBox *combo)
 {
+    // The title names the format whose extensions these are.
     const QString title = windowTitle().toUpper();
-    const SFormatRecord row = formats->FindByExtension(title);
+    const SFormatRecord row = formats->Find(title);
     if (row.coder.isEmpty())
         return;
     const QString wanted = profile->FormatExtensions.value(title, title);
-    const QStringList parts = row.extensions.split(QLatin1Char('/'));
+    const QStringList parts = row.ExtensionList();
     for (const QString &part : parts)
         combo->addItem(part);
     SetIndex(combo, parts.indexOf(wanted));
 }
 
-void CFormatSettings::WriteExtension(QComboBox *combo, const QString &fallback)
+void CFormatSettings::WriteExtension(QComboBox *combo)
 {
     // An empty list (the title names no format) has nothing to file: an empty extension
     // would give output files no extension at all.
     const QString text = combo->currentText();
-    if (text.isEmpty())
+    const SFormatRecord row = formats->Find(windowTitle());
+    if (text.isEmpty() || row.coder.isEmpty())
         return;
     // Filed under the format the list belongs to, so that a format that only shares the
     // page (PTIF on the TIF page) does not hand its extension to TIF output.
-    const SFormatRecord row = formats->FindByExtension(windowTitle());
-    SetFormatExtension(profile, row.coder.isEmpty() ? fallback : row.coder, text);
+    SetFormatExtension(profile, row.coder, text);
     profile->RenameSettings.OutputExtension = text;
 }
 
@@ -238,12 +239,12 @@ void CFormatSettings::accept()
         profile->FileSize = form->spinFixedSizeJPG->value();
         profile->JpegType = form->comboColorsJPG->currentIndex();
         profile->Interlaced = form->comboInterlaceJPG->currentIndex();
-        WriteExtension(form->comboExtensionJPG, QStringLiteral("JPG"));
+        WriteExtension(form->comboExtensionJPG);
         break;
     case EFormatSettingsKind::PDF:
         profile->PdfAlg = form->comboCompressionPDF->currentIndex();
         profile->Quality = form->spinSizeQualityPDF->value();
-        WriteExtension(form->comboExtensionPDF, QStringLiteral("PDF"));
+        WriteExtension(form->comboExtensionPDF);
         break;
     case EFormatSettingsKind::PNG:
         profile->PNGComp = form->checkBestCompressionPNG->isChecked() ? 1 : 0;
@@ -253,14 +254,14 @@ void CFormatSettings::accept()
         profile->TiffAlg = form->comboCompressionTIF->currentIndex();
         profile->Quality = form->spinSizeQualityTIF->value();
         profile->TiffType = form->comboColorsTIF->currentIndex();
-        WriteExtension(form->comboExtensionTIF, QStringLiteral("TIF"));
+        WriteExtension(form->comboExtensionTIF);
         break;
     case EFormatSettingsKind::MIFF:
         profile->Quality = form->spinSizeQualityMIF->value();
         break;
     case EFormatSettingsKind::HEIF:
         profile->Quality = form->spinSizeQualityHEIF->value();
-        WriteExtension(form->comboExtensionHEIF, QStringLiteral("HEIF"));
+        WriteExtension(form->comboExtensionHEIF);
         // The writer would otherwise swap this page's quality for 100, which is not lossless.
         profile->Lossless = false;
         break;
@@ -273,16 +274,16 @@ void CFormatSettings::accept()
         profile->Lossless = false;
         break;
     case EFormatSettingsKind::PICT:
-        WriteExtension(form->comboExtensionPICT, QStringLiteral("PICT"));
+        WriteExtension(form->comboExtensionPICT);
         break;
     case EFormatSettingsKind::JPT:
-        WriteExtension(form->comboExtensionJPT, QStringLiteral("JPT"));
+        WriteExtension(form->comboExtensionJPT);
         break;
     case EFormatSettingsKind::PSD:
-        WriteExtension(form->comboExtensionPSD, QStringLiteral("PSD"));
+        WriteExtension(form->comboExtensionPSD);
         break;
     case EFormatSettingsKind::TGA:
-        WriteExtension(form->comboExtensionTGA, QStringLiteral("TGA"));
+        WriteExtension(form->comboExtensionTGA);
         break;
     default:
         break;

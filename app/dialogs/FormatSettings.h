@@ -1,8 +1,9 @@
 #pragma once
 
+#include "FormatsEnum.h"
+
 #include <QDialog>
 #include <QString>
-
 
 namespace Ui {
 class CFormatSettings;
@@ -13,26 +14,6 @@ class CIMColorProfiles;
 class CUserProfile;
 class QComboBox;
 class QKeyEvent;
-
-// The page of the format options dialog; it equals the stacked widget's page index.
-enum class EFormatSettingsKind : qint32 {
-    NoSettings = 0,
-    KeepOriginal = 1,
-    GIF = 2,
-    JP2 = 3,
-    JPG = 4,
-    PDF = 5,
-    PNG = 6,
-    TIF = 7,
-    MIFF = 8,
-    HEIF = 9,
-    WEBP = 10,
-    AVIF = 11,
-    PICT = 12,
-    JPT = 13,
-    PSD = 14,
-    TGA = 15,
-};
 
 // The per-format output options of the job, for the one format the opener names through
 // `kind` and the window title. OK writes the page into the job; Reset and a chosen ICC file
@@ -95,7 +76,7 @@ private:
     void FillExtensions(QComboBox *combo);
     // Files the chosen extension of an extension list; `fallback` names the format when the
     // title names no catalogue row.
-    void WriteExtension(QComboBox *combo, const QString &fallback);
+    void WriteExtension(QComboBox *combo);
     void LoadIccProfile(QComboBox *colors);
     void SetQuality(int value);
 

@@ -1,4 +1,5 @@
 #include "ColorProfiles.h"
+#include "FormatsEnum.h"
 
 #include "JobSnapshot.h"
 #include "Trace.h"
@@ -267,8 +268,9 @@ bool CIMColorProfiles::ConvertSourceToSRGB(
 bool CIMColorProfiles::SetOutputProfile(Magick::Image &image, const QString &extension,
     const SImageOptions &options, bool cmykSource, const Magick::Blob &embeddedProfile)
 {
-    const bool jpeg = extension == QLatin1String("JPG") || extension == QLatin1String("JPEG");
-    const bool tiff = extension == QLatin1String("TIF") || extension == QLatin1String("TIFF");
+    const QString coder = CFormatsEnum::Catalogue().FindByExtension(extension).coder;
+    const bool jpeg = coder == QLatin1String("JPG");
+    const bool tiff = coder == QLatin1String("TIF");
     if (!jpeg && !tiff)
         return true;
     const bool cmykOutput

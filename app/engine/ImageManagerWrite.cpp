@@ -18,15 +18,10 @@ QString OutputExtension(const QString &outputPath)
     return QFileInfo(outputPath).suffix().toUpper();
 }
 
-bool IsJpegExtension(const QString &extension)
+// Whether an output extension is one of the format's own (JPE a JPG, TIFF a TIF).
+bool IsFormat(const CFormatsEnum *formats, const QString &extension, const char *coder)
 {
-    return extension == QLatin1String("JPG") || extension == QLatin1String("JPEG")
-        || extension == QLatin1String("JPE");
-}
-
-bool IsTiffExtension(const QString &extension)
-{
-    return extension == QLatin1String("TIF") || extension == QLatin1String("TIFF");
+    return formats->FindByExtension(extension).coder == QLatin1String(coder);
 }
 
 bool HasEncoder(const QString &name, bool *adjoin = nullptr)
@@ -99,7 +94,7 @@ void CImageManager::SetCompression(Magick::Image &target, const QString &extensi
         default:
             break;
         }
-    } else if (IsTiffExtension(extension)) {
+    } else if (IsFormat(formats, extension, "TIF")) {
         switch (options.TiffAlg) {
         case 0:
             target.compressType(Magick::LZWCompression);
@@ -130,14 +125,12 @@ void CImageManager::SetCompression(Magick::Image &target, const QString &extensi
 
 bool CImageManager::SetColorProfile(Magick::Image &target, const QString &extension)
 {
-    // "JPE" is a JPEG like the others; the profile step knows the two usual spellings.
-    const QString known = IsJpegExtension(extension) ? QStringLiteral("JPG") : extension;
-    return colorProfiles->SetOutputProfile(target, known, options, cmykSource, embeddedProfile);
+    return colorProfiles->SetOutputProfile(target, extension, options, cmykSource, embeddedProfile);
 }
 
 bool CImageManager::SetColorType(Magick::Image &target, const QString &extension)
 {
-    if (IsJpegExtension(extension)) {
+    if (IsFormat(formats, extension, "JPG")) {
         if (!SetColorProfile(target, extension))
             return false;
         switch (options.JpegType) {
@@ -153,7 +146,7 @@ bool CImageManager::SetColorType(Magick::Image &target, const QString &extension
         default:
             break; // custom: the type the profile gave
         }
-    } else if (IsTiffExtension(extension)) {
+    } else if (IsFormat(formats, extension, "TIF")) {
         if (!SetColorProfile(target, extension))
             return false;
         switch (options.TiffType) {
@@ -195,10 +188,8 @@ bool CImageManager::Write(const QString &outputPath)
     try {
         image.quality(size_t(qMax(
             0, extension == QLatin1String("PNG") ? options.PNGComp * 100 : options.Quality)));
-        const bool losslessFormat = extension == QLatin1String("AVIF")
-            || extension == QLatin1String("HEIF") || extension == QLatin1String("HEIC")
-            || extension == QLatin1String("WEBP");
-        if (options.Lossless && losslessFormat)
+        const SFormatRecord format = formats->FindByExtension(extension);
+        if (options.Lossless && format.losslessChoice)
             image.quality(100);
         if (extension == QLatin1String("WEBP"))
             image.defineValue("WEBP", "lossless", options.Lossless ? "true" : "false");
@@ -224,7 +215,7 @@ bool CImageManager::Write(const QString &outputPath)
         default:
             break;
         }
-        if (options.FixedSize && IsJpegExtension(extension))
+        if (options.FixedSize && IsFormat(formats, extension, "JPG"))
             image.defineValue(
                 "jpeg", "extent", QStringLiteral("%1kb").arg(options.FileSize).toStdString());
     } catch (const std::exception &exception) {

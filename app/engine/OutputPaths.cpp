@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "FormatsEnum.h"
+#include "OutputOptions.h"
 
 #include <filesystem>
 #include <system_error>
@@ -218,7 +219,7 @@ bool LightProcessingAllowed(const SLightFacts &facts)
 {
     const bool sameFormat
         = facts.outputFormat.compare(facts.sourceExtension, Qt::CaseInsensitive) == 0
-        || facts.outputFormat.compare(facts.keepOriginalText, Qt::CaseInsensitive) == 0;
+        || SOutputOptions::KeepsOriginal(facts.outputFormat);
     return facts.activeFilters == 0 && sameFormat && !facts.documentFixed && !facts.fixedSize
         && facts.quality >= 88;
 }

@@ -108,7 +108,6 @@ struct SLightFacts
     int activeFilters = 0;
     QString outputFormat; // the job's OutputFormat
     QString sourceExtension;
-    QString keepOriginalText; // the translated keep-original entry
     bool documentFixed = false; // one multi-page document for the run
     bool fixedSize = false;
     int quality = 88;

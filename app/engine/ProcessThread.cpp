@@ -762,7 +762,6 @@ bool CProcessThread::CheckLightProcessing() const
     facts.activeFilters = job->ActiveFilterCount();
     facts.outputFormat = job->OutputOptions.OutputFormat;
     facts.sourceExtension = extension;
-    facts.keepOriginalText = job->KeepOriginalText;
     facts.documentFixed = documentMode;
     facts.fixedSize = job->Image.FixedSize;
     facts.quality = job->Image.Quality;

@@ -76,5 +76,5 @@ int SJobSnapshot::ActiveFilterCount() const
 
 bool SJobSnapshot::KeepsOriginalFormat() const
 {
-    return OutputOptions.OutputFormat.compare(KeepOriginalText, Qt::CaseInsensitive) == 0;
+    return OutputOptions.KeepsOriginalFormat();
 }

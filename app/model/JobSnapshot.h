@@ -65,7 +65,7 @@ struct SJobSnapshot
     SImageOptions Image;
     QString DefaultFormat = QStringLiteral("JPG");
     QMap<QString, QString> FormatExtensions; // coder upper-cased -> extension upper-cased
-    QString KeepOriginalText; // the output format entry that keeps each photo's own format
+    QString KeepOriginalText; // the sentence shown for the keep-original choice, for the log
     bool UseMulticore = true;
     bool WriteProgramLog = true; // the program's batch log file
 

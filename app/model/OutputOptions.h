@@ -10,7 +10,7 @@ struct SOutputOptions
     QString OutputFolder; // the subfolder name of structure 3
     QString DestPath; // the selected folder
     bool Multipage = false; // one multi-page document for the whole run
-    QString OutputFormat; // a coder, or the translated keep-original text
+    QString OutputFormat; // a coder, or KeepOriginalFormat()
     bool OpenOutputFolder = false;
     bool OriginalDate = false; // give outputs the source's attributes and times
     bool DeleteSource = false;
@@ -27,6 +27,15 @@ struct SOutputOptions
     QString FTPHost;
     QString FTPPort;
     QString FTPFolder;
+
+    // The OutputFormat that keeps each photo's own format where it can be written. Held as
+    // this fixed text, which documents store as it is; windows show a translated sentence.
+    static QString KeepOriginalFormat() { return QStringLiteral("Original"); }
+    static bool KeepsOriginal(const QString &format)
+    {
+        return format.compare(KeepOriginalFormat(), Qt::CaseInsensitive) == 0;
+    }
+    bool KeepsOriginalFormat() const { return KeepsOriginal(OutputFormat); }
 
     // Folder destinations, and e-mail or FTP jobs that keep a copy on disk; the others write
     // into the temporary folder.

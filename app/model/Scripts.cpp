@@ -413,8 +413,7 @@ void CScripts::ParseFormat(const QDomElement &properties)
 {
     ForEachProperty(properties, [&](const QString &name, const QString &text) {
         if (name == QLatin1String("OutputFormat"))
-            profile->OutputOptions.OutputFormat
-                = text == QLatin1String("Original") ? CUserProfile::KeepOriginalFormatText() : text;
+            profile->OutputOptions.OutputFormat = text;
         else if (name == QLatin1String("Quality"))
             profile->Quality = ToInt(text);
         else if (name == QLatin1String("FileSize"))
@@ -686,9 +685,7 @@ void CScripts::WriteFormat()
 {
     const QString &format = profile->OutputOptions.OutputFormat;
     OpenProperties("Format");
-    WriteProperty("OutputFormat",
-        format == CUserProfile::KeepOriginalFormatText() ? QStringLiteral("Original")
-                                                         : Escape(format));
+    WriteProperty("OutputFormat", Escape(format));
     WriteProperty("Quality", profile->Quality);
     WriteProperty("FileSize", profile->FileSize);
     WriteProperty("FixedSize", profile->FixedSize ? 1 : 0);

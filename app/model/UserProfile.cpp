@@ -11,18 +11,6 @@
 
 #include <cstring>
 
-namespace {
-
-// The common formats lead the catalogue; only they offer a choice of output extension.
-constexpr int CommonFormatRows = 18;
-
-bool OffersExtensionChoice(const SFormatRecord &format)
-{
-    return format.canWrite && format.extensions.contains(QLatin1Char('/'));
-}
-
-} // namespace
-
 CUserProfile *CUserProfile::m_instance = nullptr;
 
 CUserProfile *CUserProfile::instance()
@@ -94,9 +82,8 @@ void CUserProfile::LoadSettings()
 
     FormatExtensions.clear();
     const QList<SFormatRecord> &rows = formats->Formats();
-    for (qsizetype row = 0; row < rows.size() && row < CommonFormatRows; ++row) {
-        const SFormatRecord &format = rows.at(row);
-        if (!OffersExtensionChoice(format))
+    for (const SFormatRecord &format : rows) {
+        if (!CFormatsEnum::OffersExtensionChoice(format))
             continue;
         const QString coder = format.coder.toUpper();
         QString extension = ReadFileExtension(format.coder);
@@ -125,9 +112,8 @@ void CUserProfile::SaveSettings()
     }
 
     const QList<SFormatRecord> &rows = CFormatsEnum::instance()->Formats();
-    for (qsizetype row = 0; row < rows.size() && row < CommonFormatRows; ++row) {
-        const SFormatRecord &format = rows.at(row);
-        if (OffersExtensionChoice(format))
+    for (const SFormatRecord &format : rows) {
+        if (CFormatsEnum::OffersExtensionChoice(format))
             WriteSettingString(FileExtensionKey(format.coder), FormatExtension(format.coder));
     }
 }
@@ -194,7 +180,11 @@ QString CUserProfile::FormatExtension(const QString &format) const
 
 void CUserProfile::UpdateOutputExtension()
 {
-    RenameSettings.OutputExtension = FormatExtension(OutputOptions.OutputFormat).toLower();
+    // The extension of a kept format is the photo's own; until a photo gives one, the preview
+    // shows the sentence of the choice.
+    const QString format = OutputOptions.KeepsOriginalFormat() ? KeepOriginalFormatText()
+                                                               : OutputOptions.OutputFormat;
+    RenameSettings.OutputExtension = FormatExtension(format).toLower();
 }
 
 void CUserProfile::RebuildRenameSettings()

@@ -44,8 +44,8 @@ public:
     void RebuildRenameSettings();
 
     static QString DefaultColorProfile();
-    // The translated output-format entry that keeps each photo's own format. Everyone
-    // compares OutputFormat with this one text, so all share its translation.
+    // The translated sentence shown for the output format that keeps each photo's own format
+    // (SOutputOptions::KeepOriginalFormat()).
     static QString KeepOriginalFormatText();
 
     // Formats whose reading needs Ghostscript, in the order of GhostscriptNotice.

@@ -810,7 +810,7 @@ void CMainPanel2::UpdateRenamePreview()
     const QList<SImageRecord> &photos = photoList->Images();
     const int row = form->listThumbnails->currentRow();
     if (!photos.isEmpty() && row >= 0 && row < photos.size()
-        && profile->OutputOptions.OutputFormat == CUserProfile::KeepOriginalFormatText()) {
+        && profile->OutputOptions.KeepsOriginalFormat()) {
         const QString photoPath = photos.at(row).pathName;
         settings.OutputExtension = photoPath.mid(photoPath.lastIndexOf(QLatin1Char('.')) + 1);
     }

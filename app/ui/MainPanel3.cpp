@@ -157,26 +157,19 @@ void CMainPanel3::SetOutputFormats(bool silent)
         // The refill would run the format choice once per item.
         const QSignalBlocker blocker(combo);
         combo->clear();
-        combo->addItem(formatIcons.value(0), CUserProfile::KeepOriginalFormatText());
-        const QList<SFormatRecord> &rows = formats->Formats();
-        for (int row = 0; row < rows.size(); ++row) {
-            const SFormatRecord &record = rows.at(row);
+        // Each item carries its format's coder; the texts are only shown.
+        combo->addItem(formatIcons.value(0), CUserProfile::KeepOriginalFormatText(),
+            SOutputOptions::KeepOriginalFormat());
+        for (const SFormatRecord &record : formats->Formats()) {
             if (record.canWrite)
                 combo->addItem(formatIcons.value(record.settingsKind),
-                    record.coder + QStringLiteral(" - ") + record.description, row);
+                    record.coder + QStringLiteral(" - ") + record.description, record.coder);
         }
         combo->setCurrentIndex(-1);
     }
     // The list is the same for every destination and language: the job's format stays chosen
     // (the first, keep-original item when the list lacks it).
-    const int chosen = qMax(0, [&] {
-        for (int index = 1; index < combo->count(); ++index) {
-            const int row = combo->itemData(index).toInt();
-            if (formats->Formats().at(row).coder.compare(format, Qt::CaseInsensitive) == 0)
-                return index;
-        }
-        return 0;
-    }());
+    const int chosen = FormatItem(format, false);
     if (silent) {
         // A refill the program makes by itself marks nothing changed.
         const CHistoryHold hold(states);
@@ -200,19 +193,13 @@ void CMainPanel3::on_comboOutputFormat_currentIndexChanged(int index)
         QString::number(index));
     if (index < 0)
         return;
-    QString name = CUserProfile::KeepOriginalFormatText();
-    if (index > 0) {
-        const int row = form->comboOutputFormat->itemData(index).toInt();
-        if (row >= 0 && row < formats->Formats().size())
-            name = formats->Formats().at(row).coder;
-    }
+    const QString name = index > 0 ? form->comboOutputFormat->itemData(index).toString()
+                                   : SOutputOptions::KeepOriginalFormat();
     SOutputOptions &output = profile->OutputOptions;
     output.OutputFormat = name;
     LogMessage(QStringLiteral("CMainPanel3::on_comboOutputFormat_currentIndexChanged"),
-        QStringLiteral("Selected: ") + name);
-    static const QStringList multipageFormats = { QStringLiteral("PDF"), QStringLiteral("TIF"),
-        QStringLiteral("GIF"), QStringLiteral("WEBP") };
-    if (multipageFormats.contains(name)) {
+        QStringLiteral("Selected: ") + (index > 0 ? name : CUserProfile::KeepOriginalFormatText()));
+    if (formats->WritesMultipage(name)) {
         form->checkMultipage->setEnabled(true);
     } else {
         output.Multipage = false;
@@ -223,30 +210,18 @@ void CMainPanel3::on_comboOutputFormat_currentIndexChanged(int index)
     SignalPanelChanged();
 }
 
-int CMainPanel3::FormatKindOf(const QString &itemText)
+int CMainPanel3::FormatItem(const QString &format, bool endingToo) const
 {
-    if (itemText == CUserProfile::KeepOriginalFormatText())
-        return 1;
-    static const std::array<std::pair<const char *, int>, 14> kinds = { {
-        { "GIF", 2 },
-        { "JP2", 3 },
-        { "JPG", 4 },
-        { "PDF", 5 },
-        { "PNG", 6 },
-        { "TIF", 7 },
-        { "MIFF", 8 },
-        { "HEIF", 9 },
-        { "WEBP", 10 },
-        { "AVIF", 11 },
-        { "PICT", 12 },
-        { "JPT", 13 },
-        { "PSD", 14 },
-        { "TGA", 15 },
-    } };
-    const QString head = itemText.left(4);
-    for (const auto &[coder, kind] : kinds) {
-        if (head.contains(QLatin1String(coder)))
-            return kind;
+    const QComboBox *combo = form->comboOutputFormat;
+    if (SOutputOptions::KeepsOriginal(format))
+        return 0;
+    // The coder itself first, so that "PS" is not taken for "EPS".
+    const int exact = combo->findData(formats->Find(format).coder);
+    if (exact > 0)
+        return exact;
+    for (int index = 1; endingToo && index < combo->count() && !format.isEmpty(); ++index) {
+        if (combo->itemData(index).toString().endsWith(format, Qt::CaseInsensitive))
+            return index;
     }
     return 0;
 }
@@ -255,9 +230,11 @@ void CMainPanel3::on_buttonFormatSettings_clicked()
 {
     if (!FormatSettingsSlot())
         return;
-    const QString text = form->comboOutputFormat->currentText();
-    const int kind = form->comboOutputFormat->currentIndex() <= 0 ? 1 : FormatKindOf(text);
-    const QString title = kind == 1 ? text : text.section(QStringLiteral(" - "), 0, 0);
+    const QComboBox *combo = form->comboOutputFormat;
+    const QString coder = combo->currentData().toString();
+    const bool keep = combo->currentIndex() <= 0;
+    const int kind = int(keep ? EFormatSettingsKind::KeepOriginal : formats->OptionsPage(coder));
+    const QString title = keep ? combo->currentText() : coder;
     if (FormatSettingsSlot()(this, kind, title))
         SignalPanelChanged();
 }
@@ -585,21 +562,8 @@ void CMainPanel3::RefreshPanel()
     form->comboFolderStructure->setCurrentIndex(qBound(0, output.OutputFolderStruct, 3));
     ApplySourcePathChoice(false);
 
-    // The coder itself first, so that "PS" is not taken for "EPS".
     QComboBox *combo = form->comboOutputFormat;
-    int found = 0;
-    const bool keepOriginal
-        = format == CUserProfile::KeepOriginalFormatText() || format == QLatin1String("Original");
-    for (int index = 1; !keepOriginal && found == 0 && index < combo->count(); ++index) {
-        const int row = combo->itemData(index).toInt();
-        if (formats->Formats().at(row).coder.compare(format, Qt::CaseInsensitive) == 0)
-            found = index;
-    }
-    const QString prefix = format + QStringLiteral(" - ");
-    for (int index = 1; !keepOriginal && found == 0 && index < combo->count(); ++index) {
-        if (combo->itemText(index).contains(prefix, Qt::CaseInsensitive))
-            found = index;
-    }
+    const int found = FormatItem(format, true);
     LogMessage(QStringLiteral("CMainPanel3::RefreshPanel"), QStringLiteral("setCurrentIndex"));
     if (combo->currentIndex() == found)
         on_comboOutputFormat_currentIndexChanged(found);

@@ -49,10 +49,13 @@ public:
 
     void ResetInterface();
     void ApplySourcePathChoice(bool showTip);
-    // The options dialog kind of a format list text: 1 keep original, 2 GIF ... 15 TGA, 0 none.
-    static int FormatKindOf(const QString &itemText);
-
     bool IsTestRunning() const;
+
+private:
+    // The format list's item of a stored format name: its coder's, else (`endingToo`, as a
+    // loaded document's name is matched) the first coder that ends with it; 0, keep original,
+    // when none.
+    int FormatItem(const QString &format, bool endingToo) const;
 
 private slots:
     void on_comboDestination_activated(int index);

@@ -15,6 +15,7 @@ private slots:
     void ghostscriptFormats();
     void readOnlyAndWriteOnlyFormats();
     void commonRowsKeepTheirOptionsPages();
+    void optionsPageFollowsTheFirstFourCharacters();
     void cameraRawRowsAreInputOnly();
     void everyRowListsItsOwnName();
     void commonFormatsWithSeveralExtensions();
@@ -120,6 +121,29 @@ void TestFormats::commonRowsKeepTheirOptionsPages()
         const int expected = record.group == 1 ? special.value(record.coder, 1) : 1;
         QVERIFY2(record.settingsKind == expected, qPrintable(record.coder));
     }
+}
+
+// Each writable format's page is the one whose format name stands in the first four characters
+// of its Step 3 entry ("PNG8 - ..." the PNG page, "PTIF - ..." the TIF page), in this order.
+void TestFormats::optionsPageFollowsTheFirstFourCharacters()
+{
+    const std::pair<const char *, int> pages[] = { { "GIF", 2 }, { "JP2", 3 }, { "JPG", 4 },
+        { "PDF", 5 }, { "PNG", 6 }, { "TIF", 7 }, { "MIFF", 8 }, { "HEIF", 9 }, { "WEBP", 10 },
+        { "AVIF", 11 }, { "PICT", 12 }, { "JPT", 13 }, { "PSD", 14 }, { "TGA", 15 } };
+    int withPage = 0;
+    for (const SFormatRecord &record : catalogue->Formats()) {
+        const QString head = (record.coder + QStringLiteral(" - ") + record.description).left(4);
+        int expected = 0;
+        for (const auto &[name, page] : pages) {
+            if (expected == 0 && record.canWrite && head.contains(QLatin1String(name)))
+                expected = page;
+        }
+        withPage += expected != 0;
+        QVERIFY2(int(catalogue->OptionsPage(record.coder)) == expected, qPrintable(record.coder));
+    }
+    QCOMPARE(withPage, 23);
+    QCOMPARE(catalogue->OptionsPage(QStringLiteral("png8")), EFormatSettingsKind::PNG);
+    QCOMPARE(catalogue->OptionsPage(QStringLiteral("NOPE")), EFormatSettingsKind::NoSettings);
 }
 
 void TestFormats::cameraRawRowsAreInputOnly()

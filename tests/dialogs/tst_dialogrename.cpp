@@ -143,7 +143,7 @@ void TestDialogRename::init()
     profile->RenameOptions = SRenameOptions();
     profile->RenameSettings = SRenameSettings();
     profile->RenameSettings.ApplyOptions(profile->RenameOptions);
-    profile->OutputOptions.OutputFormat = CUserProfile::KeepOriginalFormatText();
+    profile->OutputOptions.OutputFormat = SOutputOptions::KeepOriginalFormat();
     SetPhotos(3);
 }
 

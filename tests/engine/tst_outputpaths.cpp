@@ -405,7 +405,7 @@ void TestOutputPaths::lightProcessing_data()
     QTest::addColumn<int>("quality");
     QTest::addColumn<bool>("expected");
 
-    const QString keep = CUserProfile::KeepOriginalFormatText();
+    const QString keep = SOutputOptions::KeepOriginalFormat();
     QTest::newRow("same format, quality 90") << 0 << "JPG"
                                              << "JPG" << false << false << 90 << true;
     QTest::newRow("letter case ignored") << 0 << "JPG"
@@ -437,7 +437,6 @@ void TestOutputPaths::lightProcessing()
     facts.activeFilters = activeFilters;
     facts.outputFormat = outputFormat;
     facts.sourceExtension = source;
-    facts.keepOriginalText = CUserProfile::KeepOriginalFormatText();
     facts.documentFixed = document;
     facts.fixedSize = fixedSize;
     facts.quality = quality;

@@ -405,7 +405,7 @@ void TestJobDocuments::emptyPropertyKeepsValue()
     QVERIFY(ok);
     QCOMPARE(profile->RenameOptions.SearchFor, QStringLiteral("keep me"));
     QCOMPARE(profile->Quality, 0); // text that is no number reads as 0
-    QCOMPARE(profile->OutputOptions.OutputFormat, CUserProfile::KeepOriginalFormatText());
+    QCOMPARE(profile->OutputOptions.OutputFormat, SOutputOptions::KeepOriginalFormat());
 }
 
 void TestJobDocuments::unknownRootAppendsFilters()
@@ -722,7 +722,7 @@ void TestJobDocuments::goldenMonitorScript()
     QVERIFY(profile->SilentMode);
     QCOMPARE(profile->PicCount, 250);
     QCOMPARE(profile->OutputOptions.DestPath, QStringLiteral("/srv/processed"));
-    QCOMPARE(profile->OutputOptions.OutputFormat, CUserProfile::KeepOriginalFormatText());
+    QCOMPARE(profile->OutputOptions.OutputFormat, SOutputOptions::KeepOriginalFormat());
     QCOMPARE(profile->Quality, 90);
     QCOMPARE(CListImages::instance()->Count(), 2);
     QCOMPARE(CListImages::instance()->Images().at(1).pathName,

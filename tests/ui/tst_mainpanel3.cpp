@@ -88,7 +88,7 @@ private slots:
     {
         QCOMPARE(panel->modified, false);
         QCOMPARE(output.Destination, 1);
-        QCOMPARE(output.OutputFormat, CUserProfile::KeepOriginalFormatText());
+        QCOMPARE(output.OutputFormat, SOutputOptions::KeepOriginalFormat());
         QCOMPARE(output.OriginalDate, true);
         QCOMPARE(output.OutputFolder, QStringLiteral("Processed"));
         QCOMPARE(output.FTPFolder, QStringLiteral("/"));
@@ -254,7 +254,7 @@ private slots:
         const int index = formats->currentIndex();
         if (expected.isEmpty()) {
             QCOMPARE(index, 0);
-            QCOMPARE(output.OutputFormat, CUserProfile::KeepOriginalFormatText());
+            QCOMPARE(output.OutputFormat, SOutputOptions::KeepOriginalFormat());
         } else {
             QVERIFY(formats->currentText().startsWith(expected + QStringLiteral(" - ")));
             QCOMPARE(output.OutputFormat, expected);
@@ -336,7 +336,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, kind);
-        QCOMPARE(CMainPanel3::FormatKindOf(text), kind);
+        QCOMPARE(int(CFormatsEnum::Catalogue().OptionsPage(text.section(" - ", 0, 0))), kind);
     }
 
     void afterProcessingFlags()
