@@ -105,7 +105,7 @@ QList<QIcon> *CImageCache::SplitIconStrip(const QString &name, bool themed, int 
     auto *icons = new QList<QIcon>;
     const auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
     if (!application || QThread::currentThread() != application->thread()) {
-        LogMessage(QStringLiteral("ImageCache::SplitIconStrip"),
+        LogMessage(QStringLiteral("CImageCache::SplitIconStrip"),
             QStringLiteral("Icons need the GUI thread: ") + name);
         return icons;
     }

@@ -450,7 +450,7 @@ void CCheckNew::OpenDownloadPage()
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty()
         || (scheme != QLatin1String("https") && scheme != QLatin1String("http"))) {
-        LogMessage(QStringLiteral("CCheckNew::on_OK_clicked"),
+        LogMessage(QStringLiteral("CCheckNew::OpenDownloadPage"),
             QStringLiteral("Refused download address ") + address);
         QMessageBox::warning(this, QString(),
             tr("The download address of the new version is not valid. Please "

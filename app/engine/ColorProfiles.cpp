@@ -15,7 +15,8 @@
 namespace {
 
 const QString LoadTag = QStringLiteral("CIMColorProfiles::Load");
-const QString ConvertTag = QStringLiteral("CIMColorProfiles::Convert");
+const QString ApplyTag = QStringLiteral("CIMColorProfiles::ApplyProfile");
+const QString ConvertTag = QStringLiteral("CIMColorProfiles::ConvertSourceToSRGB");
 
 // Far beyond any real ICC profile; keeps a wrongly chosen file from being read whole.
 constexpr qint64 MaximumProfileSize = 64 * 1024 * 1024;
@@ -220,22 +221,22 @@ bool CIMColorProfiles::ApplyProfile(
 {
     // An empty blob would strip the image's profile and pass for a conversion.
     if (blob.length() == 0) {
-        LogMessage(ConvertTag, QStringLiteral("No %1 colour profile to apply").arg(what));
+        LogMessage(ApplyTag, QStringLiteral("No %1 colour profile to apply").arg(what));
         return false;
     }
     try {
         image.profile("ICC", blob);
     } catch (const Magick::Warning &warning) {
         // A warning comes after the work was done; the check below tells whether it was.
-        LogMessage(ConvertTag, QString::fromLocal8Bit(warning.what()));
+        LogMessage(ApplyTag, QString::fromLocal8Bit(warning.what()));
     } catch (const std::exception &exception) {
-        LogMessage(ConvertTag,
+        LogMessage(ApplyTag,
             QStringLiteral("Cannot apply the %1 colour profile: %2")
                 .arg(what, QString::fromLocal8Bit(exception.what())));
         return false;
     }
     if (!SameBlob(EmbeddedProfile(image), blob)) {
-        LogMessage(ConvertTag,
+        LogMessage(ApplyTag,
             QStringLiteral("The %1 colour profile did not take on the image").arg(what));
         return false;
     }

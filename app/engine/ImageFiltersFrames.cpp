@@ -75,7 +75,7 @@ constexpr SWindow VintageWindows[] {
 static_assert(std::size(PictureWindows) == size_t(PictureFrameSlot::FrameChoice.count)
     && std::size(VintageWindows) == size_t(VintageFrameSlot::FrameChoice.count));
 
-const QString LoadFrameTag = QStringLiteral("CImageFilters::LoadFrame");
+const QString ReadFrameTag = QStringLiteral("ReadFramePicture");
 
 // A check box: on when not 0.
 bool Flag(double value, bool &on)
@@ -158,7 +158,7 @@ bool ReadFramePicture(const QString &path, Magick::Image &picture)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        LogMessage(LoadFrameTag, QStringLiteral("Cannot open the frame picture ") + path);
+        LogMessage(ReadFrameTag, QStringLiteral("Cannot open the frame picture ") + path);
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -167,13 +167,13 @@ bool ReadFramePicture(const QString &path, Magick::Image &picture)
         Magick::Image image;
         image.read(Magick::Blob(bytes.constData(), size_t(bytes.size())));
         if (!image.isValid() || image.columns() == 0 || image.rows() == 0) {
-            LogMessage(LoadFrameTag, QStringLiteral("The frame picture is empty: ") + path);
+            LogMessage(ReadFrameTag, QStringLiteral("The frame picture is empty: ") + path);
             return false;
         }
         picture = image;
         return true;
     } catch (const Magick::Exception &error) {
-        LogMessage(LoadFrameTag,
+        LogMessage(ReadFrameTag,
             QStringLiteral("Cannot read the frame picture ") + path + QStringLiteral(": ")
                 + QString::fromStdString(error.what()));
         return false;

@@ -838,7 +838,7 @@ void CProcessThread::DeleteSourceWhenSafe()
 {
     if (!job->OutputOptions.DeleteSource)
         return;
-    const QString tag = QStringLiteral("CProcessThread::WriteImage");
+    const QString tag = QStringLiteral("CProcessThread::DeleteSourceWhenSafe");
     if (filterFailed) {
         LogMessage(tag, QStringLiteral("Source kept, a filter failed: %1").arg(sourcePath));
         return;

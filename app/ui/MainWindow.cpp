@@ -93,7 +93,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     CScripts::SetVersionWarningHandler([this](const QString &text) {
         if (m_unattendedStart)
-            LogMessage(QStringLiteral("MainWindow::LoadDocument"), text);
+            LogMessage(QStringLiteral("CScripts::LoadDocument"), text);
         else
             QMessageBox::warning(this, QString(), text);
     });
