@@ -47,11 +47,11 @@ STestSource &TestSource()
 int IntervalDays(int index)
 {
     switch (index) {
-    case 1:
+    case UpdateInterval::Weekly:
         return 7;
-    case 2:
+    case UpdateInterval::Fortnightly:
         return 14;
-    case 3:
+    case UpdateInterval::Monthly:
         return 30;
     default:
         return 1;

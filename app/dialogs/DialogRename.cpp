@@ -47,7 +47,7 @@ void CDialogRename::InitFromSettings()
 {
     const SRenameOptions &saved = Profile->RenameOptions;
     // While the dialog is open the generator must use its pattern, not a preset's own.
-    Profile->RenameSettings.Preset = 3;
+    Profile->RenameSettings.Preset = RenamePreset::Template;
 
     form->editKeywords->setText(saved.FilenameFormat);
 
@@ -124,7 +124,7 @@ void CDialogRename::UpdatePreview()
         working.OutputExtension = SampleExtension;
 
     working.Pattern = form->editKeywords->text() + ExtensionPart;
-    working.Preset = 3;
+    working.Preset = RenamePreset::Template;
     working.ChangeCase = form->comboChangeCasesTo->currentIndex();
     working.LowerCaseExt = form->checkLowerCaseExt->isChecked();
     working.CounterStart = form->spinStartAt->value();
@@ -280,16 +280,16 @@ void CDialogRename::on_buttonRemoveKeyword_clicked()
 void CDialogRename::on_buttonReset_clicked()
 {
     form->editKeywords->setText(QStringLiteral("[Filename]"));
-    form->comboChangeCasesTo->setCurrentIndex(0);
+    form->comboChangeCasesTo->setCurrentIndex(NameCase::Keep);
     form->checkLowerCaseExt->setChecked(true);
     form->spinStartAt->setValue(1);
     form->spinStepBy->setValue(1);
     form->spinDigits->setValue(2);
     form->checkResetCounter->setChecked(false);
-    form->comboUse->setCurrentIndex(0);
+    form->comboUse->setCurrentIndex(NameDate::PhotoDate);
     form->comboDateFormat->setCurrentIndex(0);
-    form->comboShowTimeAs->setCurrentIndex(0);
-    form->comboTimeFormat->setCurrentIndex(0);
+    form->comboShowTimeAs->setCurrentIndex(NameClock::TwelveHour);
+    form->comboTimeFormat->setCurrentIndex(NameTimeLayout::HoursMinutes);
     form->editSearchFor->clear();
     form->editReplaceWith->clear();
     UpdatePreview();

@@ -61,7 +61,7 @@ void CSettings::Init()
     form->comboTheme->clear();
     form->comboTheme->addItems(
         { QStringLiteral("System"), QStringLiteral("Dark"), QStringLiteral("Light") });
-    SelectIndex(form->comboTheme, m_profile->ThemeId, 0);
+    SelectIndex(form->comboTheme, m_profile->ThemeId, ThemeChoice::FollowDesktop);
 
     form->comboLang->clear();
     int language = 0;
@@ -94,13 +94,13 @@ void CSettings::Init()
     form->comboCheckNew->insertItem(1, tr("Once a week"));
     form->comboCheckNew->insertItem(2, tr("Every two weeks"));
     form->comboCheckNew->insertItem(3, tr("Once a month"));
-    SelectIndex(form->comboCheckNew, m_profile->CheckNewInterval, 1);
+    SelectIndex(form->comboCheckNew, m_profile->CheckNewInterval, UpdateInterval::Weekly);
     form->comboCheckNew->setEnabled(form->checkCheckNew->isChecked());
 
     form->comboLayerConfig->clear();
     form->comboLayerConfig->addItems({ tr("Save each layer as a separate image (default)"),
         tr("Flatten all layers"), tr("Save the first layer only") });
-    SelectIndex(form->comboLayerConfig, m_profile->MultipageWrite, 0);
+    SelectIndex(form->comboLayerConfig, m_profile->MultipageWrite, LayerSetting::EachLayer);
 
     form->comboDemosaic->clear();
     form->comboDemosaic->addItems({ WithDefault(tr("Auto, best algorithm for camera model")),
@@ -113,7 +113,7 @@ void CSettings::Init()
     form->comboWB->clear();
     form->comboWB->addItems({ WithDefault(tr("Use camera's settings")),
         tr("Average the entire image"), tr("Don't apply") });
-    SelectIndex(form->comboWB, m_profile->RawWhiteBalance, 0);
+    SelectIndex(form->comboWB, m_profile->RawWhiteBalance, RawWhiteBalance::Camera);
 
     form->comboHighLight->clear();
     form->comboHighLight->addItem(QStringLiteral("0 - ") + WithDefault(tr("Clip all")));

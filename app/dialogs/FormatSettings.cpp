@@ -15,10 +15,6 @@
 namespace {
 
 constexpr int DefaultQuality = 88;
-constexpr int JpgCustomIndex = 3;
-constexpr int TifCustomIndex = 5;
-constexpr int PdfJpegIndex = 0;
-constexpr int TifJpegIndex = 3;
 
 // Help pages of kinds 1 to 11.
 const std::array<const char *, 12> HelpPages
@@ -118,7 +114,7 @@ void CFormatSettings::Init()
         SetIndex(form->comboCompressionPDF, profile->PdfAlg);
         form->sliderSizeQualityPDF->setValue(profile->Quality);
         form->spinSizeQualityPDF->setValue(profile->Quality);
-        const bool jpeg = form->comboCompressionPDF->currentIndex() == PdfJpegIndex;
+        const bool jpeg = form->comboCompressionPDF->currentIndex() == PdfCompression::Jpeg;
         form->sliderSizeQualityPDF->setEnabled(jpeg);
         form->spinSizeQualityPDF->setEnabled(jpeg);
         FillExtensions(form->comboExtensionPDF);
@@ -138,7 +134,7 @@ void CFormatSettings::Init()
         SetIndex(form->comboCompressionTIF, profile->TiffAlg);
         form->sliderSizeQualityTIF->setValue(profile->Quality);
         form->spinSizeQualityTIF->setValue(profile->Quality);
-        const bool jpeg = form->comboCompressionTIF->currentIndex() == TifJpegIndex;
+        const bool jpeg = form->comboCompressionTIF->currentIndex() == TiffCompression::Jpeg;
         form->sliderSizeQualityTIF->setEnabled(jpeg);
         form->spinSizeQualityTIF->setEnabled(jpeg);
         form->comboColorsTIF->addItem(QStringLiteral("Mono - 1 bpp"));
@@ -423,26 +419,26 @@ void CFormatSettings::on_checkFixedSizeJPG_clicked()
 
 void CFormatSettings::on_comboCompressionPDF_activated(int index)
 {
-    form->sliderSizeQualityPDF->setEnabled(index == PdfJpegIndex);
-    form->spinSizeQualityPDF->setEnabled(index == PdfJpegIndex);
+    form->sliderSizeQualityPDF->setEnabled(index == PdfCompression::Jpeg);
+    form->spinSizeQualityPDF->setEnabled(index == PdfCompression::Jpeg);
 }
 
 void CFormatSettings::on_comboCompressionTIF_activated(int index)
 {
-    form->sliderSizeQualityTIF->setEnabled(index == TifJpegIndex);
-    form->spinSizeQualityTIF->setEnabled(index == TifJpegIndex);
+    form->sliderSizeQualityTIF->setEnabled(index == TiffCompression::Jpeg);
+    form->spinSizeQualityTIF->setEnabled(index == TiffCompression::Jpeg);
 }
 
 void CFormatSettings::on_comboColorsJPG_activated(int index)
 {
-    if (index == JpgCustomIndex)
+    if (index == JpegColors::Custom)
         LoadIccProfile(form->comboColorsJPG);
     previousColorIndex = form->comboColorsJPG->currentIndex();
 }
 
 void CFormatSettings::on_comboColorsTIF_activated(int index)
 {
-    if (index == TifCustomIndex)
+    if (index == TiffColors::Custom)
         LoadIccProfile(form->comboColorsTIF);
     previousColorIndex = form->comboColorsTIF->currentIndex();
 }
@@ -501,14 +497,14 @@ void CFormatSettings::on_buttonReset_clicked()
             form->comboOutputFormat->findText(QStringLiteral("JPG"), Qt::MatchContains));
         break;
     case EFormatSettingsKind::GIF:
-        profile->Interlaced = 0;
-        form->comboInterlaceGIF->setCurrentIndex(0);
+        profile->Interlaced = Interlace::NoInterlace;
+        form->comboInterlaceGIF->setCurrentIndex(Interlace::NoInterlace);
         break;
     case EFormatSettingsKind::JP2:
         profile->Quality = DefaultQuality;
         SetQuality(DefaultQuality);
-        profile->Interlaced = 0;
-        form->comboInterlaceJP2->setCurrentIndex(0);
+        profile->Interlaced = Interlace::NoInterlace;
+        form->comboInterlaceJP2->setCurrentIndex(Interlace::NoInterlace);
         break;
     case EFormatSettingsKind::JPG:
         profile->Quality = DefaultQuality;
@@ -520,17 +516,17 @@ void CFormatSettings::on_buttonReset_clicked()
         profile->FileSize = 100;
         form->spinFixedSizeJPG->setValue(100);
         form->spinFixedSizeJPG->setEnabled(false);
-        profile->Interlaced = 0;
-        form->comboInterlaceJPG->setCurrentIndex(0);
+        profile->Interlaced = Interlace::NoInterlace;
+        form->comboInterlaceJPG->setCurrentIndex(Interlace::NoInterlace);
         profile->ResetColorProfile();
         // The record would otherwise keep serving the file picked before.
         colorProfiles->ClearCustomLoaded();
-        profile->JpegType = 1;
-        form->comboColorsJPG->setCurrentIndex(1);
+        profile->JpegType = JpegColors::Rgb;
+        form->comboColorsJPG->setCurrentIndex(JpegColors::Rgb);
         break;
     case EFormatSettingsKind::PDF:
-        profile->PdfAlg = 0;
-        form->comboCompressionPDF->setCurrentIndex(0);
+        profile->PdfAlg = PdfCompression::Jpeg;
+        form->comboCompressionPDF->setCurrentIndex(PdfCompression::Jpeg);
         form->sliderSizeQualityPDF->setEnabled(true);
         form->spinSizeQualityPDF->setEnabled(true);
         profile->Quality = DefaultQuality;
@@ -538,20 +534,20 @@ void CFormatSettings::on_buttonReset_clicked()
         break;
     case EFormatSettingsKind::PNG:
         form->checkBestCompressionPNG->setChecked(true);
-        profile->Interlaced = 0;
-        form->comboInterlacePNG->setCurrentIndex(0);
+        profile->Interlaced = Interlace::NoInterlace;
+        form->comboInterlacePNG->setCurrentIndex(Interlace::NoInterlace);
         break;
     case EFormatSettingsKind::TIF:
-        profile->TiffAlg = 0;
-        form->comboCompressionTIF->setCurrentIndex(0);
+        profile->TiffAlg = TiffCompression::Lzw;
+        form->comboCompressionTIF->setCurrentIndex(TiffCompression::Lzw);
         form->sliderSizeQualityTIF->setEnabled(false);
         form->spinSizeQualityTIF->setEnabled(false);
         profile->Quality = DefaultQuality;
         SetQuality(DefaultQuality);
         profile->ResetColorProfile();
         colorProfiles->ClearCustomLoaded();
-        profile->TiffType = 2;
-        form->comboColorsTIF->setCurrentIndex(2);
+        profile->TiffType = TiffColors::Rgb;
+        form->comboColorsTIF->setCurrentIndex(TiffColors::Rgb);
         break;
     case EFormatSettingsKind::MIFF:
     case EFormatSettingsKind::HEIF:

@@ -225,8 +225,9 @@ void CBatchCore::WriteHeader(int activeFilters, int processorThreads)
 void CBatchCore::CheckColorProfile()
 {
     const QString format = m_job->OutputOptions.OutputFormat.toUpper();
-    const bool customProfile = (format == QLatin1String("JPG") && m_job->Image.JpegType == 3)
-        || (format == QLatin1String("TIF") && m_job->Image.TiffType == 5);
+    const bool customProfile
+        = (format == QLatin1String("JPG") && m_job->Image.JpegType == JpegColors::Custom)
+        || (format == QLatin1String("TIF") && m_job->Image.TiffType == TiffColors::Custom);
     if (customProfile && !QFile::exists(m_job->Image.CustomProfile)) {
         ShowAndAdd(QStringLiteral(" - ") + tr("Failed to load") + QLatin1Char(' ')
             + PrintablePath(m_job->Image.CustomProfile));
@@ -454,7 +455,7 @@ void CBatchCore::FinishedThread()
     ShowAndAdd(tr("Time elapsed") + QStringLiteral(": ") + FormatElapsed(elapsed), QString());
     emit WorkersFinished(Summary());
 
-    if (m_aborted || m_job->OutputOptions.Destination == 1) {
+    if (m_aborted || m_job->OutputOptions.Destination == OutputDestination::Folder) {
         EndRun();
         return;
     }
@@ -466,7 +467,7 @@ void CBatchCore::FinishedThread()
 void CBatchCore::StartUpload(int destination)
 {
     const QStringList files = WrittenFiles();
-    if (destination == 2) {
+    if (destination == OutputDestination::Email) {
         m_emailSender.SetJob(m_job->OutputOptions.KeepsOutputOnDisk(), m_job->MonitorScript);
         // Without a window nobody is asked: the message and its files stay for the user.
         if (!m_emailSender.SendByEmail(files))
@@ -475,7 +476,7 @@ void CBatchCore::StartUpload(int destination)
             ShowAndAdd(QStringLiteral("\r\n") + tr("Files attached successfuly."), QString());
         return;
     }
-    if (destination != 3)
+    if (destination != OutputDestination::Ftp)
         return;
 
     SOutputOptions output = m_job->OutputOptions;

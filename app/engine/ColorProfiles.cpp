@@ -274,10 +274,10 @@ bool CIMColorProfiles::SetOutputProfile(Magick::Image &image, const QString &ext
     const bool tiff = coder == QLatin1String("TIF");
     if (!jpeg && !tiff)
         return true;
-    const bool cmykOutput
-        = (jpeg && options.JpegType == 2) || (tiff && options.TiffType == 4);
-    const bool customOutput
-        = (jpeg && options.JpegType == 3) || (tiff && options.TiffType == 5);
+    const bool cmykOutput = (jpeg && options.JpegType == JpegColors::Cmyk)
+        || (tiff && options.TiffType == TiffColors::Cmyk);
+    const bool customOutput = (jpeg && options.JpegType == JpegColors::Custom)
+        || (tiff && options.TiffType == TiffColors::Custom);
     const bool hasEmbedded = embeddedProfile.length() > 0;
 
     // The photo's own profile, or sRGB, which photos are worked on in.

@@ -706,7 +706,7 @@ bool CImageManager::ReadMultipage(const QString &sourcePath)
         }
         cmykSource = firstCmyk;
         embeddedProfile = firstProfile;
-        if (options.MultipageWrite == 1 && !frames.isEmpty()) {
+        if (options.MultipageWrite == LayerSetting::Flatten && !frames.isEmpty()) {
             Magick::Image flattened;
             Magick::flattenImages(&flattened, frames.begin(), frames.end());
             image = flattened;
@@ -842,7 +842,7 @@ bool CImageManager::ApplyFilterToCurrentPage(const SFilterRecord &record)
 bool CImageManager::ApplyFilterToMultipage(const SFilterRecord &record)
 {
     LogMessage(QStringLiteral("CImageManager::ApplyFilterToMultipage"));
-    if (options.MultipageWrite == 1)
+    if (options.MultipageWrite == LayerSetting::Flatten)
         return ApplyFilter(record);
     CImageFilters pageFilters;
     pageFilters.sideImages = filters.sideImages;
@@ -854,7 +854,7 @@ bool CImageManager::ApplyFilterToMultipage(const SFilterRecord &record)
     for (Magick::Image &page : pages) {
         pageFilters.target = &page;
         result = pageFilters.Apply() && result;
-        if (options.MultipageWrite == 2)
+        if (options.MultipageWrite == LayerSetting::FirstLayer)
             break;
     }
     return result;

@@ -79,16 +79,16 @@ void CImageManager::SetCompression(Magick::Image &target, const QString &extensi
 {
     if (extension == QLatin1String("PDF")) {
         switch (options.PdfAlg) {
-        case 0:
+        case PdfCompression::Jpeg:
             target.compressType(Magick::JPEGCompression);
             break;
-        case 1:
+        case PdfCompression::Lzw:
             target.compressType(Magick::LZWCompression);
             break;
-        case 2:
+        case PdfCompression::Rle:
             target.compressType(Magick::RLECompression);
             break;
-        case 3:
+        case PdfCompression::Zip:
             target.compressType(Magick::ZipCompression);
             break;
         default:
@@ -96,25 +96,25 @@ void CImageManager::SetCompression(Magick::Image &target, const QString &extensi
         }
     } else if (IsFormat(formats, extension, "TIF")) {
         switch (options.TiffAlg) {
-        case 0:
+        case TiffCompression::Lzw:
             target.compressType(Magick::LZWCompression);
             break;
-        case 1:
+        case TiffCompression::Rle:
             target.compressType(Magick::RLECompression);
             break;
-        case 2:
+        case TiffCompression::Zip:
             target.compressType(Magick::ZipCompression);
             break;
-        case 3:
+        case TiffCompression::Jpeg:
             target.compressType(Magick::JPEGCompression);
             break;
-        case 4:
+        case TiffCompression::Fax3:
             target.compressType(Magick::FaxCompression);
             break;
-        case 5:
+        case TiffCompression::Fax4:
             target.compressType(Magick::Group4Compression);
             break;
-        case 6:
+        case TiffCompression::Uncompressed:
             target.compressType(Magick::NoCompression);
             break;
         default:
@@ -134,13 +134,13 @@ bool CImageManager::SetColorType(Magick::Image &target, const QString &extension
         if (!SetColorProfile(target, extension))
             return false;
         switch (options.JpegType) {
-        case 0:
+        case JpegColors::Grey:
             target.type(Magick::GrayscaleType);
             break;
-        case 1:
+        case JpegColors::Rgb:
             target.type(Magick::TrueColorType);
             break;
-        case 2:
+        case JpegColors::Cmyk:
             target.type(Magick::ColorSeparationType);
             break;
         default:
@@ -150,19 +150,19 @@ bool CImageManager::SetColorType(Magick::Image &target, const QString &extension
         if (!SetColorProfile(target, extension))
             return false;
         switch (options.TiffType) {
-        case 0:
+        case TiffColors::Mono:
             target.type(Magick::BilevelType);
             break;
-        case 1:
+        case TiffColors::Palette:
             target.type(Magick::PaletteType);
             break;
-        case 2:
+        case TiffColors::Rgb:
             target.type(Magick::TrueColorType);
             break;
-        case 3:
+        case TiffColors::Rgba:
             target.type(Magick::TrueColorMatteType);
             break;
-        case 4:
+        case TiffColors::Cmyk:
             target.type(Magick::ColorSeparationType);
             break;
         default:
@@ -200,16 +200,16 @@ bool CImageManager::Write(const QString &outputPath)
         }
         image.attribute("exif:Software", "Quendrasil");
         switch (options.Interlaced) {
-        case 0:
+        case Interlace::NoInterlace:
             image.interlaceType(Magick::NoInterlace);
             break;
-        case 1:
+        case Interlace::Line:
             image.interlaceType(Magick::LineInterlace);
             break;
-        case 2:
+        case Interlace::Plane:
             image.interlaceType(Magick::PlaneInterlace);
             break;
-        case 3:
+        case Interlace::Partition:
             image.interlaceType(Magick::PartitionInterlace);
             break;
         default:
@@ -240,9 +240,9 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
     try {
         // One document of a whole batch (adjoin) holds one photo per page whatever the layer
         // setting says: flattening or keeping the first page would drop the other photos.
-        const int layers = adjoin ? 0 : options.MultipageWrite;
+        const int layers = adjoin ? LayerSetting::EachLayer : options.MultipageWrite;
         switch (layers) {
-        case 0:
+        case LayerSetting::EachLayer:
             prepared = pages;
             for (Magick::Image &page : prepared) {
                 if (!withOptions(page))
@@ -250,11 +250,11 @@ bool CImageManager::WriteMultipage(const QString &outputPath, bool adjoin)
                         QStringLiteral("the colour profile could not be applied"));
             }
             break;
-        case 1:
+        case LayerSetting::Flatten:
             if (image.isValid())
                 prepared.append(image);
             break;
-        case 2:
+        case LayerSetting::FirstLayer:
             if (!pages.isEmpty()) {
                 prepared.append(pages.first());
                 if (!withOptions(prepared.first()))

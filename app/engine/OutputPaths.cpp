@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "FormatsEnum.h"
+#include "OptionChoices.h"
 #include "OutputOptions.h"
 
 #include <filesystem>
@@ -184,7 +185,7 @@ QStringList OutputFiles(const QString &path, int pageCount, bool splitPages)
 
 bool SplitsPages(int pageCount, bool multipageDocument, int multipageWrite)
 {
-    return pageCount >= 2 && !multipageDocument && multipageWrite == 0;
+    return pageCount >= 2 && !multipageDocument && multipageWrite == LayerSetting::EachLayer;
 }
 
 QString RenamedPath(const QString &path, const QString &newName)

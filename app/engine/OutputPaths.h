@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OutputOptions.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,12 +18,7 @@ struct SFormatRecord;
 namespace OutputPaths {
 
 // The job's `OutputFolderStruct`.
-enum EFolderStructure {
-    SelectedFolder = 0,
-    RecreateTree = 1,
-    PhotoFolder = 2,
-    PhotoSubfolder = 3,
-};
+using namespace FolderStructure;
 
 // What decides one photo's output folder.
 struct SFolderRule

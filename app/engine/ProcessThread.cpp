@@ -520,13 +520,13 @@ bool CProcessThread::NameNeedsPhotoDate() const
     const bool dateInPattern
         = renameSettings.Pattern.contains(QLatin1String("datetime"), Qt::CaseInsensitive);
     switch (renameSettings.Preset) {
-    case 0:
-    case 1:
+    case RenamePreset::FileName:
+    case RenamePreset::FolderAndCounter:
         return false;
-    case 2:
+    case RenamePreset::DateTime:
         return true;
-    case 3:
-        return dateInPattern && renameSettings.DateType == 0;
+    case RenamePreset::Template:
+        return dateInPattern && renameSettings.DateType == NameDate::PhotoDate;
     default:
         return dateInPattern;
     }

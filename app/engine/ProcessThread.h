@@ -4,6 +4,7 @@
 #include "ImageManager.h"
 #include "JobSnapshot.h"
 #include "ListImages.h"
+#include "OverwriteAnswer.h"
 #include "RenameSettings.h"
 #include "WorkerThread.h"
 
@@ -19,16 +20,6 @@
 #include <memory>
 
 class CFormatsEnum;
-
-// The answers to an overwrite question, as the question dialog gives them.
-namespace OverwriteAnswer {
-constexpr int Abort = 0; // stop the batch (also: the question was closed)
-constexpr int Yes = 1; // replace this file
-constexpr int YesToAll = 2; // replace this and every later existing file
-constexpr int No = 3; // skip this photo
-constexpr int NoToAll = 4; // skip this and every later photo whose output exists
-constexpr int Rename = 5; // write under the path handed back with the answer
-} // namespace OverwriteAnswer
 
 // What the workers of one run share. The batch core owns it and outlives every worker; each
 // list is guarded by the lock named beside it. When both list locks are needed, namesLock is

@@ -1,4 +1,5 @@
 #include "RawDecoder.h"
+#include "OptionChoices.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -132,10 +133,10 @@ int CRawDecoder::Run()
 
     if (!options.identifyOnly) {
         switch (options.whiteBalance) {
-        case 1:
+        case RawWhiteBalance::Automatic:
             params.use_auto_wb = 1;
             break;
-        case 2:
+        case RawWhiteBalance::Unbalanced:
             for (float &multiplier : params.user_mul)
                 multiplier = 1.0f;
             break;

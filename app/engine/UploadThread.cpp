@@ -17,7 +17,7 @@ void CUploadThread::SetJob(const SOutputOptions &output, bool monitorScript)
 
 void CUploadThread::Abort(bool abort)
 {
-    if (m_output.Destination == 3)
+    if (m_output.Destination == OutputDestination::Ftp)
         m_upload.SetAbort(abort);
 }
 
@@ -25,7 +25,7 @@ void CUploadThread::Run()
 {
     LogMessage(QStringLiteral("CUploadThread::run"));
     const SOutputOptions &output = m_output;
-    if (output.Destination != 3)
+    if (output.Destination != OutputDestination::Ftp)
         return;
     const int port = output.FTPPort.toInt(nullptr, 10);
     if (TestConnection) {

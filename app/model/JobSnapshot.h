@@ -2,6 +2,7 @@
 
 #include "FilterRecord.h"
 #include "ListImages.h"
+#include "OptionChoices.h"
 #include "OutputOptions.h"
 #include "RenameSettings.h"
 
@@ -23,15 +24,15 @@ struct SImageOptions
     qint32 FileSize = 100; // kilobytes, when FixedSize is set
     bool FixedSize = false;
     qint32 PNGComp = 1;
-    qint32 Interlaced = 0;
-    qint32 JpegType = 1;
-    qint32 TiffType = 2;
-    qint32 TiffAlg = 0;
-    qint32 PdfAlg = 0;
+    qint32 Interlaced = Interlace::NoInterlace;
+    qint32 JpegType = JpegColors::Rgb;
+    qint32 TiffType = TiffColors::Rgb;
+    qint32 TiffAlg = TiffCompression::Lzw;
+    qint32 PdfAlg = PdfCompression::Jpeg;
     QString CustomProfile; // empty: the sRGB profile stands in
-    qint32 MultipageWrite = 0; // 0 every layer, 1 flattened, 2 the first only
+    qint32 MultipageWrite = LayerSetting::EachLayer;
     qint32 RawDemosaic = 0;
-    qint32 RawWhiteBalance = 0;
+    qint32 RawWhiteBalance = RawWhiteBalance::Camera;
     qint32 RawHighlight = 0;
 
     bool operator==(const SImageOptions &other) const = default;

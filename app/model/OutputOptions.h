@@ -2,11 +2,22 @@
 
 #include <QString>
 
+// Where a job's results go (SOutputOptions::Destination), as documents store it.
+namespace OutputDestination {
+enum : int { Folder = 1, Email = 2, Ftp = 3 };
+} // namespace OutputDestination
+
+// Which folder each output goes to (SOutputOptions::OutputFolderStruct), as documents store it.
+// A number outside these counts as the selected folder where folders are worked out.
+namespace FolderStructure {
+enum : int { SelectedFolder = 0, RecreateTree = 1, PhotoFolder = 2, PhotoSubfolder = 3 };
+} // namespace FolderStructure
+
 // Where and how a job's results go. The field names are the property names of the job
 // documents.
 struct SOutputOptions
 {
-    int OutputFolderStruct = 0; // 0 selected folder, 1 recreate tree, 2 photo's folder, 3 subfolder
+    int OutputFolderStruct = FolderStructure::SelectedFolder;
     QString OutputFolder; // the subfolder name of structure 3
     QString DestPath; // the selected folder
     bool Multipage = false; // one multi-page document for the whole run
@@ -16,7 +27,7 @@ struct SOutputOptions
     bool DeleteSource = false;
     bool DisableNotifications = false;
     bool HideProcessing = false;
-    int Destination = 1; // 1 folder, 2 e-mail, 3 FTP/SFTP
+    int Destination = OutputDestination::Folder; // FTP includes SFTP
     bool UseSFTP = false;
     bool SaveOnDiskMail = false;
     bool SaveOnDiskFTP = false;
@@ -41,8 +52,9 @@ struct SOutputOptions
     // into the temporary folder.
     bool KeepsOutputOnDisk() const
     {
-        return Destination == 1 || (Destination == 2 && SaveOnDiskMail)
-            || (Destination == 3 && SaveOnDiskFTP);
+        return Destination == OutputDestination::Folder
+            || (Destination == OutputDestination::Email && SaveOnDiskMail)
+            || (Destination == OutputDestination::Ftp && SaveOnDiskFTP);
     }
 
     bool operator==(const SOutputOptions &other) const = default;

@@ -84,20 +84,20 @@ QString DateText(const SDateParts &parts, int dateFormat)
 
 QString TimeText(const SDateParts &parts, int showTime, int timeFormat)
 {
-    if (timeFormat != 0 && timeFormat != 1)
+    if (timeFormat != NameTimeLayout::HoursMinutes && timeFormat != NameTimeLayout::WithSeconds)
         return QString();
     int hour = parts.hour;
     QString suffix;
-    if (showTime == 0) {
+    if (showTime == NameClock::TwelveHour) {
         // Noon belongs to PM and midnight is twelve AM.
         suffix = hour >= 12 ? QStringLiteral(" PM") : QStringLiteral(" AM");
         hour %= 12;
         if (hour == 0)
             hour = 12;
-    } else if (showTime != 1) {
+    } else if (showTime != NameClock::TwentyFourHour) {
         return QString();
     }
-    const QString clock = timeFormat == 0
+    const QString clock = timeFormat == NameTimeLayout::HoursMinutes
         ? QString::asprintf("%02d-%02d", hour, parts.minute)
         : QString::asprintf("%02d-%02d-%02d", hour, parts.minute, parts.second);
     return clock + suffix;
@@ -147,32 +147,32 @@ void SplitAtLastDot(const QString &text, QString &name, QString &extension)
 
 void SRenameSettings::GenerateFileName(int photoCount, bool preview)
 {
-    if (Preset != 3) {
+    if (Preset != RenamePreset::Template) {
         switch (Preset) {
-        case 0:
+        case RenamePreset::FileName:
             Pattern = QStringLiteral("[Filename].[Extension]");
             break;
-        case 1:
+        case RenamePreset::FolderAndCounter:
             Pattern = photoCount == 1 && !ContinueNumbering
                 ? QStringLiteral("[FolderName].[Extension]")
                 : QStringLiteral("[FolderName] [Counter].[Extension]");
             break;
-        case 2:
+        case RenamePreset::DateTime:
             Pattern = QStringLiteral("[DateTime].[Extension]");
             break;
         default:
             break;
         }
         LowerCaseExt = true;
-        ChangeCase = 0;
+        ChangeCase = NameCase::Keep;
         CounterStart = 1;
         CountStep = 1;
         CounterReset = false;
         CounterDigits = 3;
-        DateType = 0;
+        DateType = NameDate::PhotoDate;
         DateFormat = 0;
-        TimeFormat = 0;
-        ShowTime = 0;
+        TimeFormat = NameTimeLayout::HoursMinutes;
+        ShowTime = NameClock::TwelveHour;
         SearchReplace = false;
         SearchFor.clear();
         ReplaceWith.clear();
@@ -240,13 +240,13 @@ void SRenameSettings::GenerateFileName(int photoCount, bool preview)
     QString extension;
     SplitAtLastDot(result, name, extension);
     switch (ChangeCase) {
-    case 1:
+    case NameCase::Lower:
         name = name.toLower();
         break;
-    case 2:
+    case NameCase::Upper:
         name = name.toUpper();
         break;
-    case 3:
+    case NameCase::CapitaliseWords:
         name = CapitaliseWords(name);
         break;
     default:
@@ -254,7 +254,7 @@ void SRenameSettings::GenerateFileName(int photoCount, bool preview)
     }
     if (LowerCaseExt)
         extension = extension.toLower();
-    else if (ChangeCase == 2)
+    else if (ChangeCase == NameCase::Upper)
         extension = extension.toUpper();
 
     if (SearchReplace && !SearchFor.isEmpty())
@@ -295,7 +295,7 @@ QString FormatDate(
     const SRenameSettings &settings, int showTime, int dateType, int dateFormat, int timeFormat)
 {
     SDateParts parts;
-    if (dateType != 0) {
+    if (dateType != NameDate::PhotoDate) {
         parts = PartsOf(QDateTime::currentDateTime());
     } else if (!ParsePhotoDate(settings.PhotoDate, parts)) {
         const QFileInfo file(settings.PhotoPath);

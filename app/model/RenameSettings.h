@@ -2,21 +2,43 @@
 
 #include <QString>
 
+// The naming choices as documents store them. A number outside a list keeps the meaning its
+// readers give it (the comments beside the fields).
+namespace RenamePreset {
+enum : int { FileName = 0, FolderAndCounter = 1, DateTime = 2, Template = 3 };
+} // namespace RenamePreset
+
+namespace NameCase {
+enum : int { Keep = 0, Lower = 1, Upper = 2, CapitaliseWords = 3 };
+} // namespace NameCase
+
+namespace NameDate {
+enum : int { PhotoDate = 0, Now = 1 }; // any number but PhotoDate is now
+} // namespace NameDate
+
+namespace NameClock {
+enum : int { TwelveHour = 0, TwentyFourHour = 1 }; // other numbers: no time
+} // namespace NameClock
+
+namespace NameTimeLayout {
+enum : int { HoursMinutes = 0, WithSeconds = 1 }; // other numbers: no time
+} // namespace NameTimeLayout
+
 // The naming choice of a job as documents save it and the rename dialog edits it.
 struct SRenameOptions
 {
     QString FilenameFormat = QStringLiteral("[Filename]"); // the template without ".[Extension]"
-    int PresetRename = 0; // 0 file name, 1 folder name and counter, 2 date and time, 3 template
+    int PresetRename = RenamePreset::FileName;
     int CounterStart = 1;
     int CountStep = 1;
     int CounterDigits = 2;
     bool CounterReset = false;
-    int ChangeCase = 0; // 0 keep, 1 lower, 2 upper, 3 capitalise words
+    int ChangeCase = NameCase::Keep;
     bool LowerCaseExt = true;
-    int DateType = 0; // 0 the photo's date, otherwise now
+    int DateType = NameDate::PhotoDate;
     int DateFormat = 0; // one of the 12 date layouts; 12 or more: no date
-    int ShowTime = 0; // 0 twelve-hour clock, 1 twenty-four-hour clock, other: no time
-    int TimeFormat = 0; // 0 hours and minutes, 1 with seconds, other: no time
+    int ShowTime = NameClock::TwelveHour;
+    int TimeFormat = NameTimeLayout::HoursMinutes;
     QString SearchFor;
     QString ReplaceWith;
 
@@ -29,18 +51,18 @@ struct SRenameSettings
 {
     QString Pattern; // the template, including the final ".[Extension]"
     QString WorkingPattern; // the template as the last generation prepared it
-    int ChangeCase = 0;
-    int Preset = 3;
+    int ChangeCase = NameCase::Keep;
+    int Preset = RenamePreset::Template;
     bool LowerCaseExt = true;
     int CounterStart = 1;
     int RunningCount = 0; // names generated since the last preview
     int CounterDigits = 2;
     int CountStep = 1;
     bool CounterReset = false;
-    int DateType = 0;
+    int DateType = NameDate::PhotoDate;
     int DateFormat = 0;
-    int TimeFormat = 0;
-    int ShowTime = 0;
+    int TimeFormat = NameTimeLayout::HoursMinutes;
+    int ShowTime = NameClock::TwelveHour;
     bool SearchReplace = false; // apply SearchFor and ReplaceWith
     QString SearchFor;
     QString ReplaceWith;

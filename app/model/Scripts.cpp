@@ -169,7 +169,7 @@ bool CScripts::LoadDocument(int &loadMode)
         if (mode == QLatin1String("Silent"))
             profile->SilentScript = true;
         else if (mode == QLatin1String("Edit Script"))
-            loadMode = 3;
+            loadMode = EditScript;
         const QDomElement firstProperties
             = root.elementsByTagName(QStringLiteral("Properties")).at(0).toElement();
         if (!firstProperties.isNull())
@@ -474,7 +474,7 @@ void CScripts::ParseMonitor(const QDomElement &properties)
         else if (name == QLatin1String("Host"))
             profile->MonitorHost = text;
         else if (name == QLatin1String("Type"))
-            profile->MonitorType = ToFlag(text) ? 1 : 0;
+            profile->MonitorType = ToFlag(text) ? MonitorJobType::Ftp : MonitorJobType::Folder;
     });
 }
 

@@ -20,6 +20,8 @@ class CScripts
 {
 public:
     enum DocumentKind { Project = 1, Profile = 2, Script = 3 };
+    // What a script asks for when it is opened (its CommandId); any other number only loads it.
+    enum Command : int { RunAndEnd = 0, AskProfileThenRun = 1, ListRefused = 2, EditScript = 3 };
 
     explicit CScripts(const QString &path);
     virtual ~CScripts();
@@ -29,7 +31,7 @@ public:
     static bool ReadDocumentFile(const QString &path, QDomDocument &document, QString &error);
 
     // Reads the document into the job. `loadMode` keeps the caller's value unless a script
-    // says otherwise: "Edit Script" gives 3, a CommandId property gives its value.
+    // says otherwise: "Edit Script" gives EditScript, a CommandId property gives its value.
     bool LoadDocument(int &loadMode);
     // Writes the job as a project, profile or script. False for any other kind, for text that
     // a document cannot hold and for a failed write; the old file then stays as it was.

@@ -2,6 +2,7 @@
 
 #include "FilterRecord.h"
 #include "ListImages.h"
+#include "OptionChoices.h"
 #include "OutputOptions.h"
 #include "RenameSettings.h"
 
@@ -32,12 +33,12 @@ struct SUndoState
     qint32 fileSize = 100;
     bool fixedSize = false;
     qint32 pngComp = 1;
-    qint32 interlaced = 0;
-    qint32 jpegType = 1;
-    qint32 tiffType = 2;
+    qint32 interlaced = Interlace::NoInterlace;
+    qint32 jpegType = JpegColors::Rgb;
+    qint32 tiffType = TiffColors::Rgb;
     QString customProfile;
-    qint32 tiffAlg = 0;
-    qint32 pdfAlg = 0;
+    qint32 tiffAlg = TiffCompression::Lzw;
+    qint32 pdfAlg = PdfCompression::Jpeg;
     QString defaultFormat;
 
     quint8 mark = 0; // 1 for a change of the rename preset, else 0

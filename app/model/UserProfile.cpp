@@ -120,9 +120,9 @@ void CUserProfile::SaveSettings()
 
 bool CUserProfile::IsDarkTheme() const
 {
-    if (ThemeId == 1)
+    if (ThemeId == ThemeChoice::Dark)
         return true;
-    if (ThemeId == 2)
+    if (ThemeId == ThemeChoice::Light)
         return false;
     return Platform::DesktopPrefersDark();
 }
@@ -149,7 +149,7 @@ void CUserProfile::ClearScriptState()
     SilentMode = false;
     PicCount = 0;
     MonitorHost.clear();
-    MonitorType = 0;
+    MonitorType = MonitorJobType::Folder;
 }
 
 QString CUserProfile::KeepOriginalFormatText()

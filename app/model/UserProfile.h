@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OptionChoices.h"
 #include "OutputOptions.h"
 #include "RenameSettings.h"
 
@@ -68,7 +69,7 @@ public:
     bool SilentMode = false;
     qint32 PicCount = 0; // photos the Monitor job processed before this script
     QString MonitorHost; // property "Host"
-    int MonitorType = 0; // property "Type": 0 folder job, 1 FTP/SFTP job
+    int MonitorType = MonitorJobType::Folder; // property "Type"
 
     // A notice is due while its flag is set; cleared once shown, never saved.
     // True, and that format's notice spent, when `format` (any case) needs Ghostscript and its
@@ -83,18 +84,18 @@ public:
     qint32 FileSize = 100; // kilobytes, when FixedSize is set
     bool FixedSize = false;
     qint32 PNGComp = 1;
-    qint32 Interlaced = 0;
+    qint32 Interlaced = Interlace::NoInterlace;
     QMap<QString, QString> FormatExtensions; // coder upper-cased -> extension upper-cased
-    qint32 JpegType = 1;
-    qint32 TiffType = 2;
-    qint32 TiffAlg = 0;
-    qint32 PdfAlg = 0;
+    qint32 JpegType = JpegColors::Rgb;
+    qint32 TiffType = TiffColors::Rgb;
+    qint32 TiffAlg = TiffCompression::Lzw;
+    qint32 PdfAlg = PdfCompression::Jpeg;
     QString CustomProfile = DefaultColorProfile();
     QString DefaultFormat = QStringLiteral("JPG");
 
     // Program settings, with the defaults of an empty settings store.
     qint32 LanguageId = 1033;
-    qint32 ThemeId = 0; // 0 follow the desktop, 1 dark, 2 light
+    qint32 ThemeId = ThemeChoice::FollowDesktop;
     bool UseMulticore = true;
     bool ContextualMenu = true;
     bool ShowProfiles = false;
@@ -103,10 +104,10 @@ public:
     bool AutoCheck = true;
     bool QdvLog = true; // write the batch log file
     qint32 RawDemosaic = 0;
-    qint32 RawWhiteBalance = 0;
+    qint32 RawWhiteBalance = RawWhiteBalance::Camera;
     qint32 RawHighlight = 0;
-    qint32 CheckNewInterval = 1;
-    qint32 MultipageWrite = 0;
+    qint32 CheckNewInterval = UpdateInterval::Weekly;
+    qint32 MultipageWrite = LayerSetting::EachLayer;
 
     QString StatusText;
     mutable QMutex StatusTextLock;

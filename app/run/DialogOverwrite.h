@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OverwriteAnswer.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -56,5 +58,5 @@ private:
     QString m_path;
     CUserProfile *m_profile;
     CImageCache *m_imageCache;
-    int m_answer = 0;
+    int m_answer = OverwriteAnswer::Abort;
 };

@@ -153,7 +153,7 @@ void CMainPanel2::Init()
     form->comboPreset->clear();
     form->comboPreset->addItems({ tr("Keep Unchanged"), tr("Rename to Folder's Name"),
         tr("Rename to Photo's Date"), tr("Custom Defined") });
-    form->comboPreset->setCurrentIndex(PresetKeep);
+    form->comboPreset->setCurrentIndex(RenamePreset::FileName);
     form->buttonCustom->setEnabled(bool(RenameRunnerSlot()));
 
     const bool show = ReadSettingInt(ShowPreviewKey, 1) != 0;
@@ -760,14 +760,14 @@ void CMainPanel2::SetPreset(int preset)
 
 void CMainPanel2::on_comboPreset_activated(int index)
 {
-    if (index == PresetCustom) {
+    if (index == RenamePreset::Template) {
         if (!RenameRunnerSlot() || !RenameRunnerSlot()(this, SamplePhoto())) {
             form->comboPreset->setCurrentIndex(profile->RenameOptions.PresetRename);
             profile->RenameSettings.Preset = profile->RenameOptions.PresetRename;
             return;
         }
     }
-    if (index < PresetKeep || index > PresetCustom)
+    if (index < RenamePreset::FileName || index > RenamePreset::Template)
         return;
     SetPreset(index);
     UpdateRenamePreview();
@@ -781,8 +781,8 @@ void CMainPanel2::on_buttonCustom_clicked()
 {
     if (!RenameRunnerSlot() || !RenameRunnerSlot()(this, SamplePhoto()))
         return;
-    form->comboPreset->setCurrentIndex(PresetCustom);
-    SetPreset(PresetCustom);
+    form->comboPreset->setCurrentIndex(RenamePreset::Template);
+    SetPreset(RenamePreset::Template);
     UpdateRenamePreview();
     SignalPanelChanged();
 }
@@ -831,8 +831,8 @@ void CMainPanel2::UpdateRenamePreview()
 void CMainPanel2::ResetPanel()
 {
     RemoveAllFilters(false);
-    form->comboPreset->setCurrentIndex(PresetKeep);
-    SetPreset(PresetKeep);
+    form->comboPreset->setCurrentIndex(RenamePreset::FileName);
+    SetPreset(RenamePreset::FileName);
     ResetRenameOptions();
     UpdateRenamePreview();
     const bool show = ReadSettingInt(ShowPreviewKey, 1) != 0;
@@ -853,8 +853,8 @@ void CMainPanel2::RefreshPanel()
         form->scrollImageFilters->ShowPlaceholder();
         form->scrollImageOriginal->ShowPlaceholder();
     }
-    const int preset
-        = qBound(int(PresetKeep), profile->RenameOptions.PresetRename, int(PresetCustom));
+    const int preset = qBound<int>(
+        RenamePreset::FileName, profile->RenameOptions.PresetRename, RenamePreset::Template);
     form->comboPreset->setCurrentIndex(preset);
     profile->RenameSettings.Preset = preset;
     if (!(states->quiet && !photoList->IsEmpty()))

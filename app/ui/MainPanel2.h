@@ -36,9 +36,6 @@ class CMainPanel2 : public CStepPanel
     Q_OBJECT
 
 public:
-    // The name presets, as the job stores them.
-    enum EPreset { PresetKeep = 0, PresetFolderName, PresetPhotoDate, PresetCustom };
-
     explicit CMainPanel2(QWidget *parent = nullptr);
     ~CMainPanel2() override;
 

@@ -41,7 +41,11 @@ constexpr int TipHideDelayMs = 15000;
 constexpr int TipLaunches = 3; // the tip shows in the first two starts
 constexpr int IconSide = 32;
 
-enum class FolderMode { Selected = 0, Recreate = 1, SourceFolder = 2, Subfolder = 3 };
+// The destination list holds folder, e-mail and FTP in the order of their numbers.
+int DestinationRow(int destination)
+{
+    return qBound<int>(0, destination - OutputDestination::Folder, 2);
+}
 
 CMainPanel3::FormatSettingsRunner &FormatSettingsSlot()
 {
@@ -254,12 +258,12 @@ void CMainPanel3::on_comboDestination_activated(int index)
     CHistoryHold hold(states);
     SOutputOptions &output = profile->OutputOptions;
     const int current = form->comboDestination->currentIndex();
-    if (current == 1) {
-        output.Destination = 2;
+    if (current == DestinationRow(OutputDestination::Email)) {
+        output.Destination = OutputDestination::Email;
         form->swDestinations->setCurrentWidget(form->pageEmail);
         form->checkSaveOnDiskMail->setChecked(output.SaveOnDiskMail);
-    } else if (current == 2) {
-        output.Destination = 3;
+    } else if (current == DestinationRow(OutputDestination::Ftp)) {
+        output.Destination = OutputDestination::Ftp;
         form->swDestinations->setCurrentWidget(form->pageFTP);
         // Copies first: each edit's handler writes its own field back.
         const SOutputOptions job = output;
@@ -269,10 +273,11 @@ void CMainPanel3::on_comboDestination_activated(int index)
         form->editFTPPort->setText(job.FTPPort);
         form->editFTPFolder->setText(job.FTPFolder);
         form->checkUseSFTP->setChecked(job.UseSFTP);
-        form->checkRecreateFolderStruct->setChecked(job.OutputFolderStruct == 1);
+        form->checkRecreateFolderStruct->setChecked(
+            job.OutputFolderStruct == FolderStructure::RecreateTree);
         form->checkSaveOnDiskFTP->setChecked(job.SaveOnDiskFTP);
     } else {
-        output.Destination = 1;
+        output.Destination = OutputDestination::Folder;
         form->swDestinations->setCurrentWidget(form->pageMyComputer);
     }
     SetOutputFormats(false);
@@ -307,10 +312,10 @@ void CMainPanel3::ApplySourcePathChoice(bool showTip)
     SOutputOptions &output = profile->OutputOptions;
     const int mode = qMax(0, form->comboFolderStructure->currentIndex());
     output.OutputFolderStruct = mode;
-    form->editDestinationPath->setEnabled(mode != int(FolderMode::SourceFolder));
+    form->editDestinationPath->setEnabled(mode != FolderStructure::PhotoFolder);
     form->buttonSelectFolder->setEnabled(
-        mode == int(FolderMode::Selected) || mode == int(FolderMode::Recreate));
-    if (mode == int(FolderMode::Subfolder)) {
+        mode == FolderStructure::SelectedFolder || mode == FolderStructure::RecreateTree);
+    if (mode == FolderStructure::PhotoSubfolder) {
         form->editDestinationPath->setText(QDir::toNativeSeparators(output.OutputFolder));
     } else {
         QString path = output.DestPath;
@@ -320,7 +325,7 @@ void CMainPanel3::ApplySourcePathChoice(bool showTip)
         // The edit's handler runs only when its text changes.
         output.DestPath = WithForwardSlashes(path);
     }
-    if (mode == int(FolderMode::SourceFolder) && showTip)
+    if (mode == FolderStructure::PhotoFolder && showTip)
         ShowTip(QStringLiteral("Step3.ShowTipSourcePath"),
             tr("You have selected to write the resulting photos in the same folder where the "
                "originals reside.\n\nIf you'd like to keep the originals but still write the "
@@ -332,7 +337,7 @@ void CMainPanel3::ApplySourcePathChoice(bool showTip)
 
 void CMainPanel3::on_editDestinationPath_textChanged(const QString &text)
 {
-    if (form->comboFolderStructure->currentIndex() == int(FolderMode::Subfolder)) {
+    if (form->comboFolderStructure->currentIndex() == FolderStructure::PhotoSubfolder) {
         profile->OutputOptions.OutputFolder = WithForwardSlashes(text);
         WriteSettingString(OutputFolderKey, text);
     } else {
@@ -461,7 +466,7 @@ void CMainPanel3::on_checkUseSFTP_clicked(bool checked)
 
 void CMainPanel3::on_checkRecreateFolderStruct_clicked(bool checked)
 {
-    const int mode = checked ? int(FolderMode::Recreate) : int(FolderMode::Selected);
+    const int mode = checked ? FolderStructure::RecreateTree : FolderStructure::SelectedFolder;
     profile->OutputOptions.OutputFolderStruct = mode;
     form->comboFolderStructure->setCurrentIndex(mode);
     SignalPanelChanged();
@@ -492,9 +497,9 @@ void CMainPanel3::ResetInterface()
     LogMessage(QStringLiteral("CMainPanel3::ResetInterface"));
     CHistoryHold hold(states);
     SOutputOptions &output = profile->OutputOptions;
-    form->comboDestination->setCurrentIndex(0);
-    on_comboDestination_activated(0);
-    form->comboFolderStructure->setCurrentIndex(int(FolderMode::Selected));
+    form->comboDestination->setCurrentIndex(DestinationRow(OutputDestination::Folder));
+    on_comboDestination_activated(form->comboDestination->currentIndex());
+    form->comboFolderStructure->setCurrentIndex(FolderStructure::SelectedFolder);
 
     output.DestPath = WithForwardSlashes(ReadSettingString(OutputPathKey, GetPicturesFolder()));
     output.OutputFolder
@@ -555,11 +560,12 @@ void CMainPanel3::RefreshPanel()
     const bool originalDate = output.OriginalDate;
     const bool deleteSource = output.DeleteSource;
 
-    form->comboDestination->setCurrentIndex(qBound(0, output.Destination - 1, 2));
+    form->comboDestination->setCurrentIndex(DestinationRow(output.Destination));
     on_comboDestination_activated(form->comboDestination->currentIndex());
     output.OutputFormat = format;
 
-    form->comboFolderStructure->setCurrentIndex(qBound(0, output.OutputFolderStruct, 3));
+    form->comboFolderStructure->setCurrentIndex(qBound<int>(FolderStructure::SelectedFolder,
+        output.OutputFolderStruct, FolderStructure::PhotoSubfolder));
     ApplySourcePathChoice(false);
 
     QComboBox *combo = form->comboOutputFormat;

@@ -138,7 +138,7 @@ void MainWindow::show()
         m_unattendedStart = false;
     }
     // A script with command value 0 has ended the program inside the dispatch.
-    if (!(scriptStart && m_commandValue == 0))
+    if (!(scriptStart && m_commandValue == CScripts::RunAndEnd))
         QWidget::show();
     if (!scriptStart) {
         CWizardStart wizard(this);

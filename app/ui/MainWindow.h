@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Scripts.h"
+
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
@@ -211,7 +213,7 @@ private:
     bool m_batchRunning = false; // a run is being asked about or going on
     QString m_fileOpenedDuringRun; // a document handed over during a run, opened after it
     int m_documentKind = NoDocument;
-    int m_commandValue = 0;
+    int m_commandValue = CScripts::RunAndEnd;
     std::unique_ptr<CCheckNew> m_checkNew;
     bool m_toolBarConnected = false;
     bool m_unattendedStart = false; // a start-up script is being loaded or run

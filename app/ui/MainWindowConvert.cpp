@@ -32,7 +32,7 @@ void Trace(const QString &detail = QString())
 bool MainWindow::CheckOutputFolder()
 {
     SOutputOptions &output = m_profile->OutputOptions;
-    if (output.OutputFolderStruct >= 2)
+    if (output.OutputFolderStruct >= FolderStructure::PhotoFolder)
         return true;
     const bool silent = m_profile->SilentScript;
     if (output.DestPath.isEmpty()) {

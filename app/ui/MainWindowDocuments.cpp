@@ -157,9 +157,9 @@ bool MainWindow::LoadScriptDocument(const QString &path, bool freshScriptState)
     m_panel1->ClearLists();
     m_panel2->ClearFiltersList();
     // Each script says for itself what it asks for; nothing carries over from the last one.
-    int commandValue = 0;
+    int commandValue = CScripts::RunAndEnd;
     if (!scripts.LoadDocument(commandValue)) {
-        m_commandValue = 0;
+        m_commandValue = CScripts::RunAndEnd;
         RebuildAfterLoad();
         ReportLoadFailure(tr("Could not load script."), path);
         return false;
@@ -168,7 +168,7 @@ bool MainWindow::LoadScriptDocument(const QString &path, bool freshScriptState)
     m_profile->DetailsSortColumn = -1;
     m_profile->DetailsSortOrder = 0;
     RefreshPanels();
-    if (m_commandValue != 2) {
+    if (m_commandValue != CScripts::ListRefused) {
         m_documentName = DocumentName(path);
         SetAppTitleExt(m_documentName);
         m_documentPath = path;
@@ -248,7 +248,7 @@ void MainWindow::StartLoadingScript(QString path)
     // Before the window is shown, the script was given at start and may run unattended.
     m_unattendedStart = !isVisible();
     const bool loaded = LoadScript(path);
-    if (m_commandValue != 0 && m_commandValue != 1)
+    if (m_commandValue != CScripts::RunAndEnd && m_commandValue != CScripts::AskProfileThenRun)
         return;
     // A script that did not load must not run whatever job is held now.
     if (!loaded) {
@@ -257,7 +257,7 @@ void MainWindow::StartLoadingScript(QString path)
         return;
     }
     m_profile->ScriptRun = true;
-    if (m_commandValue == 1) {
+    if (m_commandValue == CScripts::AskProfileThenRun) {
         CDialogProfileSelection chooser(this);
         if (chooser.exec() != 1) {
             EndUnattended(0);
@@ -458,12 +458,12 @@ void MainWindow::on_actionNew_triggered()
     m_profile->Quality = 88;
     m_profile->FileSize = 100;
     m_profile->PNGComp = 1;
-    m_profile->Interlaced = 0;
+    m_profile->Interlaced = Interlace::NoInterlace;
     m_profile->ResetColorProfile();
-    m_profile->JpegType = 1;
-    m_profile->TiffType = 2;
-    m_profile->TiffAlg = 0;
-    m_profile->PdfAlg = 0;
+    m_profile->JpegType = JpegColors::Rgb;
+    m_profile->TiffType = TiffColors::Rgb;
+    m_profile->TiffAlg = TiffCompression::Lzw;
+    m_profile->PdfAlg = PdfCompression::Jpeg;
     m_profile->DefaultFormat = QStringLiteral("JPG");
     m_profile->FixedSize = false;
     m_states->Clear();

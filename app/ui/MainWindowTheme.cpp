@@ -77,7 +77,8 @@ void MainWindow::ChangeTheme()
     LogMessage(tag);
     QApplication::setStyle(CreateReadableStyle());
     // The desktop is asked only when the theme follows it (asking may start a process).
-    const char *scheme = m_profile->ThemeId == 1 || m_profile->ThemeId == 2
+    const char *scheme
+        = m_profile->ThemeId == ThemeChoice::Dark || m_profile->ThemeId == ThemeChoice::Light
         ? "Unknown"
         : (Platform::DesktopPrefersDark() ? "Dark" : "Light");
     LogMessage(tag, QStringLiteral("ColorScheme: ") + QLatin1String(scheme));

@@ -328,8 +328,8 @@ CControlImageThread::EOutcome CControlImageThread::ThreadOpStartPreview(
         work.options = request.imageOptions;
         const QFileInfo file(request.path);
         bool read;
-        const bool multipage
-            = request.imageOptions.MultipageWrite == 1 && work.GetPageCount(request.path) > 1;
+        const bool multipage = request.imageOptions.MultipageWrite == LayerSetting::Flatten
+            && work.GetPageCount(request.path) > 1;
         if (multipage) {
             LogMessage(PreviewTag, QStringLiteral("Read multipage"));
             read = work.ReadMultipage(request.path) && work.image.isValid();
