@@ -10,14 +10,14 @@
 
 bool CJob::operator==(const CJob &other) const
 {
-    if (Type != other.Type || (Type != 0 && Type != 1))
+    if (Type != other.Type || !JobType::IsKnown(Type))
         return false;
     const bool sameDefinition = Id == other.Id && Name == other.Name
         && Description == other.Description && Source == other.Source && Script == other.Script
         && Subfolders == other.Subfolders && Mask == other.Mask && Interval == other.Interval
         && Overwrite == other.Overwrite && CreateLog == other.CreateLog
         && SilentMode == other.SilentMode;
-    if (!sameDefinition || Type == 0)
+    if (!sameDefinition || Type == JobType::Folder)
         return sameDefinition;
     // A folder job keeps the FTP fields at their defaults, so only FTP jobs compare them.
     return Username == other.Username && Password == other.Password && Host == other.Host

@@ -7,6 +7,16 @@
 #include <functional>
 #include <optional>
 
+// A job's Type as Monitor.xml and the script's Monitor block hold it. The field stays a
+// number: a hand-edited store may hold any other, and such a job is kept but lists nothing.
+namespace JobType {
+enum : qint16 { Folder = 0, Ftp = 1 };
+constexpr bool IsKnown(int type)
+{
+    return type == Folder || type == Ftp;
+}
+} // namespace JobType
+
 // One photo of a job's log or of its latest scan.
 struct SJobImage
 {
@@ -40,7 +50,7 @@ public:
     qint32 Port = 21;
     bool UseSFTP = false;
     bool Active = true;
-    qint16 Type = 0; // 0 folder job, 1 FTP job
+    qint16 Type = JobType::Folder;
     qint64 Id = 0;
     // Raised by the list at every edit through Update; neither stored nor compared. A watch
     // thread's write-back tells by it that the window changed the job meanwhile.

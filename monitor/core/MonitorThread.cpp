@@ -94,6 +94,17 @@ bool StaysInDownloadFolder(const QString &remotePath)
     return !remotePath.split(QLatin1Char('/')).contains(QLatin1String(".."));
 }
 
+// OutputFolderStruct in the main program's numbering, as a profile's text holds it.
+constexpr char SelectedFolderText[] = "0";
+constexpr char PhotoFolderText[] = "2";
+constexpr char PhotoSubfolderText[] = "3";
+
+QString FolderStructProperty(const char *value)
+{
+    return QStringLiteral("<Property Name=\"OutputFolderStruct\">%1</Property>")
+        .arg(QLatin1String(value));
+}
+
 QString PropertyLine(const char *name, const QString &text)
 {
     return QStringLiteral("\t\t<Property Name=\"%1\">").arg(QLatin1String(name)) + text
@@ -105,7 +116,7 @@ QString MonitorBlock(const CJob &job, const QString &folder, int picCount)
     QString block = QStringLiteral("\t<Properties Class=\"Monitor\">\n");
     block += PropertyLine("Id", QString::number(job.Id));
     block += PropertyLine("Name", EscapeXml(job.Name));
-    if (job.Type == 0 || job.Type == 1)
+    if (JobType::IsKnown(job.Type))
         block += PropertyLine("Folder", EscapeXml(folder));
     block += PropertyLine("CreateLog", QString::number(job.CreateLog ? 1 : 0));
     block += PropertyLine("Overwrite", QString::number(job.Overwrite ? 1 : 0));
@@ -142,10 +153,10 @@ QString ScriptText(const QStringList &photoPaths, const QString &tail, const QSt
             text.insert(end, block);
     }
 
-    for (const char *value : { "2", "3" })
-        text.replace(QStringLiteral("<Property Name=\"OutputFolderStruct\">%1</Property>")
-                         .arg(QLatin1String(value)),
-            QStringLiteral("<Property Name=\"OutputFolderStruct\">0</Property>"));
+    // Results beside the photos would land in the watched folder or in the downloads that are
+    // deleted after the hand-over: such a profile writes to its selected folder instead.
+    for (const char *value : { PhotoFolderText, PhotoSubfolderText })
+        text.replace(FolderStructProperty(value), FolderStructProperty(SelectedFolderText));
     return text;
 }
 
@@ -302,7 +313,7 @@ void CMonitorThread::Run()
         }
         if (StopRequested)
             return;
-        if (job.Type == 0 && !NewImages.isEmpty())
+        if (job.Type == JobType::Folder && !NewImages.isEmpty())
             RemoveUnstableFiles(job);
         if (!NewImages.isEmpty() && !HandOver(job, seen))
             return;
@@ -423,19 +434,19 @@ void CMonitorThread::ScanForChanges(CJob &job, int type)
 {
     LogMessage(ScanTag);
     Platform::SFileIdentity source;
-    if (type == 0 && !Platform::ReadFileIdentity(ResolvedSource(job), source))
+    if (type == JobType::Folder && !Platform::ReadFileIdentity(ResolvedSource(job), source))
         return; // nothing there (a link is followed)
 
     NewImages.clear();
     job.CurrentImages.clear();
-    if (type == 0) {
+    if (type == JobType::Folder) {
         if (!GenerateListCurrentImgs(job, job.Source)) {
             // A source that is still being written is retried at a later scan.
             job.CurrentImages.clear();
             LogMessage(ScanTag, QStringLiteral("No complete listing: nothing new this pass"));
             return;
         }
-    } else if (type == 1) {
+    } else if (type == JobType::Ftp) {
         GenerateFTPListCurrentImgs(job);
     }
 
@@ -558,12 +569,12 @@ void CMonitorThread::GenerateFTPListCurrentImgs(CJob &job)
 {
     LogMessage(QStringLiteral("CMonitorThread::GenerateFTPListCurrentImgs"));
     CSpiderFTP spider;
-    spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port, job.UseSFTP, 1,
-        job.Subfolders, job.Mask, QStringList(), QString());
+    spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port, job.UseSFTP,
+        EScanMode::ListSizes, job.Subfolders, job.Mask, QStringList(), QString());
     if (!SleepUnlessStopped(200))
         return;
-    spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port, job.UseSFTP, 2,
-        job.Subfolders, job.Mask, QStringList(), QString());
+    spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port, job.UseSFTP,
+        EScanMode::KeepStable, job.Subfolders, job.Mask, QStringList(), QString());
     for (const QString &path : std::as_const(spider.StableFiles))
         if (IsSupportedFormat(path))
             job.CurrentImages.append({ path, QString(), 0 });
@@ -642,7 +653,7 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
     // The count the main program continues from: what the job had before this batch.
     const int picCount = int(job.PicCount) - int(images.size());
     QString folder = job.Source;
-    if (job.Type == 1) {
+    if (job.Type == JobType::Ftp) {
         folder = TempFolder() + QLatin1Char('/') + DownloadFolderName(job);
         if (job.Source != QLatin1String("/"))
             folder += job.Source;
@@ -658,11 +669,11 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
     }
 
     QStringList photoPaths;
-    if (job.Type == 0) {
+    if (job.Type == JobType::Folder) {
         LogMessage(ScriptTag, QStringLiteral("FOLDER_WATCH"));
         for (const SJobImage &image : std::as_const(images))
             photoPaths.append(image.Path);
-    } else if (job.Type == 1) {
+    } else if (job.Type == JobType::Ftp) {
         LogMessage(ScriptTag, QStringLiteral("FTP_WATCH"));
         LogMessage(
             ScriptTag, QStringLiteral("ListImgsToProcess.size: ") + QString::number(images.size()));
@@ -680,7 +691,8 @@ QString CMonitorThread::GenerateScript(const CJob &job, QList<SJobImage> &images
         LogMessage(ScriptTag, QStringLiteral("Temp download folder: ") + DownloadFolder);
         CSpiderFTP spider;
         spider.ScanDirectory(job.Host, job.Username, job.Password, job.Source, job.Port,
-            job.UseSFTP, 3, job.Subfolders, job.Mask, downloadList, DownloadFolder);
+            job.UseSFTP, EScanMode::Download, job.Subfolders, job.Mask, downloadList,
+            DownloadFolder);
 
         // Only what arrived whole goes into the script.
         QList<SJobImage> downloaded;

@@ -211,7 +211,7 @@ CSpiderFTP::CSpiderFTP(QObject *parent)
 CSpiderFTP::~CSpiderFTP() = default;
 
 bool CSpiderFTP::ScanDirectory(const QString &host, const QString &user, const QString &password,
-    const QString &remoteFolder, int port, bool useSFTP, int mode, bool subfolders,
+    const QString &remoteFolder, int port, bool useSFTP, EScanMode mode, bool subfolders,
     const QString &mask, const QStringList &downloadList, const QString &localFolder)
 {
     Mode = mode;
@@ -272,7 +272,7 @@ void CSpiderFTP::ProcessNextFolder(bool useSFTP)
         const QString folder = FolderQueue.takeFirst();
         LogMessage(FolderTag, folder);
         // Without a local folder the remote layout would be made at the root of the disk.
-        const bool downloads = Mode == 3 && !LocalFolder.isEmpty();
+        const bool downloads = Mode == EScanMode::Download && !LocalFolder.isEmpty();
         if (downloads)
             QDir().mkpath(LocalFolder + folder);
 
@@ -314,11 +314,11 @@ void CSpiderFTP::ProcessNextFolder(bool useSFTP)
             }
             const QString path = folder + entry.Name;
             switch (Mode) {
-            case 1:
+            case EScanMode::ListSizes:
                 FirstPassPaths.append(path);
                 FirstPassSizes.append(entry.Size);
                 break;
-            case 2:
+            case EScanMode::KeepStable:
                 for (qsizetype i = 0; i < FirstPassPaths.size(); ++i) {
                     if (FirstPassPaths.at(i) == path && FirstPassSizes.value(i, -1) == entry.Size) {
                         StableFiles.append(path);
@@ -326,7 +326,7 @@ void CSpiderFTP::ProcessNextFolder(bool useSFTP)
                     }
                 }
                 break;
-            case 3:
+            case EScanMode::Download:
                 if (downloads && DownloadList.contains(path)
                     && DownloadFile(DownloadHandle, EncodeUrl(BaseUrl, path), LocalFolder + path))
                     Downloaded.append(path);

@@ -19,9 +19,13 @@ struct SFTPEntry
     QString Name;
 };
 
-// Walks a folder tree on an FTP or SFTP server. Mode 1 lists files with their sizes, mode 2
-// (on the same walker, a moment later) keeps the files whose size has not changed, mode 3
-// downloads the files of a list into a local folder, keeping the remote layout. Blocking.
+// What one walk of CSpiderFTP does with the files it lists. NoScan walks and records nothing.
+enum class EScanMode : int { NoScan = 0, ListSizes = 1, KeepStable = 2, Download = 3 };
+
+// Walks a folder tree on an FTP or SFTP server. ListSizes lists files with their sizes,
+// KeepStable (on the same walker, a moment later) keeps the files whose size has not changed,
+// Download downloads the files of a list into a local folder, keeping the remote layout.
+// Blocking.
 class CSpiderFTP : public QObject
 {
     Q_OBJECT
@@ -33,17 +37,17 @@ public:
     // remoteFolder is absolute and begins and ends with "/". False when libcurl handles
     // cannot be made.
     bool ScanDirectory(const QString &host, const QString &user, const QString &password,
-        const QString &remoteFolder, int port, bool useSFTP, int mode, bool subfolders,
+        const QString &remoteFolder, int port, bool useSFTP, EScanMode mode, bool subfolders,
         const QString &mask, const QStringList &downloadList, const QString &localFolder);
 
     static QList<SFTPEntry> ParseListLine(const QStringList &lines);
 
-    QStringList StableFiles; // mode 2's result: remote paths whose size did not change
-    QStringList FirstPassPaths; // recorded by mode 1
+    QStringList StableFiles; // KeepStable's result: remote paths whose size did not change
+    QStringList FirstPassPaths; // recorded by ListSizes
     QList<qint64> FirstPassSizes;
     QStringList DownloadList;
     QString LocalFolder;
-    // Remote paths that mode 3 stored whole (a failed download leaves no file behind).
+    // Remote paths that Download stored whole (a failed download leaves no file behind).
     QStringList Downloaded;
 
 private:
@@ -53,7 +57,7 @@ private:
     CURL *DownloadHandle = nullptr;
     QStringList FolderQueue;
     QString BaseUrl;
-    int Mode = 0;
+    EScanMode Mode = EScanMode::NoScan;
     bool m_subfolders = false;
     QString MaskExtension;
 };

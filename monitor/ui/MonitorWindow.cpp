@@ -232,7 +232,8 @@ void CMonitorWindow::FillJobList(bool save)
     QSignalBlocker blocker(form->listJobs);
     form->listJobs->clear();
     for (const CJob &job : jobList->Jobs()) {
-        auto *item = new QListWidgetItem(job.Type == 0 ? folderIcon : ftpIcon, job.Name);
+        auto *item
+            = new QListWidgetItem(job.Type == JobType::Folder ? folderIcon : ftpIcon, job.Name);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(job.Active ? Qt::Checked : Qt::Unchecked);
         item->setToolTip(job.Description);
@@ -381,12 +382,12 @@ void CMonitorWindow::Exit()
 
 void CMonitorWindow::AddFolderWatch()
 {
-    AddJob(0);
+    AddJob(JobType::Folder);
 }
 
 void CMonitorWindow::AddFTPWatch()
 {
-    AddJob(1);
+    AddJob(JobType::Ftp);
 }
 
 void CMonitorWindow::AddJob(qint16 type)
@@ -400,7 +401,7 @@ void CMonitorWindow::AddJob(qint16 type)
     // delete it again.
     const QString profile = CreateJobProfile(job.Id);
     int answer = 0;
-    if (type == 0) {
+    if (type == JobType::Folder) {
         CDialogFolderWatch dialog(this);
         dialog.Script = profile;
         answer = RunDialog(dialog);
@@ -495,14 +496,14 @@ void CMonitorWindow::EditJob(bool duplicate)
 {
     const int row = FirstSelectedRow();
     const std::optional<CJob> before = row < 0 ? std::nullopt : jobList->At(row);
-    if (!before || (before->Type != 0 && before->Type != 1))
+    if (!before || !JobType::IsKnown(before->Type))
         return;
     if (duplicate && !RoomForAnotherJob())
         return;
     int answer = 0;
     CDialogFolderWatch *folderDialog = nullptr;
     CDialogFTPWatch *ftpDialog = nullptr;
-    if (before->Type == 0) {
+    if (before->Type == JobType::Folder) {
         folderDialog = new CDialogFolderWatch(nullptr);
         InitializeFoldWatchDlg(*before, *folderDialog);
         answer = RunDialog(*folderDialog);

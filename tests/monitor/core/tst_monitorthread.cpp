@@ -202,6 +202,7 @@ private slots:
     void supportedFormats();
     void linkedFoldersAreWalkedOnce();
     void folderThatNeverSettlesYieldsNothing();
+    void jobOfAnotherTypeFindsNothing();
 
     void handOverRecordsTheBatch();
     void failedMainProgramLeavesPhotosNew_data();
@@ -648,6 +649,27 @@ void TestMonitorThread::folderThatNeverSettlesYieldsNothing()
     QVERIFY(thread.NewImages.isEmpty());
     QCOMPARE(job.PicCount, quint16(5));
     QCOMPARE(TraceCollector::Count(QStringLiteral("giving up this scan")), 1);
+}
+
+// A hand-edited store may hold any Type: neither a folder scan nor an FTP walk, and no script.
+void TestMonitorThread::jobOfAnotherTypeFindsNothing()
+{
+    QVERIFY(WritePhoto(dir->filePath(QStringLiteral("a.jpg")), Qt::red));
+    const QString profile = dir->filePath(QStringLiteral("24.qlf"));
+    QVERIFY(WriteFile(profile, ProfileText(0, QStringLiteral("/out"))));
+    CJob job = FolderJob(24, dir->path(), profile);
+    job.Type = 2;
+    CMonitorThread thread;
+    thread.ScanForChanges(job, job.Type);
+    QVERIFY(thread.NewImages.isEmpty() && job.CurrentImages.isEmpty());
+    QCOMPARE(job.PicCount, quint16(0));
+
+    QList<SJobImage> images = LogOf({ dir->filePath(QStringLiteral("a.jpg")) });
+    QCOMPARE(thread.GenerateScript(job, images), QString());
+    QVERIFY(images.isEmpty());
+    QVERIFY(!QFile::exists(CMonitorThread::ScriptPath(24)));
+    QCOMPARE(TraceCollector::Count(QStringLiteral("GenerateFTPListCurrentImgs")), 0);
+    QCOMPARE(TraceCollector::Count(QStringLiteral("_WATCH")), 0);
 }
 
 void TestMonitorThread::handOverRecordsTheBatch()

@@ -119,7 +119,7 @@ private slots:
 
 private:
     QString ServerPath(const QString &remote) const { return m_ftp.Root() + remote; }
-    void Scan(CSpiderFTP &walker, const QString &folder, int mode, bool subfolders = true,
+    void Scan(CSpiderFTP &walker, const QString &folder, EScanMode mode, bool subfolders = true,
         const QString &mask = QStringLiteral("*.*"), const QStringList &list = {},
         const QString &local = QString());
 
@@ -150,7 +150,7 @@ void TestSpiderFtp::cleanupTestCase()
     qInstallMessageHandler(previousHandler);
 }
 
-void TestSpiderFtp::Scan(CSpiderFTP &walker, const QString &folder, int mode, bool subfolders,
+void TestSpiderFtp::Scan(CSpiderFTP &walker, const QString &folder, EScanMode mode, bool subfolders,
     const QString &mask, const QStringList &list, const QString &local)
 {
     QVERIFY(walker.ScanDirectory(Host, CTestFtpServer::User, CTestFtpServer::Password, folder,
@@ -256,7 +256,7 @@ void TestSpiderFtp::stableOnlyWhenSizeHolds()
     QVERIFY(WriteFile(ServerPath(QStringLiteral("/stable/steady.jpg")), QByteArray(100, 'a')));
     QVERIFY(WriteFile(ServerPath(QStringLiteral("/stable/growing.jpg")), QByteArray(100, 'b')));
     CSpiderFTP walker;
-    Scan(walker, QStringLiteral("/stable/"), 1);
+    Scan(walker, QStringLiteral("/stable/"), EScanMode::ListSizes);
     QCOMPARE(walker.FirstPassPaths.size(), 2);
     QCOMPARE(walker.FirstPassSizes.size(), 2);
     for (qsizetype i = 0; i < 2; ++i)
@@ -265,12 +265,12 @@ void TestSpiderFtp::stableOnlyWhenSizeHolds()
 
     QVERIFY(WriteFile(ServerPath(QStringLiteral("/stable/growing.jpg")), QByteArray(200, 'b')));
     QVERIFY(WriteFile(ServerPath(QStringLiteral("/stable/new.jpg")), QByteArray(100, 'c')));
-    Scan(walker, QStringLiteral("/stable/"), 2);
+    Scan(walker, QStringLiteral("/stable/"), EScanMode::KeepStable);
     QCOMPARE(walker.StableFiles, QStringList { QStringLiteral("/stable/steady.jpg") });
-    QCOMPARE(walker.FirstPassPaths.size(), 2); // mode 2 records nothing of its own
+    QCOMPARE(walker.FirstPassPaths.size(), 2); // KeepStable records nothing of its own
 
     CSpiderFTP fresh;
-    Scan(fresh, QStringLiteral("/stable/"), 2);
+    Scan(fresh, QStringLiteral("/stable/"), EScanMode::KeepStable);
     QVERIFY(fresh.StableFiles.isEmpty());
 }
 
@@ -281,13 +281,13 @@ void TestSpiderFtp::subfoldersBreadthFirst()
         QVERIFY(WriteFile(ServerPath(QStringLiteral("/tree/") + QLatin1String(file)), "x"));
 
     CSpiderFTP flat;
-    Scan(flat, QStringLiteral("/tree/"), 1, false);
+    Scan(flat, QStringLiteral("/tree/"), EScanMode::ListSizes, false);
     QCOMPARE(flat.FirstPassPaths, QStringList { QStringLiteral("/tree/top.jpg") });
     QCOMPARE(ListedFolders(), QStringList { QStringLiteral("/tree/") });
 
     ClearTrace();
     CSpiderFTP deep;
-    Scan(deep, QStringLiteral("/tree/"), 1, true);
+    Scan(deep, QStringLiteral("/tree/"), EScanMode::ListSizes, true);
     const QStringList folders = ListedFolders();
     QCOMPARE(folders.size(), 5);
     QCOMPARE(folders.at(0), QStringLiteral("/tree/"));
@@ -322,7 +322,7 @@ void TestSpiderFtp::mask()
     for (const char *file : { "JPG", "a.jpg", "b.JPG", "c.Jpg", "d.jpeg", "e.png" })
         QVERIFY(WriteFile(ServerPath(QStringLiteral("/mask/") + QLatin1String(file)), "x"));
     CSpiderFTP walker;
-    Scan(walker, QStringLiteral("/mask/"), 1, false, mask);
+    Scan(walker, QStringLiteral("/mask/"), EScanMode::ListSizes, false, mask);
     QStringList names;
     for (const QString &path : std::as_const(walker.FirstPassPaths))
         names.append(path.mid(6));
@@ -338,15 +338,16 @@ void TestSpiderFtp::namesNeedingEscapes()
 
     // Listed as a start folder of its own and as a subfolder.
     CSpiderFTP direct;
-    Scan(direct, folder, 1, false);
+    Scan(direct, folder, EScanMode::ListSizes, false);
     QCOMPARE(direct.FirstPassPaths, QStringList { file });
     CSpiderFTP walker;
-    Scan(walker, QStringLiteral("/esc/"), 1);
+    Scan(walker, QStringLiteral("/esc/"), EScanMode::ListSizes);
     QCOMPARE(walker.FirstPassPaths, QStringList { file });
 
     ClearTrace();
     const QString local = m_local.filePath(QStringLiteral("esc"));
-    Scan(walker, QStringLiteral("/esc/"), 3, true, QStringLiteral("*.jpg"), { file }, local);
+    Scan(walker, QStringLiteral("/esc/"), EScanMode::Download, true, QStringLiteral("*.jpg"),
+        { file }, local);
     QCOMPARE(walker.Downloaded, QStringList { file });
     QCOMPARE(ReadFile(local + file), bytes);
     const QStringList details = FolderDetails();
@@ -367,7 +368,8 @@ void TestSpiderFtp::downloadsOnlyListedFiles()
         QStringLiteral("/dl/sub/deep.jpg"), QStringLiteral("/dl/gone.jpg") };
 
     CSpiderFTP walker;
-    Scan(walker, QStringLiteral("/dl/"), 3, true, QStringLiteral("*.jpg"), list, local);
+    Scan(walker, QStringLiteral("/dl/"), EScanMode::Download, true, QStringLiteral("*.jpg"), list,
+        local);
     QCOMPARE(Sorted(walker.Downloaded),
         (QStringList { QStringLiteral("/dl/empty.jpg"), QStringLiteral("/dl/keep.jpg"),
             QStringLiteral("/dl/sub/deep.jpg") }));
@@ -381,7 +383,8 @@ void TestSpiderFtp::downloadsOnlyListedFiles()
 
     // Without a local folder nothing is written, least of all at the root of the disk.
     CSpiderFTP nowhere;
-    Scan(nowhere, QStringLiteral("/dl/"), 3, true, QStringLiteral("*.jpg"), list, QString());
+    Scan(nowhere, QStringLiteral("/dl/"), EScanMode::Download, true, QStringLiteral("*.jpg"), list,
+        QString());
     QVERIFY(nowhere.Downloaded.isEmpty());
     QVERIFY(!QFile::exists(QStringLiteral("/dl")));
 }
@@ -398,7 +401,7 @@ void TestSpiderFtp::failedDownloadsLeaveNothing()
     QVERIFY(WriteFile(local + QStringLiteral("/bad/sub"), "in the way"));
 
     CSpiderFTP walker;
-    Scan(walker, QStringLiteral("/bad/"), 3, true, QStringLiteral("*.jpg"),
+    Scan(walker, QStringLiteral("/bad/"), EScanMode::Download, true, QStringLiteral("*.jpg"),
         { QStringLiteral("/bad/fine.jpg"), QStringLiteral("/bad/dangling.jpg"),
             QStringLiteral("/bad/sub/blocked.jpg") },
         local);
@@ -425,7 +428,8 @@ void TestSpiderFtp::bigFileAndBrokenTransfer()
 
     CSpiderFTP walker;
     QVERIFY(walker.ScanDirectory(Host, CTestFtpServer::User, CTestFtpServer::Password,
-        QStringLiteral("/"), server.Port(), false, 1, false, QStringLiteral("*.tif"), {}, {}));
+        QStringLiteral("/"), server.Port(), false, EScanMode::ListSizes, false,
+        QStringLiteral("*.tif"), {}, {}));
     QCOMPARE(walker.FirstPassPaths, QStringList { QStringLiteral("/big.tif") });
     QCOMPARE(walker.FirstPassSizes, QList<qint64> { size });
 
@@ -434,8 +438,8 @@ void TestSpiderFtp::bigFileAndBrokenTransfer()
     bool made = false;
     QThread *scan = QThread::create([&] {
         made = walker.ScanDirectory(Host, CTestFtpServer::User, CTestFtpServer::Password,
-            QStringLiteral("/"), server.Port(), false, 3, false, QStringLiteral("*"),
-            { QStringLiteral("/big.tif") }, local);
+            QStringLiteral("/"), server.Port(), false, EScanMode::Download, false,
+            QStringLiteral("*"), { QStringLiteral("/big.tif") }, local);
     });
     const auto stop = qScopeGuard([&] {
         ::kill(serverPid, SIGKILL);
@@ -467,14 +471,14 @@ void TestSpiderFtp::sftpModes()
     QVERIFY(WriteFile(folder + QStringLiteral("a.jpg"), QByteArray(100, 'a')));
     QVERIFY(WriteFile(folder + QStringLiteral("sub dir/b.jpg"), QByteArray(300, 'b')));
     QVERIFY(WriteFile(folder + QStringLiteral("sub dir/c.jpg"), QByteArray(300, 'c')));
-    const auto scan = [&](CSpiderFTP &walker, int mode, const QStringList &list = {},
+    const auto scan = [&](CSpiderFTP &walker, EScanMode mode, const QStringList &list = {},
                           const QString &local = QString()) {
         return walker.ScanDirectory(Host, ssh.User(), ssh.Password(), folder, ssh.Port(), true,
             mode, true, QStringLiteral("*.JPG"), list, local);
     };
 
     CSpiderFTP walker;
-    QVERIFY(scan(walker, 1));
+    QVERIFY(scan(walker, EScanMode::ListSizes));
     QCOMPARE(Sorted(walker.FirstPassPaths),
         (QStringList { folder + QStringLiteral("a.jpg"), folder + QStringLiteral("sub dir/b.jpg"),
             folder + QStringLiteral("sub dir/c.jpg") }));
@@ -486,13 +490,13 @@ void TestSpiderFtp::sftpModes()
     QVERIFY(knownHosts.readAll().startsWith("127.0.0.1 "));
 
     QVERIFY(WriteFile(folder + QStringLiteral("sub dir/c.jpg"), QByteArray(301, 'c')));
-    QVERIFY(scan(walker, 2));
+    QVERIFY(scan(walker, EScanMode::KeepStable));
     QCOMPARE(Sorted(walker.StableFiles),
         (QStringList {
             folder + QStringLiteral("a.jpg"), folder + QStringLiteral("sub dir/b.jpg") }));
 
     const QString local = m_local.filePath(QStringLiteral("sftp"));
-    QVERIFY(scan(walker, 3, walker.StableFiles, local));
+    QVERIFY(scan(walker, EScanMode::Download, walker.StableFiles, local));
     QCOMPARE(Sorted(walker.Downloaded), Sorted(walker.StableFiles));
     QCOMPARE(ReadFile(local + folder + QStringLiteral("sub dir/b.jpg")), QByteArray(300, 'b'));
     QVERIFY(!QFile::exists(local + folder + QStringLiteral("sub dir/c.jpg")));
@@ -515,8 +519,8 @@ void TestSpiderFtp::failuresAreTracedNotHung()
     CSpiderFTP walker;
     QVERIFY(walker.ScanDirectory(Host, CTestFtpServer::User,
         closedPort ? CTestFtpServer::Password : QStringLiteral("wrong"), QStringLiteral("/fail/"),
-        closedPort ? FreeLoopbackPort() : m_ftp.Port(), sftp, 1, true, QStringLiteral("*.*"), {},
-        QString()));
+        closedPort ? FreeLoopbackPort() : m_ftp.Port(), sftp, EScanMode::ListSizes, true,
+        QStringLiteral("*.*"), {}, QString()));
     QVERIFY(walker.FirstPassPaths.isEmpty());
     const QStringList errors = FolderDetails().filter(QStringLiteral("error: "));
     QCOMPARE(errors.size(), 1);
@@ -528,7 +532,8 @@ void TestSpiderFtp::noHandlesAfterCleanup()
     CleanupCurl();
     CSpiderFTP walker;
     QVERIFY(!walker.ScanDirectory(Host, CTestFtpServer::User, CTestFtpServer::Password,
-        QStringLiteral("/"), m_ftp.Port(), false, 1, true, QStringLiteral("*"), {}, QString()));
+        QStringLiteral("/"), m_ftp.Port(), false, EScanMode::ListSizes, true, QStringLiteral("*"),
+        {}, QString()));
     QVERIFY(walker.FirstPassPaths.isEmpty());
     QVERIFY(ListedFolders().isEmpty());
 }
