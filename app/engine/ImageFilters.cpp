@@ -162,7 +162,8 @@ bool CImageFilters::ApplyRaise()
 
     const size_t shorter = std::min(target->columns(), target->rows());
     const auto width = size_t(double(shorter) * (percent * 0.25 / 100.0));
-    const bool raised = ChoiceOf(record, RaiseSlot::EffectChoice) == 1; // 0 "Lower", 1 "Raise"
+    const bool raised = ChoiceAs<RaiseSlot::EEffect>(record, RaiseSlot::EffectChoice)
+        == RaiseSlot::EEffect::Raise;
     target->raise(Magick::Geometry(width, width, 0, 0), raised);
     return true;
 }

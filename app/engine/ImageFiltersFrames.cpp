@@ -511,7 +511,7 @@ bool CImageFilters::ApplySimpleBorder()
     double bottom = record.numbers[SimpleBorderSlot::Bottom];
     double left = record.numbers[SimpleBorderSlot::Left];
     double right = record.numbers[SimpleBorderSlot::Right];
-    const int unit = ChoiceOf(record, SimpleBorderSlot::UnitChoice);
+    const auto unit = ChoiceAs<ESizeUnit>(record, SimpleBorderSlot::UnitChoice);
     const Magick::ColorRGB color = StoredColor(record.numbers[SimpleBorderSlot::Color]);
     bool uniform = false;
     for (double side : { top, bottom, left, right }) {
@@ -527,7 +527,7 @@ bool CImageFilters::ApplySimpleBorder()
     const auto height = double(photo.rows());
     if (uniform)
         bottom = left = right = top;
-    if (unit == 1) {
+    if (unit == ESizeUnit::Percents) {
         top *= height / 100.0;
         bottom *= height / 100.0;
         left *= width / 100.0;

@@ -36,7 +36,7 @@ QRect CImageFilters::UpdateCrop(SFilterRecord record, int viewWidth, int viewHei
     double top = record.numbers[CropSlot::Top];
     double width = record.numbers[CropSlot::Width];
     double height = record.numbers[CropSlot::Height];
-    if (ChoiceOf(record, CropSlot::UnitChoice) == 1) {
+    if (ChoiceAs<ESizeUnit>(record, CropSlot::UnitChoice) == ESizeUnit::Percents) {
         left *= double(viewWidth) / 100.0;
         width *= double(viewWidth) / 100.0;
         top *= double(viewHeight) / 100.0;
@@ -61,7 +61,7 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     const double sourceColumns = source.isValid() ? double(source.columns()) : 0.0;
     const double sourceRows = source.isValid() ? double(source.rows()) : 0.0;
-    const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
+    const auto mode = ChoiceAs<ResizeSlot::EMode>(record, ResizeSlot::ModeChoice);
     // Nothing to lay out in an empty view or from an empty picture: the picture stays as it is.
     if (viewWidth <= 0 || viewHeight <= 0 || sourceColumns <= 0.0 || sourceRows <= 0.0
         || !AllFinite({ record.numbers[ResizeSlot::Width], record.numbers[ResizeSlot::Height],
@@ -73,7 +73,7 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
     const double viewAspect = viewW / viewH;
     // Only a high-density screen draws the picture at more pixels than it shows.
     const double ratio = pixelRatio > 1.0 ? pixelRatio : 1.0;
-    const bool percent = ChoiceOf(record, ResizeSlot::UnitChoice) == 1;
+    const bool percent = ChoiceAs<ESizeUnit>(record, ResizeSlot::UnitChoice) == ESizeUnit::Percents;
     const bool keepAspect = record.numbers[ResizeSlot::KeepAspect] == 1.0;
     const bool neverEnlarge = record.numbers[ResizeSlot::NeverEnlarge] == 1.0;
 
@@ -92,7 +92,7 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
         heightPercent = height * 100.0 / sourceRows;
     }
 
-    if (mode != 0 || keepAspect) {
+    if (mode != ResizeSlot::EMode::WidthHeight || keepAspect) {
         const double longSide = std::max(width, height);
         if (viewAspect < 1.0) {
             width = longSide * viewAspect;
@@ -117,7 +117,7 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
 
     QString geometry;
     switch (mode) {
-    case 0:
+    case ResizeSlot::EMode::WidthHeight:
         if (neverEnlarge && widthPercent * heightPercent > 10000.0) {
             pictureWidth = fullWidth;
             pictureHeight = fullHeight;
@@ -128,17 +128,17 @@ QRect CImageFilters::UpdateResize(const Magick::Image &source, Magick::Image &ta
                        .arg(record.numbers[ResizeSlot::KeepAspect] == 0.0 ? QStringLiteral("!")
                                                                           : QString());
         break;
-    case 1:
+    case ResizeSlot::EMode::FixedWidth:
         if (neverEnlarge && widthPercent > 100.0)
             pictureWidth = fullWidth;
         geometry = QStringLiteral("%1x0").arg(qint64(pictureWidth));
         break;
-    case 2:
+    case ResizeSlot::EMode::FixedHeight:
         if (neverEnlarge && heightPercent > 100.0)
             pictureHeight = fullHeight;
         geometry = QStringLiteral("0x%1").arg(qint64(pictureHeight));
         break;
-    default:
+    default: // FixedWidthHeight
         if (neverEnlarge && widthPercent > 100.0 && heightPercent > 100.0) {
             pictureWidth = fullWidth;
             pictureHeight = fullHeight;

@@ -181,17 +181,17 @@ bool CImageFilters::ApplyLevels()
     const double black = SampleToQuantum(blackPoint * LevelStep * 255.0);
     const double white = SampleToQuantum(255.0 - whitePoint * LevelStep * 255.0);
     const double gamma = middle * LevelGammaStep;
-    switch (ChoiceOf(record, LevelsSlot::ChannelChoice)) {
-    case 1:
+    switch (ChoiceAs<LevelsSlot::EChannel>(record, LevelsSlot::ChannelChoice)) {
+    case LevelsSlot::EChannel::Red:
         target->levelChannel(Magick::RedChannel, black, white, gamma);
         break;
-    case 2:
+    case LevelsSlot::EChannel::Green:
         target->levelChannel(Magick::GreenChannel, black, white, gamma);
         break;
-    case 3:
+    case LevelsSlot::EChannel::Blue:
         target->levelChannel(Magick::BlueChannel, black, white, gamma);
         break;
-    default:
+    default: // All
         target->level(black, white, gamma);
         break;
     }
@@ -200,7 +200,8 @@ bool CImageFilters::ApplyLevels()
 
 bool CImageFilters::ApplyReduceNoise()
 {
-    if (ChoiceOf(record, ReduceNoiseSlot::AlgorithmChoice) == 1) {
+    if (ChoiceAs<ReduceNoiseSlot::EAlgorithm>(record, ReduceNoiseSlot::AlgorithmChoice)
+        == ReduceNoiseSlot::EAlgorithm::Despeckle) {
         target->despeckle();
         return true;
     }

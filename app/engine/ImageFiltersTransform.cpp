@@ -27,12 +27,11 @@ constexpr double QuantaPerSample = double(QuantumRange) / 255.0;
 // larger values, as a damaged document may hold, would overflow the integer work below.
 constexpr double MaximumExtent = 16777216.0;
 
-// The preset proportions of Auto Crop, as truncated decimals: 16:9, 16:10, 3:2, 4:3, 1:1; the
-// list's last item is the custom ratio.
+// The preset proportions of Auto Crop by AutoCropSlot::ERatio, as truncated decimals: 16:9,
+// 16:10, 3:2, 4:3, 1:1; the list's last item is the custom ratio.
 constexpr double AutoCropPresets[] = { 1.777777, 1.6, 1.5, 1.333333, 1.0 };
-constexpr int AutoCropCustom = 5;
-static_assert(size_t(AutoCropCustom) == std::size(AutoCropPresets)
-    && AutoCropCustom + 1 == AutoCropSlot::AspectRatioChoice.count);
+static_assert(size_t(AutoCropSlot::ERatio::Custom) == std::size(AutoCropPresets)
+    && int(AutoCropSlot::ERatio::Custom) + 1 == AutoCropSlot::AspectRatioChoice.count);
 
 bool IsExtent(double value)
 {
@@ -93,15 +92,12 @@ Magick::Color StoredColor(double value)
     return Magick::ColorRGB(qRed(argb) / 255.0, qGreen(argb) / 255.0, qBlue(argb) / 255.0);
 }
 
-// The colour kinds of Color Replace: 0 the chosen colour, 1 transparency, 2 white, 3 black.
-enum ColorKind { CustomColor = 0, Transparency = 1, WhiteColor = 2, BlackColor = 3 };
-
-Magick::Color KindColor(int kind, const Magick::Color &custom)
+Magick::Color SourceColor(ColorReplaceSlot::ESource source, const Magick::Color &custom)
 {
-    switch (kind) {
-    case WhiteColor:
+    switch (source) {
+    case ColorReplaceSlot::ESource::White:
         return Magick::ColorRGB(1.0, 1.0, 1.0);
-    case BlackColor:
+    case ColorReplaceSlot::ESource::Black:
         return Magick::ColorRGB(0.0, 0.0, 0.0);
     default:
         return custom;
@@ -172,11 +168,13 @@ bool CImageFilters::ApplyAutoCrop()
     if (!HasPixels(target))
         return false;
 
-    const int preset = ChoiceOf(record, AutoCropSlot::AspectRatioChoice);
-    const int anchor = ChoiceOf(record, AutoCropSlot::RegionChoice);
+    using AutoCropSlot::ERatio;
+    using AutoCropSlot::ERegion;
+    const auto preset = ChoiceAs<ERatio>(record, AutoCropSlot::AspectRatioChoice);
+    const auto region = ChoiceAs<ERegion>(record, AutoCropSlot::RegionChoice);
 
     double ratio = 0.0;
-    if (preset == AutoCropCustom) {
+    if (preset == ERatio::Custom) {
         const double widthPart = record.numbers[AutoCropSlot::CustomRatioWidth];
         const double heightPart = record.numbers[AutoCropSlot::CustomRatioHeight];
         if (!IsExtent(widthPart) || !IsExtent(heightPart) || widthPart < 0.0 || heightPart < 0.0)
@@ -187,7 +185,7 @@ bool CImageFilters::ApplyAutoCrop()
             return true;
         ratio = widthPart / heightPart;
     } else {
-        ratio = AutoCropPresets[preset];
+        ratio = AutoCropPresets[size_t(preset)];
     }
 
     const double width = double(target->columns());
@@ -215,8 +213,9 @@ bool CImageFilters::ApplyAutoCrop()
     cropHeight = std::min(cropHeight, height);
 
     const double spare = spareIsHeight ? height - cropHeight : width - cropWidth;
-    const double offset
-        = anchor == 0 ? 0.0 : (anchor == 1 ? RoundIntegerPartHalfUp(spare * 0.5) : spare);
+    const double offset = region == ERegion::LeftTop
+        ? 0.0
+        : (region == ERegion::Center ? RoundIntegerPartHalfUp(spare * 0.5) : spare);
     return CropRegion(
         *target, cropWidth, cropHeight, spareIsHeight ? 0.0 : offset, spareIsHeight ? offset : 0.0);
 }
@@ -227,22 +226,23 @@ bool CImageFilters::ApplyColorReplace()
         return false;
 
     const double tolerance = record.numbers[ColorReplaceSlot::Tolerance];
-    const int fromKind = ChoiceOf(record, ColorReplaceSlot::OriginalSourceChoice);
-    const int toKind = ChoiceOf(record, ColorReplaceSlot::NewSourceChoice);
+    using ColorReplaceSlot::ESource;
+    const auto fromKind = ChoiceAs<ESource>(record, ColorReplaceSlot::OriginalSourceChoice);
+    const auto toKind = ChoiceAs<ESource>(record, ColorReplaceSlot::NewSourceChoice);
     if (!std::isfinite(tolerance) || tolerance < 0.0 || tolerance > 255.0)
         return false;
     const Magick::Color fromCustom = StoredColor(record.numbers[ColorReplaceSlot::OriginalColor]);
     const Magick::Color toCustom = StoredColor(record.numbers[ColorReplaceSlot::NewColor]);
 
     // Transparency for transparency: the photo already is what was asked.
-    if (fromKind == Transparency && toKind == Transparency)
+    if (fromKind == ESource::Transparency && toKind == ESource::Transparency)
         return true;
 
-    const Magick::Color fromColor = KindColor(fromKind, fromCustom);
-    const Magick::Color toColor = KindColor(toKind, toCustom);
+    const Magick::Color fromColor = SourceColor(fromKind, fromCustom);
+    const Magick::Color toColor = SourceColor(toKind, toCustom);
     CFuzzScope fuzz(*target, tolerance * QuantaPerSample);
 
-    if (fromKind == Transparency) {
+    if (fromKind == ESource::Transparency) {
         // Lay the photo over a plain sheet of the new colour. The sheet is a copy of the photo
         // so that the result keeps its profiles, EXIF data and resolution.
         Magick::Image sheet(*target);
@@ -253,7 +253,7 @@ bool CImageFilters::ApplyColorReplace()
         sheet.backgroundColor(background);
         sheet.composite(*target, 0, 0, Magick::OverCompositeOp);
         *target = sheet;
-    } else if (toKind == Transparency) {
+    } else if (toKind == ESource::Transparency) {
         target->transparent(fromColor);
     } else {
         target->opaque(fromColor, toColor);
@@ -273,7 +273,7 @@ bool CImageFilters::ApplyCrop()
     double width = record.numbers[CropSlot::Width];
     double height = record.numbers[CropSlot::Height];
     // Percentages are converted for this page only; the record keeps them for the next one.
-    if (ChoiceOf(record, CropSlot::UnitChoice) == 1) {
+    if (ChoiceAs<ESizeUnit>(record, CropSlot::UnitChoice) == ESizeUnit::Percents) {
         left = columns * left / 100.0;
         top = rows * top / 100.0;
         width = columns * width / 100.0;
@@ -305,15 +305,16 @@ bool CImageFilters::ApplyResize()
     if (!HasPixels(target))
         return false;
 
-    const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
-    const int unit = ChoiceOf(record, ResizeSlot::UnitChoice);
+    using ResizeSlot::EMode;
+    const auto mode = ChoiceAs<EMode>(record, ResizeSlot::ModeChoice);
+    const auto unit = ChoiceAs<ESizeUnit>(record, ResizeSlot::UnitChoice);
 
     const double columns = double(target->columns());
     const double rows = double(target->rows());
     const double aspect = columns / rows;
     double width = record.numbers[ResizeSlot::Width];
     double height = record.numbers[ResizeSlot::Height];
-    if (unit == 1) {
+    if (unit == ESizeUnit::Percents) {
         width = record.numbers[ResizeSlot::Width] * columns / 100.0;
         height = record.numbers[ResizeSlot::Height] * rows / 100.0;
     } else {
@@ -330,8 +331,8 @@ bool CImageFilters::ApplyResize()
     // "keep the photo": a side that rounds to nothing cannot be resized to.
     QString geometry;
     switch (mode) {
-    case 0:
-        if (unit == 0 && keepProportions)
+    case EMode::WidthHeight:
+        if (unit == ESizeUnit::Pixels && keepProportions)
             FitLongSide(aspect, width, height);
         if (RoundIntegerPartHalfUp(width) < 1.0 || RoundIntegerPartHalfUp(height) < 1.0)
             return false;
@@ -340,21 +341,21 @@ bool CImageFilters::ApplyResize()
         geometry = BoxGeometry(RoundIntegerPartHalfUp(width), RoundIntegerPartHalfUp(height),
             record.numbers[ResizeSlot::KeepAspect] == 0.0);
         break;
-    case 1:
+    case EMode::FixedWidth:
         if (RoundIntegerPartHalfUp(width) < 1.0)
             return false;
         if (neverEnlarge && width > columns)
             return true;
         geometry = QStringLiteral("%1x0").arg(qint64(RoundIntegerPartHalfUp(width)));
         break;
-    case 2:
+    case EMode::FixedHeight:
         if (RoundIntegerPartHalfUp(height) < 1.0)
             return false;
         if (neverEnlarge && height > rows)
             return true;
         geometry = QStringLiteral("0x%1").arg(qint64(RoundIntegerPartHalfUp(height)));
         break;
-    default:
+    default: // FixedWidthHeight
         if (RoundIntegerPartHalfUp(width) < 1.0 || RoundIntegerPartHalfUp(height) < 1.0)
             return false;
         if (neverEnlarge && width > columns && height > rows)
@@ -406,7 +407,7 @@ bool CImageFilters::ApplyRoll()
     const qint64 rows = qint64(target->rows());
     double x = record.numbers[RollSlot::Columns];
     double y = record.numbers[RollSlot::Rows];
-    if (ChoiceOf(record, RollSlot::UnitChoice) == 1) {
+    if (ChoiceAs<ESizeUnit>(record, RollSlot::UnitChoice) == ESizeUnit::Percents) {
         x = double(columns) * x / 100.0;
         y = double(rows) * y / 100.0;
     }
@@ -427,12 +428,14 @@ bool CImageFilters::ApplyRotate()
         return false;
 
     const double angle = record.numbers[RotateSlot::Angle];
-    const int condition = ChoiceOf(record, RotateSlot::ConditionChoice);
+    using RotateSlot::ECondition;
+    const auto condition = ChoiceAs<ECondition>(record, RotateSlot::ConditionChoice);
     if (!std::isfinite(angle))
         return false;
 
     const double aspect = double(target->columns()) / double(target->rows());
-    if ((condition == 1 && aspect > 1.0) || (condition == 2 && aspect < 1.0))
+    if ((condition == ECondition::OnlyPortrait && aspect > 1.0)
+        || (condition == ECondition::OnlyLandscape && aspect < 1.0))
         return true;
     target->rotate(angle);
     return true;
@@ -445,7 +448,8 @@ bool CImageFilters::ApplyThumbnail()
 
     const double boxWidth = record.numbers[ThumbnailSlot::Width];
     const double boxHeight = record.numbers[ThumbnailSlot::Height];
-    const int mode = ChoiceOf(record, ThumbnailSlot::MethodChoice);
+    using ThumbnailSlot::EMethod;
+    const auto method = ChoiceAs<EMethod>(record, ThumbnailSlot::MethodChoice);
     if (!IsExtent(boxWidth) || !IsExtent(boxHeight))
         return false;
     const double width = std::trunc(boxWidth);
@@ -453,11 +457,11 @@ bool CImageFilters::ApplyThumbnail()
     if (width < 1.0 || height < 1.0)
         return false;
 
-    if (mode == 0) {
+    if (method == EMethod::ResizeToFit) {
         ScaleTo(*target, BoxGeometry(width, height, false));
         return true;
     }
-    if (mode == 1) {
+    if (method == EMethod::StretchToFit) {
         ScaleTo(*target, BoxGeometry(width, height, true));
         return true;
     }

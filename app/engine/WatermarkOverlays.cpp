@@ -103,8 +103,9 @@ bool ReadWatermarkMaskSettings(const SFilterRecord &record, SWatermarkMaskSettin
     if (!InRange(numbers[WatermarkMaskSlot::Transparency], 0.0, 100.0))
         return false;
 
-    // The page's two radio buttons: 1 turns the mask, 0 takes the portrait mask.
-    settings.rotateForPortrait = ChoiceOf(record, WatermarkMaskSlot::PortraitChoice) == 1;
+    settings.rotateForPortrait
+        = ChoiceAs<WatermarkMaskSlot::EPortrait>(record, WatermarkMaskSlot::PortraitChoice)
+        == WatermarkMaskSlot::EPortrait::RotateMask;
     settings.transparency = numbers[WatermarkMaskSlot::Transparency];
     settings.landscapePath = record.texts[WatermarkMaskSlot::MaskPath];
     settings.portraitPath = record.texts[WatermarkMaskSlot::PortraitMaskPath];

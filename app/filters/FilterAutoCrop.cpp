@@ -3,13 +3,6 @@
 
 #include "FilterSlots.h"
 
-namespace {
-
-constexpr int RatioCount = 6;
-constexpr int RegionCount = 3;
-
-} // namespace
-
 CFilterAutoCrop::CFilterAutoCrop(QWidget *parent, int filterId)
     : CFilterPage(parent, filterId)
     , form(std::make_unique<Ui::FilterAutoCrop>())
@@ -55,14 +48,15 @@ void CFilterAutoCrop::Initialize()
 void CFilterAutoCrop::Load(const SFilterRecord &settings, bool startPreview)
 {
     InitControls();
-    ShowRatio(ChoiceIndex(
-        Truncated(settings.numbers[AutoCropSlot::AspectRatio]), RatioCount, int(defaultRatio)));
+    ShowRatio(ChoiceIndex(Truncated(settings.numbers[AutoCropSlot::AspectRatio]),
+        AutoCropSlot::AspectRatioChoice.count, int(defaultRatio)));
     form->checkInvertPortraitCoord->setChecked(
         Truncated(settings.numbers[AutoCropSlot::InvertPortrait]) != 0);
     form->spinRatioX->setValue(Truncated(settings.numbers[AutoCropSlot::CustomRatioWidth]));
     form->spinRatioY->setValue(Truncated(settings.numbers[AutoCropSlot::CustomRatioHeight]));
-    form->comboRegion->setCurrentIndex(ChoiceIndex(
-        Truncated(settings.numbers[AutoCropSlot::Region]), RegionCount, int(defaultRegion)));
+    form->comboRegion->setCurrentIndex(
+        ChoiceIndex(Truncated(settings.numbers[AutoCropSlot::Region]),
+            AutoCropSlot::RegionChoice.count, int(defaultRegion)));
     FinishLoad(settings, startPreview);
 }
 
@@ -70,13 +64,14 @@ void CFilterAutoCrop::Save(SFilterRecord &settings)
 {
     settings.numberCount = AutoCropSlot::NumberCount;
     settings.numbers[AutoCropSlot::AspectRatio]
-        = ChoiceIndex(form->comboAspectRatio->currentIndex(), RatioCount, int(defaultRatio));
+        = ChoiceIndex(form->comboAspectRatio->currentIndex(), AutoCropSlot::AspectRatioChoice.count,
+            int(defaultRatio));
     settings.numbers[AutoCropSlot::InvertPortrait]
         = form->checkInvertPortraitCoord->isChecked() ? 1.0 : 0.0;
     settings.numbers[AutoCropSlot::CustomRatioWidth] = form->spinRatioX->value();
     settings.numbers[AutoCropSlot::CustomRatioHeight] = form->spinRatioY->value();
-    settings.numbers[AutoCropSlot::Region]
-        = ChoiceIndex(form->comboRegion->currentIndex(), RegionCount, int(defaultRegion));
+    settings.numbers[AutoCropSlot::Region] = ChoiceIndex(
+        form->comboRegion->currentIndex(), AutoCropSlot::RegionChoice.count, int(defaultRegion));
 }
 
 void CFilterAutoCrop::on_comboAspectRatio_activated(int index)

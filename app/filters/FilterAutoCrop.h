@@ -16,10 +16,8 @@ class CFilterAutoCrop : public CFilterPage
     Q_OBJECT
 
 public:
-    // As listed in "Aspect ratio" and stored; the last takes its terms from the two boxes.
-    enum class ERatio : int { Wide16x9, Wide16x10, Photo3x2, Photo4x3, Square, Custom };
-    // As listed in "Crop region" and stored.
-    enum class ERegion : int { LeftTop, Center, RightBottom };
+    using ERatio = AutoCropSlot::ERatio;
+    using ERegion = AutoCropSlot::ERegion;
 
     CFilterAutoCrop(QWidget *parent, int filterId);
     ~CFilterAutoCrop() override;

@@ -6,10 +6,12 @@
 
 namespace {
 
-constexpr int SourceCount = 4;
+// Both lists offer the same sources.
+constexpr int SourceCount = ColorReplaceSlot::OriginalSourceChoice.count;
+static_assert(SourceCount == ColorReplaceSlot::NewSourceChoice.count);
 constexpr int DefaultTolerance = 0;
 
-int ToIndex(CFilterColorReplace::ESource source)
+int ToIndex(ColorReplaceSlot::ESource source)
 {
     return int(source);
 }

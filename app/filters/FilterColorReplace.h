@@ -17,8 +17,7 @@ class CFilterColorReplace : public CTwinRowsPage
     Q_OBJECT
 
 public:
-    // What each of the two lists offers, as listed and stored.
-    enum class ESource : int { Custom, Transparency, White, Black };
+    using ESource = ColorReplaceSlot::ESource;
 
     CFilterColorReplace(QWidget *parent, int filterId);
     ~CFilterColorReplace() override;

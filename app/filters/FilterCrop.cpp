@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int UnitCount = 2;
 constexpr double DefaultShare = 70.0; // percent of each side kept, centred
 
 } // namespace
@@ -73,8 +72,8 @@ void CFilterCrop::Load(const SFilterRecord &settings, bool startPreview)
     LogMessage(QStringLiteral("CFilterCrop::Load"));
     controlsReady = startPreview;
     InitControls();
-    const auto unit = ESizeUnit(
-        ChoiceIndex(Truncated(settings.numbers[CropSlot::Unit]), UnitCount, int(defaultUnit)));
+    const auto unit = ESizeUnit(ChoiceIndex(
+        Truncated(settings.numbers[CropSlot::Unit]), CropSlot::UnitChoice.count, int(defaultUnit)));
     form->comboDimensions->setCurrentIndex(int(unit));
     shownUnit = unit;
     const bool percents = unit == ESizeUnit::Percents;
@@ -93,14 +92,14 @@ void CFilterCrop::Save(SFilterRecord &settings)
     settings.numberCount = CropSlot::NumberCount;
     for (const SSide &side : Sides())
         settings.numbers[side.slot] = side.spin->value();
-    settings.numbers[CropSlot::Unit]
-        = ChoiceIndex(form->comboDimensions->currentIndex(), UnitCount, int(defaultUnit));
+    settings.numbers[CropSlot::Unit] = ChoiceIndex(
+        form->comboDimensions->currentIndex(), CropSlot::UnitChoice.count, int(defaultUnit));
 }
 
 void CFilterCrop::on_comboDimensions_activated(int index)
 {
     LogMessage(QStringLiteral("CFilterCrop::on_comboDimensions_activated"));
-    const auto unit = ESizeUnit(ChoiceIndex(index, UnitCount, int(defaultUnit)));
+    const auto unit = ESizeUnit(ChoiceIndex(index, CropSlot::UnitChoice.count, int(defaultUnit)));
     if (unit == shownUnit)
         return;
     const bool toPercents = unit == ESizeUnit::Percents;

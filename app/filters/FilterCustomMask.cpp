@@ -51,9 +51,11 @@ void CFilterCustomMask::Load(const SFilterRecord &settings, bool startPreview)
     form->editMaskPortrait->setText(
         QDir::toNativeSeparators(settings.texts[WatermarkMaskSlot::PortraitMaskPath]));
     // A value that is neither choice (-1, 7, NaN) shows the default, as the engine reads it.
+    using WatermarkMaskSlot::EPortrait;
     const SChoiceSlot portrait = WatermarkMaskSlot::PortraitChoice;
-    SetRotateMask(
-        ChoiceOf(RoundedHalfUp(numbers[portrait.slot]), portrait.count, portrait.fallback) == 1);
+    const auto shown = EPortrait(
+        ChoiceOf(RoundedHalfUp(numbers[portrait.slot]), portrait.count, portrait.fallback));
+    SetRotateMask(shown == EPortrait::RotateMask);
     const double alpha = numbers[WatermarkMaskSlot::Transparency];
     form->spinAlpha->setValue(std::isfinite(alpha) ? RoundHalfUp(alpha) : defaultTransparency);
     form->buttonBrowse->setFocus(Qt::OtherFocusReason);
@@ -63,9 +65,10 @@ void CFilterCustomMask::Load(const SFilterRecord &settings, bool startPreview)
 
 void CFilterCustomMask::Save(SFilterRecord &settings)
 {
+    using WatermarkMaskSlot::EPortrait;
     settings.numberCount = WatermarkMaskSlot::NumberCount;
     settings.numbers[WatermarkMaskSlot::RotateForPortrait]
-        = form->radioRotateMask->isChecked() ? 1.0 : 0.0;
+        = int(form->radioRotateMask->isChecked() ? EPortrait::RotateMask : EPortrait::PortraitMask);
     settings.numbers[WatermarkMaskSlot::Transparency] = form->spinAlpha->value();
     settings.textCount = WatermarkMaskSlot::TextCount;
     settings.texts[WatermarkMaskSlot::MaskPath] = WithForwardSlashes(form->editMask->text());

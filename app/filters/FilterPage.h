@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FilterSlots.h"
 #include "FilterUI.h"
 #include "Rounding.h"
 
@@ -54,6 +55,3 @@ protected:
 // showed no item) gives the page's default instead, so a page never shows or saves "no item".
 // The same rule as the engine's ChoiceOf (StoredValues.h), after the page's own rounding.
 int ChoiceIndex(int stored, int count, int fallback);
-
-// The unit of the size slots of several pages, as stored and as listed in their unit box.
-enum class ESizeUnit : int { Pixels, Percents };

@@ -10,11 +10,9 @@ namespace {
 
 constexpr double MaxPixels = 30000;
 constexpr double MaxPercents = 1000;
-constexpr int ModeCount = 4;
-constexpr int UnitCount = 2;
 constexpr double DefaultShare = 0.7; // of each side of the sample photo
 
-int ToIndex(CFilterResize::EMode mode)
+int ToIndex(ResizeSlot::EMode mode)
 {
     return int(mode);
 }
@@ -129,10 +127,10 @@ void CFilterResize::Load(const SFilterRecord &settings, bool startPreview)
     SFilterRecord fitted = settings;
     double &width = fitted.numbers[ResizeSlot::Width];
     double &height = fitted.numbers[ResizeSlot::Height];
-    const auto mode = EMode(ChoiceIndex(
-        RoundHalfUp(fitted.numbers[ResizeSlot::Mode]), ModeCount, ToIndex(defaultMode)));
-    const auto unit = ESizeUnit(ChoiceIndex(
-        RoundHalfUp(fitted.numbers[ResizeSlot::Unit]), UnitCount, ToIndex(defaultUnit)));
+    const auto mode = EMode(ChoiceIndex(RoundHalfUp(fitted.numbers[ResizeSlot::Mode]),
+        ResizeSlot::ModeChoice.count, ToIndex(defaultMode)));
+    const auto unit = ESizeUnit(ChoiceIndex(RoundHalfUp(fitted.numbers[ResizeSlot::Unit]),
+        ResizeSlot::UnitChoice.count, ToIndex(defaultUnit)));
     const bool keepAspect = RoundHalfUp(fitted.numbers[ResizeSlot::KeepAspect]) != 0;
     const bool percents = unit == ESizeUnit::Percents;
 
@@ -173,21 +171,22 @@ void CFilterResize::Save(SFilterRecord &settings)
     settings.numbers[ResizeSlot::Width] = form->spinWidth->value();
     settings.numbers[ResizeSlot::Height] = form->spinHeight->value();
     settings.numbers[ResizeSlot::KeepAspect] = form->checkAspectRatio->isChecked() ? 1.0 : 0.0;
-    settings.numbers[ResizeSlot::Mode]
-        = ChoiceIndex(form->comboResizeBy->currentIndex(), ModeCount, ToIndex(defaultMode));
-    settings.numbers[ResizeSlot::Unit]
-        = ChoiceIndex(form->comboDimensions->currentIndex(), UnitCount, ToIndex(defaultUnit));
+    settings.numbers[ResizeSlot::Mode] = ChoiceIndex(
+        form->comboResizeBy->currentIndex(), ResizeSlot::ModeChoice.count, ToIndex(defaultMode));
+    settings.numbers[ResizeSlot::Unit] = ChoiceIndex(
+        form->comboDimensions->currentIndex(), ResizeSlot::UnitChoice.count, ToIndex(defaultUnit));
     settings.numbers[ResizeSlot::NeverEnlarge] = form->checkNoUpscale->isChecked() ? 1.0 : 0.0;
 }
 
 void CFilterResize::on_comboResizeBy_activated(int index)
 {
-    ApplyMode(EMode(ChoiceIndex(index, ModeCount, ToIndex(defaultMode))), false);
+    ApplyMode(EMode(ChoiceIndex(index, ResizeSlot::ModeChoice.count, ToIndex(defaultMode))), false);
 }
 
 void CFilterResize::on_comboDimensions_activated(int index)
 {
-    const auto unit = ESizeUnit(ChoiceIndex(index, UnitCount, ToIndex(defaultUnit)));
+    const auto unit
+        = ESizeUnit(ChoiceIndex(index, ResizeSlot::UnitChoice.count, ToIndex(defaultUnit)));
     if (unit == shownUnit)
         return;
     updating = true;

@@ -19,8 +19,7 @@ class CFilterResize : public CFilterPage
     Q_OBJECT
 
 public:
-    // As listed in "Resize by" and stored.
-    enum class EMode : int { WidthHeight, FixedWidth, FixedHeight, FixedWidthHeight };
+    using EMode = ResizeSlot::EMode;
 
     CFilterResize(QWidget *parent, int filterId);
     ~CFilterResize() override;

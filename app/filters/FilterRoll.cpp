@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int UnitCount = 2;
-
 // A shift converted to the other unit, in whole numbers. An unreadable sample has no size to
 // convert by: the value stays as it is.
 int Converted(int value, quint64 photoSide, bool toPercents)
@@ -54,8 +52,8 @@ void CFilterRoll::Load(const SFilterRecord &settings, bool startPreview)
     form->spinColumns->setValue(RoundHalfUp(settings.numbers[RollSlot::Columns]));
     form->spinRows->setValue(RoundHalfUp(settings.numbers[RollSlot::Rows]));
     // Cut, not rounded: the engine takes a stored 0.5 as pixels, and so must the page.
-    const auto unit = ESizeUnit(
-        ChoiceIndex(Truncated(settings.numbers[RollSlot::Unit]), UnitCount, int(defaultUnit)));
+    const auto unit = ESizeUnit(ChoiceIndex(
+        Truncated(settings.numbers[RollSlot::Unit]), RollSlot::UnitChoice.count, int(defaultUnit)));
     form->comboDimensions->setCurrentIndex(int(unit));
     shownUnit = unit;
     FinishLoad(settings, startPreview);
@@ -66,8 +64,8 @@ void CFilterRoll::Save(SFilterRecord &settings)
     settings.numberCount = RollSlot::NumberCount;
     settings.numbers[RollSlot::Columns] = form->spinColumns->value();
     settings.numbers[RollSlot::Rows] = form->spinRows->value();
-    settings.numbers[RollSlot::Unit]
-        = ChoiceIndex(form->comboDimensions->currentIndex(), UnitCount, int(defaultUnit));
+    settings.numbers[RollSlot::Unit] = ChoiceIndex(
+        form->comboDimensions->currentIndex(), RollSlot::UnitChoice.count, int(defaultUnit));
 }
 
 void CFilterRoll::on_spinColumns_valueChanged(int)
@@ -82,7 +80,7 @@ void CFilterRoll::on_spinRows_valueChanged(int)
 
 void CFilterRoll::on_comboDimensions_activated(int index)
 {
-    const auto unit = ESizeUnit(ChoiceIndex(index, UnitCount, int(defaultUnit)));
+    const auto unit = ESizeUnit(ChoiceIndex(index, RollSlot::UnitChoice.count, int(defaultUnit)));
     if (unit == shownUnit)
         return;
     const bool toPercents = unit == ESizeUnit::Percents;

@@ -7,7 +7,6 @@ namespace {
 
 constexpr int FullTurn = 360;
 constexpr int QuarterTurn = 90;
-constexpr int ConditionCount = 3;
 
 } // namespace
 
@@ -62,8 +61,9 @@ void CFilterRotate::Load(const SFilterRecord &settings, bool startPreview)
     // The same turn within one circle: a stored 450 or -90 is not held at the dial's ends.
     const int degrees = RoundHalfUp(settings.numbers[RotateSlot::Angle]) % FullTurn;
     SetAngle(degrees < 0 ? degrees + FullTurn : degrees);
-    form->comboOrientation->setCurrentIndex(ChoiceIndex(
-        Truncated(settings.numbers[RotateSlot::Condition]), ConditionCount, defaultCondition));
+    form->comboOrientation->setCurrentIndex(
+        ChoiceIndex(Truncated(settings.numbers[RotateSlot::Condition]),
+            RotateSlot::ConditionChoice.count, defaultCondition));
     FinishLoad(settings, startPreview);
 }
 
@@ -71,8 +71,8 @@ void CFilterRotate::Save(SFilterRecord &settings)
 {
     settings.numberCount = RotateSlot::NumberCount;
     settings.numbers[RotateSlot::Angle] = form->dialDegrees->value();
-    settings.numbers[RotateSlot::Condition]
-        = ChoiceIndex(form->comboOrientation->currentIndex(), ConditionCount, defaultCondition);
+    settings.numbers[RotateSlot::Condition] = ChoiceIndex(form->comboOrientation->currentIndex(),
+        RotateSlot::ConditionChoice.count, defaultCondition);
 }
 
 void CFilterRotate::on_buttonRotateLeft_clicked()

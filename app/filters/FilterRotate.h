@@ -37,5 +37,5 @@ private:
 
     std::unique_ptr<Ui::CFilterRotate> form;
     const int defaultAngle = 0;
-    const int defaultCondition = 0; // all photos
+    const int defaultCondition = int(RotateSlot::ECondition::AllPhotos);
 };

@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr int MethodCount = 2;
+// The engine also takes Fill, which this page does not offer.
+constexpr int MethodCount = int(ThumbnailSlot::EMethod::StretchToFit) + 1;
 
 } // namespace
 

@@ -15,9 +15,7 @@ class CFilterThumbnail : public CFilterPage
     Q_OBJECT
 
 public:
-    // As listed in "Method" and stored. The engine also takes 2 (fill the box and cut what
-    // sticks out), which this page does not offer.
-    enum class EMethod : int { ResizeToFit, StretchToFit };
+    using EMethod = ThumbnailSlot::EMethod;
 
     CFilterThumbnail(QWidget *parent, int filterId);
     ~CFilterThumbnail() override;

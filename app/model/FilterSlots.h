@@ -4,11 +4,13 @@
 // the settings pages write them and the engine reads them. NumberCount and TextCount are the
 // counts a page stores. Stored documents hold the slots by position, so the order never
 // changes. Filters without parameters have no entry. Colours are 32-bit 0xAARRGGBB values
-// stored as unsigned numbers; flags are 1 or 0; a unit is 0 pixels or 1 percent.
+// stored as unsigned numbers; flags are 1 or 0; a unit is an ESizeUnit.
 //
 // A slot that holds the index of an item in a page's list or radio group has a choice beside
-// its enum: how many items there are and the one the page starts with. Read such slots through
-// ChoiceOf (StoredValues.h), never as a bare index: documents may hold anything.
+// its enum: how many items there are and the one the page starts with. Where the items mean
+// something beyond their place in the list, an enum class names them by their stored numbers,
+// which never change. Read such slots through ChoiceOf or ChoiceAs (StoredValues.h), never as
+// a bare index: documents may hold anything.
 
 // A numeric slot holding a list index, with the list's size and the page's default item.
 struct SChoiceSlot
@@ -17,6 +19,10 @@ struct SChoiceSlot
     int count; // the valid choices are 0 to count - 1
     int fallback; // the item the settings page starts with
 };
+
+// The Unit slot of Crop, Resize, Roll and Simple Border, as stored and as listed in the pages'
+// unit boxes.
+enum class ESizeUnit : int { Pixels = 0, Percents = 1 };
 
 // Annotate
 
@@ -115,12 +121,13 @@ enum : int { LogoPath, TextCount };
 inline constexpr SChoiceSlot PlacementChoice { Placement, 9, 8 };
 } // namespace WatermarkLogoSlot
 
-// RotateForPortrait 1 turns the mask for portrait photos, 0 uses PortraitMaskPath; transparency
-// in percent.
+// RotateForPortrait is how portrait photos are masked; transparency in percent.
 namespace WatermarkMaskSlot {
 enum : int { RotateForPortrait, Transparency, NumberCount };
 enum : int { MaskPath, PortraitMaskPath, TextCount };
-inline constexpr SChoiceSlot PortraitChoice { RotateForPortrait, 2, 1 };
+// The page's two radio buttons: the mask of PortraitMaskPath, or the mask turned.
+enum class EPortrait : int { PortraitMask = 0, RotateMask = 1 };
+inline constexpr SChoiceSlot PortraitChoice { RotateForPortrait, 2, int(EPortrait::RotateMask) };
 } // namespace WatermarkMaskSlot
 
 // Border
@@ -153,10 +160,11 @@ namespace PolaroidSlot {
 enum : int { BorderHeight, Rotation, BorderColor, KeepAspect, NumberCount };
 } // namespace PolaroidSlot
 
-// BevelWidth in percent of the photo's shorter side; Effect 0 lower, 1 raise.
+// BevelWidth in percent of the photo's shorter side.
 namespace RaiseSlot {
 enum : int { BevelWidth, Effect, NumberCount };
-inline constexpr SChoiceSlot EffectChoice { Effect, 2, 1 };
+enum class EEffect : int { Lower = 0, Raise = 1 };
+inline constexpr SChoiceSlot EffectChoice { Effect, 2, int(EEffect::Raise) };
 } // namespace RaiseSlot
 
 // Transparency 0 to 99 as the page shows it; the engine hands it to ShadowImage as the
@@ -168,7 +176,7 @@ enum : int { Transparency, Size, Color, WhiteBackground, NumberCount };
 // Sides in Unit; Uniform takes Top for all four sides.
 namespace SimpleBorderSlot {
 enum : int { Top, Bottom, Left, Right, Unit, Color, Uniform, NumberCount };
-inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, int(ESizeUnit::Pixels) };
 } // namespace SimpleBorderSlot
 
 // Effects: page values 0 to 99 unless noted.
@@ -257,16 +265,17 @@ enum : int { Hue, Saturation, Lightness, NumberCount };
 } // namespace HueSaturationSlot
 
 // Points 0 to 99, the black point counted up from black and the white point down from white;
-// Channel 0 all, 1 red, 2 green, 3 blue (shown first on the page, stored last).
+// Channel is shown first on the page, stored last.
 namespace LevelsSlot {
 enum : int { BlackPoint, MiddleGamma, WhitePoint, Channel, NumberCount };
-inline constexpr SChoiceSlot ChannelChoice { Channel, 4, 0 };
+enum class EChannel : int { All = 0, Red = 1, Green = 2, Blue = 3 };
+inline constexpr SChoiceSlot ChannelChoice { Channel, 4, int(EChannel::All) };
 } // namespace LevelsSlot
 
-// Algorithm 0 enhance, 1 despeckle.
 namespace ReduceNoiseSlot {
 enum : int { Algorithm, NumberCount };
-inline constexpr SChoiceSlot AlgorithmChoice { Algorithm, 2, 0 };
+enum class EAlgorithm : int { Enhance = 0, Despeckle = 1 };
+inline constexpr SChoiceSlot AlgorithmChoice { Algorithm, 2, int(EAlgorithm::Enhance) };
 } // namespace ReduceNoiseSlot
 
 // Amount 0 to 99.
@@ -281,8 +290,8 @@ enum : int { Amount, Radius, Threshold, NumberCount };
 
 // Transform
 
-// AspectRatio 0 16:9, 1 16:10, 2 3:2, 3 4:3, 4 1:1, 5 the custom ratio of the next two slots;
-// Region 0 left or top, 1 centre, 2 right or bottom.
+// Custom takes its ratio from the two custom slots; the region is along the side with room to
+// spare.
 namespace AutoCropSlot {
 enum : int {
     AspectRatio,
@@ -292,22 +301,32 @@ enum : int {
     Region,
     NumberCount
 };
-inline constexpr SChoiceSlot AspectRatioChoice { AspectRatio, 6, 0 };
-inline constexpr SChoiceSlot RegionChoice { Region, 3, 1 };
+enum class ERatio : int {
+    Wide16x9 = 0,
+    Wide16x10 = 1,
+    Photo3x2 = 2,
+    Photo4x3 = 3,
+    Square = 4,
+    Custom = 5
+};
+enum class ERegion : int { LeftTop = 0, Center = 1, RightBottom = 2 };
+inline constexpr SChoiceSlot AspectRatioChoice { AspectRatio, 6, int(ERatio::Wide16x9) };
+inline constexpr SChoiceSlot RegionChoice { Region, 3, int(ERegion::Center) };
 } // namespace AutoCropSlot
 
-// Tolerance 0 to 99 on the 0-255 scale; sources 0 the colour slot, 1 transparency, 2 white,
-// 3 black.
+// Tolerance 0 to 99 on the 0-255 scale.
 namespace ColorReplaceSlot {
 enum : int { Tolerance, OriginalColor, NewColor, OriginalSource, NewSource, NumberCount };
-inline constexpr SChoiceSlot OriginalSourceChoice { OriginalSource, 4, 0 };
-inline constexpr SChoiceSlot NewSourceChoice { NewSource, 4, 0 };
+// Custom is the colour of the source's colour slot.
+enum class ESource : int { Custom = 0, Transparency = 1, White = 2, Black = 3 };
+inline constexpr SChoiceSlot OriginalSourceChoice { OriginalSource, 4, int(ESource::Custom) };
+inline constexpr SChoiceSlot NewSourceChoice { NewSource, 4, int(ESource::Custom) };
 } // namespace ColorReplaceSlot
 
 // In Unit: left and width of the photo's width, top and height of its height.
 namespace CropSlot {
 enum : int { Left, Top, Width, Height, Unit, NumberCount };
-inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, int(ESizeUnit::Pixels) };
 } // namespace CropSlot
 
 // Vertical turns the photo upside down, Horizontal mirrors it left to right.
@@ -315,12 +334,13 @@ namespace FlipSlot {
 enum : int { Vertical, Horizontal, NumberCount };
 } // namespace FlipSlot
 
-// Width and height in Unit; Mode 0 width and height, 1 fixed width, 2 fixed height, 3 fixed
-// width and height.
+// Width and height in Unit.
 namespace ResizeSlot {
 enum : int { Width, Height, KeepAspect, Mode, Unit, NeverEnlarge, NumberCount };
-inline constexpr SChoiceSlot ModeChoice { Mode, 4, 0 };
-inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
+// As listed in the page's "Resize by".
+enum class EMode : int { WidthHeight = 0, FixedWidth = 1, FixedHeight = 2, FixedWidthHeight = 3 };
+inline constexpr SChoiceSlot ModeChoice { Mode, 4, int(EMode::WidthHeight) };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, int(ESizeUnit::Pixels) };
 } // namespace ResizeSlot
 
 // Pixels, document inches and dots per inch.
@@ -341,17 +361,21 @@ enum : int {
 // Shifts in Unit, of the photo's width and height.
 namespace RollSlot {
 enum : int { Columns, Rows, Unit, NumberCount };
-inline constexpr SChoiceSlot UnitChoice { Unit, 2, 0 };
+inline constexpr SChoiceSlot UnitChoice { Unit, 2, int(ESizeUnit::Pixels) };
 } // namespace RollSlot
 
-// Angle in degrees, 0 to 359; Condition 0 all photos, 1 only portrait, 2 only landscape.
+// Angle in degrees, 0 to 359; Condition is which photos are turned.
 namespace RotateSlot {
 enum : int { Angle, Condition, NumberCount };
-inline constexpr SChoiceSlot ConditionChoice { Condition, 3, 0 };
+enum class ECondition : int { AllPhotos = 0, OnlyPortrait = 1, OnlyLandscape = 2 };
+inline constexpr SChoiceSlot ConditionChoice { Condition, 3, int(ECondition::AllPhotos) };
 } // namespace RotateSlot
 
-// The box in pixels; Method 0 fit inside, 1 stretch to the box (the engine also takes 2, fill).
+// The box in pixels.
 namespace ThumbnailSlot {
 enum : int { Width, Height, Method, NumberCount };
-inline constexpr SChoiceSlot MethodChoice { Method, 3, 0 };
+// Fit inside the box, stretch to it, or fill it and cut what sticks out; the page lists only
+// the first two.
+enum class EMethod : int { ResizeToFit = 0, StretchToFit = 1, Fill = 2 };
+inline constexpr SChoiceSlot MethodChoice { Method, 3, int(EMethod::ResizeToFit) };
 } // namespace ThumbnailSlot

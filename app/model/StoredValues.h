@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <type_traits>
 
 // A stored number within a range a page offers; NaN and infinities are outside every range.
 inline bool InRange(double value, double low, double high)
@@ -35,6 +36,13 @@ inline int ChoiceOf(double stored, int count, int fallback)
 inline int ChoiceOf(const SFilterRecord &record, SChoiceSlot choice)
 {
     return ChoiceOf(record.numbers[std::size_t(choice.slot)], choice.count, choice.fallback);
+}
+
+// The same item under the name the slot's enum class (FilterSlots.h) gives it.
+template<class E> E ChoiceAs(const SFilterRecord &record, SChoiceSlot choice)
+{
+    static_assert(std::is_enum_v<E>);
+    return E(ChoiceOf(record, choice));
 }
 
 // A colour as a record stores it: the 32-bit ARGB value (0xAARRGGBB) taken as an unsigned

@@ -93,8 +93,8 @@ bool CControlImage::InteractiveState() const
 
 bool CControlImage::ResizeHasEdgeHandles(const SFilterRecord &record) const
 {
-    const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
-    return mode == 0 && record.numbers[ResizeSlot::KeepAspect] != 1.0;
+    const auto mode = ChoiceAs<ResizeSlot::EMode>(record, ResizeSlot::ModeChoice);
+    return mode == ResizeSlot::EMode::WidthHeight && record.numbers[ResizeSlot::KeepAspect] != 1.0;
 }
 
 void CControlImage::UpdateOverlay(bool keepLabelGeometry, bool skipDarkening)
@@ -432,7 +432,8 @@ void CControlImage::DragOverlay(const QPoint &current)
         if (id != FilterId::Resize)
             overlayLabel->move(labelPressPos + current - dragStart);
     } else if (id == FilterId::Crop && handle) {
-        const bool percent = ChoiceOf(record, CropSlot::UnitChoice) == 1;
+        const bool percent
+            = ChoiceAs<ESizeUnit>(record, CropSlot::UnitChoice) == ESizeUnit::Percents;
         double left = record.numbers[CropSlot::Left];
         double top = record.numbers[CropSlot::Top];
         double width = record.numbers[CropSlot::Width];
@@ -482,7 +483,8 @@ void CControlImage::DragOverlay(const QPoint &current)
     } else if (id == FilterId::Resize && handle) {
         if (dragRegion <= RegionBottom && !ResizeHasEdgeHandles(record))
             return;
-        const bool percent = ChoiceOf(record, ResizeSlot::UnitChoice) == 1;
+        const bool percent
+            = ChoiceAs<ESizeUnit>(record, ResizeSlot::UnitChoice) == ESizeUnit::Percents;
         double width = record.numbers[ResizeSlot::Width] * (percent ? photo.width() / 100.0 : 1.0);
         double height
             = record.numbers[ResizeSlot::Height] * (percent ? photo.height() / 100.0 : 1.0);
@@ -641,7 +643,8 @@ void CControlImage::WriteBackPosition(SFilterRecord &record)
         const int maxX = std::max(0, displayWidth - label.width());
         const int maxY = std::max(0, displayHeight - label.height());
         const QPoint kept(std::clamp(topLeft.x(), 0, maxX), std::clamp(topLeft.y(), 0, maxY));
-        const bool percent = ChoiceOf(record, CropSlot::UnitChoice) == 1;
+        const bool percent
+            = ChoiceAs<ESizeUnit>(record, CropSlot::UnitChoice) == ESizeUnit::Percents;
         const QSize photo = PhotoSize();
         const double scale = displayScale > 0 ? displayScale : 1.0;
         record.numbers[CropSlot::Left]

@@ -291,6 +291,8 @@ private slots:
 
     void controlsFollowTheChosenItems_data();
     void controlsFollowTheChosenItems();
+    void namedChoicesAreTheItemsThePagesList_data();
+    void namedChoicesAreTheItemsThePagesList();
     void choosingTheShownItemStartsNoPreview_data();
     void choosingTheShownItemStartsNoPreview();
     void dateChoicesGiveTheStampedText_data();
@@ -1580,6 +1582,85 @@ void TestFilterPages::controlsFollowTheChosenItems()
         QVERIFY2(!Child(page.get(), qPrintable(name))->isEnabled(), qPrintable(name));
     if (!saved.isEmpty())
         QCOMPARE(Saved(*page), saved);
+}
+
+// The engine reads a list slot by the names of FilterSlots.h: each name must be the item the
+// page lists, and saves, at that number, and the list must hold as many items as the slot.
+void TestFilterPages::namedChoicesAreTheItemsThePagesList_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("count"); // the items the page lists
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *name, int id, const char *list, SChoiceSlot choice, auto item,
+                         const char *text, int count = -1) {
+        QTest::newRow(name) << id << QString::fromLatin1(list) << choice.slot
+                            << (count < 0 ? choice.count : count) << int(item)
+                            << QString::fromLatin1(text);
+    };
+    const int resize = FilterId::Resize;
+    row("resize fixed width", resize, "comboResizeBy", ResizeSlot::ModeChoice,
+        ResizeSlot::EMode::FixedWidth, "Fixed Width");
+    row("resize fixed height", resize, "comboResizeBy", ResizeSlot::ModeChoice,
+        ResizeSlot::EMode::FixedHeight, "Fixed Height");
+    row("resize both fixed", resize, "comboResizeBy", ResizeSlot::ModeChoice,
+        ResizeSlot::EMode::FixedWidthHeight, "Fixed Width & Height");
+    row("resize in percents", resize, "comboDimensions", ResizeSlot::UnitChoice,
+        ESizeUnit::Percents, "in Percents");
+    row("crop in percents", FilterId::Crop, "comboDimensions", CropSlot::UnitChoice,
+        ESizeUnit::Percents, "in Percents");
+    row("roll in percents", FilterId::Roll, "comboDimensions", RollSlot::UnitChoice,
+        ESizeUnit::Percents, "in Percents");
+    row("border in percents", FilterId::SimpleBorder, "comboDimensions",
+        SimpleBorderSlot::UnitChoice, ESizeUnit::Percents, "in Percents");
+    // Fill is the engine's only: the page lists one item fewer than the slot allows.
+    row("thumbnail stretch", FilterId::Thumbnail, "comboMethod", ThumbnailSlot::MethodChoice,
+        ThumbnailSlot::EMethod::StretchToFit, "Stretch to fit", 2);
+    row("rotate only portrait", FilterId::Rotate, "comboOrientation", RotateSlot::ConditionChoice,
+        RotateSlot::ECondition::OnlyPortrait, "Only Portrait");
+    row("rotate only landscape", FilterId::Rotate, "comboOrientation", RotateSlot::ConditionChoice,
+        RotateSlot::ECondition::OnlyLandscape, "Only Landscape");
+    row("levels red", FilterId::Levels, "comboChannel", LevelsSlot::ChannelChoice,
+        LevelsSlot::EChannel::Red, "Red");
+    row("levels blue", FilterId::Levels, "comboChannel", LevelsSlot::ChannelChoice,
+        LevelsSlot::EChannel::Blue, "Blue");
+    row("despeckle", FilterId::ReduceNoise, "comboReduceNoise", ReduceNoiseSlot::AlgorithmChoice,
+        ReduceNoiseSlot::EAlgorithm::Despeckle, "Despeckle");
+    row("lower", FilterId::Raise, "comboEffect", RaiseSlot::EffectChoice, RaiseSlot::EEffect::Lower,
+        "Lower");
+    row("auto crop square", FilterId::AutoCrop, "comboAspectRatio", AutoCropSlot::AspectRatioChoice,
+        AutoCropSlot::ERatio::Square, "1:1");
+    row("auto crop custom", FilterId::AutoCrop, "comboAspectRatio", AutoCropSlot::AspectRatioChoice,
+        AutoCropSlot::ERatio::Custom, "Custom ratio");
+    row("auto crop right or bottom", FilterId::AutoCrop, "comboRegion", AutoCropSlot::RegionChoice,
+        AutoCropSlot::ERegion::RightBottom, "Right/Bottom");
+    row("replace transparency", FilterId::ColorReplace, "comboOriginalColor",
+        ColorReplaceSlot::OriginalSourceChoice, ColorReplaceSlot::ESource::Transparency,
+        "Transparency");
+    row("replace by white", FilterId::ColorReplace, "comboNewColor",
+        ColorReplaceSlot::NewSourceChoice, ColorReplaceSlot::ESource::White, "White");
+    row("replace by black", FilterId::ColorReplace, "comboNewColor",
+        ColorReplaceSlot::NewSourceChoice, ColorReplaceSlot::ESource::Black, "Black");
+}
+
+void TestFilterPages::namedChoicesAreTheItemsThePagesList()
+{
+    QFETCH(int, id);
+    QFETCH(QString, list);
+    QFETCH(int, slot);
+    QFETCH(int, count);
+    QFETCH(int, item);
+    QFETCH(QString, text);
+    const auto page = MakePage(id, QString());
+    page->show();
+    page->Initialize();
+    auto *combo = Child<QComboBox>(page.get(), qPrintable(list));
+    QCOMPARE(combo->count(), count);
+    QCOMPARE(combo->itemText(item), text);
+    Choose(combo, item);
+    QCOMPARE(Saved(*page).value(slot), double(item));
 }
 
 void TestFilterPages::choosingTheShownItemStartsNoPreview_data()
