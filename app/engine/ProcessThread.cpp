@@ -125,18 +125,19 @@ QSize CProcessThread::DecodeSizeHint(const QList<SFilterRecord> &chain)
 
     if (record.id == FilterId::Resize) {
         // Pixels only: a percentage is of the full-size photo. Of the modes only "fit into
-        // the box" (0) and "both sides" (3) bound the result; width-only and height-only
-        // leave the other side to the photo's proportions.
-        // The mode and unit as the step reads them.
-        const int mode = ChoiceOf(record, ResizeSlot::ModeChoice);
-        if (ChoiceOf(record, ResizeSlot::UnitChoice) != 0 || (mode != 0 && mode != 3))
+        // the box" and "both sides" bound the result; width-only and height-only leave the
+        // other side to the photo's proportions. The mode and unit as the step reads them.
+        using EMode = ResizeSlot::EMode;
+        const EMode mode = ChoiceAs<EMode>(record, ResizeSlot::ModeChoice);
+        if (ChoiceAs<ESizeUnit>(record, ResizeSlot::UnitChoice) != ESizeUnit::Pixels
+            || (mode != EMode::WidthHeight && mode != EMode::FixedWidthHeight))
             return QSize();
         const int width = HintSide(record.numbers[ResizeSlot::Width], true);
         const int height = HintSide(record.numbers[ResizeSlot::Height], true);
         if (width == 0 || height == 0)
             return QSize();
         // Kept proportions make the larger side the photo's long side, whichever it is.
-        if (mode == 0 && record.numbers[ResizeSlot::KeepAspect] == 1.0) {
+        if (mode == EMode::WidthHeight && record.numbers[ResizeSlot::KeepAspect] == 1.0) {
             const int longSide = std::max(width, height);
             return QSize(longSide, longSide);
         }
