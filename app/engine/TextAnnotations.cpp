@@ -515,7 +515,8 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
             IsOn(value[CommentSlot::Underline]), IsOn(value[CommentSlot::StrikeOut]), pixelRatio);
     if (!font)
         return Fail(CommentTag, QStringLiteral("The font size is outside what can be drawn"));
-    const int alignment = ChoiceOf(record, CommentSlot::AlignmentChoice); // left, centre, right
+    using EAlignment = CommentSlot::EAlignment;
+    const EAlignment alignment = ChoiceAs<EAlignment>(record, CommentSlot::AlignmentChoice);
 
     const QStringList lines
         = ExpandCommentKeywords(record.texts[CommentSlot::Text], filters).split(QLatin1Char('\n'));
@@ -543,9 +544,9 @@ bool UpdateComment(QImage &image, QRect &rect, const SFilterRecord &record,
     QPainterPath glyphs;
     for (qsizetype index = 0; index < lines.size(); ++index) {
         int x = 0;
-        if (alignment == 1)
+        if (alignment == EAlignment::Centre)
             x = (boxWidth - widths[index]) / 2;
-        else if (alignment == 2)
+        else if (alignment == EAlignment::Right)
             x = boxWidth - widths[index];
         const int baseLine = int(index + 1) * font->lineHeight - font->descent;
         glyphs.addText(x, baseLine, font->font, lines[index]);

@@ -35,7 +35,7 @@ enum : int {
     FontSize,
     TextColor,
     Transparency, // percent, 0 opaque
-    Alignment, // 0 left, 1 centre, 2 right
+    Alignment, // EAlignment
     Bold,
     Italic,
     Underline,
@@ -44,7 +44,8 @@ enum : int {
 };
 enum : int { Text, FontFamily, TextCount };
 inline constexpr SChoiceSlot PlacementChoice { Placement, 9, 7 };
-inline constexpr SChoiceSlot AlignmentChoice { Alignment, 3, 1 };
+enum class EAlignment : int { Left = 0, Centre = 1, Right = 2 };
+inline constexpr SChoiceSlot AlignmentChoice { Alignment, 3, int(EAlignment::Centre) };
 } // namespace CommentSlot
 
 // Deltas in percent of the photo; transparencies in percent; BoxMargin in percent of the
