@@ -186,8 +186,9 @@ bool ReadFramePicture(const QString &path, Magick::Image &picture)
 bool FramePicture(CSideImageCache &cache, EFrameFamily family, int number, bool blurred,
     bool random, Magick::Image &picture)
 {
+    // A random draw reads its file each time; only a chosen frame is served from the cache.
     const SSideImageKey key { ESideImageReader::Frame, FramePath(family, number, blurred) };
-    if (cache.Find(key, picture))
+    if (!random && cache.Find(key, picture))
         return true;
 
     Magick::Image read;

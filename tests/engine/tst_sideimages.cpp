@@ -172,6 +172,10 @@ void TestSideImages::eachSideImageIsDecodedOncePerWorker_data()
     QTest::newRow("one document of the run") << stamped << 3 << true << true;
     QTest::newRow("two logos in one chain")
         << QList<SFilterRecord> { Logo(logo), Logo(otherLogo) } << 2 << false << false;
+    // A random frame is drawn, and read, for each of the 12 pages.
+    SFilterRecord randomFrame = PictureFrame();
+    randomFrame.numbers[PictureFrameSlot::RandomFrame] = 1;
+    QTest::newRow("a random frame") << QList<SFilterRecord> { randomFrame } << 12 << false << false;
 }
 
 void TestSideImages::eachSideImageIsDecodedOncePerWorker()
