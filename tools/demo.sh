@@ -15,7 +15,21 @@ convert build/bin/Data/Sample.png -resize 250% -modulate 100,130 -quality 92 \
     "$demo/photos/IMG_0002.jpg"
 convert build/bin/Data/Sample.png -resize 200% -rotate 90 -quality 92 "$demo/photos/IMG_0003.jpg"
 sed "s|@OUTPUT@|$demo/output|" tools/demo-script.qlr > "$demo/demo.qlr"
-QT_QPA_PLATFORM=offscreen build/bin/Quendrasil "$demo/demo.qlr" 2> "$demo/trace.log"
+# The run gets a home of its own, so that it leaves the user's settings, documents and
+# temporary folder alone. Its settings start no Monitor (offscreen it would have no tray icon
+# or window and would outlive the demo) and no update check.
+home="$demo/home"
+mkdir -p "$home/.config/Tarrow&Lune" "$home/Documents" "$demo/tmp"
+cat > "$home/.config/Tarrow&Lune/Quendrasil.conf" <<'SETTINGS'
+[Settings]
+MonitorLaunch=0
+Settings.ShowStartupWizard=0
+Settings.ShowProfiles=0
+CheckNew.AutoCheck=0
+SETTINGS
+env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    XDG_CACHE_HOME="$home/.cache" TMPDIR="$demo/tmp" QT_QPA_PLATFORM=offscreen \
+    build/bin/Quendrasil "$demo/demo.qlr" 2> "$demo/trace.log"
 echo "Output photos are in $demo/output:"
 ls -1 "$demo/output"
-echo "(trace in $demo/trace.log; the run's log is put in front of ~/Documents/Quendrasil/Quendrasil.log)"
+echo "(trace in $demo/trace.log; the run's log in $home/Documents/Quendrasil/Quendrasil.log)"

@@ -28,6 +28,9 @@ thread)
 esac
 
 bash tools/install-deps.sh
+# GNU nproc honours OMP_NUM_THREADS, which is lowered below for the programs under test:
+# take the core count for the build and for ctest before that.
+cores=$(nproc)
 reports=$build/sanitizer-reports
 rm -rf "$reports"
 mkdir -p "$reports"
@@ -45,14 +48,14 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
     -DQUENDRASIL_TCMALLOC=OFF -DQUENDRASIL_TEST_TIMEOUT=2400 > /dev/null
 # The build runs instrumented tools (the help generator): their reports are not the suite's.
-TSAN_OPTIONS="$TSAN_OPTIONS:exitcode=0" cmake --build "$build" --parallel "$(nproc)"
+TSAN_OPTIONS="$TSAN_OPTIONS:exitcode=0" cmake --build "$build" --parallel "$cores"
 bash tools/fetch-test-data.sh "$build/test-data"
 rm -f "$reports"/report.*
 
 selection=()
 [ "$kind" = thread ] && selection=(-L threads)
 status=0
-(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" \
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$cores" \
     "${selection[@]}") || status=$?
 
 count=0

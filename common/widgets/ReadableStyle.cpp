@@ -9,9 +9,12 @@
 
 namespace {
 
-QColor Midway(const QColor &a, const QColor &b)
+// The colour `share` of the way from a to b.
+QColor Between(const QColor &a, const QColor &b, double share)
 {
-    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+    const auto channel = [share](int from, int to) { return int(from + (to - from) * share); };
+    return QColor(
+        channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
 }
 
 double Luminance(const QColor &colour)
@@ -44,8 +47,12 @@ public:
         const QPalette::ColorGroup group = !(option->state & State_Enabled)
             ? QPalette::Disabled
             : (option->state & State_Active ? QPalette::Active : QPalette::Inactive);
-        const QColor outline = Midway(option->palette.color(group, QPalette::Base),
-            option->palette.color(group, QPalette::Text));
+        // A radio's ring is a smoothed curve whose brightest pixel falls well short of its pen
+        // (on the dark window by a quarter), so it is drawn nearer the text to show as plainly
+        // as the box's crisp outline.
+        const double share = element == PE_IndicatorRadioButton ? 2.0 / 3.0 : 0.5;
+        const QColor outline = Between(option->palette.color(group, QPalette::Base),
+            option->palette.color(group, QPalette::Text), share);
         // A copy of the option's own type (style options have no virtual destructor).
         const auto draw = [&](auto copy) {
             copy.palette.setColor(QPalette::Window, outline.lighter(140).darker(110));
@@ -65,13 +72,14 @@ QStyle *CreateReadableStyle()
     return new CReadableStyle;
 }
 
-void DimDisabledText(QPalette &palette)
+void DimDisabledGroup(QPalette &palette)
 {
     const QColor window = palette.color(QPalette::Disabled, QPalette::Window);
+    // Highlight fills a slider's groove, a progress bar's chunk and a list's selection.
     for (const QPalette::ColorRole role :
-        { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-        palette.setColor(
-            QPalette::Disabled, role, Midway(palette.color(QPalette::Disabled, role), window));
+        { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Highlight })
+        palette.setColor(QPalette::Disabled, role,
+            Between(palette.color(QPalette::Disabled, role), window, 0.5));
 }
 
 double ContrastRatio(const QColor &a, const QColor &b)

@@ -18,7 +18,7 @@ QPalette MakeThemePalette(const SThemeColours &colours)
         { QPalette::LinkVisited, ThemeAccent } };
     for (const auto &[role, colour] : roles)
         palette.setBrush(QPalette::All, role, QBrush(colour, Qt::SolidPattern));
-    DimDisabledText(palette);
+    DimDisabledGroup(palette);
     return palette;
 }
 

@@ -20,7 +20,7 @@ inline const QColor ThemeAccent(38, 163, 226);
 
 // A default palette with every colour group given the theme's colours, the fixed ones (yellow
 // alternate base, magenta bright text, red midlight and mid, grey dark, black highlighted
-// text) and the dimmed disabled text of DimDisabledText.
+// text) and the dimmed disabled colours of DimDisabledGroup.
 QPalette MakeThemePalette(const SThemeColours &colours);
 
 // Style-sheet rules both programs' dark themes hold, word for word.

@@ -314,8 +314,10 @@ void TestUpload::threadRunsConnectionTest()
     QSignalSpy result(&thread, &CUploadThread::ConnectionTestFinished);
     thread.TestConnection = true;
     thread.start(QThread::InheritPriority);
-    QVERIFY(result.wait(WaitMs));
+    // Sent from the thread itself, possibly before a wait for it here would begin: the
+    // thread's end is what tells that it came.
     QVERIFY(thread.wait(WaitMs));
+    QCOMPARE(result.count(), 1);
     QCOMPARE(result.first().at(0).toString(), QStringLiteral("Success"));
     QVERIFY(!thread.TestConnection);
 }

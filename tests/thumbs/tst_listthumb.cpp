@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -261,14 +262,17 @@ private slots:
         CListThumb list;
         list.Initialize(CListThumb::TypePhotos, false, false);
         list.SetLoader(new CListThumbThread);
-        // Sent from the loader's thread: counted here, in the test's.
-        int completed = 0;
-        connect(list.thread, &CListThumbLoader::DetailsComplete, this, [&completed] { ++completed; },
-            Qt::QueuedConnection);
         list.InitThread(); // never shown: no row is visible, none is asked for
         for (int i = 0; i < 20; ++i)
             list.AddItem(QString::number(i), QString(), i % 2 ? thumbJpeg : png, false, 0, true);
-        QTRY_VERIFY_WITH_TIMEOUT(completed > 0, WaitMs);
+        // The loader may report a pass complete before the last rows were added: wait for the
+        // rows themselves, looked at under the list's lock.
+        const auto allRead = [&list] {
+            QMutexLocker locker(list.mutex);
+            return std::all_of(list.records->cbegin(), list.records->cend(),
+                [](const SThumbRecord &record) { return record.detailsRead; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allRead(), WaitMs);
         QMutexLocker locker(list.mutex);
         for (const SThumbRecord &record : std::as_const(*list.records)) {
             QVERIFY(record.detailsRead);

@@ -13,6 +13,7 @@
 #include <QPropertyAnimation>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QVBoxLayout>
 
 namespace {
@@ -335,8 +336,8 @@ void TestSmallWidgets::readableStyleShowsStates_data()
     QTest::newRow("light") << QColor(240, 240, 240) << QColor(Qt::white) << QColor(Qt::black);
 }
 
-// Both programs set every colour group alike; disabled text and indicator outlines are the
-// two things the style and palette helpers change.
+// Both programs set every colour group alike; disabled text and fills and indicator outlines
+// are what the style and palette helpers change.
 void TestSmallWidgets::readableStyleShowsStates()
 {
     QFETCH(QColor, window);
@@ -348,7 +349,8 @@ void TestSmallWidgets::readableStyleShowsStates()
     palette.setColor(QPalette::Base, base);
     for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
         palette.setColor(role, text);
-    DimDisabledText(palette);
+    palette.setColor(QPalette::Highlight, QColor(38, 163, 226));
+    DimDisabledGroup(palette);
     const QColor dimmed = palette.color(QPalette::Disabled, QPalette::WindowText);
     QVERIFY(ContrastRatio(dimmed, text) > 1.5);
     QVERIFY(ContrastRatio(dimmed, window) > 1.5);
@@ -366,4 +368,8 @@ void TestSmallWidgets::readableStyleShowsStates()
         button->setEnabled(false);
         QVERIFY(IndicatorContrast(button, isRadio) < enabled);
     }
+    QSlider slider(Qt::Horizontal); // the format options' quality where it does not apply
+    slider.setStyle(style.get());
+    slider.setPalette(palette);
+    QVERIFY(DisabledGrooveRecedes(slider));
 }

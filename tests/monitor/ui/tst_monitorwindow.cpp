@@ -712,6 +712,10 @@ void TestMonitorWindow::droppedPhotosAreProcessedByTheMainProgram()
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("watched"));
     QVERIFY(QDir().mkpath(in));
+    // Dropped before the job's watch begins: a scan between the two photos would make two
+    // runs of one, where one run is awaited and checked below.
+    QVERIFY(WritePhoto(in + QStringLiteral("/first.jpg"), Qt::red));
+    QVERIFY(WritePhoto(in + QStringLiteral("/second.png"), Qt::blue));
     Open();
     // The real dialog this time, typed into as a user does.
     CMonitorWindow::SetFolderWatchRunner({});
@@ -746,8 +750,6 @@ void TestMonitorWindow::droppedPhotosAreProcessedByTheMainProgram()
     QCOMPARE(added.Script, offeredProfile); // the profile made for the new job
     QVERIFY(QFile::exists(added.Script));
 
-    QVERIFY(WritePhoto(in + QStringLiteral("/first.jpg"), Qt::red));
-    QVERIFY(WritePhoto(in + QStringLiteral("/second.png"), Qt::blue));
     // The run ends with the store saved: the count and the log are there.
     QTRY_VERIFY_WITH_TIMEOUT(Stored().value(0).PicCount == 2, 120000);
     const CJob recorded = Stored().value(0);
