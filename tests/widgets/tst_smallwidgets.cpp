@@ -5,6 +5,7 @@
 #include "ExpandableWidget.h"
 #include "IndicatorContrast.h"
 #include "TextWidget.h"
+#include "ThemePalette.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -349,7 +350,7 @@ void TestSmallWidgets::readableStyleShowsStates()
     palette.setColor(QPalette::Base, base);
     for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
         palette.setColor(role, text);
-    palette.setColor(QPalette::Highlight, QColor(38, 163, 226));
+    palette.setColor(QPalette::Highlight, ThemeAccent);
     DimDisabledGroup(palette);
     const QColor dimmed = palette.color(QPalette::Disabled, QPalette::WindowText);
     QVERIFY(ContrastRatio(dimmed, text) > 1.5);
