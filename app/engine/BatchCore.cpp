@@ -53,6 +53,7 @@ CBatchCore::~CBatchCore()
     }
     for (const auto &worker : m_workers)
         worker->wait();
+    AllowHelpersAgain();
     RestoreMagickThreads();
     if (m_uploadThread.isRunning()) {
         m_uploadThread.Abort(true);
@@ -329,9 +330,20 @@ void CBatchCore::StopAllWorkers()
 {
     for (const auto &worker : m_workers)
         worker->RequestStop();
-    // A worker waiting for Ghostscript would only see the stop after the helper's time limit.
-    if (IsRunning())
+    // A worker waiting for Ghostscript would only see the stop after the helper's time limit;
+    // one whose helper is only starting is stopped too, until the workers are done.
+    if (IsRunning() && !m_endingHelpers) {
+        m_endingHelpers = true;
         EndImageHelpers();
+    }
+}
+
+void CBatchCore::AllowHelpersAgain()
+{
+    if (m_endingHelpers) {
+        m_endingHelpers = false;
+        AllowImageHelpers();
+    }
 }
 
 bool CBatchCore::AnswerOverwrite(int workerIndex, int answer, const QString &path)
@@ -435,6 +447,7 @@ void CBatchCore::FinishedThread()
     // ThreadFinished is each worker's last act; joining it here is quick.
     for (const auto &worker : m_workers)
         worker->wait();
+    AllowHelpersAgain();
     const qint64 elapsed = ElapsedMs();
     m_workersFinished = true;
     m_timeBeforePause = elapsed;

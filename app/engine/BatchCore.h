@@ -157,6 +157,8 @@ private:
     void EndRun();
     SBatchSummary Summary() const;
     void StopAllWorkers();
+    // Takes back this run's EndImageHelpers() once its workers are done.
+    void AllowHelpersAgain();
     void RestoreMagickThreads();
 
     std::shared_ptr<const SJobSnapshot> m_job;
@@ -182,6 +184,7 @@ private:
     bool m_paused = false;
     bool m_folderOpened = false;
     bool m_uploading = false;
+    bool m_endingHelpers = false; // this run holds an EndImageHelpers()
     int m_uploadTotal = 0;
     int m_uploadProgress = 0; // files sent so far, as the upload reports them
     int m_uploadedCount = 0;

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -16,6 +18,7 @@
 #include "FormatsEnum.h"
 #include "Settings.h"
 #include "Trace.h"
+#include "guard/HelperGuardFiles.h"
 #include "platform/MagickTemp.h"
 #include "platform/Processes.h"
 #include "platform/ProgramFolder.h"
@@ -178,6 +181,11 @@ constexpr int DefaultHelperSeconds = 60;
 // Set once while the engine starts, read by any thread afterwards.
 int helperSeconds = DefaultHelperSeconds;
 QString guardProgram; // the guard's own path while helpers run through it
+QString helperStopFile; // while it exists, guards end their helpers
+
+// The EndImageHelpers() not yet taken back; the stop file exists while there are any.
+QMutex helperStopsLock;
+int helperStops = 0; // guarded by helperStopsLock
 
 // A delegate command ImageMagick starts without a shell: a quoted program and its words.
 // Commands with shell syntax run through the shell and are left as they are.
@@ -278,6 +286,10 @@ void GuardHelpers(const QString &folder)
 
     const QString guard = Platform::HelperGuardPath();
     const QString guardLink = folder + QStringLiteral("/guard");
+    const QString stopFile = folder + QLatin1Char('/') + QLatin1String(HelperStopFileName);
+    // Left by an earlier process with this id, it would end every helper of this one.
+    if (!folder.isEmpty())
+        QFile::remove(stopFile);
     QString problem;
     if (folder.isEmpty())
         problem = QStringLiteral("no private temporary folder");
@@ -296,6 +308,7 @@ void GuardHelpers(const QString &folder)
         return;
     }
     guardProgram = guard;
+    helperStopFile = stopFile;
     LogMessage(SetupTag,
         QStringLiteral("Helpers (Ghostscript) end after %1 s and with the program")
             .arg(helperSeconds));
@@ -387,7 +400,30 @@ bool ImageHelpersGuarded()
 
 int EndImageHelpers()
 {
-    return guardProgram.isEmpty() ? 0 : Platform::EndChildProcesses(guardProgram);
+    if (guardProgram.isEmpty())
+        return 0;
+    {
+        QMutexLocker lock(&helperStopsLock);
+        // Before the signals: a guard they miss or end too early finds the file.
+        if (helperStops++ == 0) {
+            QFile file(helperStopFile);
+            if (!file.open(QIODevice::WriteOnly)) {
+                LogMessage(SetupTag,
+                    QStringLiteral("! Cannot write %1: %2")
+                        .arg(helperStopFile, file.errorString()));
+            }
+        }
+    }
+    return Platform::EndChildProcesses(guardProgram);
+}
+
+void AllowImageHelpers()
+{
+    if (guardProgram.isEmpty())
+        return;
+    QMutexLocker lock(&helperStopsLock);
+    if (helperStops > 0 && --helperStops == 0)
+        QFile::remove(helperStopFile);
 }
 
 bool GhostscriptInstalled()

@@ -21,9 +21,13 @@ void InitializeImageEngine(const char *argv0);
 int ImageHelperTimeLimit();
 // False when the guard could not be set up (the trace says why): helpers then run unbounded.
 bool ImageHelpersGuarded();
-// Ends every helper running for this process now (an aborted run, the program's end); the
-// reads waiting for them fail. Returns how many were running.
+// Ends every helper of this process (an aborted run, the program's end): those running now,
+// and those only starting (in their shell, in the guard's first instants, ImageMagick's second
+// attempt) as soon as they run, until AllowImageHelpers() has been called as often as this.
+// The reads waiting for them fail. Returns how many were running.
 int EndImageHelpers();
+// Takes back one EndImageHelpers(); helpers run again when none is left.
+void AllowImageHelpers();
 
 // Whether Ghostscript, which ImageMagick runs for PDF and PostScript, can be found.
 bool GhostscriptInstalled();

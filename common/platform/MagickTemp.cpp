@@ -42,11 +42,11 @@ void RemoveStaleMagickFiles(const std::function<void(const QString &name)> &remo
         if (!isNumber || pid == QCoreApplication::applicationPid() || IsProcessAlive(pid))
             continue;
         QDir folder(workFolder.filePath(name));
-        // ImageMagick's swap files, and the delegate table, guard link and time-out markers
-        // that the image engine keeps beside them.
+        // ImageMagick's swap files, and the delegate table, guard link, time-out markers and
+        // stop file that the image engine keeps beside them.
         const QStringList files
             = folder.entryList({ QStringLiteral("magick-*"), QStringLiteral("delegates.xml"),
-                                   QStringLiteral("guard"), QStringLiteral("guard-timeout-*") },
+                                   QStringLiteral("guard"), QStringLiteral("guard-*") },
                 QDir::Files | QDir::Hidden | QDir::System);
         for (const QString &file : files) {
             if (folder.remove(file) && removed)

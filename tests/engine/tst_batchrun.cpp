@@ -14,22 +14,25 @@
 #include "UnattendedRuns.h"
 #include "UserProfile.h"
 #include "platform/DesktopOpen.h"
+#include "platform/ProgramFolder.h"
 #include "platform/TempFolder.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 
 namespace {
 
 constexpr int RunTimeoutMs = 120000;
-// Ghostscript's time limit in this test (set before the engine starts): long enough that two
-// documents waited for one after the other (at least twice this) are told apart from two
-// waited for side by side, however busy the machine.
+// Ghostscript's time limit in this test (set before the engine starts): long enough that the
+// helpers of two documents waited for side by side are seen running at once.
 constexpr int HelperSeconds = 10;
 
 const QByteArray NeverEndingPostScript = "%!PS\n{} loop\n";
@@ -73,6 +76,13 @@ void AddPhotos(const QStringList &paths)
 QStringList FilesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A shell script the test controls, ready to run.
+bool WriteScript(const QString &path, const QString &text)
+{
+    return TestPhotos::WriteBytes(path, text.toUtf8())
+        && ::chmod(QFile::encodeName(path).constData(), 0700) == 0;
 }
 
 int PageCount(const QString &path)
@@ -127,6 +137,7 @@ private slots:
     void outputFolderOpensOnceAndNotInSilentRuns();
     void ghostscriptNoticeOnlyWhenGhostscriptIsMissing();
     void neverEndingPostScriptFailsAndTheRunGoesOn();
+    void abortEndsTheHelperAWorkerWaitsFor_data();
     void abortEndsTheHelperAWorkerWaitsFor();
     void outputNeverReplacesAnotherSourceOfTheRun_data();
     void outputNeverReplacesAnotherSourceOfTheRun();
@@ -933,44 +944,100 @@ void TestBatchRun::neverEndingPostScriptFailsAndTheRunGoesOn()
     const QString one = WriteJpeg(sourceFolder + QStringLiteral("/one.jpg"));
     const QString two = WriteJpeg(sourceFolder + QStringLiteral("/two.jpg"));
     AddPhotos({ loop, one, eps, two });
+    // Ghostscript through a stand-in first on PATH that notes each start.
+    const QString bin = root.filePath(QStringLiteral("counted-gs"));
+    const QString starts = bin + QStringLiteral("/starts");
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(WriteScript(bin + QStringLiteral("/gs"),
+        QStringLiteral("#!/bin/sh\necho >> '%1'\nexec '%2' \"$@\"\n")
+            .arg(starts, QStandardPaths::findExecutable(QStringLiteral("gs")))));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+    const auto restorePath = qScopeGuard([&path]() { qputenv("PATH", path); });
 
     CBatchCore core;
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(RunToEnd(core));
-    // One time limit per document (the workers run side by side), not one per attempt.
-    QVERIFY2(
-        clock.elapsed() < 2 * HelperSeconds * 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(core.Start());
+    // One time limit per document: the workers wait side by side, each document's guard and
+    // Ghostscript running at once...
+    const qint64 self = QCoreApplication::applicationPid();
+    QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(self) >= 4, RunTimeoutMs);
+    QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, RunTimeoutMs));
+    // ...and not one per attempt: the second attempt of each finds the marker and starts none.
+    QCOMPARE(TestPhotos::ReadBytes(starts).count('\n'), 2);
     QCOMPARE(
         FilesIn(outFolder), QStringList({ QStringLiteral("one.png"), QStringLiteral("two.png") }));
     QCOMPARE(core.ErrorTotal(), 2);
     const QString took = QStringLiteral(" (took longer than %1 s)\r\n").arg(HelperSeconds);
     QVERIFY(core.LogText().contains(QStringLiteral(" - Failed to load ") + loop + took));
     QVERIFY(core.LogText().contains(QStringLiteral(" - Failed to load ") + eps + took));
-    QCOMPARE(RunningHelpers(QCoreApplication::applicationPid()), 0);
+    QCOMPARE(RunningHelpers(self), 0);
 }
 
+void TestBatchRun::abortEndsTheHelperAWorkerWaitsFor_data()
+{
+    // The stand-in's lines before it runs the real guard, and the processes of ours to wait
+    // for before the abort.
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("helpersBeforeAbort");
+    // Held until the test says go, which it does after the abort (a minute at most).
+    const QString waitForGo
+        = QStringLiteral("for i in $(seq 1200); do [ -e \"$0.go\" ] && break; sleep 0.05; done\n");
+    // Ends the way a guard killed before it is ready ends; ImageMagick then runs the command
+    // again with " -c showpage".
+    const QString firstAttemptDies
+        = QStringLiteral("case \"$*\" in *' -c showpage') ;; *) kill -TERM $$ ;; esac\n");
+    QTest::newRow("helper running") << QString() << 2;
+    QTest::newRow("guard not started yet") << waitForGo << 1;
+    QTest::newRow("guard killed before it was ready") << waitForGo + firstAttemptDies << 1;
+}
+
+// The delegate table starts the guard by its link in the helper folder; a stand-in there
+// controls when the guard starts, and gives it an hour: only the abort can end the run in time.
 void TestBatchRun::abortEndsTheHelperAWorkerWaitsFor()
 {
+    QFETCH(QString, start);
+    QFETCH(int, helpersBeforeAbort);
     const QString loop = sourceFolder + QStringLiteral("/endless.ps");
     QVERIFY(TestPhotos::WriteBytes(loop, NeverEndingPostScript));
     AddPhotos({ loop });
-
-    CBatchCore core;
-    QVERIFY(core.Start());
     const qint64 self = QCoreApplication::applicationPid();
-    QTRY_VERIFY(RunningHelpers(self) > 0);
-    QElapsedTimer clock;
-    clock.start();
-    core.Abort();
-    QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, RunTimeoutMs));
-    // Ended by the abort, not by the helper's time limit (a loaded machine may take a while).
-    QVERIFY2(clock.elapsed() < HelperSeconds * 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(RunningHelpers(self), 0);
-    QVERIFY(core.IsAborted());
-    // The interrupted photo is no failure of its own.
-    QVERIFY(core.LogText().contains(QStringLiteral("Process interrupted by the user.")));
-    QVERIFY(!core.LogText().contains(QStringLiteral(" - Failed to load")));
+    {
+        const QString link = QFile::decodeName(qgetenv("MAGICK_TEMPORARY_PATH")) + "/guard";
+        const QString standIn = link + QStringLiteral(".test");
+        QVERIFY(WriteScript(standIn,
+            QStringLiteral("#!/bin/sh\nshift\n") + start
+                + QStringLiteral("exec '%1' 3600 \"$@\"\n").arg(Platform::HelperGuardPath())));
+        QVERIFY(
+            ::rename(QFile::encodeName(standIn).constData(), QFile::encodeName(link).constData())
+            == 0);
+        const auto restore = qScopeGuard([&link]() {
+            QFile::remove(link);
+            QFile::remove(link + QStringLiteral(".go"));
+            QFile::link(Platform::HelperGuardPath(), link);
+        });
+
+        CBatchCore core;
+        QVERIFY(core.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(RunningHelpers(self) >= helpersBeforeAbort, RunTimeoutMs);
+        core.Abort();
+        QVERIFY(TestPhotos::WriteBytes(link + QStringLiteral(".go"), QByteArray()));
+        QVERIFY(QTest::qWaitFor([&core]() { return core.IsFinished(); }, RunTimeoutMs));
+        QCOMPARE(RunningHelpers(self), 0);
+        QVERIFY(core.IsAborted());
+        // The interrupted photo is no failure of its own.
+        QVERIFY(core.LogText().contains(QStringLiteral("Process interrupted by the user.")));
+        QVERIFY(!core.LogText().contains(QStringLiteral(" - Failed to load")));
+    }
+
+    // Once the aborted run is over, the next one reads documents again.
+    CListImages::instance()->Clear();
+    const QString page = sourceFolder + QStringLiteral("/page.ps");
+    QVERIFY(TestPhotos::WriteBytes(page, "%!PS\n0 0 moveto 40 40 lineto stroke\nshowpage\n"));
+    AddPhotos({ page });
+    CBatchCore next;
+    QVERIFY(RunToEnd(next));
+    QCOMPARE(next.ErrorTotal(), 0);
+    QCOMPARE(FilesIn(outFolder), QStringList({ QStringLiteral("page.png") }));
 }
 
 void TestBatchRun::outputNeverReplacesAnotherSourceOfTheRun_data()

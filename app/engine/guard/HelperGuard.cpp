@@ -7,7 +7,8 @@
 // - ends that group when the helper runs longer than <seconds>, leaves a marker named after
 //   the command in <marker folder> and exits with 124;
 // - ends the group when the program (<owner pid>) ends, or when the guard is asked to end
-//   (SIGTERM: the program stops a run), leaving the marker too.
+//   (SIGTERM, or the stop file in <marker folder>: the program stops a run), leaving the
+//   marker too; while the stop file is there, a guard that starts runs no helper.
 // ImageMagick runs a failed PostScript read once more with " -c showpage" appended; the
 // marker makes that second run fail at once instead of taking the whole time again.
 
@@ -24,6 +25,8 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "HelperGuardFiles.h"
 
 namespace {
 
@@ -57,6 +60,11 @@ double Seconds(const timespec &from, const timespec &to)
     return double(to.tv_sec - from.tv_sec) + double(to.tv_nsec - from.tv_nsec) / 1e9;
 }
 
+bool Exists(const std::string &path)
+{
+    return ::access(path.c_str(), F_OK) == 0;
+}
+
 int EndGroup(pid_t group, int code, const std::string &marker = std::string())
 {
     ::kill(-group, SIGKILL);
@@ -84,10 +92,22 @@ int main(int argc, char **argv)
     char **command = argv + 4;
     const int commandWords = argc - 4;
 
+    // From here on a stop waits for the loop below, which leaves the marker. One that came
+    // earlier ended us without it; the stop file then ends the command's second run.
+    sigset_t watched;
+    sigemptyset(&watched);
+    for (const int signal : { SIGCHLD, SIGTERM, SIGINT, SIGHUP })
+        sigaddset(&watched, signal);
+    sigset_t previous;
+    sigprocmask(SIG_BLOCK, &watched, &previous);
+
     // Our parent is the program's thread that waits for us: when it goes, so do we, at once.
     // (A SIGTERM here would need this process to be scheduled before the helper ends.)
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (owner > 0 && ::kill(pid_t(owner), 0) != 0 && errno == ESRCH)
+        return EndedCode;
+    const std::string stopFile = std::string(markerFolder) + '/' + HelperStopFileName;
+    if (Exists(stopFile))
         return EndedCode;
 
     const std::string marker = MarkerPath(markerFolder, commandWords, command);
@@ -95,13 +115,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s: an earlier run of this command took too long\n", command[0]);
         return TimedOutCode;
     }
-
-    sigset_t watched;
-    sigemptyset(&watched);
-    for (const int signal : { SIGCHLD, SIGTERM, SIGINT, SIGHUP })
-        sigaddset(&watched, signal);
-    sigset_t previous;
-    sigprocmask(SIG_BLOCK, &watched, &previous);
 
     timespec started {};
     clock_gettime(CLOCK_MONOTONIC, &started);
@@ -144,6 +157,8 @@ int main(int argc, char **argv)
         }
         if (owner > 0 && ::kill(pid_t(owner), 0) != 0 && errno == ESRCH)
             return EndGroup(child, EndedCode);
+        if (Exists(stopFile))
+            return EndGroup(child, EndedCode, marker);
 
         long waitNs = CheckIntervalNs;
         if (limit > 0) {
