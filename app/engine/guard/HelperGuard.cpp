@@ -106,15 +106,15 @@ int main(int argc, char **argv)
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (owner > 0 && ::kill(pid_t(owner), 0) != 0 && errno == ESRCH)
         return EndedCode;
-    const std::string stopFile = std::string(markerFolder) + '/' + HelperStopFileName;
-    if (Exists(stopFile))
-        return EndedCode;
 
     const std::string marker = MarkerPath(markerFolder, commandWords, command);
     if (::unlink(marker.c_str()) == 0) {
         std::fprintf(stderr, "%s: an earlier run of this command took too long\n", command[0]);
         return TimedOutCode;
     }
+    const std::string stopFile = std::string(markerFolder) + '/' + HelperStopFileName;
+    if (Exists(stopFile))
+        return EndedCode;
 
     timespec started {};
     clock_gettime(CLOCK_MONOTONIC, &started);
